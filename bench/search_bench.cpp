@@ -1,0 +1,272 @@
+// The word search on a dictionary of a million records, the size the search must feel instant at.
+// The dictionary is generated once per run into a temporary folder: Czech-like headwords in
+// capitals (first letters as often as in a Czech word list) with short meanings, one record each.
+#include "cp1250.h"
+#include "dbunit.h"
+#include "dictbuilder.h"
+#include "fileunit.h"
+#include "messages.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace zadrovec;
+namespace fs = std::filesystem;
+
+constexpr std::size_t kRecords = 1'000'000; // the header included
+constexpr std::size_t kSampleWords = 256;
+
+// Pieces of words in capitals (written in UTF-8 here) and how often they come. The first pieces
+// follow the first letters of a Czech thesaurus, with the common clusters (PR, PŘ, ST, ...) apart.
+struct Weighted {
+    std::string_view utf8;
+    int weight;
+};
+
+constexpr Weighted kFirst[] = {
+    {"P", 3900}, {"PR", 2100}, {"PŘ", 1400}, {"S", 2500}, {"ST", 900}, {"SK", 300}, {"SL", 300},
+    {"SP", 350}, {"V", 3500},  {"VL", 250},  {"VR", 250}, {"VZ", 200}, {"N", 4100}, {"Z", 3000},
+    {"ZN", 300}, {"ZR", 250},  {"ZD", 200},  {"O", 3200}, {"K", 2000}, {"KR", 350}, {"KL", 300},
+    {"D", 2200}, {"DR", 350},  {"M", 1900},  {"R", 1800}, {"T", 1300}, {"TR", 350}, {"B", 1300},
+    {"BR", 350}, {"H", 1100},  {"HR", 270},  {"U", 1300}, {"A", 1100}, {"L", 1000}, {"C", 1000},
+    {"Č", 700},  {"CH", 600},  {"J", 700},   {"I", 600},  {"F", 600},  {"E", 500},  {"Š", 500},
+    {"Ř", 400},  {"Ž", 300},   {"G", 300},   {"Ú", 250},  {"X", 30},   {"W", 20},   {"Y", 10},
+};
+
+constexpr Weighted kVowels[] = {
+    {"A", 30}, {"E", 25}, {"I", 18}, {"O", 25}, {"U", 8}, {"Y", 6}, {"Á", 8},
+    {"É", 4},  {"Í", 8},  {"Ě", 6},  {"Ý", 3},  {"Ů", 2}, {"Ú", 1},
+};
+
+constexpr Weighted kConsonants[] = {
+    {"N", 30}, {"T", 28}, {"S", 22}, {"V", 20}, {"L", 22}, {"K", 20}, {"R", 22}, {"D", 16},
+    {"P", 14}, {"M", 16}, {"Z", 10}, {"J", 8},  {"B", 8},  {"C", 6},  {"H", 6},  {"CH", 5},
+    {"Č", 6},  {"Ř", 5},  {"Š", 5},  {"Ž", 4},  {"Ň", 2},  {"Ť", 1},  {"Ď", 1},  {"ST", 8},
+    {"TR", 5}, {"PR", 8}, {"KR", 3}, {"SL", 3}, {"ZN", 2}, {"SK", 3}, {"DN", 1}, {"F", 2},
+};
+
+// Draws Windows-1250 pieces by weight.
+class Picker {
+  public:
+    template <std::size_t N> explicit Picker(const Weighted (&items)[N]) {
+        std::vector<int> weights;
+        for (const Weighted& item : items) {
+            pieces_.push_back(cp1250Literal(item.utf8));
+            weights.push_back(item.weight);
+        }
+        dist_ = std::discrete_distribution<std::size_t>(weights.begin(), weights.end());
+    }
+    const std::string& operator()(std::mt19937& rng) { return pieces_[dist_(rng)]; }
+
+  private:
+    std::vector<std::string> pieces_;
+    std::discrete_distribution<std::size_t> dist_;
+};
+
+bool isVowel(char c) {
+    static const std::string vowels = cp1250Literal("AEIOUYÁÉÍĚÝŮÚ");
+    return vowels.find(c) != std::string::npos;
+}
+
+// A pronounceable capitalised word of two to five syllables.
+class WordMaker {
+  public:
+    std::string headword(std::mt19937& rng) {
+        std::string w = first_(rng);
+        const bool endsWithVowel = isVowel(w.back());
+        const int syllables = std::uniform_int_distribution<int>(2, 5)(rng);
+        for (int s = 0; s < syllables; ++s) {
+            if (s > 0 || endsWithVowel) w += consonant_(rng);
+            w += vowel_(rng);
+        }
+        if (std::bernoulli_distribution(0.4)(rng)) w += consonant_(rng);
+        return w;
+    }
+
+    // A meaning in small letters, as meanings are written.
+    std::string meaning(std::mt19937& rng) {
+        std::string m;
+        const int syllables = std::uniform_int_distribution<int>(2, 4)(rng);
+        for (int s = 0; s < syllables; ++s) {
+            m += consonant_(rng);
+            m += vowel_(rng);
+        }
+        for (char& c : m) {
+            const auto u = static_cast<unsigned char>(c);
+            // Windows-1250 puts the small letter 0x20 above its capital, Š Ť Ž 0x10 above.
+            if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE))
+                c = static_cast<char>(u + 0x20);
+            else if (u == 0x8A || u == 0x8D || u == 0x8E)
+                c = static_cast<char>(u + 0x10);
+        }
+        return m;
+    }
+
+  private:
+    Picker first_{kFirst};
+    Picker vowel_{kVowels};
+    Picker consonant_{kConsonants};
+};
+
+// The generated dictionary: built on first use, removed at exit.
+class GeneratedDictionary {
+  public:
+    GeneratedDictionary() {
+        folder_ = fs::temp_directory_path() / ("zadrovec-bench-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+
+        std::mt19937 rng(20240611);
+        WordMaker maker;
+        std::vector<build::SourceEntry> entries;
+        entries.reserve(kRecords - 1);
+        for (std::size_t i = 0; i + 1 < kRecords; ++i) {
+            build::SourceEntry e;
+            e.headword = maker.headword(rng);
+            const int count = std::uniform_int_distribution<int>(1, 3)(rng);
+            std::size_t size = e.headword.size() + 1;
+            for (int m = 0; m < count; ++m) {
+                std::string meaning = maker.meaning(rng);
+                if (size + meaning.size() + 1 > kRecordTextSize) break; // one record per entry
+                size += meaning.size() + 1;
+                e.meanings.push_back(std::move(meaning));
+            }
+            entries.push_back(std::move(e));
+        }
+        const auto built = build::buildDictionary(std::move(entries), "1.1.2000");
+        build::writeDictionary(built, (folder_ / "hlavni").string());
+        records_ = built.records.size();
+        // Words a user looks for: spread evenly over the file, so common beginnings come often.
+        const std::size_t step = records_ / kSampleWords;
+        for (std::size_t r = 1; r < records_; r += step)
+            sample_.emplace_back(Headword(built.records[r]));
+    }
+    ~GeneratedDictionary() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    std::string folder() const { return folder_.string(); }
+    std::size_t records() const { return records_; }
+    const std::vector<std::string>& sampleWords() const { return sample_; }
+
+  private:
+    fs::path folder_;
+    std::size_t records_ = 0;
+    std::vector<std::string> sample_;
+};
+
+GeneratedDictionary& generated() {
+    static GeneratedDictionary dictionary;
+    return dictionary;
+}
+
+// An open dictionary and a window's result lists.
+struct Session {
+    RecordedMessages messages;
+    Dictionary dictionary{generated().folder(), messages};
+    StringList found{StringList::Order::Sorted};
+    StringList hitHeadwords;
+    StringList hitMeanings;
+    StringList meanings{StringList::Order::Sorted};
+    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
+
+    Session() {
+        OpenDictionary(dictionary, "hlavni");
+        if (!dictionary.DictionaryOpen)
+            throw std::runtime_error("the generated dictionary did not open");
+    }
+    ~Session() { CloseDictionary(dictionary); }
+};
+
+// Searches for one text again and again; the text as a user types it, in UTF-8 here.
+void BM_SearchWords(benchmark::State& state, std::string_view typedUtf8) {
+    Session session;
+    const std::string text = cp1250Literal(typedUtf8);
+    for (auto _ : state) {
+        SearchWords(session.dictionary, session.lists, text);
+        benchmark::DoNotOptimize(session.found.size());
+    }
+    state.counters["hits"] = static_cast<double>(session.hitHeadwords.size());
+    state.counters["found"] = static_cast<double>(session.found.size());
+}
+
+// The first N letters of words spread over the dictionary, one word per iteration: the typical
+// search, where the named ones above show the largest runs.
+void BM_SearchWords_SampleWords(benchmark::State& state) {
+    Session session;
+    const auto& words = generated().sampleWords();
+    const auto letters = static_cast<std::size_t>(state.range(0));
+    std::size_t next = 0;
+    double hits = 0;
+    for (auto _ : state) {
+        const std::string& word = words[next++ % words.size()];
+        SearchWords(session.dictionary, session.lists, word.substr(0, letters));
+        hits += static_cast<double>(session.hitHeadwords.size());
+    }
+    state.counters["hits"] = benchmark::Counter(hits, benchmark::Counter::kAvgIterations);
+}
+
+// Choosing another found word: the meanings are merged over the whole hit table of the search.
+void BM_ShowMeanings(benchmark::State& state, std::string_view typedUtf8) {
+    Session session;
+    SearchWords(session.dictionary, session.lists, cp1250Literal(typedUtf8));
+    const int middle = static_cast<int>(session.found.size() / 2);
+    for (auto _ : state) {
+        ShowMeanings(session.lists, middle);
+        benchmark::DoNotOptimize(session.meanings.size());
+    }
+    state.counters["hits"] = static_cast<double>(session.hitHeadwords.size());
+}
+
+void BM_CzechUpperCase(benchmark::State& state) {
+    const std::string typed = cp1250Literal("příliš žluťoučký kůň úpěl ďábelské ódy");
+    for (auto _ : state) {
+        std::string text = typed;
+        CzechUpperCase(text);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * typed.size()));
+}
+
+// One, two and three letters: the largest runs of a Czech word list (P, PO, PRO) and ordinary
+// ones; the sample words below give the typical case.
+BENCHMARK_CAPTURE(BM_SearchWords, 1_P, "p")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 1_K, "k")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 1_Č, "č")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 2_PO, "po")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 2_KA, "ka")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 3_PRO, "pro")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 3_KAM, "kam")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 3_ŽIV, "živ")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchWords, 5_POLIK, "polik")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchWords_SampleWords)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(static_cast<benchmark::IterationCount>(kSampleWords));
+BENCHMARK_CAPTURE(BM_ShowMeanings, after_P, "p")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ShowMeanings, after_PRO, "pro")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CzechUpperCase);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    std::cerr << "Generating a dictionary of " << kRecords << " records...\n";
+    std::cerr << "  " << generated().records() << " records in " << generated().folder() << '\n';
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

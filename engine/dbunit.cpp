@@ -1,0 +1,127 @@
+#include "dbunit.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace zadrovec {
+namespace {
+
+constexpr std::array<unsigned char, 256> makeUpperTable() {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
+    // á č ď é ě í ň ó ř š ť ú ů ý ž
+    constexpr std::array<std::pair<unsigned char, unsigned char>, 15> czech = {{
+        {0xE1, 0xC1}, {0xE8, 0xC8}, {0xEF, 0xCF}, {0xE9, 0xC9}, {0xEC, 0xCC},
+        {0xED, 0xCD}, {0xF2, 0xD2}, {0xF3, 0xD3}, {0xF8, 0xD8}, {0x9A, 0x8A},
+        {0x9D, 0x8D}, {0xFA, 0xDA}, {0xF9, 0xD9}, {0xFD, 0xDD}, {0x9E, 0x8E},
+    }};
+    for (auto [small, capital] : czech) table[small] = capital;
+    return table;
+}
+
+constexpr auto kUpper = makeUpperTable();
+
+void clearResults(ResultLists& lists) {
+    lists.found.clear();
+    lists.hitMeanings.clear();
+    lists.meanings.clear();
+    lists.hitHeadwords.clear();
+}
+
+bool samePrefix(std::string_view a, std::string_view b, std::size_t length) {
+    return a.size() >= length && b.size() >= length && a.substr(0, length) == b.substr(0, length);
+}
+
+// Hits gathered during the scan and handed to the lists in one step each. Also when a read
+// fails: the lists then show what was found up to that record.
+struct Hits {
+    std::vector<std::string> headwords;
+    std::vector<std::string> meanings;
+    std::vector<std::string> distinct; // headwords without their immediate repeats
+
+    void add(std::string_view headword, std::string_view meaningsText) {
+        if (distinct.empty() || distinct.back() != headword) distinct.emplace_back(headword);
+        headwords.emplace_back(headword);
+        meanings.emplace_back(meaningsText);
+    }
+
+    // After a failed read the found list is shown as it stood, repeats and all.
+    void moveTo(ResultLists& lists, bool complete) {
+        lists.found.assign(complete ? std::move(distinct) : headwords);
+        lists.hitHeadwords.assign(std::move(headwords));
+        lists.hitMeanings.assign(std::move(meanings));
+    }
+};
+
+} // namespace
+
+void CzechUpperCase(std::string& text) {
+    for (char& c : text) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+}
+
+void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view text) {
+    std::string s(text);
+    CzechUpperCase(s);
+
+    const PrefixIndex& index = dictionary.prefixIndex;
+    const auto i = s.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(s[0]));
+    if (!i) {
+        clearResults(lists);
+        return;
+    }
+    const auto j = s.size() >= 2 ? index.findSecond(*i, static_cast<unsigned char>(s[1]))
+                                 : std::nullopt;
+    const auto k = s.size() >= 3 && j ? index.findThird(*j, static_cast<unsigned char>(s[2]))
+                                      : std::nullopt;
+    SeekRecord(dictionary, index.recordNumber(k ? *k : j ? *j : *i));
+    clearResults(lists);
+
+    Hits hits;
+    try {
+        for (;;) {
+            ReadRecord(dictionary);
+            const std::string_view record = dictionary.wordRecord.text();
+            const std::string_view h = Headword(record);
+            if (h.size() >= s.size() && h.substr(0, s.size()) == s) hits.add(h, MeaningsText(record));
+
+            const std::size_t e = (k && h.size() >= 3) ? 3 : (j && h.size() >= 2) ? 2 : 1;
+            if (h.empty() || !samePrefix(h, s, e)) break;
+            if (AtEndOfWords(dictionary)) break;
+        }
+    } catch (...) {
+        hits.moveTo(lists, false);
+        throw;
+    }
+    hits.moveTo(lists, true);
+    lists.found.removeAdjacentDuplicates();
+
+    if (!lists.found.empty())
+        ShowMeanings(lists, 0);
+    else
+        lists.meanings.clear();
+}
+
+void SplitMeanings(std::string_view meaningsText, std::vector<std::string>& out) {
+    for (auto end = meaningsText.find(';'); end != std::string_view::npos;
+         end = meaningsText.find(';')) {
+        out.emplace_back(meaningsText.substr(0, end));
+        meaningsText.remove_prefix(end + 1);
+    }
+}
+
+void ShowMeanings(ResultLists& lists, int index) {
+    if (index < 0) return;
+    lists.meanings.clear();
+    if (static_cast<std::size_t>(index) >= lists.found.size()) return;
+    const std::string& word = lists.found[static_cast<std::size_t>(index)];
+    std::vector<std::string> meanings;
+    const std::size_t rows = std::min(lists.hitHeadwords.size(), lists.hitMeanings.size());
+    for (std::size_t r = 0; r < rows; ++r)
+        if (lists.hitHeadwords[r] == word) SplitMeanings(lists.hitMeanings[r], meanings);
+    lists.meanings.assign(std::move(meanings));
+    lists.meanings.removeAdjacentDuplicates();
+}
+
+} // namespace zadrovec

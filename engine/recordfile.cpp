@@ -1,0 +1,108 @@
+#include "recordfile.h"
+
+#include "ioerror.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zadrovec {
+namespace {
+
+constexpr std::size_t kBufferBytes = 64 * 1024;
+
+} // namespace
+
+bool RecordFile::open(const std::string& path) {
+    close();
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close();
+        return false;
+    }
+    position_ = 0;
+    bufferFirst_ = 0;
+    bufferedRecords_ = 0;
+    return true;
+}
+
+void RecordFile::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    bufferedRecords_ = 0;
+    position_ = 0;
+}
+
+void RecordFile::requireOpen() const {
+    if (fd_ < 0) throw IoError(IoError::kFileNotOpen);
+}
+
+std::int64_t RecordFile::recordCount() const {
+    requireOpen();
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) throw IoError(IoError::kReadBeyondEnd);
+    return static_cast<std::int64_t>(info.st_size) / static_cast<std::int64_t>(recordSize_);
+}
+
+void RecordFile::seek(std::int64_t record) {
+    requireOpen();
+    if (record < 0 || record > recordCount()) throw IoError(IoError::kReadBeyondEnd);
+    position_ = record;
+    bufferedRecords_ = 0; // a seek reads afresh, so a search sees the file as it is now
+}
+
+bool RecordFile::fill() {
+    const std::size_t recordsPerChunk = std::max<std::size_t>(1, kBufferBytes / recordSize_);
+    buffer_.resize(recordsPerChunk * recordSize_);
+    std::size_t got = 0;
+    const auto offset = static_cast<off_t>(position_) * static_cast<off_t>(recordSize_);
+    while (got < buffer_.size()) {
+        const ssize_t n = ::pread(fd_, buffer_.data() + got, buffer_.size() - got,
+                                  offset + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    bufferFirst_ = position_;
+    bufferedRecords_ = got / recordSize_;
+    return bufferedRecords_ > 0;
+}
+
+void RecordFile::read(void* dest) {
+    requireOpen();
+    const bool buffered =
+        position_ >= bufferFirst_ &&
+        position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
+    if (!buffered && !fill()) throw IoError(IoError::kReadBeyondEnd);
+    const auto slot = static_cast<std::size_t>(position_ - bufferFirst_);
+    std::memcpy(dest, buffer_.data() + slot * recordSize_, recordSize_);
+    ++position_;
+}
+
+bool RecordFile::atEnd() {
+    requireOpen();
+    if (position_ >= bufferFirst_ &&
+        position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_))
+        return false; // the record is in the buffer already
+    return position_ >= recordCount();
+}
+
+std::size_t RecordFile::readHead(void* dest, std::size_t size) {
+    requireOpen();
+    std::size_t got = 0;
+    auto* bytes = static_cast<unsigned char*>(dest);
+    while (got < size) {
+        const ssize_t n = ::pread(fd_, bytes + got, size - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    return got;
+}
+
+} // namespace zadrovec

@@ -1,0 +1,53 @@
+// A read-only file of fixed-size records, read through a buffer: one record per read() call
+// for the caller, a chunk of records per system call underneath. Nothing is memory-mapped and
+// nothing is locked, so another program may change the file; a record that is no longer there
+// gives an I/O error, never a crash.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zadrovec {
+
+class RecordFile {
+public:
+    explicit RecordFile(std::size_t recordSize) : recordSize_(recordSize) {}
+    ~RecordFile() { close(); }
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // False when the file cannot be opened for reading.
+    bool open(const std::string& path);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+
+    std::size_t recordSize() const { return recordSize_; }
+    // Whole records in the file now. Throws IoError when the file is not open.
+    std::int64_t recordCount() const;
+
+    // Throws IoError 103 when not open, 100 for a record number outside 0..recordCount().
+    void seek(std::int64_t record);
+    // Copies the record at the position into dest (recordSize bytes) and moves on by one.
+    // Throws IoError 103 when not open, 100 when no whole record is left.
+    void read(void* dest);
+    // True when the position is at or after the end of the last record.
+    bool atEnd();
+
+    // Reads up to size bytes from the start of the file; how many came.
+    std::size_t readHead(void* dest, std::size_t size);
+
+private:
+    void requireOpen() const;
+    bool fill();
+
+    std::size_t recordSize_;
+    int fd_ = -1;
+    std::int64_t position_ = 0;
+    std::vector<unsigned char> buffer_;
+    std::int64_t bufferFirst_ = 0;     // record number of the first buffered record
+    std::size_t bufferedRecords_ = 0;
+};
+
+} // namespace zadrovec

@@ -1,0 +1,28 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs when any is
+# missing, then configures and builds into build/.
+
+zadrovec_packages=(
+  cmake ninja-build g++ pkg-config
+  libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev  # the windows
+  mythes-cs     # the Czech thesaurus the main dictionary is made from
+  bsdextrautils # look(1), the yardstick of the search benchmark
+)
+
+zadrovec_install_packages() {
+  local missing=()
+  for p in "${zadrovec_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+zadrovec_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build
+}

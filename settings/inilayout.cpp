@@ -1,0 +1,83 @@
+#include "inilayout.h"
+
+#include "cp1250case.h"
+
+#include <optional>
+
+namespace zadrovec {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
+struct Line {
+    std::size_t begin = 0;
+    std::size_t contentEnd = 0; // before the line break (LF or CR LF)
+    std::size_t next = 0;       // start of the following line
+    bool hasLineBreak = false;
+};
+
+Line lineAt(std::string_view text, std::size_t begin) {
+    Line line{begin, text.size(), text.size(), false};
+    const std::size_t lf = text.find('\n', begin);
+    if (lf == std::string_view::npos) return line;
+    line.hasLineBreak = true;
+    line.next = lf + 1;
+    line.contentEnd = (lf > begin && text[lf - 1] == '\r') ? lf - 1 : lf;
+    return line;
+}
+
+// The trimmed name of a "[name]" line (text after "]" ignored), or nothing for other lines.
+std::optional<std::string_view> sectionName(std::string_view trimmedLine) {
+    if (trimmedLine.empty() || trimmedLine.front() != '[') return std::nullopt;
+    const std::size_t close = trimmedLine.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return trimBlanks(trimmedLine.substr(1, close - 1));
+}
+
+} // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) {
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    KeyPlace place;
+    bool inSection = false;
+    for (std::size_t begin = 0; begin < text.size();) {
+        const Line line = lineAt(text, begin);
+        begin = line.next;
+        const std::string_view content = text.substr(line.begin, line.contentEnd - line.begin);
+        const std::string_view trimmed = trimBlanks(content);
+
+        if (const auto name = sectionName(trimmed)) {
+            if (inSection) break; // only the first section of the name counts
+            if (equalIgnoringCaseCp1250(*name, section)) {
+                inSection = true;
+                place.sectionFound = true;
+                place.newKeyAt = line.next;
+                place.newKeyNeedsLineBreakFirst = !line.hasLineBreak;
+            }
+            continue;
+        }
+        if (!inSection || trimmed.empty() || trimmed.front() == ';') continue;
+        const std::size_t equals = content.find('=');
+        if (equals == std::string_view::npos) continue;
+
+        place.newKeyAt = line.next;
+        place.newKeyNeedsLineBreakFirst = !line.hasLineBreak;
+        if (equalIgnoringCaseCp1250(trimBlanks(content.substr(0, equals)), key)) {
+            place.keyFound = true;
+            place.valueBegin = line.begin + equals + 1;
+            place.valueEnd = line.contentEnd;
+            break;
+        }
+    }
+    return place;
+}
+
+} // namespace zadrovec

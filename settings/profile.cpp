@@ -1,0 +1,128 @@
+#include "profile.h"
+
+#include "inilayout.h"
+#include "wholefile.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+namespace zadrovec {
+namespace {
+
+constexpr std::string_view kNewLine = "\r\n";
+
+std::string_view withoutEnclosingQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string_view cutToMaxLength(std::string_view value) {
+    return value.substr(0, kProfileValueMaxLength);
+}
+
+std::string_view withoutTrailingSpaces(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+bool isHexadecimal(std::string_view text) {
+    return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+}
+
+// Hexadecimal digits, all of the text; up to 32 bits, taken as two's complement
+// ("0xFFFFFFFF" is -1).
+std::optional<int> parseHexadecimal(std::string_view digits) {
+    std::uint32_t value = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// An optional sign and decimal digits, all of the text, within the range of int.
+std::optional<int> parseDecimal(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::uint64_t magnitude = 0; // unsigned, so a second sign is no digit
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc{} || end == text.data() || end != text.data() + text.size())
+        return std::nullopt;
+    constexpr std::uint64_t kLargestNegative = 1ULL << 31; // int holds -2^31 .. 2^31-1
+    if (magnitude > (negative ? kLargestNegative : kLargestNegative - 1)) return std::nullopt;
+    const auto value = static_cast<std::int64_t>(magnitude);
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::string fileNameOf(const std::filesystem::path& file) {
+    return file.filename().string();
+}
+
+} // namespace
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultValue, const std::filesystem::path& file) {
+    const FileContents contents = readWholeFile(file);
+    if (contents.status == FileContents::Status::Read) {
+        const std::string_view text = contents.bytes;
+        const KeyPlace place = findKey(text, section, key);
+        if (place.keyFound) {
+            const std::string_view raw =
+                text.substr(place.valueBegin, place.valueEnd - place.valueBegin);
+            return std::string(cutToMaxLength(withoutEnclosingQuotes(trimBlanks(raw))));
+        }
+    }
+    return std::string(cutToMaxLength(withoutTrailingSpaces(defaultValue)));
+}
+
+void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::filesystem::path& file) {
+    FileContents contents = readWholeFile(file);
+    if (contents.status == FileContents::Status::Unreadable)
+        throw ProfileWriteError(fileNameOf(file));
+    const std::string& old = contents.bytes;
+    const KeyPlace place = findKey(old, section, key);
+
+    std::string updated;
+    updated.reserve(old.size() + section.size() + key.size() + value.size() + 8);
+    if (place.keyFound) {
+        updated.append(old, 0, place.valueBegin).append(value).append(old, place.valueEnd);
+    } else if (place.sectionFound) {
+        updated.append(old, 0, place.newKeyAt);
+        if (place.newKeyNeedsLineBreakFirst) updated.append(kNewLine);
+        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        updated.append(old, place.newKeyAt);
+    } else {
+        updated.append(old);
+        if (!old.empty() && old.back() != '\n') updated.append(kNewLine);
+        updated.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
+        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+    }
+    if (!writeWholeFile(file, updated)) throw ProfileWriteError(fileNameOf(file));
+}
+
+int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
+                       const std::filesystem::path& file) {
+    const std::string text = ReadProfileString(section, key, "", file);
+    const std::optional<int> value = isHexadecimal(text)
+                                         ? parseHexadecimal(std::string_view(text).substr(2))
+                                         : parseDecimal(text);
+    return value.value_or(defaultValue);
+}
+
+void WriteProfileInteger(std::string_view section, std::string_view key, int value,
+                         const std::filesystem::path& file) {
+    WriteProfileString(section, key, std::to_string(value), file);
+}
+
+void WriteProfileBool(std::string_view section, std::string_view key, bool value,
+                      const std::filesystem::path& file) {
+    WriteProfileString(section, key, value ? "1" : "0", file);
+}
+
+} // namespace zadrovec

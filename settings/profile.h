@@ -1,0 +1,42 @@
+// The settings file's profile functions, behaving as the Windows ones do: an INI text of
+// Windows-1250 bytes, read again on every call, names matched without regard to case, and
+// every write keeping all bytes it does not change.
+#pragma once
+
+#include "profileerror.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zadrovec {
+
+// The most a read gives back: the Windows functions read into a buffer of 2,048 bytes.
+inline constexpr std::size_t kProfileValueMaxLength = 2047;
+
+// The value of key in section, blanks trimmed and one enclosing pair of quotes (" or ')
+// removed. A missing file, section or key gives defaultValue less its trailing spaces.
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultValue, const std::filesystem::path& file);
+
+// Sets key in section to value, written as it is. An existing key keeps its line, a new key
+// follows the last key of its section, a new section goes to the end of the file. Creates a
+// missing file. Raises ProfileWriteError when the file cannot be written.
+void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::filesystem::path& file);
+
+// A decimal integer, or a hexadecimal one written "0x..." or "0X...". As the Windows function
+// parses, an optional sign and the digits up to the first other character count ("12px" is
+// 12). A value without leading digits, or beyond 32 bits, gives defaultValue.
+int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
+                       const std::filesystem::path& file);
+
+void WriteProfileInteger(std::string_view section, std::string_view key, int value,
+                         const std::filesystem::path& file);
+
+// Written as "1" or "0".
+void WriteProfileBool(std::string_view section, std::string_view key, bool value,
+                      const std::filesystem::path& file);
+
+} // namespace zadrovec

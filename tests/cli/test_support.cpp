@@ -1,0 +1,137 @@
+#include "test_support.h"
+
+#include "cp1250.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace zadrovec::clitest {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zadrovec-cli-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TempFolder::listing() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::size_t firstSlotOffset(int i) {
+    return 20'612 * static_cast<std::size_t>(i - 1);
+}
+std::size_t secondSlotOffset(int i, int j) {
+    return firstSlotOffset(i) + 12 + 412 * static_cast<std::size_t>(j - 1);
+}
+std::size_t thirdSlotOffset(int i, int j, int k) {
+    return secondSlotOffset(i, j) + 12 + 8 * static_cast<std::size_t>(k - 1);
+}
+
+namespace {
+template <typename Bytes> Slot readSlot(const Bytes& image, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (int b = 3; b >= 0; --b)
+        value = value << 8 | static_cast<unsigned char>(image.at(offset + 4 + b));
+    return {static_cast<unsigned char>(image.at(offset)), static_cast<std::int32_t>(value)};
+}
+} // namespace
+
+Slot slotAt(const std::vector<unsigned char>& image, std::size_t offset) {
+    return readSlot(image, offset);
+}
+Slot slotAt(const std::string& image, std::size_t offset) {
+    return readSlot(image, offset);
+}
+
+void setRecordNumber(std::string& image, std::size_t slotOffset, std::int32_t record) {
+    const auto value = static_cast<std::uint32_t>(record);
+    for (int b = 0; b < 4; ++b)
+        image.at(slotOffset + 4 + b) = static_cast<char>(value >> (8 * b));
+}
+
+std::string cp(std::string_view utf8) {
+    auto converted = utf8ToCp1250(utf8);
+    if (!converted) throw std::invalid_argument("not Windows-1250");
+    return *converted;
+}
+
+RunResult runProgram(const std::string& program, const std::vector<std::string>& args) {
+    TempFolder capture;
+    const std::string outPath = capture.file("out");
+    const std::string errPath = capture.file("err");
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<std::string> argStrings{program};
+    argStrings.insert(argStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : argStrings)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error("cannot start " + program);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) throw std::runtime_error("waitpid failed");
+    }
+    RunResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = readFile(outPath);
+    result.err = readFile(errPath);
+    return result;
+}
+
+std::string cliPath() {
+    return ZADROVEC_CLI;
+}
+
+RunResult runCli(const std::vector<std::string>& args) {
+    return runProgram(cliPath(), args);
+}
+
+RunResult buildWithCli(const TempFolder& folder, const std::string& name, const std::string& source,
+                       const std::string& header) {
+    writeFile(folder.file(name + ".txt"), source);
+    return runCli({"build", folder.file(name + ".txt"), folder.file(name), "--header", header});
+}
+
+} // namespace zadrovec::clitest

@@ -1,0 +1,63 @@
+// Helpers for the builder and command-line tests: a temporary folder, whole-file reads and
+// writes, index slots read by their offsets in the file layout, and running zadrovec-cli.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zadrovec::clitest {
+
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
+    // Names of the files in the folder, sorted.
+    std::vector<std::string> listing() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, std::string_view bytes);
+
+// A slot of an index image; numbers count from 1 as the layout does.
+struct Slot {
+    unsigned char character;
+    std::int32_t record;
+};
+std::size_t firstSlotOffset(int i);
+std::size_t secondSlotOffset(int i, int j);
+std::size_t thirdSlotOffset(int i, int j, int k);
+Slot slotAt(const std::vector<unsigned char>& image, std::size_t offset);
+Slot slotAt(const std::string& image, std::size_t offset);
+void setRecordNumber(std::string& image, std::size_t slotOffset, std::int32_t record);
+
+// Windows-1250 from UTF-8 written in the tests.
+std::string cp(std::string_view utf8);
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program with the arguments and no input; stdout and stderr caught whole.
+RunResult runProgram(const std::string& program, const std::vector<std::string>& args);
+// Runs the zadrovec-cli under test.
+RunResult runCli(const std::vector<std::string>& args);
+std::string cliPath();
+
+// Writes the UTF-8 source to folder/name.txt and builds folder/name.dat and .idx from it.
+RunResult buildWithCli(const TempFolder& folder, const std::string& name, const std::string& source,
+                       const std::string& header = "1.2.2024");
+
+} // namespace zadrovec::clitest

@@ -1,0 +1,71 @@
+// Dictionary files for tests, written byte by byte so that malformed ones can be made on purpose.
+// Offsets are computed here from the file layout, not taken from the engine.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zadrovec::testing {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// One 81-byte record: the length byte (the text's length unless given) and the text padded
+// with filler.
+std::string wordRecord(std::string_view text, int lengthByte = -1, char filler = '#');
+
+// The records of texts, one after another; texts are Windows-1250 (write UTF-8 with u8 and
+// convert, or use escapes).
+std::string wordFile(const std::vector<std::string>& texts);
+
+void writeBytes(const std::string& path, std::string_view bytes);
+
+// An index image: all zero until slots are set; a slot number counts from 1.
+class IndexImage {
+public:
+    static constexpr std::size_t kSize = 1'236'720;
+
+    IndexImage() : bytes_(kSize, '\0') {}
+
+    void setFirst(int i, unsigned char c, std::int32_t record);
+    void setSecond(int i, int j, unsigned char c, std::int32_t record);
+    void setThird(int i, int j, int k, unsigned char c, std::int32_t record);
+    void endFirst(int i) { setFirst(i, 0, -1); }
+    void endSecond(int i, int j) { setSecond(i, j, 0, -1); }
+    void endThird(int i, int j, int k) { setThird(i, j, k, 0, -1); }
+
+    std::string bytes() const { return bytes_; }
+
+private:
+    void put(std::size_t offset, unsigned char c, std::int32_t record);
+
+    std::string bytes_;
+};
+
+// A complete index for word records sorted by headword (texts[0] is the header): every first
+// one, two and three characters get their slot, each table closed by an end slot.
+IndexImage completeIndex(const std::vector<std::string>& texts);
+
+// Writes folder/name.dat and folder/name.idx for the texts with a complete index.
+void writeDictionary(const TempFolder& folder, std::string_view name,
+                     const std::vector<std::string>& texts);
+
+// Windows-1250 bytes of a UTF-8 literal.
+std::string cp(std::string_view utf8);
+
+} // namespace zadrovec::testing

@@ -1,0 +1,292 @@
+// Case folding, the word search and the meanings of a found word.
+#include "dbunit.h"
+#include "fixture.h"
+#include "ioerror.h"
+
+#include <gtest/gtest.h>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+// The main window's four result lists.
+struct MainLists {
+    StringList ListBox1{StringList::Order::Sorted};
+    StringList ListBox5;
+    StringList ListBox2;
+    StringList ListBox4{StringList::Order::Sorted};
+    ResultLists lists{ListBox1, ListBox5, ListBox2, ListBox4};
+};
+
+class WordSearch : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordedMessages messages;
+    Dictionary dictionary{folder.path().string(), messages};
+    MainLists main;
+
+    void open(const Items& texts) {
+        writeDictionary(folder, "hlavni", texts);
+        openAs("hlavni");
+    }
+    void openAs(std::string_view name) {
+        CloseDictionary(dictionary);
+        OpenDictionary(dictionary, name);
+        ASSERT_TRUE(dictionary.DictionaryOpen);
+    }
+    void writeWords(const Items& texts) {
+        writeBytes(folder.file("hlavni.dat"), wordFile(texts));
+    }
+    void search(std::string_view text) { SearchWords(dictionary, main.lists, text); }
+    Items found() const { return main.ListBox1.items(); }
+    Items meanings() const { return main.ListBox4.items(); }
+};
+
+const Items kWords = {
+    "1.1.2026",
+    "AB@X;",
+    "ABC@A1;",
+    "ABCD@A2;A3;",
+    "ABCD@A4;",
+    "ABD@B1;",
+    "AC@C1;",
+    cp("ČES@Č1;"),
+    cp("ČESKO@Č2;"),
+    "P@P0;",
+    "PAS@P1;",
+    "PES@P2;P3;",
+    "PES @BLANK;",
+    "PES;@SEMI;",
+    "PESEK@P4;",
+    "PS@P5;",
+};
+
+} // namespace
+
+TEST(CzechUpperCase, FoldsExactlyAsciiAndTheFifteenCzechLetters) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    std::string folded = all;
+    CzechUpperCase(folded);
+    ASSERT_EQ(folded.size(), 256u);
+    const std::string smallCzech = cp("áčďéěíňóřšťúůýž");
+    const std::string capitalCzech = cp("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
+    for (int b = 0; b < 256; ++b) {
+        const auto c = static_cast<char>(b);
+        char expected = c;
+        if (b >= 'a' && b <= 'z') expected = static_cast<char>(b - 0x20);
+        if (const auto at = smallCzech.find(c); at != std::string::npos) expected = capitalCzech[at];
+        EXPECT_EQ(folded[b], expected) << "byte " << b;
+    }
+    std::string others = cp("äöüôľĺŕśźłąęß");
+    const std::string before = others;
+    CzechUpperCase(others);
+    EXPECT_EQ(others, before);
+}
+
+TEST_F(WordSearch, PrefixSearchThroughAllThreeIndexLevels) {
+    open(kWords);
+    search("ab");
+    EXPECT_EQ(found(), (Items{"AB", "ABC", "ABCD", "ABD"}));
+    search("abc");
+    EXPECT_EQ(found(), (Items{"ABC", "ABCD"}));
+    search("abcd"); // longer than three: the rest is compared record by record
+    EXPECT_EQ(found(), (Items{"ABCD"}));
+    search("a"); // one character lists its whole run
+    EXPECT_EQ(found(), (Items{"AB", "ABC", "ABCD", "ABD", "AC"}));
+    search("p");
+    EXPECT_EQ(found(), (Items{"P", "PAS", "PES", "PES ", "PES;", "PESEK", "PS"}));
+}
+
+TEST_F(WordSearch, TextIsFoldedButTheCallersTextStays) {
+    open(kWords);
+    const std::string typed = cp("čes");
+    search(typed);
+    EXPECT_EQ(found(), (Items{cp("ČES"), cp("ČESKO")}));
+    EXPECT_EQ(typed, cp("čes"));
+    search(cp("äb")); // ä has no capital here: looked up as ä, not found
+    EXPECT_TRUE(found().empty());
+}
+
+TEST_F(WordSearch, BlanksAndPunctuationAreOrdinaryCharacters) {
+    open(kWords);
+    search("PES ");
+    EXPECT_EQ(found(), (Items{"PES "}));
+    search("PES;");
+    EXPECT_EQ(found(), (Items{"PES;"}));
+    EXPECT_EQ(meanings(), (Items{"SEMI"}));
+    search("pes");
+    EXPECT_EQ(found(), (Items{"PES", "PES ", "PES;", "PESEK"}));
+}
+
+TEST_F(WordSearch, DuplicateHeadwordsListedOnceWithBothRowsKept) {
+    open(kWords);
+    search("abcd");
+    EXPECT_EQ(main.ListBox5.items(), (Items{"ABCD", "ABCD"}));
+    EXPECT_EQ(main.ListBox2.items(), (Items{"A2;A3;", "A4;"}));
+    EXPECT_EQ(meanings(), (Items{"A2", "A3", "A4"}));
+}
+
+TEST_F(WordSearch, HitTableIsInFileOrderAndMeaningsAreOfTheFirstFoundWord) {
+    open(kWords);
+    search("ab");
+    EXPECT_EQ(main.ListBox5.items(), (Items{"AB", "ABC", "ABCD", "ABCD", "ABD"}));
+    EXPECT_EQ(main.ListBox2.items(), (Items{"X;", "A1;", "A2;A3;", "A4;", "B1;"}));
+    EXPECT_EQ(meanings(), (Items{"X"}));
+}
+
+TEST_F(WordSearch, NothingFoundOrNoSlotClearsAllFourLists) {
+    open(kWords);
+    search("ab");
+    ASSERT_FALSE(found().empty());
+    search("zz"); // no first-character slot
+    EXPECT_TRUE(found().empty());
+    EXPECT_TRUE(main.ListBox5.empty());
+    EXPECT_TRUE(main.ListBox2.empty());
+    EXPECT_TRUE(meanings().empty());
+    search("ab");
+    search("");
+    EXPECT_TRUE(found().empty() && main.ListBox5.empty() && main.ListBox2.empty() &&
+                meanings().empty());
+    search("ab");
+    search("AX"); // first character found, second not: the A run is read, nothing matches
+    EXPECT_TRUE(found().empty() && main.ListBox5.empty() && main.ListBox2.empty() &&
+                meanings().empty());
+}
+
+TEST_F(WordSearch, ClearsTheListsInTheirOrder) {
+    open(kWords);
+    search("ab");
+    struct Recorder : StringList::Listener {
+        Recorder(std::string n, std::string* l) : name(std::move(n)), log(l) {}
+        std::string name;
+        std::string* log;
+        void listAboutToChange() override { *log += name; }
+        void listChanged() override {}
+    };
+    std::string log;
+    Recorder r1("1", &log), r2("2", &log), r4("4", &log), r5("5", &log);
+    main.ListBox1.setListener(&r1);
+    main.ListBox2.setListener(&r2);
+    main.ListBox4.setListener(&r4);
+    main.ListBox5.setListener(&r5);
+    search("zz");
+    EXPECT_EQ(log, "1245");
+}
+
+TEST_F(WordSearch, MissingSecondSlotScansTheWholeFirstRun) {
+    Items texts = kWords;
+    writeWords(texts);
+    // Index with the A run's second-character table empty: every A search reads the whole run.
+    IndexImage index = completeIndex(texts);
+    index.endSecond(1, 1);
+    writeBytes(folder.file("hlavni.idx"), index.bytes());
+    openAs("hlavni");
+    search("abc");
+    EXPECT_EQ(found(), (Items{"ABC", "ABCD"}));
+    search("ac");
+    EXPECT_EQ(found(), (Items{"AC"}));
+}
+
+TEST_F(WordSearch, EndSlotHidesTheSlotsAfterIt) {
+    writeWords({"h", "A@1;", "B@2;", "C@3;"});
+    IndexImage index;
+    index.setFirst(1, 'A', 1);
+    index.setFirst(2, 'B', 2);
+    index.endFirst(3);
+    index.setFirst(4, 'C', 3); // never looked at
+    writeBytes(folder.file("hlavni.idx"), index.bytes());
+    openAs("hlavni");
+    search("b");
+    EXPECT_EQ(found(), (Items{"B"}));
+    search("c");
+    EXPECT_TRUE(found().empty());
+}
+
+TEST_F(WordSearch, FullTablesHaveNoEndSlot) {
+    // 60 first characters and, under the last, 50 second characters, each with 50 third ones
+    // (characters the folding leaves alone).
+    Items texts = {"h"};
+    IndexImage index;
+    for (int i = 1; i <= 60; ++i) {
+        const auto c1 = static_cast<char>(0xA0 + i);
+        index.setFirst(i, static_cast<unsigned char>(c1), static_cast<int>(texts.size()));
+        if (i < 60) {
+            texts.push_back(std::string(1, c1) + "@" + std::to_string(i) + ";");
+            continue;
+        }
+        for (int j = 1; j <= 50; ++j) {
+            const auto c2 = static_cast<char>(0xA0 + j);
+            index.setSecond(i, j, static_cast<unsigned char>(c2), static_cast<int>(texts.size()));
+            for (int k = 1; k <= 50; ++k) {
+                const auto c3 = static_cast<char>(0xA0 + k);
+                index.setThird(i, j, k, static_cast<unsigned char>(c3),
+                               static_cast<int>(texts.size()));
+                texts.push_back(std::string{c1, c2, c3} + "@M;");
+            }
+        }
+    }
+    writeWords(texts);
+    writeBytes(folder.file("hlavni.idx"), index.bytes());
+    openAs("hlavni");
+    const std::string last{static_cast<char>(0xA0 + 60), static_cast<char>(0xA0 + 50),
+                           static_cast<char>(0xA0 + 50)};
+    search(last);
+    EXPECT_EQ(found(), (Items{last}));
+    EXPECT_EQ(main.ListBox5.size(), 1u);
+}
+
+TEST_F(WordSearch, RunReachingTheEndOfTheFileEndsThere) {
+    open({"h", "A@1;", "Z@2;", "ZA@3;", "ZB@4;"});
+    search("z");
+    EXPECT_EQ(found(), (Items{"Z", "ZA", "ZB"}));
+}
+
+TEST_F(WordSearch, RecordNumberPastTheEndRaisesAndLeavesTheListsAsTheyWere) {
+    Items texts = {"h", "A@1;", "B@2;"};
+    writeWords(texts);
+    IndexImage index = completeIndex(texts);
+    index.setFirst(2, 'B', 99);
+    writeBytes(folder.file("hlavni.idx"), index.bytes());
+    openAs("hlavni");
+    search("a");
+    ASSERT_EQ(found(), (Items{"A"}));
+    EXPECT_THROW(search("b"), IoError);
+    EXPECT_EQ(found(), (Items{"A"}));
+    EXPECT_EQ(meanings(), (Items{"1"}));
+}
+
+class Meanings : public WordSearch {};
+
+TEST_F(Meanings, SplitAtSemicolonsDroppingTheRest) {
+    open({"h", "A@X;Y;", "B@X;Y", "C@X; Y;", "D@XY", "E@X;;Y;", "F@Abc;ABC;Abc;"});
+    search("a");
+    EXPECT_EQ(meanings(), (Items{"X", "Y"}));
+    search("b");
+    EXPECT_EQ(meanings(), (Items{"X"}));
+    search("c");
+    EXPECT_EQ(meanings(), (Items{" Y", "X"}));
+    search("d");
+    EXPECT_EQ(found(), (Items{"D"}));
+    EXPECT_TRUE(meanings().empty());
+    search("e");
+    EXPECT_EQ(meanings(), (Items{"", "X", "Y"}));
+    search("f");
+    EXPECT_EQ(meanings(), (Items{"ABC", "Abc"}));
+}
+
+TEST_F(Meanings, MergedOverRecordsSortedEachOnce) {
+    open({"h", "W@B;A;", "W@A;C;", "WA@Z;"});
+    search("w");
+    EXPECT_EQ(found(), (Items{"W", "WA"}));
+    EXPECT_EQ(meanings(), (Items{"A", "B", "C"}));
+    ShowMeanings(main.lists, 1);
+    EXPECT_EQ(meanings(), (Items{"Z"}));
+    ShowMeanings(main.lists, -1); // no selection: nothing changes
+    EXPECT_EQ(meanings(), (Items{"Z"}));
+    ShowMeanings(main.lists, 7); // past the end: an empty list, no crash
+    EXPECT_TRUE(meanings().empty());
+}

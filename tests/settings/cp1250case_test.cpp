@@ -1,0 +1,30 @@
+// Names of sections and keys match without regard to case, accented letters included.
+#include "cp1250.h"
+#include "cp1250case.h"
+
+#include <gtest/gtest.h>
+#include <unicode/uchar.h>
+
+using namespace zadrovec;
+
+TEST(Cp1250Case, EveryByteFoldsAsUnicodeLowercasesIt) {
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const auto lower = static_cast<char32_t>(u_tolower(cp1250ToCodePoint(byte)));
+        const unsigned char expected = codePointToCp1250(lower).value_or(byte);
+        EXPECT_EQ(cp1250ToLower(byte), expected) << "byte " << b;
+    }
+}
+
+TEST(Cp1250Case, NamesCompareWithoutRegardToCase) {
+    EXPECT_TRUE(equalIgnoringCaseCp1250(cp1250Literal("Okno nalezených výrazů"),
+                                        cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ")));
+    EXPECT_TRUE(equalIgnoringCaseCp1250(cp1250Literal("ŠŤŽŹŚĽŁĄŞŻ"), cp1250Literal("šťžźśľłąşż")));
+    EXPECT_TRUE(equalIgnoringCaseCp1250("", ""));
+
+    EXPECT_FALSE(equalIgnoringCaseCp1250("Menu", "Menu1"));
+    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("ř"), "r")); // accents count
+    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("ß"), "SS"));
+    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("×"), cp1250Literal("÷"))); // no letters
+    EXPECT_FALSE(equalIgnoringCaseCp1250("[", "{")); // 0x20 apart, yet no case pair
+}

@@ -1,0 +1,127 @@
+#include "cli_arguments.h"
+
+#include <charconv>
+#include <map>
+#include <set>
+
+namespace zadrovec::cli {
+namespace {
+
+struct CommandShape {
+    std::size_t operands;
+    std::set<std::string> options;
+};
+
+const std::map<std::string, CommandShape>& commands() {
+    static const std::map<std::string, CommandShape> shapes = {
+        {"info", {1, {"--data"}}},    {"search", {2, {"--data", "--select", "--json"}}},
+        {"build", {2, {"--header"}}}, {"dump", {1, {}}},
+        {"check", {1, {}}},
+    };
+    return shapes;
+}
+
+long long parseSelect(const std::string& value) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (error != std::errc{} || end != value.data() + value.size())
+        throw UsageError("--select needs a whole number, not \"" + value + "\"");
+    return number;
+}
+
+} // namespace
+
+Arguments parseArguments(const std::vector<std::string>& args) {
+    Arguments parsed;
+    std::vector<std::string> words;
+    std::vector<std::string> optionsSeen;
+    bool optionsEnded = false;
+    for (std::size_t a = 0; a < args.size(); ++a) {
+        const std::string& arg = args[a];
+        const auto value = [&]() -> const std::string& {
+            if (a + 1 >= args.size()) throw UsageError(arg + " needs a value");
+            return args[++a];
+        };
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            words.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            parsed.command = "help";
+            return parsed;
+        } else if (arg == "--data") {
+            parsed.dataFolder = value();
+            optionsSeen.push_back(arg);
+        } else if (arg == "--header") {
+            parsed.header = value();
+            optionsSeen.push_back(arg);
+        } else if (arg == "--select") {
+            parsed.select = parseSelect(value());
+            optionsSeen.push_back(arg);
+        } else if (arg == "--json") {
+            parsed.json = true;
+            optionsSeen.push_back(arg);
+        } else {
+            throw UsageError("unknown option " + arg);
+        }
+    }
+
+    if (words.empty()) throw UsageError("no command given");
+    parsed.command = words.front();
+    const auto shape = commands().find(parsed.command);
+    if (shape == commands().end()) throw UsageError("unknown command \"" + parsed.command + "\"");
+    parsed.operands.assign(words.begin() + 1, words.end());
+    if (parsed.operands.size() != shape->second.operands)
+        throw UsageError(parsed.command + " takes " + std::to_string(shape->second.operands) +
+                         " operand(s), not " + std::to_string(parsed.operands.size()));
+    for (const std::string& option : optionsSeen)
+        if (!shape->second.options.contains(option))
+            throw UsageError(option + " does not apply to " + parsed.command);
+    return parsed;
+}
+
+std::string usageText() {
+    return R"(Usage:
+  zadrovec-cli [--data DIR] info NAME
+  zadrovec-cli [--data DIR] search NAME TEXT [--select I] [--json]
+  zadrovec-cli build SOURCE OUTBASE [--header TEXT]
+  zadrovec-cli dump BASE
+  zadrovec-cli check BASE
+  zadrovec-cli --help
+
+Commands:
+  info NAME      Opens the dictionary NAME (NAME.dat and NAME.idx in the data folder) and
+                 prints its record count, its word count and the text of its header record.
+  search NAME TEXT
+                 Opens the dictionary NAME and lists the headwords that begin with TEXT
+                 (folded to capitals first), one a line, then a line "--", then the meanings
+                 of the first listed headword, one a line. TEXT may be of any length.
+    --select I   then shows the meanings of listed headword I instead (0 is the first)
+    --json       prints one JSON object instead: "status" (the word count text), "found"
+                 (the listed headwords), "hits" (one [headword, meanings text] row per
+                 matching record, in file order) and "meanings"
+  build SOURCE OUTBASE
+                 Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
+                 line: HEADWORD@MEANING;MEANING;  Blank lines and lines starting with "#" are
+                 skipped. Headwords are folded to capitals and sorted; an entry too long for
+                 one record is spread over several. On any error nothing is written.
+    --header TEXT  the text of the header record (default: today's date as d.m.yyyy)
+  dump BASE      Prints every record of BASE.dat as text, the header first, one a line.
+  check BASE     Verifies BASE.dat and BASE.idx: index length, record numbers of the index,
+                 grouping of the headwords, index entries pointing at the first record of
+                 their run, folded headwords. Lists each problem found.
+
+Options:
+  --data DIR     the folder of the dictionaries (default: the folder of this program)
+  --help, -h     prints this text
+  --             ends the options, for a TEXT that starts with "-"
+
+NAME is a dictionary name without a folder, such as hlavni. Text on the command line and in the
+output is UTF-8; text arguments must consist of characters that Windows-1250 can hold.
+
+Exit status: 0 success; 1 failure (dictionary not found, I/O error, bad source, problems found
+by check); 2 usage error or a text argument that Windows-1250 cannot hold.
+)";
+}
+
+} // namespace zadrovec::cli

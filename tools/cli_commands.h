@@ -1,0 +1,27 @@
+// The commands of zadrovec-cli. Each returns the exit status; a bad command line is raised as
+// UsageError, a text argument that Windows-1250 cannot hold as ArgumentTextError.
+#pragma once
+
+#include "cli_arguments.h"
+
+#include <string>
+
+namespace zadrovec::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+int runInfo(const Arguments& arguments);
+int runSearch(const Arguments& arguments);
+int runBuild(const Arguments& arguments);
+int runDump(const Arguments& arguments);
+int runCheck(const Arguments& arguments);
+
+// The folder of the dictionaries: --data, else the folder of this program (links resolved).
+std::string dataFolder(const Arguments& arguments);
+
+// A dictionary name as the windows use it: a file name without folder or extension.
+const std::string& requireDictionaryName(const std::string& name);
+
+} // namespace zadrovec::cli

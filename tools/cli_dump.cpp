@@ -1,0 +1,31 @@
+// dump BASE: every record of a word file as a line of text.
+#include "cli_commands.h"
+#include "cli_text.h"
+#include "fileunit.h"
+#include "ioerror.h"
+
+#include <iostream>
+
+namespace zadrovec::cli {
+
+int runDump(const Arguments& arguments) {
+    const std::string path = arguments.operands[0] + ".dat";
+    RecordFile words(kRecordSize);
+    if (!words.open(path)) {
+        std::cerr << "zadrovec-cli: " << path << ": cannot be opened\n";
+        return kExitFailure;
+    }
+    try {
+        WordRecord record;
+        while (!words.atEnd()) {
+            words.read(&record);
+            printLine(std::cout, record.text());
+        }
+    } catch (const IoError& error) {
+        std::cerr << error.what() << ".\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace zadrovec::cli

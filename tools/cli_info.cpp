@@ -1,0 +1,35 @@
+// info NAME: the size of a dictionary and its header, as the About box and status bar show them.
+#include "cli_commands.h"
+#include "cli_messages.h"
+#include "fileunit.h"
+#include "ioerror.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace zadrovec::cli {
+
+int runInfo(const Arguments& arguments) {
+    TerminalMessages messages;
+    Dictionary dictionary(dataFolder(arguments), messages);
+    OpenDictionary(dictionary, requireDictionaryName(arguments.operands[0]));
+    if (!dictionary.DictionaryOpen) return kExitFailure;
+
+    const std::int64_t records = dictionary.words.recordCount();
+    std::cout << "records: " << records << '\n'
+              << "words: " << std::max<std::int64_t>(records - 1, 0) << '\n';
+    int status = kExitOk;
+    try {
+        SeekRecord(dictionary, 0);
+        ReadRecord(dictionary);
+        std::cout << "header: ";
+        printLine(std::cout, dictionary.wordRecord.text());
+    } catch (const IoError& error) {
+        std::cerr << error.what() << ".\n";
+        status = kExitFailure;
+    }
+    CloseDictionary(dictionary);
+    return status;
+}
+
+} // namespace zadrovec::cli

@@ -1,0 +1,24 @@
+// Text at the edge of zadrovec-cli: arguments come in as UTF-8 and become Windows-1250, the
+// engine's texts go out as UTF-8.
+#pragma once
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zadrovec::cli {
+
+// A text argument that Windows-1250 cannot hold (or that is no valid UTF-8).
+class ArgumentTextError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws ArgumentTextError naming the argument (what, e.g. "TEXT").
+std::string argumentToCp1250(const std::string& utf8, std::string_view what);
+
+// Writes a Windows-1250 text as UTF-8 and ends the line.
+void printLine(std::ostream& out, std::string_view cp1250);
+
+} // namespace zadrovec::cli

@@ -1,0 +1,160 @@
+// Writing a dictionary pair so that readers see the old pair or the new one, never a mix and
+// never half a file: both files go to temporary files beside their targets, reach the disk, and
+// are renamed into place; a failure on the way takes every change back.
+#include "dictbuilder.h"
+#include "fileunit.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <string_view>
+#include <unistd.h>
+
+namespace zadrovec::build {
+namespace {
+
+[[noreturn]] void fail(const std::string& file, const std::string& what, int error) {
+    throw std::runtime_error(file + ": " + what + ": " + std::strerror(error));
+}
+
+std::string folderOf(const std::string& path) {
+    const std::string parent = std::filesystem::path(path).parent_path().string();
+    return parent.empty() ? "." : parent;
+}
+
+// A file that is removed again unless it is released.
+class TempFile {
+  public:
+    explicit TempFile(const std::string& target) : target_(target) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            path_ = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST) fail(target, "cannot create a temporary file", errno);
+        }
+        if (fd_ < 0) fail(target, "cannot create a temporary file", EEXIST);
+    }
+    ~TempFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    void write(const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        while (size > 0) {
+            const ssize_t written = ::write(fd_, bytes, size);
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) fail(target_, "cannot write", written < 0 ? errno : EIO);
+            bytes += written;
+            size -= static_cast<std::size_t>(written);
+        }
+    }
+
+    // Flushes to the disk and closes; the file stays a temporary one.
+    void finish() {
+        if (::fsync(fd_) != 0) fail(target_, "cannot write", errno);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) fail(target_, "cannot write", errno);
+    }
+
+    const std::string& path() const { return path_; }
+    const std::string& target() const { return target_; }
+    void released() { path_.clear(); }
+
+  private:
+    std::string target_;
+    std::string path_;
+    int fd_ = -1;
+};
+
+void writeRecords(TempFile& file, const std::vector<std::string>& records) {
+    std::vector<unsigned char> chunk;
+    chunk.reserve(4096 * kRecordSize);
+    for (const std::string& text : records) {
+        if (text.size() > kRecordTextSize)
+            throw std::runtime_error(file.target() + ": a record longer than " +
+                                     std::to_string(kRecordTextSize) + " bytes");
+        std::array<unsigned char, kRecordSize> record{};
+        record[0] = static_cast<unsigned char>(text.size());
+        std::memcpy(record.data() + 1, text.data(), text.size());
+        chunk.insert(chunk.end(), record.begin(), record.end());
+        if (chunk.size() >= 4096 * kRecordSize) {
+            file.write(chunk.data(), chunk.size());
+            chunk.clear();
+        }
+    }
+    file.write(chunk.data(), chunk.size());
+}
+
+// The target as it was, kept under another name until the new pair stands, so that a failed
+// second rename can put it back. Without a hard link (or without an old file) the failed
+// rename removes the new file instead: no pair rather than a mismatched one.
+class OldFile {
+  public:
+    explicit OldFile(const std::string& target) : target_(target) {
+        backup_ = target + ".old-" + std::to_string(::getpid());
+        ::unlink(backup_.c_str());
+        if (::link(target.c_str(), backup_.c_str()) != 0) backup_.clear();
+    }
+    ~OldFile() {
+        if (!backup_.empty()) ::unlink(backup_.c_str());
+    }
+    OldFile(const OldFile&) = delete;
+    OldFile& operator=(const OldFile&) = delete;
+
+    void restore() {
+        if (backup_.empty()) {
+            ::unlink(target_.c_str());
+        } else if (::rename(backup_.c_str(), target_.c_str()) == 0) {
+            backup_.clear();
+        }
+    }
+
+  private:
+    std::string target_;
+    std::string backup_;
+};
+
+void renameInto(TempFile& file) {
+    if (::rename(file.path().c_str(), file.target().c_str()) != 0)
+        fail(file.target(), "cannot replace", errno);
+    file.released();
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return; // the files are whole already; only the durability of the names is lost
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+void writeDictionary(const BuiltDictionary& dictionary, const std::string& outBase) {
+    if (dictionary.index.size() != PrefixIndex::kSize)
+        throw std::runtime_error(outBase + ".idx: the index image has the wrong size");
+
+    TempFile words(outBase + ".dat");
+    writeRecords(words, dictionary.records);
+    words.finish();
+
+    TempFile index(outBase + ".idx");
+    index.write(dictionary.index.data(), dictionary.index.size());
+    index.finish();
+
+    OldFile oldWords(words.target());
+    renameInto(words);
+    try {
+        renameInto(index);
+    } catch (...) {
+        oldWords.restore();
+        throw;
+    }
+    syncFolder(folderOf(outBase));
+}
+
+} // namespace zadrovec::build

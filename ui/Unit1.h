@@ -1,0 +1,96 @@
+// The main window: the search field, the found headwords and their meanings, the dictionary
+// commands and the commands that open the other windows.
+#pragma once
+
+#include "dbunit.h"
+#include "imagelist.h"
+
+#include <QMainWindow>
+
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+
+namespace zadrovec::ui {
+
+class ButtonBar;
+class ListBox;
+class SpinEdit;
+class TForm5;
+class WindowMessages;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder is where the data files lie; the dictionary is the program's one.
+    TForm1(Dictionary& dictionary, WindowMessages& messages, const QString& programFolder);
+    ~TForm1() override;
+
+    void setProgressWindow(TForm5* progress) { progress_ = progress; }
+
+    // Controls, under the names the settings and the other windows know them by.
+    ButtonBar* ToolBar1;
+    ButtonBar* ToolBar2;
+    QWidget* Panel2;
+    QWidget* Panel5;
+    QSplitter* Splitter1;
+    QLineEdit* Edit1;
+    SpinEdit* SpinEdit1;
+    ListBox* ListBox1;
+    ListBox* ListBox4;
+    StringList ListBox2;
+    StringList ListBox5;
+    QLabel* Cesta_k_uzivatelskemu_slovniku;
+    QLabel* StatusPanel0;
+    QLabel* StatusPanel1;
+    ImageList ImageList1;
+
+    QAction *acHlavni, *acHlavniMesta, *acChemickeZnacky, *acMeny, *acMPZSPZ, *acOsobnosti,
+        *acOznaceniLetadel, *acPodniky, *acPostavy, *acUziv, *acHledej, *acNastaveni, *acKonec,
+        *acObsahaRejstrik, *acOprogramu;
+    QMenu* PopupToolMenu;
+    QMenu* PopupToolMenu2;
+
+    // true: search on every change of the field; false: on Enter only.
+    bool SearchImmediately = false;
+    QString UserDictionaryFolder;
+
+    ResultLists resultLists() { return {ListBox1Items(), ListBox5, ListBox2, ListBox4Items()}; }
+
+    // Handlers, callable from the settings and the other windows.
+    void FormStorage1RestorePlacement();
+    void GuardedSearch();
+    void SwitchDictionary(QAction* action);
+    const QString& programFolder() const { return programFolder_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix);
+    void createPanels();
+    void FormCreate();
+    void loadIconFiles();
+    void clearResultLists();
+    void takeMeaning();
+    StringList& ListBox1Items();
+    StringList& ListBox4Items();
+    QAction* makeAction(const char* name, const QString& caption, const QString& hint,
+                        const QKeySequence& shortcut, int image);
+
+    Dictionary& dictionary_;
+    WindowMessages& messages_;
+    QString programFolder_;
+    TForm5* progress_ = nullptr;
+    QActionGroup* dictionaryGroup_;
+    QList<std::pair<QAction*, std::string>> dictionaryActions_;
+    bool firstShow_ = true;
+};
+
+} // namespace zadrovec::ui

@@ -1,0 +1,58 @@
+// A toolbar of buttons laid out in rows (a button can end its row), with the properties the
+// settings keep: the docking side, captions beside or under the icons, captions shown or not,
+// flat buttons and the button height.
+#pragma once
+
+#include <QToolBar>
+
+class QGridLayout;
+class QMainWindow;
+class QToolButton;
+
+namespace zadrovec::ui {
+
+class ButtonBar : public QToolBar {
+    Q_OBJECT
+    Q_PROPERTY(Qt::ToolBarArea Align READ align WRITE setAlign)
+    Q_PROPERTY(bool List READ list WRITE setList)
+    Q_PROPERTY(bool ShowCaptions READ showCaptions WRITE setShowCaptions)
+    Q_PROPERTY(bool Flat READ flat WRITE setFlat)
+    Q_PROPERTY(int ButtonHeight READ buttonHeight WRITE setButtonHeight)
+public:
+    ButtonBar(const QString& title, int buttonWidth, QMainWindow* window);
+
+    QToolButton* addButton(QAction* action, const QString& name, bool endsRow = false);
+    QWidget* addSpacer(const QString& name, int width);
+
+    Qt::ToolBarArea align() const { return align_; }
+    void setAlign(Qt::ToolBarArea area);
+    bool list() const { return list_; }
+    void setList(bool beside);
+    bool showCaptions() const { return showCaptions_; }
+    void setShowCaptions(bool show);
+    bool flat() const { return flat_; }
+    void setFlat(bool flat);
+    int buttonHeight() const { return buttonHeight_; }
+    void setButtonHeight(int height);
+
+    const QList<QToolButton*>& buttons() const { return buttons_; }
+
+private:
+    void relayout();
+    void restyle();
+
+    QMainWindow* window_;
+    QWidget* box_;
+    QGridLayout* grid_;
+    QList<QWidget*> items_;
+    QList<bool> rowEnds_;
+    QList<QToolButton*> buttons_;
+    int buttonWidth_;
+    Qt::ToolBarArea align_ = Qt::TopToolBarArea;
+    bool list_ = true;
+    bool showCaptions_ = true;
+    bool flat_ = true;
+    int buttonHeight_ = 22;
+};
+
+} // namespace zadrovec::ui

@@ -1,0 +1,11 @@
+#include "cp1250validator.h"
+
+#include "qtext.h"
+
+namespace zadrovec::ui {
+
+QValidator::State Cp1250Validator::validate(QString& input, int&) const {
+    return fitsCp1250(input) ? Acceptable : Invalid;
+}
+
+} // namespace zadrovec::ui

@@ -1,0 +1,30 @@
+// A list box: an engine list shown in a list view (a list of 50,000 lines shows at once).
+#pragma once
+
+#include "stringlist.h"
+
+#include <QListView>
+
+namespace zadrovec::ui {
+
+class StringListModel;
+
+class ListBox : public QListView {
+    Q_OBJECT
+public:
+    ListBox(StringList::Order order, const QString& name, QWidget* parent);
+
+    StringList& items() { return items_; }
+    // The selected row, -1 when none.
+    int itemIndex() const;
+
+signals:
+    // The selection changed, by mouse or by keys.
+    void selectionChangedTo(int row);
+
+private:
+    StringList items_;
+    StringListModel* model_;
+};
+
+} // namespace zadrovec::ui

@@ -1,0 +1,16 @@
+#include "Unit1.h"
+#include "application.h"
+#include "program.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+int main(int argc, char** argv) {
+    zadrovec::ui::Application app(argc, argv);
+    // The data files lie beside the program (links resolved).
+    const QString folder =
+        QFileInfo(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()).absolutePath();
+    zadrovec::ui::Program program(folder);
+    program.mainWindow().show();
+    return app.exec();
+}

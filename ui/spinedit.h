@@ -1,0 +1,22 @@
+// A number field of 1 to 50 that takes digits and a sign while typed: leaving it sets a value
+// outside the range to the nearer bound, and a text that is no whole number counts as 1.
+#pragma once
+
+#include <QSpinBox>
+
+namespace zadrovec::ui {
+
+class SpinEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    explicit SpinEdit(QWidget* parent = nullptr);
+
+    // The value as the text says now, also while it is being typed.
+    int currentValue() const;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+};
+
+} // namespace zadrovec::ui
