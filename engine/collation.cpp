@@ -3,86 +3,179 @@
 #include "cp1250.h"
 
 #include <algorithm>
-#include <memory>
-#include <numeric>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
-#include <unicode/ucol.h>
+#include <string>
+#include <vector>
 
 namespace zadrovec {
 namespace {
 
-struct CollatorCloser {
-    void operator()(UCollator* c) const { ucol_close(c); }
+// The collation weights of a character or contraction: primaries (two bytes each, never starting
+// with a zero byte) and secondaries (one byte each, never zero). Held inline: keys are made for
+// every found word, and copying a few bytes must not cost a call.
+struct Weights {
+    static constexpr std::size_t kCapacity = 24;
+    std::array<char, kCapacity> primary{};
+    std::array<char, kCapacity> secondary{};
+    std::uint8_t primaryLength = 0;
+    std::uint8_t secondaryLength = 0;
 };
 
-UCollator* czechCollator() {
-    static const std::unique_ptr<UCollator, CollatorCloser> collator = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        UCollator* c = ucol_open("cs", &status);
-        if (U_FAILURE(status)) throw std::runtime_error("Czech collation is not available");
-        ucol_setStrength(c, UCOL_SECONDARY); // accents count, case does not
-        return std::unique_ptr<UCollator, CollatorCloser>(c);
-    }();
-    return collator.get();
-}
+// The weights as the generated table states them.
+struct TableWeights {
+    const char* primary;
+    std::size_t primaryLength;
+    const char* secondary;
+    std::size_t secondaryLength;
+};
 
-// Windows-1250 to UTF-16 for ICU; every byte is one code unit.
-std::u16string toUtf16(std::string_view text) {
-    std::u16string out(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        out[i] = static_cast<char16_t>(cp1250ToCodePoint(static_cast<unsigned char>(text[i])));
-    return out;
-}
+struct TableContraction {
+    const char* text;
+    std::size_t length;
+    TableWeights weights;
+};
 
-int compareBytes(std::string_view a, std::string_view b) {
-    const int c = a.compare(b); // char_traits<char> compares as unsigned bytes
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+#include "czech_table.inc"
+
+// Every text of the program is Windows-1250, so ICU's Czech collation is taken over as a table,
+// made when the program is built: the weights of each of the 256 bytes and of the few
+// contractions (CH) among them. Keys made from it order texts as ICU does.
+class CzechTable {
+public:
+    CzechTable() {
+        for (std::size_t b = 0; b < 256; ++b) single_[b] = inline_(kCzechBytes[b]);
+        for (const TableContraction& c : kCzechContractions) {
+            if (c.length == 0) break;
+            contractions_[static_cast<unsigned char>(c.text[0])].push_back(
+                {std::string(c.text, c.length), inline_(c.weights)});
+        }
+        for (auto& list : contractions_)
+            std::sort(list.begin(), list.end(),
+                      [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    }
+
+    // Appends the key of text to out: the primaries, a zero, the secondaries, a zero, then the
+    // bytes themselves, which order texts that collate equal. A level that ends sorts before
+    // one that goes on, since no weight holds a zero where the separator stands.
+    void appendKey(std::string& out, std::string_view text) const {
+        // Scratch room for the longest weights of every character, kept between calls.
+        thread_local std::string primaries;
+        thread_local std::string secondaries;
+        const std::size_t room = text.size() * Weights::kCapacity;
+        if (primaries.size() < room) primaries.resize(room);
+        if (secondaries.size() < room) secondaries.resize(room);
+        char* primary = primaries.data();
+        char* secondary = secondaries.data();
+        for (std::size_t i = 0; i < text.size();) {
+            const Weights& weights = weightsAt(text, i);
+            for (std::uint8_t k = 0; k < weights.primaryLength; ++k) *primary++ = weights.primary[k];
+            for (std::uint8_t k = 0; k < weights.secondaryLength; ++k)
+                *secondary++ = weights.secondary[k];
+        }
+        out.append(primaries.data(), primary);
+        out += '\0';
+        out.append(secondaries.data(), secondary);
+        out += '\0';
+        out.append(text);
+    }
+
+private:
+    static Weights inline_(const TableWeights& table) {
+        if (table.primaryLength > Weights::kCapacity || table.secondaryLength > Weights::kCapacity)
+            throw std::length_error("collation weights too long");
+        Weights weights;
+        std::copy_n(table.primary, table.primaryLength, weights.primary.begin());
+        std::copy_n(table.secondary, table.secondaryLength, weights.secondary.begin());
+        weights.primaryLength = static_cast<std::uint8_t>(table.primaryLength);
+        weights.secondaryLength = static_cast<std::uint8_t>(table.secondaryLength);
+        return weights;
+    }
+
+    // The weights of the character or contraction at i; moves i past it.
+    const Weights& weightsAt(std::string_view text, std::size_t& i) const {
+        const auto first = static_cast<unsigned char>(text[i]);
+        for (const auto& [piece, weights] : contractions_[first]) // longest first
+            if (text.compare(i, piece.size(), piece) == 0) {
+                i += piece.size();
+                return weights;
+            }
+        ++i;
+        return single_[first];
+    }
+
+    std::array<Weights, 256> single_;
+    std::array<std::vector<std::pair<std::string, Weights>>, 256> contractions_;
+};
+
+const CzechTable& table() {
+    static const CzechTable czech;
+    return czech;
 }
 
 } // namespace
 
 int compareCzech(std::string_view a, std::string_view b) {
-    const std::u16string ua = toUtf16(a);
-    const std::u16string ub = toUtf16(b);
-    const UCollationResult r =
-        ucol_strcoll(czechCollator(), reinterpret_cast<const UChar*>(ua.data()),
-                     static_cast<int32_t>(ua.size()), reinterpret_cast<const UChar*>(ub.data()),
-                     static_cast<int32_t>(ub.size()));
-    if (r != UCOL_EQUAL) return r == UCOL_LESS ? -1 : 1;
-    return compareBytes(a, b);
+    const int c = czechSortKey(a).compare(czechSortKey(b));
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 std::string czechSortKey(std::string_view text) {
-    const std::u16string u = toUtf16(text);
-    std::string key(u.size() * 4 + 16, '\0');
-    for (;;) {
-        const int32_t needed = ucol_getSortKey(
-            czechCollator(), reinterpret_cast<const UChar*>(u.data()), static_cast<int32_t>(u.size()),
-            reinterpret_cast<uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
-        if (needed <= static_cast<int32_t>(key.size())) {
-            key.resize(needed > 0 ? needed - 1 : 0); // drop the terminating zero
-            break;
-        }
-        key.resize(needed);
-    }
-    // The collation key never holds a zero byte, so a zero separator keeps the bytes as tie-break.
-    key += '\0';
-    key.append(text);
+    std::string key;
+    key.reserve(text.size() * 4 + 2);
+    table().appendKey(key, text);
     return key;
 }
 
 void sortCzech(std::vector<std::string>& items) {
     if (items.size() < 2) return;
-    std::vector<std::string> keys;
-    keys.reserve(items.size());
-    for (const auto& item : items) keys.push_back(czechSortKey(item));
-    std::vector<std::size_t> order(items.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    // All keys in one buffer; the sort moves small entries whose first key bytes decide most
+    // comparisons without touching the buffer.
+    struct Entry {
+        std::uint64_t head; // the first 8 key bytes, big-endian
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint32_t item;
+    };
+    const CzechTable& czech = table();
+    std::string keys;
+    keys.reserve(items.size() * 64);
+    std::vector<Entry> entries;
+    entries.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::size_t offset = keys.size();
+        czech.appendKey(keys, items[i]);
+        entries.push_back({0, static_cast<std::uint32_t>(offset),
+                           static_cast<std::uint32_t>(keys.size() - offset),
+                           static_cast<std::uint32_t>(i)});
+    }
+    const std::string_view all = keys;
+    // Found words share their beginning, and so do their keys: the heads start after that.
+    const std::string_view firstKey = all.substr(entries[0].offset, entries[0].length);
+    std::size_t common = firstKey.size();
+    for (const Entry& e : entries) {
+        const std::string_view key = all.substr(e.offset, e.length);
+        std::size_t n = 0;
+        while (n < common && n < key.size() && key[n] == firstKey[n]) ++n;
+        common = n;
+    }
+    for (Entry& e : entries) {
+        for (std::size_t b = 0; b < 8; ++b) {
+            const std::size_t at = common + b;
+            e.head = e.head << 8 |
+                     (at < e.length ? static_cast<unsigned char>(all[e.offset + at]) : 0u);
+        }
+    }
+    std::sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
+        if (a.head != b.head) return a.head < b.head;
+        const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));
+        return c != 0 ? c < 0 : a.item < b.item;
+    });
     std::vector<std::string> sorted;
     sorted.reserve(items.size());
-    for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+    for (const Entry& e : entries) sorted.push_back(std::move(items[e.item]));
     items = std::move(sorted);
 }
 

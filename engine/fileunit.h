@@ -4,6 +4,7 @@
 #pragma once
 
 #include "messages.h"
+#include "pagebuffer.h"
 #include "recordfile.h"
 
 #include <algorithm>
@@ -72,14 +73,14 @@ public:
         return findNext(second, c, kThirdSlotSize, kThirdSlots);
     }
 
-    unsigned char character(Slot slot) const { return bytes_[slot]; }
+    unsigned char character(Slot slot) const { return bytes_.data()[slot]; }
     std::int32_t recordNumber(Slot slot) const;
 
 private:
     std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize,
                                std::size_t slotCount, unsigned char c) const;
 
-    std::vector<unsigned char> bytes_ = std::vector<unsigned char>(kSize);
+    PageBuffer bytes_{kSize};
 };
 
 // The open dictionary: its two files, the index image, the record buffer and the open flag.

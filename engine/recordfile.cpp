@@ -12,6 +12,9 @@
 namespace zadrovec {
 namespace {
 
+// A search reads a run of records from where it seeks: often a few records, sometimes many
+// thousands. The first read after a seek takes a little, the next ones take much.
+constexpr std::size_t kFirstReadBytes = 8 * 1024;
 constexpr std::size_t kBufferBytes = 64 * 1024;
 
 } // namespace
@@ -28,6 +31,7 @@ bool RecordFile::open(const std::string& path) {
     position_ = 0;
     bufferFirst_ = 0;
     bufferedRecords_ = 0;
+    readsSinceSeek_ = 0;
     return true;
 }
 
@@ -54,15 +58,23 @@ void RecordFile::seek(std::int64_t record) {
     if (record < 0 || record > recordCount()) throw IoError(IoError::kReadBeyondEnd);
     position_ = record;
     bufferedRecords_ = 0; // a seek reads afresh, so a search sees the file as it is now
+    readsSinceSeek_ = 0;
 }
 
 bool RecordFile::fill() {
-    const std::size_t recordsPerChunk = std::max<std::size_t>(1, kBufferBytes / recordSize_);
-    buffer_.resize(recordsPerChunk * recordSize_);
+    if (!buffer_) {
+        bufferRecords_ = std::max<std::size_t>(1, kBufferBytes / recordSize_);
+        buffer_ = std::make_unique_for_overwrite<unsigned char[]>(bufferRecords_ * recordSize_);
+    }
+    const std::size_t records =
+        readsSinceSeek_++ == 0
+            ? std::clamp<std::size_t>(kFirstReadBytes / recordSize_, 1, bufferRecords_)
+            : bufferRecords_;
+    const std::size_t wanted = records * recordSize_;
     std::size_t got = 0;
     const auto offset = static_cast<off_t>(position_) * static_cast<off_t>(recordSize_);
-    while (got < buffer_.size()) {
-        const ssize_t n = ::pread(fd_, buffer_.data() + got, buffer_.size() - got,
+    while (got < wanted) {
+        const ssize_t n = ::pread(fd_, buffer_.get() + got, wanted - got,
                                   offset + static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
@@ -80,7 +92,7 @@ void RecordFile::read(void* dest) {
         position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
     if (!buffered && !fill()) throw IoError(IoError::kReadBeyondEnd);
     const auto slot = static_cast<std::size_t>(position_ - bufferFirst_);
-    std::memcpy(dest, buffer_.data() + slot * recordSize_, recordSize_);
+    std::memcpy(dest, buffer_.get() + slot * recordSize_, recordSize_);
     ++position_;
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
+#include <unicode/ucol.h>
 
 using namespace zadrovec;
 
@@ -69,4 +71,44 @@ TEST(Collation, SortKeysAgreeWithComparison) {
     EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
         return compareCzech(a, b) < 0;
     }));
+}
+
+// The keys are made from a table read out of ICU once; here ICU itself judges them.
+TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator* icu = ucol_open("cs", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    ucol_setStrength(icu, UCOL_SECONDARY);
+    auto icuCompare = [icu](const std::string& a, const std::string& b) {
+        const std::string ua = cp1250ToUtf8(a);
+        const std::string ub = cp1250ToUtf8(b);
+        UErrorCode error = U_ZERO_ERROR;
+        const UCollationResult r = ucol_strcollUTF8(icu, ua.data(), static_cast<int32_t>(ua.size()),
+                                                    ub.data(), static_cast<int32_t>(ub.size()), &error);
+        return r == UCOL_EQUAL ? a.compare(b) : (r == UCOL_LESS ? -1 : 1);
+    };
+    // Letters that contract (CH), expand (ß), carry accents, and the rest of the code page.
+    std::string alphabet = cp1250Literal("cChHhaAáÁčČdDďeéěEÉĚiIíoOóuUúůrRřŘsSšŠzZžŽßäÄöüľĽĺł");
+    alphabet += " -.,;@'?*0189";
+    for (int b = 0x80; b < 0x100; b += 3) alphabet += static_cast<char>(b);
+    std::mt19937 random(1250);
+    auto word = [&] {
+        std::string w;
+        const int length = static_cast<int>(random() % 7);
+        for (int i = 0; i < length; ++i) w += alphabet[random() % alphabet.size()];
+        return w;
+    };
+    int disagreements = 0;
+    for (int n = 0; n < 50'000; ++n) {
+        const std::string a = word();
+        const std::string b = random() % 4 == 0 ? a + word() : word();
+        const int expected = icuCompare(a, b);
+        const int actual = compareCzech(a, b);
+        if ((expected < 0) != (actual < 0) || (expected == 0) != (actual == 0)) {
+            if (++disagreements <= 5)
+                ADD_FAILURE() << cp1250ToUtf8(a) << " / " << cp1250ToUtf8(b);
+        }
+    }
+    EXPECT_EQ(disagreements, 0);
+    ucol_close(icu);
 }
