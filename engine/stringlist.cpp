@@ -68,9 +68,11 @@ void StringList::append(std::vector<std::string> items) {
 }
 
 void StringList::removeAdjacentDuplicates() {
-    if (items_.size() < 2) return;
+    // A list without repeats is left alone, so a view keeps its selection.
+    const auto firstRepeat = std::adjacent_find(items_.begin(), items_.end());
+    if (firstRepeat == items_.end()) return;
     Change change(*this);
-    items_.erase(std::unique(items_.begin(), items_.end()), items_.end());
+    items_.erase(std::unique(firstRepeat, items_.end()), items_.end());
 }
 
 } // namespace zadrovec

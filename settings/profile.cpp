@@ -80,12 +80,17 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
     return std::string(cutToMaxLength(withoutTrailingSpaces(defaultValue)));
 }
 
-void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::filesystem::path& file) {
-    FileContents contents = readWholeFile(file);
+ProfileEdit::ProfileEdit(std::filesystem::path file) : file_(std::move(file)) {
+    FileContents contents = readWholeFile(file_);
+    // A file that is there but cannot be read cannot be rewritten without losing it.
     if (contents.status == FileContents::Status::Unreadable)
-        throw ProfileWriteError(fileNameOf(file));
-    const std::string& old = contents.bytes;
+        throw ProfileWriteError(fileNameOf(file_));
+    bytes_ = std::move(contents.bytes);
+}
+
+void ProfileEdit::writeString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    const std::string& old = bytes_;
     const KeyPlace place = findKey(old, section, key);
 
     std::string updated;
@@ -103,7 +108,26 @@ void WriteProfileString(std::string_view section, std::string_view key, std::str
         updated.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
         updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
     }
-    if (!writeWholeFile(file, updated)) throw ProfileWriteError(fileNameOf(file));
+    bytes_ = std::move(updated);
+}
+
+void ProfileEdit::writeInteger(std::string_view section, std::string_view key, int value) {
+    writeString(section, key, std::to_string(value));
+}
+
+void ProfileEdit::writeBool(std::string_view section, std::string_view key, bool value) {
+    writeString(section, key, value ? "1" : "0");
+}
+
+void ProfileEdit::commit() {
+    if (!writeWholeFile(file_, bytes_)) throw ProfileWriteError(fileNameOf(file_));
+}
+
+void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::filesystem::path& file) {
+    ProfileEdit edit(file);
+    edit.writeString(section, key, value);
+    edit.commit();
 }
 
 int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
@@ -117,12 +141,16 @@ int ReadProfileInteger(std::string_view section, std::string_view key, int defau
 
 void WriteProfileInteger(std::string_view section, std::string_view key, int value,
                          const std::filesystem::path& file) {
-    WriteProfileString(section, key, std::to_string(value), file);
+    ProfileEdit edit(file);
+    edit.writeInteger(section, key, value);
+    edit.commit();
 }
 
 void WriteProfileBool(std::string_view section, std::string_view key, bool value,
                       const std::filesystem::path& file) {
-    WriteProfileString(section, key, value ? "1" : "0", file);
+    ProfileEdit edit(file);
+    edit.writeBool(section, key, value);
+    edit.commit();
 }
 
 } // namespace zadrovec

@@ -26,9 +26,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::filesystem::path& file);
 
-// A decimal integer, or a hexadecimal one written "0x..." or "0X...". As the Windows function
-// parses, an optional sign and the digits up to the first other character count ("12px" is
-// 12). A value without leading digits, or beyond 32 bits, gives defaultValue.
+// A decimal integer with an optional sign, or a hexadecimal one written "0x..." or "0X..."
+// (more than two characters). A text that is no integer as a whole ("12px"), or one beyond
+// 32 bits, gives defaultValue.
 int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
                        const std::filesystem::path& file);
 
@@ -38,5 +38,25 @@ void WriteProfileInteger(std::string_view section, std::string_view key, int val
 // Written as "1" or "0".
 void WriteProfileBool(std::string_view section, std::string_view key, bool value,
                       const std::filesystem::path& file);
+
+// Several writes to one file, each exactly as the functions above would make it, with the
+// file written once at the end: saving a window's section costs one write to the disk, and a
+// save that fails leaves the file as it was.
+class ProfileEdit {
+public:
+    // Reads the file; raises ProfileWriteError when it is there but cannot be read.
+    explicit ProfileEdit(std::filesystem::path file);
+
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, int value);
+    void writeBool(std::string_view section, std::string_view key, bool value);
+
+    // Writes the file whole; raises ProfileWriteError when it cannot.
+    void commit();
+
+private:
+    std::filesystem::path file_;
+    std::string bytes_;
+};
 
 } // namespace zadrovec

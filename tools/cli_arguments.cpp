@@ -17,15 +17,19 @@ const std::map<std::string, CommandShape>& commands() {
         {"info", {1, {"--data"}}},    {"search", {2, {"--data", "--select", "--json"}}},
         {"build", {2, {"--header"}}}, {"dump", {1, {}}},
         {"check", {1, {}}},
+        {"find", {1, {"--data", "--select", "--json"}}},
+        {"characters",
+         {0, {"--data", "--author", "--title", "--click-author", "--click-title", "--json"}}},
+        {"build-catalogue", {2, {"--header"}}},
     };
     return shapes;
 }
 
-long long parseSelect(const std::string& value) {
+long long parseNumber(const std::string& option, const std::string& value) {
     long long number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
     if (error != std::errc{} || end != value.data() + value.size())
-        throw UsageError("--select needs a whole number, not \"" + value + "\"");
+        throw UsageError(option + " needs a whole number, not \"" + value + "\"");
     return number;
 }
 
@@ -56,7 +60,19 @@ Arguments parseArguments(const std::vector<std::string>& args) {
             parsed.header = value();
             optionsSeen.push_back(arg);
         } else if (arg == "--select") {
-            parsed.select = parseSelect(value());
+            parsed.select = parseNumber(arg, value());
+            optionsSeen.push_back(arg);
+        } else if (arg == "--author") {
+            parsed.author = value();
+            optionsSeen.push_back(arg);
+        } else if (arg == "--title") {
+            parsed.title = value();
+            optionsSeen.push_back(arg);
+        } else if (arg == "--click-author") {
+            parsed.clickAuthor = parseNumber(arg, value());
+            optionsSeen.push_back(arg);
+        } else if (arg == "--click-title") {
+            parsed.clickTitle = parseNumber(arg, value());
             optionsSeen.push_back(arg);
         } else if (arg == "--json") {
             parsed.json = true;
@@ -84,9 +100,13 @@ std::string usageText() {
     return R"(Usage:
   zadrovec-cli [--data DIR] info NAME
   zadrovec-cli [--data DIR] search NAME TEXT [--select I] [--json]
+  zadrovec-cli [--data DIR] find TEXT [--select I] [--json]
   zadrovec-cli build SOURCE OUTBASE [--header TEXT]
   zadrovec-cli dump BASE
   zadrovec-cli check BASE
+  zadrovec-cli [--data DIR] characters (--author TEXT | --title TEXT)
+               [--click-author I | --click-title I] [--json]
+  zadrovec-cli build-catalogue SOURCE OUT [--header TEXT]
   zadrovec-cli --help
 
 Commands:
@@ -100,6 +120,18 @@ Commands:
     --json       prints one JSON object instead: "status" (the word count text), "found"
                  (the listed headwords), "hits" (one [headword, meanings text] row per
                  matching record, in file order) and "meanings"
+  find TEXT      Looks for TEXT (folded to capitals first) anywhere in the headwords of all
+                 eight dictionaries, hlavni, mesta, chzn, meny, mpzspz, osobnost, letadla and
+                 podniky, reading every record. In TEXT "?" stands for any one character and
+                 "*" for any run of characters (also none). Lists the found headwords, one a
+                 line, then a line "--", then the meanings of the first one, merged over all
+                 dictionaries. A dictionary that cannot be opened is told on stderr and
+                 skipped; with none opened the exit status is 1.
+    --select I   then shows the meanings of listed headword I instead (0 is the first)
+    --json       prints one JSON object instead: "found" (the listed headwords), "hits" (one
+                 [headword, meanings text] row per matching record, in the dictionaries'
+                 order and file order), "meanings" and "messages" (what the user was told, in
+                 order)
   build SOURCE OUTBASE
                  Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
                  line: HEADWORD@MEANING;MEANING;  Blank lines and lines starting with "#" are
@@ -110,6 +142,25 @@ Commands:
   check BASE     Verifies BASE.dat and BASE.idx: index length, record numbers of the index,
                  grouping of the headwords, index entries pointing at the first record of
                  their run, folded headwords. Lists each problem found.
+  characters     Opens the characters catalogue postavy.dat in the data folder and filters it
+                 as the window "Postavy z děl" does. Prints the authors, a line "--", the
+                 titles, a line "--" and the characters, one a line.
+    --author TEXT  the authors beginning with TEXT (folded to capitals), the works of the
+                 first of them and the characters of the first of those works
+    --title TEXT   the titles beginning with TEXT, and the characters and authors of the first
+    --click-author I  then clicks listed author I (0 is the first): its works and the
+                 characters of the first of them
+    --click-title I   then clicks listed title I: its characters and its authors
+    --json       prints one JSON object instead: "status" (the entry count text), "authors",
+                 "titles", "characters" (the three lists) and "working" (one [author, title,
+                 characters text] row per record the filter kept, in file order)
+  build-catalogue SOURCE OUT
+                 Makes the characters catalogue OUT (such as postavy.dat) from the UTF-8 text
+                 file SOURCE, one work a line: AUTHOR@TITLE@NAME;NAME;  Blank lines and lines
+                 starting with "#" are skipped; the last name gets its ";" when it lacks one.
+                 An entry longer than 150 bytes in Windows-1250 is an error naming its line.
+                 On any error nothing is written.
+    --header TEXT  the text of the header record, without "@" (default: today's date)
 
 Options:
   --data DIR     the folder of the dictionaries (default: the folder of this program)

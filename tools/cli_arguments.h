@@ -20,6 +20,10 @@ struct Arguments {
     std::optional<std::string> dataFolder;
     std::optional<std::string> header;
     std::optional<long long> select;
+    std::optional<std::string> author;
+    std::optional<std::string> title;
+    std::optional<long long> clickAuthor;
+    std::optional<long long> clickTitle;
     bool json = false;
 };
 

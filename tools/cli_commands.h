@@ -14,9 +14,12 @@ inline constexpr int kExitUsage = 2;
 
 int runInfo(const Arguments& arguments);
 int runSearch(const Arguments& arguments);
+int runFind(const Arguments& arguments);
 int runBuild(const Arguments& arguments);
 int runDump(const Arguments& arguments);
 int runCheck(const Arguments& arguments);
+int runCharacters(const Arguments& arguments);
+int runBuildCatalogue(const Arguments& arguments);
 
 // The folder of the dictionaries: --data, else the folder of this program (links resolved).
 std::string dataFolder(const Arguments& arguments);

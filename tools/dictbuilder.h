@@ -6,6 +6,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zadrovec::build {
@@ -44,6 +45,9 @@ BuiltDictionary buildDictionary(std::vector<SourceEntry> entries, const std::str
 // Writes base.dat and base.idx whole or not at all (temporary files renamed into place).
 // Throws std::runtime_error naming the file on failure.
 void writeDictionary(const BuiltDictionary& dictionary, const std::string& outBase);
+
+// Writes one file whole or not at all, the same way. Throws std::runtime_error naming the file.
+void writeFileWhole(const std::string& path, std::string_view bytes);
 
 // The build date as d.m.yyyy, the default header.
 std::string todayHeader();

@@ -157,4 +157,12 @@ void writeDictionary(const BuiltDictionary& dictionary, const std::string& outBa
     syncFolder(folderOf(outBase));
 }
 
+void writeFileWhole(const std::string& path, std::string_view bytes) {
+    TempFile file(path);
+    file.write(bytes.data(), bytes.size());
+    file.finish();
+    renameInto(file);
+    syncFolder(folderOf(path));
+}
+
 } // namespace zadrovec::build

@@ -1,6 +1,9 @@
 #include "Unit1.h"
 
 #include "buttonbar.h"
+#include "controls.h"
+#include "formstorage.h"
+#include "settingsfolder.h"
 #include "cp1250validator.h"
 #include "helpwindow.h"
 #include "listbox.h"
@@ -8,9 +11,17 @@
 #include "messageboxes.h"
 #include "qtext.h"
 #include "spinedit.h"
+#include "Unit3.h"
+#include "Unit2.h"
 #include "Unit5.h"
+#include "Unit8.h"
+#include "radiogroup.h"
+#include "Unit6.h"
+#include "Unit7.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -66,20 +77,43 @@ TForm1::TForm1(Dictionary& dictionary, WindowMessages& messages, const QString& 
     createMenus();
     createToolBars();
     createPanels();
+    createFormStorage();
     messages_.statusSink = [this](const QString& text) { StatusPanel0->setText(text); };
     FormCreate();
 }
 
-TForm1::~TForm1() { messages_.statusSink = nullptr; }
+TForm1::~TForm1() {
+    TFormPlacement::notifyDestroying(this);
+    messages_.statusSink = nullptr;
+}
+
+void TForm1::createFormStorage() {
+    FormStorage1 = new TFormStorage(
+        this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
+        TFormPlacement::fpState | TFormPlacement::fpPosition,
+        {"SpinEdit1.Value", "Vpravo1.Checked", "Vlevo1.Checked", "Dole1.Checked",
+         "Nahoe1.Checked", "ToolBar1.Align", "Panel2.Width", "ToolBar2.Align", "Nahoe2.Checked",
+         "Dole2.Checked", "Vlevo2.Checked", "Vpravo2.Checked", "Popiskypodikonama1.Checked",
+         "Popiskypodikonama2.Checked", "Popiskyvedleikon1.Checked", "Popiskyvedleikon2.Checked",
+         "ToolBar1.List", "ToolBar2.List", "Edit1.Tag", "ToolBar1.ShowCaptions",
+         "ToolBar2.ShowCaptions", "ToolBar1.Flat", "ToolBar2.Flat",
+         "Cesta_k_uzivatelskemu_slovniku.Caption"});
+    FormStorage1->OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
+    QStringList menu;
+    for (const char* action : {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny",
+                               "acMPZSPZ", "acOsobnosti", "acOznaceniLetadel", "acPodniky",
+                               "acPostavy", "acUziv"})
+        menu << QString::fromLatin1(action) + ".Caption" << QString::fromLatin1(action) + ".Hint";
+    FormStorage2 = new TFormStorage(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"),
+                                    {}, menu);
+}
 
 QAction* TForm1::makeAction(const char* name, const QString& caption, const QString& hint,
                             const QKeySequence& shortcut, int image) {
-    auto* action = new QAction(caption, this);
+    auto* action = new Action(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
-    // The part of a hint before "|" is the tooltip; the rest is a long hint this window keeps.
-    action->setProperty("Hint", hint);
-    action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    action->setHint(hint);
     action->setProperty("ImageIndex", image);
     action->setIcon(ImageList1.at(image));
     addAction(action); // its shortcut works anywhere in the window
@@ -131,8 +165,18 @@ void TForm1::createActions() {
     acHlavni->setChecked(true);
 
     connect(acKonec, &QAction::triggered, this, &QWidget::close);
+    connect(acPostavy, &QAction::triggered, this, [this] {
+        if (charactersWindow_) charactersWindow_->exec();
+    });
     connect(acObsahaRejstrik, &QAction::triggered, this, [this] {
         showHelp(QDir(programFolder_).filePath(QStringLiteral("zadrov.html")), this);
+    });
+    connect(acHledej, &QAction::triggered, this,
+            [this] { runHandler([this] { acHledejExecute(); }); });
+    connect(acNastaveni, &QAction::triggered, this,
+            [this] { runHandler([this] { acNastaveniExecute(); }); });
+    connect(acOprogramu, &QAction::triggered, this, [this] {
+        if (aboutBox_) aboutBox_->exec();
     });
     // acUziv is disabled for the whole run; the other commands open windows of their own.
 }
@@ -217,14 +261,14 @@ void TForm1::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suff
         return action;
     };
     item(QStringLiteral("Nahoe"), QStringLiteral("Nahoře"), sides,
-         [bar] { bar->setAlign(Qt::TopToolBarArea); })
+         [bar] { bar->setAlign(ButtonBar::alTop); })
         ->setChecked(true);
     item(QStringLiteral("Dole"), QStringLiteral("Dole"), sides,
-         [bar] { bar->setAlign(Qt::BottomToolBarArea); });
+         [bar] { bar->setAlign(ButtonBar::alBottom); });
     item(QStringLiteral("Vlevo"), QStringLiteral("Vlevo"), sides,
-         [bar] { bar->setAlign(Qt::LeftToolBarArea); });
+         [bar] { bar->setAlign(ButtonBar::alLeft); });
     item(QStringLiteral("Vpravo"), QStringLiteral("Vpravo"), sides,
-         [bar] { bar->setAlign(Qt::RightToolBarArea); });
+         [bar] { bar->setAlign(ButtonBar::alRight); });
     addMenuSeparator(menu, suffix == QLatin1String("1") ? QStringLiteral("N4") : QStringLiteral("N5"));
     item(QStringLiteral("Popiskyvedleikon"), QStringLiteral("Popisky vedle ikon"), captions,
          [bar] { bar->setList(true); })
@@ -248,16 +292,15 @@ void TForm1::createPanels() {
     Splitter1->setChildrenCollapsible(false);
     Panel1->layout()->addWidget(Splitter1);
 
-    Panel2 = new QWidget(Splitter1);
+    Panel2 = new Panel(Splitter1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* left = column(Panel2);
     QWidget* Panel4 = strip(QStringLiteral("Panel4"), 44, Panel2);
     label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
-    Edit1 = new QLineEdit(Panel4);
+    Edit1 = new Edit(Panel4); // its Tag keeps the search trigger: 0 = search as typed
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setValidator(new Cp1250Validator(Edit1));
-    Edit1->setProperty("Tag", 0); // kept in the settings: 0 = search as typed
     Panel4->layout()->addWidget(Edit1);
     QWidget* Panel7 = strip(QStringLiteral("Panel7"), 24, Panel2);
     label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
@@ -277,7 +320,7 @@ void TForm1::createPanels() {
     SpinEdit1->setValue(2);
     SpinEdit1->setMaximumWidth(80);
     Panel3->layout()->addWidget(SpinEdit1);
-    Cesta_k_uzivatelskemu_slovniku = new QLabel(Panel3);
+    Cesta_k_uzivatelskemu_slovniku = new Label(Panel3);
     Cesta_k_uzivatelskemu_slovniku->setObjectName(QStringLiteral("Cesta_k_uzivatelskemu_slovniku"));
     Cesta_k_uzivatelskemu_slovniku->hide();
     QWidget* Panel6 = strip(QStringLiteral("Panel6"), 24, Panel5);
@@ -329,6 +372,7 @@ StringList& TForm1::ListBox1Items() { return ListBox1->items(); }
 StringList& TForm1::ListBox4Items() { return ListBox4->items(); }
 
 void TForm1::FormCreate() {
+    CopySettingsFileAtStart(programFolder_.toStdString());
     Cesta_k_uzivatelskemu_slovniku->setText(QString());
     OpenDictionary(dictionary_, "hlavni");
     acUziv->setEnabled(false);
@@ -361,12 +405,11 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
-    FormStorage1RestorePlacement();
     Edit1->setFocus();
 }
 
 void TForm1::FormStorage1RestorePlacement() {
-    SearchImmediately = Edit1->property("Tag").toInt() == 0;
+    SearchImmediately = Edit1->tag() == 0;
     if (!ToolBar1->showCaptions()) ToolBar1->setButtonHeight(22);
     if (!ToolBar2->showCaptions()) ToolBar2->setButtonHeight(22);
     UserDictionaryFolder = Cesta_k_uzivatelskemu_slovniku->text();
@@ -412,6 +455,44 @@ void TForm1::SwitchDictionary(QAction* action) {
         CloseDictionary(dictionary_);
         OpenDictionary(dictionary_, name);
     }
+}
+
+void TForm1::acNastaveniExecute() {
+    if (!settingsDialog_) return;
+    Tnastaveniform& dialog = *settingsDialog_;
+    dialog.DirectoryEdit1->setText(UserDictionaryFolder);
+    if (dialog.exec() != QDialog::Accepted) return;
+
+    UserDictionaryFolder = dialog.DirectoryEdit1->text(); // taken as it is, even empty
+    Cesta_k_uzivatelskemu_slovniku->setText(UserDictionaryFolder);
+    const ButtonBar::TAlign sides[] = {ButtonBar::alTop, ButtonBar::alBottom, ButtonBar::alLeft,
+                                       ButtonBar::alRight};
+    if (const int side = dialog.RadioGroup1->itemIndex(); side >= 0) ToolBar1->setAlign(sides[side]);
+    if (const int side = dialog.RadioGroup2->itemIndex(); side >= 0) ToolBar2->setAlign(sides[side]);
+    if (const int style = dialog.RadioGroup3->itemIndex(); style >= 0) ToolBar1->setList(style == 0);
+    if (const int style = dialog.RadioGroup4->itemIndex(); style >= 0) ToolBar2->setList(style == 0);
+    SearchImmediately = dialog.RadioButton1->isChecked();
+    Edit1->setTag(SearchImmediately ? 0 : 1);
+    ToolBar1->setFlat(dialog.CheckBox3->isChecked());
+    ToolBar2->setFlat(dialog.CheckBox4->isChecked());
+    // Captions hidden: 22-pixel buttons; shown again: the toolbar sizes its buttons itself.
+    const std::pair<ButtonBar*, QCheckBox*> captions[] = {{ToolBar1, dialog.CheckBox1},
+                                                          {ToolBar2, dialog.CheckBox2}};
+    for (const auto& [bar, shown] : captions) {
+        bar->setShowCaptions(shown->isChecked());
+        if (!shown->isChecked()) bar->setButtonHeight(22);
+    }
+}
+
+void TForm1::acHledejExecute() {
+    if (!foundWindow_ || !findDialog_) return;
+    if (findDialog_->exec() != QDialog::Accepted) return;
+    foundWindow_->SearchText = fromQString(findDialog_->Edit1->text());
+    foundWindow_->exec();
+    // The search left its last dictionary open: the checked command opens the current one again.
+    for (QAction* action : {acHlavni, acHlavniMesta, acMeny, acMPZSPZ, acOsobnosti,
+                            acOznaceniLetadel, acPodniky, acChemickeZnacky})
+        if (action->isChecked()) SwitchDictionary(action);
 }
 
 void TForm1::takeMeaning() {

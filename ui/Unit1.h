@@ -12,12 +12,23 @@ class QLabel;
 class QLineEdit;
 class QSplitter;
 
+namespace zadrovec {
+class TFormStorage;
+}
+
 namespace zadrovec::ui {
 
 class ButtonBar;
+class Edit;
 class ListBox;
+class Panel;
 class SpinEdit;
+class TAboutBox;
+class TForm3;
 class TForm5;
+class TForm6;
+class TForm7;
+class Tnastaveniform;
 class WindowMessages;
 
 class TForm1 : public QMainWindow {
@@ -28,14 +39,21 @@ public:
     ~TForm1() override;
 
     void setProgressWindow(TForm5* progress) { progress_ = progress; }
+    void setCharactersWindow(TForm3* characters) { charactersWindow_ = characters; }
+    void setAboutBox(TAboutBox* about) { aboutBox_ = about; }
+    void setSettingsDialog(Tnastaveniform* settings) { settingsDialog_ = settings; }
+    void setFindWindows(TForm6* found, TForm7* find) {
+        foundWindow_ = found;
+        findDialog_ = find;
+    }
 
     // Controls, under the names the settings and the other windows know them by.
     ButtonBar* ToolBar1;
     ButtonBar* ToolBar2;
-    QWidget* Panel2;
+    Panel* Panel2;
     QWidget* Panel5;
     QSplitter* Splitter1;
-    QLineEdit* Edit1;
+    Edit* Edit1;
     SpinEdit* SpinEdit1;
     ListBox* ListBox1;
     ListBox* ListBox4;
@@ -51,6 +69,8 @@ public:
         *acObsahaRejstrik, *acOprogramu;
     QMenu* PopupToolMenu;
     QMenu* PopupToolMenu2;
+    TFormStorage* FormStorage1; // "Main window": placement, toolbars, search options, folder
+    TFormStorage* FormStorage2; // "Menu": captions and hints of the dictionary commands
 
     // true: search on every change of the field; false: on Enter only.
     bool SearchImmediately = false;
@@ -62,6 +82,8 @@ public:
     void FormStorage1RestorePlacement();
     void GuardedSearch();
     void SwitchDictionary(QAction* action);
+    void acHledejExecute();
+    void acNastaveniExecute();
     const QString& programFolder() const { return programFolder_; }
 
 protected:
@@ -75,6 +97,7 @@ private:
     void createToolBars();
     void createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix);
     void createPanels();
+    void createFormStorage();
     void FormCreate();
     void loadIconFiles();
     void clearResultLists();
@@ -87,7 +110,12 @@ private:
     Dictionary& dictionary_;
     WindowMessages& messages_;
     QString programFolder_;
+    TForm3* charactersWindow_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    Tnastaveniform* settingsDialog_ = nullptr;
     TForm5* progress_ = nullptr;
+    TForm6* foundWindow_ = nullptr;
+    TForm7* findDialog_ = nullptr;
     QActionGroup* dictionaryGroup_;
     QList<std::pair<QAction*, std::string>> dictionaryActions_;
     bool firstShow_ = true;

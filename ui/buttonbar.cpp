@@ -14,7 +14,7 @@ ButtonBar::ButtonBar(const QString& title, int buttonWidth, QMainWindow* window)
     grid_->setContentsMargins(1, 1, 1, 1);
     grid_->setSpacing(0);
     addWidget(box_);
-    window_->addToolBar(align_, this);
+    window_->addToolBar(Qt::TopToolBarArea, this);
     connect(this, &QToolBar::orientationChanged, this, [this] { relayout(); });
 }
 
@@ -78,9 +78,15 @@ void ButtonBar::restyle() {
     box_->adjustSize();
 }
 
-void ButtonBar::setAlign(Qt::ToolBarArea area) {
-    if (area == align_) return;
-    align_ = area;
+void ButtonBar::setAlign(TAlign align) {
+    if (align == align_) return;
+    const Qt::ToolBarArea area = align == alBottom  ? Qt::BottomToolBarArea
+                                 : align == alLeft  ? Qt::LeftToolBarArea
+                                 : align == alRight ? Qt::RightToolBarArea
+                                                    : Qt::TopToolBarArea;
+    const bool sameArea = window_->toolBarArea(this) == area;
+    align_ = align;
+    if (sameArea) return;
     window_->removeToolBarBreak(this);
     window_->removeToolBar(this);
     window_->addToolBarBreak(area); // each toolbar has a line of its own, as docked panels do

@@ -13,19 +13,24 @@ namespace zadrovec::ui {
 
 class ButtonBar : public QToolBar {
     Q_OBJECT
-    Q_PROPERTY(Qt::ToolBarArea Align READ align WRITE setAlign)
+    Q_PROPERTY(TAlign Align READ align WRITE setAlign)
     Q_PROPERTY(bool List READ list WRITE setList)
     Q_PROPERTY(bool ShowCaptions READ showCaptions WRITE setShowCaptions)
     Q_PROPERTY(bool Flat READ flat WRITE setFlat)
     Q_PROPERTY(int ButtonHeight READ buttonHeight WRITE setButtonHeight)
 public:
+    // The sides a toolbar can be docked at, under the names the settings keep them by.
+    enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+    Q_ENUM(TAlign)
+
     ButtonBar(const QString& title, int buttonWidth, QMainWindow* window);
 
     QToolButton* addButton(QAction* action, const QString& name, bool endsRow = false);
     QWidget* addSpacer(const QString& name, int width);
 
-    Qt::ToolBarArea align() const { return align_; }
-    void setAlign(Qt::ToolBarArea area);
+    TAlign align() const { return align_; }
+    // alNone and alClient dock at the top, where a toolbar without a side stands.
+    void setAlign(TAlign align);
     bool list() const { return list_; }
     void setList(bool beside);
     bool showCaptions() const { return showCaptions_; }
@@ -48,7 +53,7 @@ private:
     QList<bool> rowEnds_;
     QList<QToolButton*> buttons_;
     int buttonWidth_;
-    Qt::ToolBarArea align_ = Qt::TopToolBarArea;
+    TAlign align_ = alTop;
     bool list_ = true;
     bool showCaptions_ = true;
     bool flat_ = true;

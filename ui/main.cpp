@@ -1,12 +1,14 @@
 #include "Unit1.h"
 #include "application.h"
 #include "program.h"
+#include "programicon.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 int main(int argc, char** argv) {
     zadrovec::ui::Application app(argc, argv);
+    app.setWindowIcon(zadrovec::ui::programIcon());
     // The data files lie beside the program (links resolved).
     const QString folder =
         QFileInfo(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()).absolutePath();

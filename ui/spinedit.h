@@ -8,6 +8,8 @@ namespace zadrovec::ui {
 
 class SpinEdit : public QSpinBox {
     Q_OBJECT
+    // As the settings keep it: a text that is no number counts as 1, a value set is kept in range.
+    Q_PROPERTY(int Value READ currentValue WRITE setValue)
 public:
     explicit SpinEdit(QWidget* parent = nullptr);
 

@@ -19,7 +19,7 @@ TEST(CliArguments, HelpDocumentsEveryCommandAndOption) {
 TEST(CliArguments, UsageErrorsPrintTheUsageAndExitWithTwo) {
     const std::vector<std::vector<std::string>> wrong = {
         {},
-        {"find", "x"},
+        {"lookup", "x"},
         {"info"},
         {"info", "a", "b"},
         {"search", "hlavni"},

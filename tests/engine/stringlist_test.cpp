@@ -68,4 +68,13 @@ TEST(StringList, ListenerHearsEveryChangeOnce) {
     list.clear();
     EXPECT_EQ(listener.before, 5);
     EXPECT_EQ(listener.after, 5);
+
+    // Removing repeats from a list without any is no change: a view keeps its selection.
+    list.assign({"A", "B"});
+    list.removeAdjacentDuplicates();
+    EXPECT_EQ(listener.before, 6);
+    list.append({"B"});
+    list.removeAdjacentDuplicates();
+    EXPECT_EQ(listener.after, 8);
+    EXPECT_EQ(list.size(), 2u);
 }

@@ -31,6 +31,9 @@ public:
 
 QStringList items(const zadrovec::StringList& list);
 
+// The settings folder of the running test: a temporary one, new for every test.
+const QByteArray& testConfigHome();
+
 } // namespace zadrovec::testing
 
 // Readable failure messages.

@@ -2,6 +2,7 @@
 #include "Unit1.h"
 #include "Unit5.h"
 #include "buttonbar.h"
+#include "controls.h"
 #include "guitest.h"
 #include "listbox.h"
 #include "qtext.h"
@@ -78,7 +79,7 @@ protected:
                form->ListBox4->items().empty() && form->ListBox5.empty();
     }
     void searchOnEnterOnly() {
-        form->Edit1->setProperty("Tag", 1);
+        form->Edit1->setTag(1);
         form->FormStorage1RestorePlacement();
     }
 };

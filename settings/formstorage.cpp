@@ -1,0 +1,459 @@
+#include "formstorage.h"
+
+#include "cp1250.h"
+#include "profile.h"
+#include "profileerror.h"
+#include "settingsfolder.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMetaEnum>
+#include <QMetaProperty>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+namespace zadrovec {
+
+std::function<void(const QString&)> TFormPlacement::reportError;
+QPointer<QWidget> TFormPlacement::applicationMainWindow;
+
+namespace {
+
+std::string toCp1250(const QString& text) {
+    const auto bytes = utf8ToCp1250(text.toStdString());
+    if (bytes) return *bytes;
+    std::string out; // the edit fields refuse what the code page cannot hold; never reached
+    for (QChar c : text) {
+        const auto byte = codePointToCp1250(c.unicode());
+        out += byte ? static_cast<char>(*byte) : '?';
+    }
+    return out;
+}
+
+QString fromCp1250(const std::string& bytes) {
+    return QString::fromStdString(cp1250ToUtf8(bytes));
+}
+
+// Blanks and control characters (codes 0 to 32) go from both ends of every stored value.
+QString stripped(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32) ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32) --end;
+    return text.mid(begin, end - begin);
+}
+
+// A value enclosed in quotes gets one more pair, since reading takes one pair away.
+QString quotedForWriting(const QString& value) {
+    if (!value.isEmpty() && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
+QString screenSizeSuffix() {
+    const QSize size = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
+                                                        : QSize();
+    return QStringLiteral("(%1x%2)").arg(size.width()).arg(size.height());
+}
+
+int screenPixelsPerInch() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInch()) : 96;
+}
+
+// Four integers from a text split at commas and blanks; a missing or malformed one takes its
+// default.
+std::array<int, 4> fourNumbers(const QString& text, const std::array<int, 4>& defaults) {
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    const QStringList words = text.split(separators, Qt::SkipEmptyParts);
+    std::array<int, 4> numbers = defaults;
+    for (int i = 0; i < 4 && i < words.size(); ++i) {
+        bool ok = false;
+        const int value = words[i].toInt(&ok);
+        if (ok) numbers[static_cast<std::size_t>(i)] = value;
+    }
+    return numbers;
+}
+
+QString fourNumbersText(int a, int b, int c, int d) {
+    return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
+}
+
+} // namespace
+
+// The show, close and destroy notifications of one window, passed through its components:
+// the component bound last restores first and saves last.
+class FormNotifications : public QObject {
+public:
+    explicit FormNotifications(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(QStringLiteral("FormNotifications"));
+        window->installEventFilter(this);
+    }
+
+    static FormNotifications* of(QWidget* window) {
+        return window->findChild<FormNotifications*>(QStringLiteral("FormNotifications"),
+                                                     Qt::FindDirectChildrenOnly);
+    }
+
+    void bind(TFormPlacement* component) { components_.append(component); }
+    void unbind(TFormPlacement* component) { components_.removeAll(component); }
+
+    void destroying() {
+        for (qsizetype i = components_.size() - 1; i >= 0; --i)
+            if (components_[i] && !components_[i]->saveFromDestroyReported()) return;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) return false;
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            for (qsizetype i = components_.size() - 1; i >= 0; --i)
+                if (components_[i] && components_[i]->Active) components_[i]->restoreReported();
+            return false; // the window's own show handler runs after the restore
+        }
+        if (event->type() == QEvent::Close) {
+            // The window's own handler first; only a close it allows is saved.
+            static_cast<QObject*>(window_)->event(event);
+            if (event->isAccepted()) saveUnsaved();
+            return true;
+        }
+        // A dialog ends by hiding (OK, Cancel, Esc): that is its close.
+        if (event->type() == QEvent::Hide && !event->spontaneous() &&
+            qobject_cast<QDialog*>(window_))
+            saveUnsaved();
+        return false;
+    }
+
+private:
+    // Saves in binding order what was not saved since its restore; stops at a failure.
+    void saveUnsaved() {
+        for (TFormPlacement* component : components_)
+            if (component && component->Active && !component->saved_ &&
+                !component->saveReported())
+                break;
+    }
+
+    QWidget* window_;
+    QList<QPointer<TFormPlacement>> components_;
+};
+
+TFormPlacement::TFormPlacement(QWidget* window, const QString& name, const QString& section,
+                               Options options)
+    : QObject(window), IniSection(section), options(options), window_(window) {
+    setObjectName(name);
+    FormNotifications* notifications = FormNotifications::of(window);
+    if (!notifications) notifications = new FormNotifications(window);
+    notifications->bind(this);
+}
+
+TFormPlacement::~TFormPlacement() {
+    if (FormNotifications* notifications = FormNotifications::of(window_))
+        notifications->unbind(this);
+}
+
+std::filesystem::path TFormPlacement::iniFile() const { return SettingsFilePath(); }
+
+std::string TFormPlacement::section() const { return toCp1250(IniSection); }
+
+QString TFormPlacement::readText(const QString& key, const QString& defaultValue) const {
+    return fromCp1250(
+        ReadProfileString(section(), toCp1250(key), toCp1250(defaultValue), iniFile()));
+}
+
+void TFormPlacement::writeText(const QString& key, const QString& value) const {
+    edit_->writeString(section(), toCp1250(key), toCp1250(quotedForWriting(value)));
+}
+
+bool TFormPlacement::restoreReported() {
+    try {
+        RestoreState();
+        return true;
+    } catch (const std::exception& error) {
+        report(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+bool TFormPlacement::saveReported() {
+    try {
+        SaveState();
+        return true;
+    } catch (const std::exception& error) {
+        report(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+bool TFormPlacement::saveFromDestroyReported() {
+    if (!Active || saved_) return true;
+    destroying_ = true;
+    const bool ok = saveReported();
+    destroying_ = false;
+    return ok;
+}
+
+void TFormPlacement::report(const QString& text) {
+    if (reportError) reportError(text);
+}
+
+void TFormPlacement::notifyDestroying(QWidget* window) {
+    if (FormNotifications* notifications = FormNotifications::of(window))
+        notifications->destroying();
+}
+
+bool TFormPlacement::isMainWindow() const {
+    return !applicationMainWindow || applicationMainWindow == window_;
+}
+
+void TFormPlacement::RestoreState() {
+    saved_ = false;
+    const int version = ReadProfileInteger(section(), "FormVersion", 0, iniFile());
+    if (version >= Version) {
+        ReadPlacement();
+        readStoredProperties();
+        if (OnRestorePlacement) OnRestorePlacement();
+    }
+    restored_ = true;
+    ResetMaximizedPosition();
+}
+
+void TFormPlacement::ReadPlacement() {
+    if (!(options & (fpState | fpPosition))) return;
+    if (options & fpPosition) {
+        bool found = false;
+        const QString screen = screenSizeSuffix();
+        QString minMax = readText(QStringLiteral("MinMaxPos") + screen, {});
+        if (minMax.isEmpty()) minMax = readText(QStringLiteral("MinMaxPos"), {});
+        if (!minMax.isEmpty()) {
+            const auto n = fourNumbers(minMax, {0, 0, 0, 0});
+            minimizedPosition_ = {n[0], n[1]};
+            maximizedPosition_ = {n[2], n[3]};
+            found = true;
+        }
+        const QRect current = window_->geometry();
+        std::array<int, 4> normal = {current.left(), current.top(),
+                                     current.left() + current.width(),
+                                     current.top() + current.height()};
+        QString norm = readText(QStringLiteral("NormPos") + screen, {});
+        if (norm.isEmpty()) norm = readText(QStringLiteral("NormPos"), {});
+        if (!norm.isEmpty()) {
+            normal = fourNumbers(norm, normal);
+            found = true;
+        }
+        const int pixelsPerInch =
+            ReadProfileInteger(section(), "PixelsPerInch", screenPixelsPerInch(), iniFile());
+        if (pixelsPerInch != screenPixelsPerInch()) found = false;
+        if (found) {
+            auto [left, top, right, bottom] = normal;
+            const bool sizeable = window_->minimumSize() != window_->maximumSize();
+            if (!sizeable) {
+                right = left + current.width();
+                bottom = top + current.height();
+            }
+            if (right > left) window_->setGeometry(left, top, right - left, bottom - top);
+        }
+    }
+    if (options & fpState) {
+        const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
+        Qt::WindowStates state = ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState;
+        switch (ReadProfileInteger(section(), "ShowCmd", 0, iniFile())) {
+        case 1: case 5: case 9: state = Qt::WindowNoState; break;
+        case 2: case 6: case 7: state = Qt::WindowMinimized; break;
+        case 3: state = Qt::WindowMaximized; break;
+        default: break;
+        }
+        if (state == Qt::WindowMinimized && isMainWindow()) {
+            // Shown normally first, then the program goes to the taskbar.
+            window_->setWindowState(Qt::WindowNoState);
+            QTimer::singleShot(0, window_, [window = QPointer<QWidget>(window_)] {
+                if (window) window->showMinimized();
+            });
+        } else {
+            window_->setWindowState(state);
+        }
+    }
+    window_->update();
+}
+
+void TFormPlacement::ResetMaximizedPosition() {
+    const QRect frame = window_->frameGeometry();
+    const QRect client = window_->geometry();
+    maximizedPosition_ = {-(client.left() - frame.left()), -(frame.bottom() - client.bottom())};
+}
+
+void TFormPlacement::SaveState() {
+    if (!restored_) return; // a window never shown writes nothing
+    // The section's keys are written one by one into the file's text, and the file once.
+    ProfileEdit edit(iniFile());
+    edit_ = &edit;
+    struct EditEnds {
+        ProfileEdit*& edit;
+        ~EditEnds() { edit = nullptr; }
+    } editEnds{edit_};
+    edit.writeInteger(section(), "FormVersion", Version);
+    if (options & (fpState | fpPosition)) {
+        WritePlacement();
+        edit.writeBool(section(), "Visible", destroying_);
+    }
+    writeStoredProperties();
+    edit.commit();
+    if (OnSavePlacement) OnSavePlacement();
+    saved_ = true;
+}
+
+void TFormPlacement::WritePlacement() {
+    const Qt::WindowStates state = window_->windowState();
+    const int showCmd = state & Qt::WindowMinimized   ? 2
+                        : state & Qt::WindowMaximized ? 3
+                                                      : 1;
+    QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized))
+                       ? window_->normalGeometry()
+                       : window_->geometry();
+    if (!normal.isValid()) normal = window_->geometry();
+    const QString screen = screenSizeSuffix();
+    const QString minMax =
+        fourNumbersText(minimizedPosition_.x(), minimizedPosition_.y(), maximizedPosition_.x(),
+                        maximizedPosition_.y());
+    const QString norm = fourNumbersText(normal.left(), normal.top(),
+                                         normal.left() + normal.width(),
+                                         normal.top() + normal.height());
+    edit_->writeInteger(section(), "Flags", 0);
+    edit_->writeInteger(section(), "ShowCmd", showCmd);
+    edit_->writeInteger(section(), "PixelsPerInch", screenPixelsPerInch());
+    writeText(QStringLiteral("MinMaxPos") + screen, minMax);
+    writeText(QStringLiteral("MinMaxPos"), minMax);
+    writeText(QStringLiteral("NormPos") + screen, norm);
+    writeText(QStringLiteral("NormPos"), norm);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+struct StoredEntry {
+    QString component;
+    QString property;
+};
+
+std::optional<StoredEntry> parseEntry(const QString& entry) {
+    const qsizetype dot = entry.indexOf(QLatin1Char('.'));
+    if (dot < 0) return std::nullopt;
+    StoredEntry parsed{entry.left(dot).trimmed(), entry.mid(dot + 1).trimmed()};
+    if (parsed.component.isEmpty() || parsed.property.isEmpty()) return std::nullopt;
+    return parsed;
+}
+
+QObject* findComponent(QWidget* window, const QString& name) {
+    if (window->objectName() == name) return window;
+    return window->findChild<QObject*>(name);
+}
+
+// The property of that name: the exact spelling first, then without regard to case.
+std::optional<QMetaProperty> findProperty(const QObject* object, const QString& name) {
+    const QMetaObject* meta = object->metaObject();
+    const int exact = meta->indexOfProperty(name.toLatin1().constData());
+    if (exact >= 0) return meta->property(exact);
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        if (QString::fromLatin1(meta->property(i).name()).compare(name, Qt::CaseInsensitive) == 0)
+            return meta->property(i);
+    return std::nullopt;
+}
+
+bool isTextProperty(const QMetaProperty& property) {
+    return property.metaType().id() == QMetaType::QString;
+}
+
+QString valueText(const QObject* object, const QMetaProperty& property) {
+    const QVariant value = property.read(object);
+    if (property.isEnumType()) {
+        const char* key = property.enumerator().valueToKey(value.toInt());
+        return key ? QString::fromLatin1(key) : QString();
+    }
+    switch (property.metaType().id()) {
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Int: return QString::number(value.toInt());
+    case QMetaType::QString: return value.toString();
+    default: return {};
+    }
+}
+
+void setFromText(QObject* object, const QMetaProperty& property, const QString& text) {
+    if (property.isEnumType()) {
+        const QMetaEnum enumeration = property.enumerator();
+        for (int i = 0; i < enumeration.keyCount(); ++i)
+            if (text.compare(QLatin1String(enumeration.key(i)), Qt::CaseInsensitive) == 0) {
+                property.write(object, enumeration.value(i));
+                return;
+            }
+        return; // an unknown name leaves the property as it is
+    }
+    switch (property.metaType().id()) {
+    case QMetaType::Bool:
+        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+            property.write(object, true);
+        else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            property.write(object, false);
+        break;
+    case QMetaType::Int: {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        property.write(object, ok ? value : 0); // no integer: 0
+        break;
+    }
+    case QMetaType::QString: property.write(object, text); break;
+    default: break;
+    }
+}
+
+} // namespace
+
+TFormStorage::TFormStorage(QWidget* window, const QString& name, const QString& section,
+                           Options options, const QStringList& storedProps)
+    : TFormPlacement(window, name, section, options) {
+    // Entries naming a component the window does not have are dropped at once.
+    for (const QString& entry : storedProps) {
+        const auto parsed = parseEntry(entry);
+        if (parsed && !findComponent(window, parsed->component)) continue;
+        StoredProps.append(entry);
+    }
+}
+
+void TFormStorage::writeStoredProperties() {
+    for (const QString& entry : StoredProps) {
+        const auto parsed = parseEntry(entry);
+        if (!parsed) continue;
+        const QObject* component = findComponent(window(), parsed->component);
+        if (!component) continue;
+        const auto property = findProperty(component, parsed->property);
+        if (!property) continue;
+        const QString text = stripped(valueText(component, *property));
+        if (text.isEmpty() && !isTextProperty(*property)) continue;
+        writeText(parsed->component + QLatin1Char('_') + parsed->property, text);
+    }
+}
+
+void TFormStorage::readStoredProperties() {
+    for (const QString& entry : StoredProps) {
+        const auto parsed = parseEntry(entry);
+        if (!parsed) continue;
+        QObject* component = findComponent(window(), parsed->component);
+        if (!component) continue;
+        const auto property = findProperty(component, parsed->property);
+        if (!property || !property->isWritable()) continue;
+        try {
+            const QString current = valueText(component, *property);
+            const QString text = stripped(
+                readText(parsed->component + QLatin1Char('_') + parsed->property, current));
+            setFromText(component, *property, text);
+        } catch (const std::exception&) {
+            // One property that cannot be set does not stop the others.
+        }
+    }
+}
+
+} // namespace zadrovec

@@ -1,0 +1,268 @@
+// The data shipped beside the programs: every dictionary and the characters catalogue opens,
+// passes the checker and answers known look-ups; the seed settings file names the dictionary
+// commands; an installed tool, started through its link, finds the data.
+#include "test_support.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace zadrovec::clitest {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kDictionaries = {"hlavni",   "mesta",    "chzn",    "meny",
+                                                "mpzspz",   "osobnost", "letadla", "podniky"};
+
+std::string dataFolder() { return fs::path(cliPath()).parent_path().string(); }
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+struct Found {
+    std::vector<std::string> headwords;
+    std::vector<std::string> meanings;
+};
+
+Found search(const std::string& name, const std::string& text, int select = 0) {
+    const RunResult run = runCli(
+        {"--data", dataFolder(), "search", name, text, "--select", std::to_string(select)});
+    EXPECT_EQ(run.exitCode, 0) << name << " " << text << ": " << run.err;
+    Found found;
+    bool meanings = false;
+    for (const std::string& line : lines(run.out)) {
+        if (line == "--") meanings = true;
+        else (meanings ? found.meanings : found.headwords).push_back(line);
+    }
+    return found;
+}
+
+// The meanings of exactly this headword (as the program shows it, in capitals).
+std::vector<std::string> meaningsOf(const std::string& name, const std::string& headword) {
+    const Found found = search(name, headword);
+    for (std::size_t i = 0; i < found.headwords.size(); ++i)
+        if (found.headwords[i] == headword) return search(name, headword, int(i)).meanings;
+    ADD_FAILURE() << name << ": no headword " << headword;
+    return {};
+}
+
+bool holds(const std::vector<std::string>& items, const std::string& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+TEST(BundledData, EveryDictionaryOpensAndPassesTheCheck) {
+    const std::regex date(R"(header: \d{1,2}\.\d{1,2}\.\d{4})");
+    for (const std::string& name : kDictionaries) {
+        SCOPED_TRACE(name);
+        const RunResult info = runCli({"--data", dataFolder(), "info", name});
+        ASSERT_EQ(info.exitCode, 0) << info.err;
+        EXPECT_TRUE(std::regex_search(info.out, date)) << info.out;
+        const RunResult check = runCli({"check", (fs::path(dataFolder()) / name).string()});
+        EXPECT_EQ(check.exitCode, 0) << check.out;
+        EXPECT_EQ(check.out.rfind("OK: ", 0), 0u) << check.out;
+    }
+}
+
+TEST(BundledData, DictionariesHoldTheirWholeSubject) {
+    // Words counted by the tool; the least each source must give.
+    const std::map<std::string, int> least = {{"mesta", 390},    {"chzn", 236},
+                                              {"meny", 400},     {"mpzspz", 400},
+                                              {"osobnost", 600}, {"letadla", 380},
+                                              {"podniky", 200}};
+    for (const auto& [name, count] : least) {
+        const RunResult info = runCli({"--data", dataFolder(), "info", name});
+        std::smatch match;
+        ASSERT_TRUE(std::regex_search(info.out, match, std::regex(R"(words: (\d+))"))) << name;
+        EXPECT_GE(std::stoi(match[1]), count) << name;
+    }
+}
+
+TEST(BundledData, KnownLookUpsInBothDirections) {
+    EXPECT_TRUE(holds(meaningsOf("mesta", "PRAHA"), "Česko"));
+    EXPECT_TRUE(holds(meaningsOf("mesta", "ČESKO"), "Praha"));
+    EXPECT_TRUE(holds(meaningsOf("mesta", "FRANCIE"), "Paříž"));
+    EXPECT_TRUE(holds(meaningsOf("mesta", "CANBERRA"), "Austrálie"));
+
+    EXPECT_TRUE(holds(meaningsOf("chzn", "FE"), "železo"));
+    EXPECT_TRUE(holds(meaningsOf("chzn", "ŽELEZO"), "Fe"));
+    EXPECT_TRUE(holds(meaningsOf("chzn", "OG"), "oganesson"));
+    EXPECT_TRUE(holds(meaningsOf("chzn", "OG"), "prvek č. 118"));
+
+    EXPECT_TRUE(holds(meaningsOf("meny", "CZK"), "koruna česká"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "FORINT"), "Maďarsko"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "EURO"), "Slovensko"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "JAPONSKO"), "jen"));
+
+    EXPECT_TRUE(holds(meaningsOf("mpzspz", "CZ"), "Česko"));
+    EXPECT_TRUE(holds(meaningsOf("mpzspz", "SLOVENSKO"), "SK"));
+    EXPECT_TRUE(holds(meaningsOf("mpzspz", "BN"), "Benešov"));
+    EXPECT_TRUE(holds(meaningsOf("mpzspz", "BENEŠOV"), "BN"));
+
+    EXPECT_TRUE(holds(meaningsOf("osobnost", "ČAPEK"), "Karel Čapek, český spisovatel a dramatik"));
+    EXPECT_TRUE(holds(meaningsOf("osobnost", "SKLADATEL"), "Smetana"));
+
+    EXPECT_TRUE(holds(meaningsOf("letadla", "OK"), "Česko"));
+    EXPECT_TRUE(holds(meaningsOf("letadla", "ČESKO"), "OK"));
+
+    EXPECT_TRUE(holds(meaningsOf("podniky", "TATRA"), "nákladní automobily, Kopřivnice"));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "AUTOMOBILKA"), "Škoda Auto"));
+
+    // The main dictionary is the thesaurus or the sample; both know the car.
+    EXPECT_FALSE(meaningsOf("hlavni", "AUTO").empty());
+}
+
+// Folds UTF-8 text as the tool folds headwords: ASCII and the 15 Czech letters only.
+std::string fold(std::string text) {
+    static const std::vector<std::pair<std::string, std::string>> czech = {
+        {"á", "Á"}, {"č", "Č"}, {"ď", "Ď"}, {"é", "É"}, {"ě", "Ě"}, {"í", "Í"}, {"ň", "Ň"}, {"ó", "Ó"},
+        {"ř", "Ř"}, {"š", "Š"}, {"ť", "Ť"}, {"ú", "Ú"}, {"ů", "Ů"}, {"ý", "Ý"}, {"ž", "Ž"}};
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    for (const auto& [lower, upper] : czech)
+        for (std::size_t at; (at = text.find(lower)) != std::string::npos;)
+            text.replace(at, lower.size(), upper);
+    return text;
+}
+
+// Headword -> its meanings, from the tool's dump of a dictionary (split entries merged).
+std::map<std::string, std::set<std::string>> dumped(const std::string& name) {
+    const RunResult dump = runCli({"dump", (fs::path(dataFolder()) / name).string()});
+    EXPECT_EQ(dump.exitCode, 0) << dump.err;
+    std::map<std::string, std::set<std::string>> meanings;
+    const std::vector<std::string> records = lines(dump.out);
+    for (std::size_t i = 1; i < records.size(); ++i) { // record 0 is the header
+        const std::string& record = records[i];
+        const auto at = record.find('@');
+        EXPECT_NE(at, std::string::npos) << record;
+        if (at == std::string::npos) continue;
+        std::string rest = record.substr(at + 1);
+        for (std::size_t semi; (semi = rest.find(';')) != std::string::npos;
+             rest.erase(0, semi + 1))
+            meanings[record.substr(0, at)].insert(rest.substr(0, semi));
+    }
+    return meanings;
+}
+
+// Every headword has a meaning that is itself a headword leading back to it: the answer found
+// from a clue can be looked up to give the clue again.
+void expectBothWays(const std::string& name, std::size_t least) {
+    const auto meanings = dumped(name);
+    EXPECT_GE(meanings.size(), least) << name;
+    for (const auto& [headword, targets] : meanings) {
+        const bool back = std::any_of(targets.begin(), targets.end(), [&](const std::string& t) {
+            const auto other = meanings.find(fold(t));
+            return other != meanings.end() &&
+                   std::any_of(other->second.begin(), other->second.end(),
+                               [&](const std::string& m) { return fold(m) == headword; });
+        });
+        EXPECT_TRUE(back) << name << ": " << headword << " has no way back";
+    }
+}
+
+TEST(BundledData, CapitalsAndStatesLeadToEachOther) {
+    expectBothWays("mesta", 390);
+    const auto meanings = dumped("mesta");
+    const std::set<std::string> bolivia = {"Sucre", "La Paz"};
+    EXPECT_EQ(meanings.at("BOLÍVIE"), bolivia);
+}
+
+TEST(BundledData, SymbolsCodesAndMarksLeadToEachOther) {
+    expectBothWays("chzn", 236);
+    expectBothWays("letadla", 380);
+    expectBothWays("mpzspz", 400);
+}
+
+TEST(BundledData, CatalogueOpensAndListsWorksAndCharacters) {
+    const std::string catalogue = (fs::path(dataFolder()) / "postavy.dat").string();
+    ASSERT_TRUE(fs::exists(catalogue));
+    const auto size = fs::file_size(catalogue);
+    EXPECT_EQ(size % 151, 0u);
+    EXPECT_GE(size / 151 - 1, 100u);
+
+    const RunResult authors = runCli({"--data", dataFolder(), "characters", "--author", "čapek k",
+                                      "--click-author", "0"});
+    ASSERT_EQ(authors.exitCode, 0) << authors.err;
+    EXPECT_NE(authors.out.find("ČAPEK KAREL"), std::string::npos) << authors.out;
+    EXPECT_NE(authors.out.find("R.U.R."), std::string::npos) << authors.out;
+
+    const RunResult titles = runCli({"--data", dataFolder(), "characters", "--title", "babička",
+                                     "--click-title", "0"});
+    ASSERT_EQ(titles.exitCode, 0) << titles.err;
+    EXPECT_NE(titles.out.find("BARUNKA"), std::string::npos) << titles.out;
+    EXPECT_NE(titles.out.find("VIKTORKA"), std::string::npos) << titles.out;
+}
+
+TEST(BundledData, SeedSettingsNameTheDictionaryCommands) {
+    const std::string ini = readFile((fs::path(dataFolder()) / "zadrovec.ini").string());
+    ASSERT_FALSE(ini.empty());
+    // Windows-1250 with CR LF: no bare line feed, no UTF-8 sequence.
+    for (std::size_t i = 0; i < ini.size(); ++i)
+        if (ini[i] == '\n') {
+            ASSERT_TRUE(i > 0 && ini[i - 1] == '\r') << "bare LF at " << i;
+        }
+    EXPECT_EQ(ini.find("\xC3"), std::string::npos) << "UTF-8 text in the settings file";
+    EXPECT_NE(ini.find(cp("acHlavniMesta_Hint=Hlavní města\r\n")), std::string::npos);
+
+    const std::vector<std::string> actions = {
+        "acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ",
+        "acOsobnosti", "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"};
+    const auto menu = ini.find("[Menu]\r\nFormVersion=0\r\n");
+    ASSERT_NE(menu, std::string::npos);
+    std::size_t at = menu;
+    for (const std::string& action : actions) {
+        for (const std::string& key : {action + "_Caption=", action + "_Hint="}) {
+            const auto found = ini.find("\r\n" + key, at);
+            ASSERT_NE(found, std::string::npos) << key << " missing or out of order";
+            at = found + 2;
+            const std::string value = ini.substr(at + key.size(),
+                                                 ini.find('\r', at) - at - key.size());
+            EXPECT_FALSE(value.empty()) << key;
+            // The seven auxiliary captions fit an 80-pixel button: short, no placeholder.
+            if (key.ends_with("_Caption=") && action != "acHlavni" && action != "acPostavy" &&
+                action != "acUziv") {
+                EXPECT_LE(value.size(), 10u) << key << value;
+                EXPECT_EQ(value.find(cp("Pomocný")), std::string::npos) << key;
+            }
+        }
+    }
+    const std::regex version(R"(\[O programu\]\r\nFormVersion=0\r\nVerze_Caption=\d{1,2}\.\d{1,2}\.\d{4}\r\n)");
+    EXPECT_TRUE(std::regex_search(ini, version));
+}
+
+TEST(BundledData, HelpPageLiesBesideThePrograms) {
+    const std::string help = readFile((fs::path(dataFolder()) / "zadrov.html").string());
+    for (const char* text : {"<html", "Ctrl+F9", "Ctrl+H", "F1", "Alt+F4", "?", "*"})
+        EXPECT_NE(help.find(text), std::string::npos) << text;
+}
+
+TEST(BundledData, InstalledToolFindsItsDataThroughItsLink) {
+    TempFolder prefix;
+    const RunResult install =
+        runProgram(ZADROVEC_CMAKE, {"--install", ZADROVEC_BUILD_DIR, "--prefix",
+                                    prefix.path().string(), "--component", "Unspecified"});
+    ASSERT_EQ(install.exitCode, 0) << install.out << install.err;
+    const fs::path link = prefix.path() / "bin" / "zadrovec-cli";
+    ASSERT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::read_symlink(link).is_relative());
+    for (const std::string& name : kDictionaries) {
+        const RunResult info = runProgram(link.string(), {"info", name});
+        EXPECT_EQ(info.exitCode, 0) << name << ": " << info.err;
+    }
+    const RunResult search = runProgram(link.string(), {"search", "chzn", "fe"});
+    EXPECT_NE(search.out.find("železo"), std::string::npos) << search.out;
+    EXPECT_TRUE(fs::exists(prefix.path() / "share/applications/zadrovec.desktop"));
+    EXPECT_TRUE(fs::exists(prefix.path() / "share/icons/hicolor/scalable/apps/zadrovec.svg"));
+}
+
+} // namespace
+} // namespace zadrovec::clitest

@@ -1,0 +1,232 @@
+// The search in all dictionaries: the two tests of a headword and the scan of the eight files.
+#include "allsearch.h"
+#include "fixture.h"
+#include "ioerror.h"
+
+#include <gtest/gtest.h>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+TEST(MatchPattern, QuestionMarkIsExactlyOneCharacterAnywhere) {
+    EXPECT_TRUE(MatchPattern("P?S", "PES"));
+    EXPECT_TRUE(MatchPattern("P?S", "PAS"));
+    EXPECT_TRUE(MatchPattern("P?S", "OPASEK")); // PAS stands inside it
+    EXPECT_FALSE(MatchPattern("P?S", "PS"));
+    EXPECT_FALSE(MatchPattern("P?S", "PEES"));
+    EXPECT_TRUE(MatchPattern("A?B", "AACB")); // fits at the second character
+    EXPECT_TRUE(MatchPattern("?", cp("Ž")));
+    EXPECT_TRUE(MatchPattern("A?", "A A"));
+}
+
+TEST(MatchPattern, QuestionMarkAtTheEndNeedsACharacterThere) {
+    EXPECT_TRUE(MatchPattern("PE?", "PES"));
+    EXPECT_TRUE(MatchPattern("PE?", "LOPEZ"));
+    EXPECT_FALSE(MatchPattern("PE?", "LOPE"));
+    EXPECT_FALSE(MatchPattern("????", "PES"));
+    EXPECT_TRUE(MatchPattern("???", "PES"));
+}
+
+TEST(MatchPattern, StarIsAnyRunAlsoNone) {
+    EXPECT_TRUE(MatchPattern("P*S", "PES"));
+    EXPECT_TRUE(MatchPattern("P*S", "POKUS"));
+    EXPECT_TRUE(MatchPattern("P*S", "PS"));
+    EXPECT_TRUE(MatchPattern("P*S", "SPOUST"));
+    EXPECT_FALSE(MatchPattern("P*S", "SP"));
+    EXPECT_TRUE(MatchPattern("A*B*C", "XAYBZC"));
+    EXPECT_FALSE(MatchPattern("A*B*C", "ACB"));
+    EXPECT_TRUE(MatchPattern("*", "X"));
+    EXPECT_TRUE(MatchPattern("**", "X"));
+    EXPECT_TRUE(MatchPattern("K?*?K", "KOLEK"));
+    EXPECT_TRUE(MatchPattern("K?*?K", "KOLK"));
+    EXPECT_FALSE(MatchPattern("K?*?K", "KOK"));
+    // A later piece is looked for after the earlier one, not over it.
+    EXPECT_FALSE(MatchPattern("AB*BA", "ABA"));
+    EXPECT_TRUE(MatchPattern("AB*BA", "ABBA"));
+}
+
+TEST(MatchPattern, OtherCharactersStandForThemselvesByteForByte) {
+    EXPECT_FALSE(MatchPattern("p?s", "PES")); // the caller folds; the test does not
+    EXPECT_FALSE(MatchPattern(cp("Č?S"), "CES"));
+    EXPECT_TRUE(MatchPattern(cp("Č?S"), cp("ČES")));
+    EXPECT_TRUE(MatchPattern(" ?ES", "HA PES"));
+    EXPECT_FALSE(MatchPattern(" ?ES", "PES"));
+}
+
+TEST(MatchPattern, EmptyHeadwordNeverMatches) {
+    EXPECT_FALSE(MatchPattern("*", ""));
+    EXPECT_FALSE(MatchPattern("", ""));
+    EXPECT_FALSE(MatchPattern("?", ""));
+    EXPECT_FALSE(HoldsText("", ""));
+    EXPECT_FALSE(HoldsText("A", ""));
+}
+
+TEST(HoldsText, AtTheStartInsideOrAtTheEnd) {
+    EXPECT_TRUE(HoldsText("ES", "ESO"));
+    EXPECT_TRUE(HoldsText("ES", "LESY"));
+    EXPECT_TRUE(HoldsText("ES", "PES"));
+    EXPECT_FALSE(HoldsText("ES", "E S"));
+    EXPECT_FALSE(HoldsText("es", "PES"));
+    EXPECT_FALSE(HoldsText("PESY", "PES"));
+    EXPECT_TRUE(HoldsText(" PES", "HA PES"));
+    EXPECT_FALSE(HoldsText(" PES", "PES"));
+}
+
+TEST(IsPattern, StarOrQuestionMarkAnywhere) {
+    EXPECT_TRUE(IsPattern("P?S"));
+    EXPECT_TRUE(IsPattern("*"));
+    EXPECT_TRUE(IsPattern("ABC*"));
+    EXPECT_FALSE(IsPattern("PES"));
+    EXPECT_FALSE(IsPattern(""));
+}
+
+// The results window's lists under their names.
+struct FoundLists {
+    StringList ListBox1{StringList::Order::Sorted};
+    StringList ListBox3;
+    StringList ListBox4;
+    StringList ListBox2{StringList::Order::Sorted};
+    ResultLists lists{ListBox1, ListBox3, ListBox4, ListBox2};
+};
+
+// Each dictionary holds a word telling where it came from, so the hit table shows the order.
+class AllDictionaries : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordedMessages messages;
+    Dictionary dictionary{folder.path().string(), messages};
+    FoundLists results;
+
+    void SetUp() override {
+        writeDictionary(folder, "hlavni",
+                        {"1.1.2026", "ESO@KARTA;", "LESY@HVOZDY;", "PAS@DOKLAD;",
+                         "PES@HAFAN;PSISKO;", "PES@VOLEK;", "PS@POZN;"});
+        writeDictionary(folder, "mesta", {"1.1.2026", "BERN@CH;", "PESKOV@X;"});
+        writeDictionary(folder, "chzn", {"1.1.2026", "ES@EINSTEINIUM;"});
+        writeDictionary(folder, "meny", {"1.1.2026"});
+        writeDictionary(folder, "mpzspz", {"1.1.2026", "PE@X;", "PS@NEMECKO;"});
+        writeDictionary(folder, "osobnost", {"1.1.2026", "PES@HAFAN;ARGOS;", cp("ČESKÝ@LEV;")});
+        writeDictionary(folder, "letadla", {"1.1.2026", "OK@CESKO;", "POKUS@Y;"});
+        writeDictionary(folder, "podniky", {"PES@HEADER;", "OPASEK@BATA;", "SPOUST@Z;"});
+    }
+
+    void find(std::string_view text) { SearchAllDictionaries(dictionary, results.lists, text); }
+    Items found() const { return results.ListBox1.items(); }
+    Items meanings() const { return results.ListBox2.items(); }
+};
+
+TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
+    find("es");
+    EXPECT_EQ(found(), (Items{cp("ČESKÝ"), "ES", "ESO", "LESY", "PES", "PESKOV"}));
+    // One row per matching record, in the dictionaries' order and file order; the header record
+    // of "podniky" holds "@" and is tested like any other.
+    EXPECT_EQ(results.ListBox3.items(),
+              (Items{"ESO", "LESY", "PES", "PES", "PESKOV", "ES", "PES", cp("ČESKÝ"), "PES"}));
+    EXPECT_EQ(results.ListBox4.items(), (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;",
+                                               "EINSTEINIUM;", "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
+    EXPECT_EQ(meanings(), (Items{"LEV"})); // of the first found headword
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AllDictionaries, MeaningsOfAHeadwordFromSeveralDictionariesAreMerged) {
+    find("pes");
+    EXPECT_EQ(found(), (Items{"PES", "PESKOV"}));
+    EXPECT_EQ(meanings(), (Items{"ARGOS", "HAFAN", "HEADER", "PSISKO", "VOLEK"}));
+    ShowFoundMeanings(results.lists, 1);
+    EXPECT_EQ(meanings(), (Items{"X"}));
+    ShowFoundMeanings(results.lists, -1); // no selection keeps what is shown
+    EXPECT_EQ(meanings(), (Items{"X"}));
+}
+
+TEST_F(AllDictionaries, TextIsFoldedAndBlanksCount) {
+    find(cp("čes"));
+    EXPECT_EQ(found(), (Items{cp("ČESKÝ")}));
+    find("1.1."); // header records without "@" have an empty headword
+    EXPECT_TRUE(found().empty());
+    find(" pes");
+    EXPECT_TRUE(found().empty());
+}
+
+TEST_F(AllDictionaries, QuestionMarkOrStarSelectsThePatternTest) {
+    find("p?s");
+    EXPECT_EQ(found(), (Items{"OPASEK", "PAS", "PES", "PESKOV"}));
+    find("p*s");
+    EXPECT_EQ(found(), (Items{"OPASEK", "PAS", "PES", "PESKOV", "POKUS", "PS", "SPOUST"}));
+    find("pe?");
+    EXPECT_EQ(found(), (Items{"PES", "PESKOV"})); // not PE
+}
+
+TEST_F(AllDictionaries, NothingFoundEmptiesEveryListWithoutAMessage) {
+    find("es");
+    ASSERT_FALSE(found().empty());
+    find("QQ");
+    EXPECT_TRUE(found().empty());
+    EXPECT_TRUE(results.ListBox3.empty());
+    EXPECT_TRUE(results.ListBox4.empty());
+    EXPECT_TRUE(meanings().empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AllDictionaries, LastDictionaryStaysOpenWithItsWordCount) {
+    find("es");
+    EXPECT_TRUE(dictionary.DictionaryOpen);
+    EXPECT_EQ(messages.status, WordCountText(3));
+    std::filesystem::remove(folder.file("podniky.idx"));
+    find("es");
+    EXPECT_FALSE(dictionary.DictionaryOpen);
+}
+
+TEST_F(AllDictionaries, FailedDictionaryIsToldOnceAndSkipped) {
+    std::filesystem::remove(folder.file("chzn.dat"));
+    find("es");
+    EXPECT_EQ(messages.shown, (Items{DictionaryNotFoundText()}));
+    EXPECT_EQ(found(), (Items{cp("ČESKÝ"), "ESO", "LESY", "PES", "PESKOV"}));
+}
+
+TEST_F(AllDictionaries, FirstDictionaryFailingStillSearchesTheOthers) {
+    std::filesystem::remove(folder.file("hlavni.dat"));
+    std::filesystem::remove(folder.file("podniky.idx"));
+    find("pes");
+    EXPECT_EQ(messages.shown, (Items{DictionaryNotFoundText(), DictionaryNotFoundText()}));
+    EXPECT_EQ(found(), (Items{"PES", "PESKOV"}));
+    EXPECT_EQ(meanings(), (Items{"ARGOS", "HAFAN"}));
+}
+
+TEST_F(AllDictionaries, PendingEventsAreProcessedDuringALongScan) {
+    std::vector<std::string> words = {"1.1.2026"};
+    for (int n = 0; n < 3000; ++n)
+        words.push_back("W" + std::to_string(100000 + n) + "@M;");
+    writeDictionary(folder, "hlavni", words);
+    int calls = 0;
+    SearchAllDictionaries(
+        dictionary, results.lists, "W1000", [&] { ++calls; }, std::chrono::milliseconds(0));
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(found().size(), 100u); // W100000 to W100099
+}
+
+TEST_F(AllDictionaries, ReadErrorLeavesTheHitsFoundSoFar) {
+    std::vector<std::string> words = {"1.1.2026"};
+    for (int n = 0; n < 1000; ++n)
+        words.push_back("PES@" + std::to_string(n) + ";");
+    writeDictionary(folder, "hlavni", words);
+    // Something closing the dictionary while events are processed makes the next read fail.
+    const auto closeIt = [&] { CloseDictionary(dictionary); };
+    EXPECT_THROW(SearchAllDictionaries(dictionary, results.lists, "PES", closeIt,
+                                       std::chrono::milliseconds(0)),
+                 IoError);
+    // The found list stands as it was at that moment: no repeats removed, no meanings shown.
+    EXPECT_GE(found().size(), 2u);
+    EXPECT_LT(found().size(), 1000u);
+    EXPECT_EQ(found().front(), "PES");
+    EXPECT_EQ(found().back(), "PES");
+    EXPECT_EQ(results.ListBox3.size(), found().size());
+    EXPECT_EQ(results.ListBox4.size(), found().size());
+    EXPECT_EQ(results.ListBox4[0], "0;");
+    EXPECT_TRUE(meanings().empty());
+}
+
+} // namespace

@@ -1,0 +1,309 @@
+// The search in all dictionaries driven as a user would: the command, the find dialog, the
+// results window, and the main window afterwards.
+#include "Unit1.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "controls.h"
+#include "findfileanimation.h"
+#include "guitest.h"
+#include "listbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+// Word records sorted by headword bytes, after the header.
+std::vector<std::string> sortedDictionary(std::vector<std::string> entries) {
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return a.substr(0, a.find('@')) < b.substr(0, b.find('@'));
+    });
+    entries.insert(entries.begin(), "1.12.2026");
+    return entries;
+}
+
+constexpr int kModalAttempts = 300;
+
+// Runs `act` on the modal window of that name once it is the active modal widget. Modal windows
+// block the caller, so this is set up before the command that shows one. A window that never
+// comes is a failure, and whatever modal window stands then is closed so the test goes on.
+void whenModal(const QString& name, std::function<void(QWidget*)> act, int attempt = 0) {
+    QTimer::singleShot(attempt == 0 ? 0 : 10, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == name && modal->isVisible()) {
+            act(modal);
+            return;
+        }
+        if (attempt < kModalAttempts) {
+            whenModal(name, act, attempt + 1);
+            return;
+        }
+        ADD_FAILURE() << "no modal window " << name.toStdString();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+}
+
+class AllSearchWindows : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordedBoxes boxes;
+    std::unique_ptr<ui::Program> program;
+    ui::TForm1* form = nullptr;
+    ui::TForm6* found = nullptr;
+    ui::TForm7* find = nullptr;
+    int progressShown = 0;
+
+    void SetUp() override {
+        writeDictionary(folder, "hlavni",
+                        sortedDictionary({"ESO@KARTA;", "PES@HAFAN;", "LES@HVOZD;", "ABC@X;"}));
+        writeDictionary(folder, "mesta", sortedDictionary({"PESKOV@MESTO;"}));
+        writeDictionary(folder, "osobnost", sortedDictionary({"PES@ARGOS;", "ZEUS@BUH;"}));
+        for (std::string_view name : {"chzn", "meny", "mpzspz", "letadla", "podniky"})
+            writeDictionary(folder, name, sortedDictionary({"QQ@Q;"}));
+    }
+
+    void start() {
+        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+        form = &program->mainWindow();
+        found = &program->foundWindow();
+        find = &program->findDialog();
+        QObject::connect(&program->progressWindow(), &ui::TForm5::shown,
+                         [this] { ++progressShown; });
+        form->show();
+        QApplication::setActiveWindow(form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    }
+
+    // The command with the text typed into the find dialog, then `browse` in the results window,
+    // which is closed afterwards with its button.
+    void searchAll(
+        const QString& text, std::function<void()> browse = [] {}) {
+        whenModal(QStringLiteral("Form7"), [=, this](QWidget*) {
+            find->Edit1->clear();
+            QTest::keyClicks(find->Edit1, text);
+            whenModal(QStringLiteral("Form6"), [=, this](QWidget*) {
+                browse();
+                QTest::mouseClick(found->BitBtn1, Qt::LeftButton);
+            });
+            QTest::mouseClick(find->BitBtn1, Qt::LeftButton);
+        });
+        form->acHledej->trigger();
+    }
+
+    QStringList foundWords() const { return items(found->ListBox1->items()); }
+    QStringList foundMeanings() const { return items(found->ListBox2->items()); }
+    QString status() const { return form->StatusPanel0->text(); }
+};
+
+} // namespace
+
+TEST_F(AllSearchWindows, FindDialogEnablesSearchExactlyWhenThereIsText) {
+    start();
+    bool enabledAtFirst = true, enabledWithBlank = false, enabledWhenCleared = true;
+    bool focusInField = false;
+    QWidgetList tabOrder;
+    whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Vyhledat text");
+        enabledAtFirst = find->BitBtn1->isEnabled();
+        focusInField = dialog->focusWidget() == find->Edit1;
+        QTest::keyClicks(find->Edit1, "x"); // the buttons take the focus only when enabled
+        for (int n = 0; n < 3; ++n) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+            tabOrder << dialog->focusWidget();
+        }
+        find->Edit1->clear();
+        QTest::keyClick(find->Edit1, Qt::Key_Return); // Enter does nothing without text
+        QTest::keyClicks(find->Edit1, " ");
+        enabledWithBlank = find->BitBtn1->isEnabled();
+        QTest::keyClick(find->Edit1, Qt::Key_Backspace);
+        enabledWhenCleared = find->BitBtn1->isEnabled();
+        EXPECT_TRUE(dialog->isVisible());
+        QTest::keyClick(find->Edit1, Qt::Key_Escape);
+    });
+    form->acHledej->trigger();
+    EXPECT_FALSE(enabledAtFirst);
+    EXPECT_TRUE(focusInField);
+    EXPECT_EQ(tabOrder, (QWidgetList{find->BitBtn1, find->BitBtn2, find->Edit1}));
+    EXPECT_TRUE(enabledWithBlank);
+    EXPECT_FALSE(enabledWhenCleared);
+    EXPECT_FALSE(find->isVisible());
+    EXPECT_EQ(progressShown, 0);
+}
+
+TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
+    start();
+    whenModal(QStringLiteral("Form7"), [&](QWidget*) {
+        QTest::keyClicks(find->Edit1, "pes");
+        QTest::mouseClick(find->BitBtn2, Qt::LeftButton);
+    });
+    form->acHledej->trigger();
+    bool enabled = false, focusInField = false;
+    QString offered;
+    whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
+        offered = find->Edit1->text();
+        enabled = find->BitBtn1->isEnabled();
+        focusInField = dialog->focusWidget() == find->Edit1;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    find->BitBtn2->setFocus(); // wherever the focus was left, a showing puts it in the field
+    form->acHledej->trigger();
+    EXPECT_EQ(offered, "pes");
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(focusInField);
+}
+
+TEST_F(AllSearchWindows, FindDialogLayout) {
+    start();
+    EXPECT_EQ(find->size(), QSize(331, 87));
+    EXPECT_EQ(find->Edit1->width(), 299);
+    EXPECT_EQ(find->BitBtn1->size(), QSize(75, 25));
+    EXPECT_EQ(find->BitBtn2->size(), QSize(75, 25));
+    EXPECT_EQ(find->BitBtn1->text(), "&Hledej");
+    EXPECT_EQ(find->BitBtn2->text(), "&Storno");
+    EXPECT_TRUE(find->BitBtn1->isDefault());
+    EXPECT_FALSE(find->BitBtn1->icon().isNull());
+    EXPECT_FALSE(find->BitBtn2->icon().isNull());
+}
+
+TEST_F(AllSearchWindows, CancelStartsNoSearchAndChangesNothing) {
+    start();
+    form->acMeny->trigger();
+    QTest::keyClicks(form->Edit1, "qq");
+    ASSERT_EQ(items(form->ListBox1->items()), (QStringList{"QQ"}));
+    const int searchesBefore = progressShown;
+    const QString statusBefore = status();
+    whenModal(QStringLiteral("Form7"), [&](QWidget*) {
+        QTest::keyClicks(find->Edit1, "es");
+        QTest::mouseClick(find->BitBtn2, Qt::LeftButton);
+    });
+    form->acHledej->trigger();
+    EXPECT_EQ(progressShown, searchesBefore);
+    EXPECT_TRUE(found->ListBox1->items().empty());
+    EXPECT_EQ(items(form->ListBox1->items()), (QStringList{"QQ"}));
+    EXPECT_EQ(status(), statusBefore);
+    EXPECT_TRUE(form->acMeny->isChecked());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(AllSearchWindows, ResultsListHeadwordsOfAllDictionariesWithMeaningsOfTheFirst) {
+    start();
+    QStringList shownFirst, meaningsFirst, meaningsOfPes;
+    int selectedAtFirst = 0;
+    bool progressVisible = true, animating = true;
+    searchAll(QStringLiteral("es"), [&] {
+        EXPECT_EQ(found->windowTitle(), "Nalezené výrazy");
+        shownFirst = foundWords();
+        meaningsFirst = foundMeanings();
+        selectedAtFirst = found->ListBox1->itemIndex();
+        progressVisible = program->progressWindow().isVisible();
+        animating = program->progressWindow().Animate1->active();
+        found->ListBox1->setFocus();
+        QTest::keyClick(found->ListBox1, Qt::Key_End); // a selection by keys shows its meanings
+        QTest::keyClick(found->ListBox1, Qt::Key_Up);
+        meaningsOfPes = foundMeanings();
+    });
+    EXPECT_EQ(shownFirst, (QStringList{"ESO", "LES", "PES", "PESKOV"}));
+    EXPECT_EQ(meaningsFirst, (QStringList{"KARTA"}));
+    EXPECT_EQ(selectedAtFirst, -1);
+    EXPECT_EQ(meaningsOfPes, (QStringList{"ARGOS", "HAFAN"}));
+    EXPECT_EQ(items(found->ListBox3),
+              (QStringList{"ESO", "LES", "PES", "PESKOV", "PES"})); // hit table in file order
+    EXPECT_EQ(progressShown, 1);
+    EXPECT_FALSE(progressVisible);
+    EXPECT_FALSE(animating);
+    EXPECT_FALSE(found->isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(AllSearchWindows, PatternTextUsesTheWildcards) {
+    start();
+    QStringList question, star;
+    searchAll(QStringLiteral("p?s"), [&] { question = foundWords(); });
+    searchAll(QStringLiteral("z*s"), [&] { star = foundWords(); });
+    EXPECT_EQ(question, (QStringList{"PES", "PESKOV"}));
+    EXPECT_EQ(star, (QStringList{"ZEUS"}));
+}
+
+TEST_F(AllSearchWindows, AfterwardsTheCurrentDictionaryIsOpenAgainWithEmptyLists) {
+    start();
+    form->acHlavniMesta->trigger();
+    const QString mestaStatus = status();
+    QTest::keyClicks(form->Edit1, "pe");
+    ASSERT_EQ(items(form->ListBox1->items()), (QStringList{"PESKOV"}));
+    QString statusDuringBrowse;
+    searchAll(QStringLiteral("zeus"), [&] { statusDuringBrowse = status(); });
+    EXPECT_EQ(statusDuringBrowse, "Počet slov: 1"); // "podniky" was opened last
+    EXPECT_TRUE(form->ListBox1->items().empty());
+    EXPECT_TRUE(form->ListBox4->items().empty());
+    EXPECT_TRUE(form->acHlavniMesta->isChecked());
+    EXPECT_EQ(status(), mestaStatus);
+    QTest::keyClicks(form->Edit1, "s"); // the current dictionary searches again
+    EXPECT_EQ(items(form->ListBox1->items()), (QStringList{"PESKOV"}));
+}
+
+TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
+    start();
+    QStringList second, secondMeanings;
+    searchAll(QStringLiteral("es"));
+    searchAll(QStringLiteral("abc"), [&] {
+        second = foundWords();
+        secondMeanings = foundMeanings();
+    });
+    EXPECT_EQ(second, (QStringList{"ABC"}));
+    EXPECT_EQ(secondMeanings, (QStringList{"X"}));
+    EXPECT_EQ(found->ListBox3.size(), 1u);
+
+    QStringList none, noMeanings;
+    searchAll(QStringLiteral("nic"), [&] {
+        none = foundWords();
+        noMeanings = foundMeanings();
+    });
+    EXPECT_TRUE(none.isEmpty());
+    EXPECT_TRUE(noMeanings.isEmpty());
+    EXPECT_TRUE(found->ListBox4.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(AllSearchWindows, MissingDictionaryIsToldOnceAndTheOthersAreSearched) {
+    std::filesystem::remove(folder.file("mesta.dat"));
+    start();
+    QStringList shown;
+    searchAll(QStringLiteral("es"), [&] { shown = foundWords(); });
+    EXPECT_EQ(boxes.texts(), (QStringList{"Tento slovník nebyl nalezen."}));
+    EXPECT_EQ(shown, (QStringList{"ESO", "LES", "PES"}));
+    EXPECT_EQ(status(), "Počet slov: 4"); // "hlavni" again
+}
+
+TEST_F(AllSearchWindows, ResultsWindowLayout) {
+    start();
+    QSize size;
+    int panelWidth = 0, barHeight = 0, headerHeight = 0;
+    searchAll(QStringLiteral("es"), [&] {
+        size = found->size();
+        panelWidth = found->Panel2->width();
+        barHeight = found->Panel1->height();
+        headerHeight = found->Label1->height();
+    });
+    EXPECT_EQ(size, QSize(544, 375));
+    EXPECT_EQ(panelWidth, 231);
+    EXPECT_EQ(barHeight, 35);
+    EXPECT_EQ(headerHeight, 25);
+    EXPECT_EQ(found->BitBtn1->size(), QSize(93, 25));
+    EXPECT_EQ(found->BitBtn1->text(), "&Zavřít okno");
+    EXPECT_EQ(found->Label1->text(), "Nalezená slova");
+    EXPECT_EQ(found->Label2->text(), "Významy slova");
+    EXPECT_EQ(found->Splitter1->handleWidth(), 3);
+    EXPECT_TRUE(found->Splitter1->opaqueResize());
+}

@@ -1,0 +1,268 @@
+// The settings file as the windows keep it: what a close writes, what the next start restores,
+// and what happens with missing, malformed and unwritable settings.
+#include "Unit1.h"
+#include "buttonbar.h"
+#include "controls.h"
+#include "guitest.h"
+#include "listbox.h"
+#include "spinedit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The keys of a section, in file order.
+QStringList keysOf(const std::string& ini, const std::string& section) {
+    QStringList keys;
+    std::istringstream lines(ini);
+    std::string line;
+    bool inside = false;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.front() == '[') {
+            inside = line == "[" + section + "]";
+            continue;
+        }
+        if (inside && line.find('=') != std::string::npos)
+            keys << QString::fromStdString(line.substr(0, line.find('=')));
+    }
+    return keys;
+}
+
+QStringList placementKeys() {
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QString size = QString("(%1x%2)").arg(screen.width()).arg(screen.height());
+    return {"FormVersion", "MinMaxPos" + size, "NormPos" + size};
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    TempFolder folder;
+    TempFolder config;
+    RecordedBoxes boxes;
+    std::unique_ptr<ui::Program> program;
+    ui::TForm1* form = nullptr;
+
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+        writeDictionary(folder, "hlavni", {"1.1.2026", "PES@HAFAN;", "PESEK@PSÍK;"});
+    }
+    void TearDown() override {
+        program.reset();
+        qputenv("XDG_CONFIG_HOME", testConfigHome());
+    }
+
+    std::filesystem::path iniPath() const { return config.path() / "zadrovec" / "zadrovec.ini"; }
+    std::string ini() const { return readFile(iniPath()); }
+    void writeIni(const std::string& bytes) {
+        std::filesystem::create_directories(iniPath().parent_path());
+        writeBytes(iniPath().string(), bytes);
+    }
+
+    void start() {
+        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+        form = &program->mainWindow();
+        form->show();
+        QApplication::setActiveWindow(form);
+        QCoreApplication::processEvents();
+    }
+    void closeAndEnd() {
+        form->close();
+        program.reset();
+        form = nullptr;
+    }
+    void restart() {
+        closeAndEnd();
+        start();
+    }
+    QAction* item(QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); }
+};
+
+} // namespace
+
+TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSections) {
+    start();
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_EQ(form->acHlavniMesta->text(), "Pomocný 1");
+    EXPECT_EQ(form->acPodniky->text(), "Pomocný 7");
+    EXPECT_EQ(form->SpinEdit1->value(), 2);
+    EXPECT_TRUE(form->SearchImmediately);
+    EXPECT_FALSE(std::filesystem::exists(iniPath()));
+    closeAndEnd();
+
+    const std::string written = ini();
+    const QStringList sized = placementKeys();
+    QStringList mainKeys = {"FormVersion", "Flags",     "ShowCmd", "PixelsPerInch", sized[1],
+                            "MinMaxPos",   sized[2], "NormPos", "Visible"};
+    mainKeys << "SpinEdit1_Value" << "Vpravo1_Checked" << "Vlevo1_Checked" << "Dole1_Checked"
+             << "Nahoe1_Checked" << "ToolBar1_Align" << "Panel2_Width" << "ToolBar2_Align"
+             << "Nahoe2_Checked" << "Dole2_Checked" << "Vlevo2_Checked" << "Vpravo2_Checked"
+             << "Popiskypodikonama1_Checked" << "Popiskypodikonama2_Checked"
+             << "Popiskyvedleikon1_Checked" << "Popiskyvedleikon2_Checked" << "ToolBar1_List"
+             << "ToolBar2_List" << "Edit1_Tag" << "ToolBar1_ShowCaptions"
+             << "ToolBar2_ShowCaptions" << "ToolBar1_Flat" << "ToolBar2_Flat"
+             << "Cesta_k_uzivatelskemu_slovniku_Caption";
+    EXPECT_EQ(keysOf(written, "Main window"), mainKeys);
+    QStringList menuKeys = {"FormVersion"};
+    for (const char* a : {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ",
+                          "acOsobnosti", "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"})
+        menuKeys << QString(a) + "_Caption" << QString(a) + "_Hint";
+    EXPECT_EQ(keysOf(written, "Menu"), menuKeys);
+    // "Main window" is saved before "Menu"; values as the controls hold them.
+    EXPECT_LT(written.find("[Main window]"), written.find("[Menu]"));
+    EXPECT_NE(written.find("ShowCmd=3\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Visible=0\r\n"), std::string::npos);
+    EXPECT_NE(written.find("ToolBar1_Align=alTop\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Nahoe1_Checked=True\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Cesta_k_uzivatelskemu_slovniku_Caption=\r\n"), std::string::npos);
+    EXPECT_EQ(written.find("acHledej"), std::string::npos); // only the ten dictionary commands
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SettingsFile, TheCopyBesideTheProgramSeedsTheSettingsOnce) {
+    writeBytes(folder.file("zadrovec.ini"),
+               "[Menu]\r\nacHlavniMesta_Caption=M\xec" "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec" "sta\r\n");
+    start();
+    EXPECT_EQ(form->acHlavniMesta->text(), "Města");
+    EXPECT_EQ(form->acHlavniMesta->toolTip(), "Hlavní města");
+    closeAndEnd();
+    writeBytes(folder.file("zadrovec.ini"), "[Menu]\r\nacHlavniMesta_Caption=Jiné\r\n");
+    start();
+    EXPECT_EQ(form->acHlavniMesta->text(), "Města"); // the settings file is never replaced
+}
+
+TEST_F(SettingsFile, EveryStoredPropertySurvivesARestart) {
+    start();
+    form->showNormal();
+    form->SpinEdit1->setValue(5);
+    item(form->PopupToolMenu, "Dole1")->trigger();
+    item(form->PopupToolMenu2, "Vpravo2")->trigger();
+    item(form->PopupToolMenu2, "Popiskypodikonama2")->trigger();
+    form->ToolBar1->setShowCaptions(false);
+    form->ToolBar2->setFlat(false);
+    form->Edit1->setTag(1);
+    form->Cesta_k_uzivatelskemu_slovniku->setText("/home/jana/slovnik");
+    form->Panel2->setPanelWidth(180);
+    form->setGeometry(40, 50, 600, 420);
+    restart();
+
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_EQ(form->geometry(), QRect(40, 50, 600, 420));
+    EXPECT_EQ(form->SpinEdit1->value(), 5);
+    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::BottomToolBarArea);
+    EXPECT_TRUE(item(form->PopupToolMenu, "Dole1")->isChecked());
+    EXPECT_FALSE(item(form->PopupToolMenu, "Nahoe1")->isChecked());
+    EXPECT_EQ(form->toolBarArea(form->ToolBar2), Qt::RightToolBarArea);
+    EXPECT_TRUE(item(form->PopupToolMenu2, "Vpravo2")->isChecked());
+    EXPECT_FALSE(form->ToolBar2->list());
+    EXPECT_TRUE(item(form->PopupToolMenu2, "Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(item(form->PopupToolMenu2, "Popiskyvedleikon2")->isChecked());
+    EXPECT_FALSE(form->ToolBar1->showCaptions());
+    EXPECT_EQ(form->ToolBar1->buttonHeight(), 22); // no captions: 22-pixel buttons
+    EXPECT_FALSE(form->ToolBar2->flat());
+    EXPECT_EQ(form->Edit1->tag(), 1);
+    EXPECT_FALSE(form->SearchImmediately);
+    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(form->Panel2->width(), 180);
+}
+
+TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
+    writeIni("[Main window]\r\nSpinEdit1_Value=99\r\nPanel2_Width=abc\r\nToolBar1_Align=top\r\n"
+             "Nahoe1_Checked=false\r\nDole1_Checked=true\r\nToolBar2_List=maybe\r\n"
+             "Edit1_Tag=7\r\n");
+    start();
+    EXPECT_EQ(form->SpinEdit1->value(), 50);
+    EXPECT_EQ(form->Panel2->width(), form->Panel2->minimumWidth()); // 0, held at the minimum
+    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::TopToolBarArea);
+    EXPECT_TRUE(item(form->PopupToolMenu, "Dole1")->isChecked());
+    EXPECT_TRUE(form->ToolBar2->list());
+    EXPECT_FALSE(form->SearchImmediately); // any tag but 0: search on Enter
+    restart();
+    EXPECT_NE(ini().find("SpinEdit1_Value=50\r\n"), std::string::npos);
+
+    closeAndEnd();
+    writeIni("[Main window]\r\nSpinEdit1_Value=0\r\n");
+    start();
+    EXPECT_EQ(form->SpinEdit1->value(), 1);
+}
+
+TEST_F(SettingsFile, NegativeFormVersionSkipsTheWholeRestore) {
+    writeIni("[Main window]\r\nFormVersion=-1\r\nShowCmd=1\r\nSpinEdit1_Value=7\r\n");
+    start();
+    EXPECT_FALSE(form->isMaximized()); // not even the default state is applied
+    EXPECT_EQ(form->SpinEdit1->value(), 2);
+    EXPECT_FALSE(form->SearchImmediately); // the after-restore notification did not run
+    QTest::keyClicks(form->Edit1, "pes");
+    EXPECT_TRUE(form->ListBox1->items().empty());
+}
+
+TEST_F(SettingsFile, StoredStatesAndPositions) {
+    writeIni("[Main window]\r\nShowCmd=1\r\nPixelsPerInch=120\r\nNormPos=10,20,410,320\r\n");
+    start();
+    EXPECT_FALSE(form->isMaximized()); // the state applies
+    EXPECT_NE(form->geometry(), QRect(10, 20, 400, 300)); // another screen: the position not
+    closeAndEnd();
+
+    writeIni("[Main window]\r\nShowCmd=1\r\nNormPos(640x480)=1,1,99,99\r\nNormPos=10,20,410,"
+             "320\r\n");
+    start();
+    EXPECT_EQ(form->geometry(), QRect(10, 20, 400, 300)); // the plain one for another size
+    closeAndEnd();
+
+    writeIni("[Main window]\r\nShowCmd=2\r\n");
+    start();
+    QTest::qWait(20);
+    EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
+    writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec" "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
+    start();
+    EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
+    EXPECT_EQ(form->acMPZSPZ->text(), "SPZ");
+    restart();
+    EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
+    EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec" "ny\"\"\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFile, UnwritableFileIsReportedAndTheProgramStillEnds) {
+    std::filesystem::create_directories(iniPath()); // a folder where the file should be
+    start();
+    closeAndEnd();
+    ASSERT_EQ(boxes.shown.size(), 2u); // at the close, and again when the window is destroyed
+    EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");
+    EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
+    EXPECT_TRUE(std::filesystem::is_directory(iniPath()));
+}
+
+TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
+    std::string garbage;
+    for (int i = 0; i < 200'000; ++i) garbage += static_cast<char>((i * 7919) % 251);
+    garbage += "\r\n[Main window]\r\nSpinEdit1_Value=3\r\n" + std::string(1 << 20, 'x') + "\r\n";
+    writeIni(garbage);
+    start();
+    EXPECT_EQ(form->SpinEdit1->value(), 3);
+    closeAndEnd();
+    const std::string after = ini();
+    EXPECT_EQ(after.substr(0, 200'000), garbage.substr(0, 200'000)); // the rest is kept
+    EXPECT_NE(after.find(std::string(1 << 20, 'x')), std::string::npos);
+}

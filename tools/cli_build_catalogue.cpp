@@ -1,0 +1,98 @@
+// build-catalogue SOURCE OUT: a characters catalogue (postavy.dat) from a UTF-8 source, one work
+// a line: AUTHOR@TITLE@NAME;NAME;
+#include "characters.h"
+#include "cli_commands.h"
+#include "cli_text.h"
+#include "cp1250.h"
+#include "dictbuilder.h"
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace zadrovec::cli {
+namespace {
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string entryOfLine(std::string_view utf8, std::size_t line) {
+    auto text = utf8ToCp1250(utf8);
+    if (!text)
+        throw build::BuildError(line,
+                                "not valid UTF-8, or a character that Windows-1250 cannot hold");
+    const auto first = text->find('@');
+    if (first == std::string::npos || text->find('@', first + 1) == std::string::npos)
+        throw build::BuildError(line, "an entry is AUTHOR@TITLE@NAME;NAME; with two \"@\"");
+    // Text after the last ";" would be no name: the last name gets its ";".
+    if (text->back() != ';' && text->back() != '@') *text += ';';
+    if (text->size() > kCatalogueTextSize)
+        throw build::BuildError(line, "the entry is " + std::to_string(text->size()) +
+                                          " bytes long, a record holds " +
+                                          std::to_string(kCatalogueTextSize));
+    return std::move(*text);
+}
+
+// The entries of a source in their order. Blank lines and lines starting with "#" are skipped.
+std::vector<std::string> readEntries(std::istream& in) {
+    std::vector<std::string> entries;
+    std::string line;
+    for (std::size_t number = 1; std::getline(in, line); ++number) {
+        std::string_view text = line;
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+        if (text.ends_with('\r')) text.remove_suffix(1);
+        if (isBlank(text) || text.starts_with('#')) continue;
+        entries.push_back(entryOfLine(text, number));
+    }
+    if (in.bad()) throw build::BuildError(0, "the source could not be read");
+    return entries;
+}
+
+void appendRecord(std::string& file, std::string_view text) {
+    std::array<char, kCatalogueRecordSize> record{};
+    record[0] = static_cast<char>(static_cast<unsigned char>(text.size()));
+    std::memcpy(record.data() + 1, text.data(), text.size());
+    file.append(record.data(), record.size());
+}
+
+} // namespace
+
+int runBuildCatalogue(const Arguments& arguments) {
+    const std::string& source = arguments.operands[0];
+    const std::string& out = arguments.operands[1];
+    std::string header = build::todayHeader();
+    if (arguments.header) {
+        header = argumentToCp1250(*arguments.header, "--header");
+        if (header.size() > kCatalogueTextSize)
+            throw UsageError("--header: longer than " + std::to_string(kCatalogueTextSize) +
+                             " characters");
+        // The filters read the header like any record: with an "@" it would be listed.
+        if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
+    }
+
+    std::ifstream in(source, std::ios::binary);
+    if (!in) {
+        std::cerr << "zadrovec-cli: " << source << ": cannot be read\n";
+        return kExitFailure;
+    }
+    try {
+        const std::vector<std::string> entries = readEntries(in);
+        std::string file;
+        file.reserve((entries.size() + 1) * kCatalogueRecordSize);
+        appendRecord(file, header);
+        for (const std::string& entry : entries)
+            appendRecord(file, entry);
+        build::writeFileWhole(out, file);
+        std::cout << "wrote " << out << " (" << entries.size() << " entries)\n";
+        return kExitOk;
+    } catch (const build::BuildError& error) {
+        std::cerr << "zadrovec-cli: " << source << ": " << error.what() << '\n';
+    } catch (const std::runtime_error& error) {
+        std::cerr << "zadrovec-cli: " << error.what() << '\n';
+    }
+    return kExitFailure;
+}
+
+} // namespace zadrovec::cli

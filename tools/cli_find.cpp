@@ -1,0 +1,105 @@
+// find TEXT: the search in all dictionaries, with the results window's lists printed.
+#include "allsearch.h"
+#include "cli_commands.h"
+#include "cli_messages.h"
+#include "cp1250.h"
+#include "ioerror.h"
+#include "json.h"
+
+#include <iostream>
+
+namespace zadrovec::cli {
+namespace {
+
+// The results window's lists under their names.
+struct FoundLists {
+    StringList ListBox1{StringList::Order::Sorted};
+    StringList ListBox3;
+    StringList ListBox4;
+    StringList ListBox2{StringList::Order::Sorted};
+    ResultLists results{ListBox1, ListBox3, ListBox4, ListBox2};
+};
+
+// Messages go to stderr as they come and are kept, in order, for the JSON output.
+class KeptMessages : public TerminalMessages {
+public:
+    void showMessage(const std::string& text) override {
+        TerminalMessages::showMessage(text);
+        shown.push_back(text);
+    }
+    std::vector<std::string> shown;
+};
+
+std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
+    std::vector<std::string> items;
+    items.reserve(cp1250Items.size());
+    for (const std::string& item : cp1250Items)
+        items.push_back(cp1250ToUtf8(item));
+    return items;
+}
+
+void printText(const FoundLists& lists) {
+    std::string out;
+    for (const std::string& item : lists.ListBox1.items())
+        out += cp1250ToUtf8(item) + '\n';
+    out += "--\n";
+    for (const std::string& item : lists.ListBox2.items())
+        out += cp1250ToUtf8(item) + '\n';
+    std::cout << out;
+}
+
+void printJson(const FoundLists& lists, const std::vector<std::string>& messages) {
+    std::string hits = "[";
+    const std::size_t rows = std::max(lists.ListBox3.size(), lists.ListBox4.size());
+    for (std::size_t r = 0; r < rows; ++r) {
+        const auto cell = [r](const StringList& list) {
+            return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
+        };
+        if (r > 0) hits += ',';
+        hits += json::array({cell(lists.ListBox3), cell(lists.ListBox4)});
+    }
+    hits += ']';
+    std::cout << "{\"found\":" << json::array(toUtf8(lists.ListBox1.items()))
+              << ",\"hits\":" << hits
+              << ",\"meanings\":" << json::array(toUtf8(lists.ListBox2.items()))
+              << ",\"messages\":" << json::array(toUtf8(messages)) << "}\n";
+}
+
+} // namespace
+
+int runFind(const Arguments& arguments) {
+    const std::string text = argumentToCp1250(arguments.operands[0], "TEXT");
+    if (text.empty()) throw UsageError("TEXT must not be empty");
+    if (arguments.select && *arguments.select < 0)
+        throw UsageError("--select needs a number from 0 on");
+
+    KeptMessages messages;
+    Dictionary dictionary(dataFolder(arguments), messages);
+    FoundLists lists;
+    int status = kExitOk;
+    try {
+        SearchAllDictionaries(dictionary, lists.results, text);
+        // Each dictionary that fails to open says so once: with all eight failing there was
+        // nothing to search at all, which a script should see in the exit status.
+        if (messages.shown.size() == DictionaryName.size()) status = kExitFailure;
+        if (arguments.select) {
+            if (static_cast<unsigned long long>(*arguments.select) >= lists.ListBox1.size())
+                throw UsageError("--select " + std::to_string(*arguments.select) + ": " +
+                                 std::to_string(lists.ListBox1.size()) + " headword(s) found");
+            ShowFoundMeanings(lists.results, static_cast<int>(*arguments.select));
+        }
+    } catch (const IoError& error) {
+        // As the program's error report: the text and a full stop; the lists stay as they are.
+        messages.showMessage(std::string(error.what()) + ".");
+        status = kExitFailure;
+    }
+    CloseDictionary(dictionary);
+
+    if (arguments.json)
+        printJson(lists, messages.shown);
+    else
+        printText(lists);
+    return status;
+}
+
+} // namespace zadrovec::cli

@@ -1,0 +1,43 @@
+#include "radiogroup.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+
+namespace zadrovec::ui {
+
+RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStringList& items,
+                       int columns, QWidget* parent)
+    : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
+    setObjectName(name);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        buttons_->addButton(button, i);
+        grid->addWidget(button, i % rows, i / rows); // filled column by column
+    }
+}
+
+int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
+
+void RadioGroup::setItemIndex(int index) {
+    if (index >= 0 && index < count()) {
+        buttons_->button(index)->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; clearing needs the rule lifted for a moment.
+    buttons_->setExclusive(false);
+    for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
+    buttons_->setExclusive(true);
+}
+
+QRadioButton* RadioGroup::item(int index) const {
+    return qobject_cast<QRadioButton*>(buttons_->button(index));
+}
+
+int RadioGroup::count() const { return static_cast<int>(buttons_->buttons().size()); }
+
+} // namespace zadrovec::ui
