@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and searches the main dictionary: ./run.sh [TEXT]
+# Builds everything and starts Zadrovec with the bundled dictionaries.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 zadrovec_install_packages
 zadrovec_build
-text="${1:-dům}"
-echo "== zadrovec-cli search hlavni \"$text\" --select 0"
-./build/zadrovec-cli search hlavni "$text" --select 0
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display here: start it under a virtual one with  xvfb-run ./build/zadrovec  (package xvfb), or search from the terminal:  ./build/zadrovec-cli search hlavni dům"
+  exit 0
+fi
+exec ./build/zadrovec "$@"

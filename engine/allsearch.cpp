@@ -1,5 +1,7 @@
 #include "allsearch.h"
 
+#include "hits.h"
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -45,26 +47,6 @@ std::size_t findPiece(std::string_view piece, std::string_view headword, std::si
     return std::string_view::npos;
 }
 
-// Hits gathered during the scan and handed to the lists in one step each, also when a read
-// fails: the lists then show what was found up to that record.
-struct Hits {
-    std::vector<std::string> headwords;
-    std::vector<std::string> meanings;
-    std::vector<std::string> distinct; // headwords without their immediate repeats
-
-    void add(std::string_view headword, std::string_view meaningsText) {
-        if (distinct.empty() || distinct.back() != headword) distinct.emplace_back(headword);
-        headwords.emplace_back(headword);
-        meanings.emplace_back(meaningsText);
-    }
-
-    // After a failed read the found list is shown as it stood, repeats and all.
-    void moveTo(ResultLists& lists, bool complete) {
-        lists.found.assign(complete ? std::move(distinct) : headwords);
-        lists.hitHeadwords.assign(std::move(headwords));
-        lists.hitMeanings.assign(std::move(meanings));
-    }
-};
 
 template <typename Test>
 void scanWords(Dictionary& dictionary, Hits& hits, EventPacer& pacer, Test test) {

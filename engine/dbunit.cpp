@@ -1,5 +1,7 @@
 #include "dbunit.h"
 
+#include "hits.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -34,26 +36,6 @@ bool samePrefix(std::string_view a, std::string_view b, std::size_t length) {
     return a.size() >= length && b.size() >= length && a.substr(0, length) == b.substr(0, length);
 }
 
-// Hits gathered during the scan and handed to the lists in one step each. Also when a read
-// fails: the lists then show what was found up to that record.
-struct Hits {
-    std::vector<std::string> headwords;
-    std::vector<std::string> meanings;
-    std::vector<std::string> distinct; // headwords without their immediate repeats
-
-    void add(std::string_view headword, std::string_view meaningsText) {
-        if (distinct.empty() || distinct.back() != headword) distinct.emplace_back(headword);
-        headwords.emplace_back(headword);
-        meanings.emplace_back(meaningsText);
-    }
-
-    // After a failed read the found list is shown as it stood, repeats and all.
-    void moveTo(ResultLists& lists, bool complete) {
-        lists.found.assign(complete ? std::move(distinct) : headwords);
-        lists.hitHeadwords.assign(std::move(headwords));
-        lists.hitMeanings.assign(std::move(meanings));
-    }
-};
 
 } // namespace
 

@@ -21,13 +21,15 @@ constexpr std::size_t kBufferBytes = 64 * 1024;
 
 bool RecordFile::open(const std::string& path) {
     close();
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a named pipe cannot hang the open; only regular files are taken.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return false;
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         close();
         return false;
     }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     position_ = 0;
     bufferFirst_ = 0;
     bufferedRecords_ = 0;

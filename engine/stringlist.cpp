@@ -42,6 +42,17 @@ void StringList::removeAt(std::size_t index) {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
+void StringList::replaceAt(std::size_t index, std::string item) {
+    if (index >= items_.size()) return;
+    if (sorted()) {
+        removeAt(index);
+        add(std::move(item));
+        return;
+    }
+    Change change(*this);
+    items_[index] = std::move(item);
+}
+
 void StringList::clear() {
     Change change(*this);
     items_.clear();

@@ -37,6 +37,8 @@ public:
     // Returns the index of the new item.
     std::size_t add(std::string item);
     void removeAt(std::size_t index);
+    // Puts item in the place of the one at index (a sorted list moves it to its collated place).
+    void replaceAt(std::size_t index, std::string item);
     void clear();
     // The first item equal byte for byte, if any.
     std::optional<std::size_t> indexOf(std::string_view item) const;

@@ -7,6 +7,7 @@ zadrovec_packages=(
   qt6-base-dev  # the windows
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   bsdextrautils # look(1), the yardstick of the search benchmark
+  clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
 )
 
 zadrovec_install_packages() {

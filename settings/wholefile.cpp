@@ -100,7 +100,8 @@ bool moveIntoPlace(const fs::path& temporary, const fs::path& target, ExistingFi
 
 FileContents readWholeFile(const fs::path& file) {
     FileContents contents;
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that a named pipe cannot hang the open; only regular files are read.
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         contents.status =
@@ -108,8 +109,12 @@ FileContents readWholeFile(const fs::path& file) {
         return contents;
     }
     struct stat status {};
-    if (::fstat(fd.get(), &status) == 0 && status.st_size > 0)
-        contents.bytes.reserve(static_cast<std::size_t>(status.st_size));
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        contents.status = FileContents::Status::Unreadable;
+        return contents;
+    }
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    if (status.st_size > 0) contents.bytes.reserve(static_cast<std::size_t>(status.st_size));
     std::array<char, 1 << 16> buffer;
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer.data(), buffer.size());

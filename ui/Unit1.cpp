@@ -432,16 +432,7 @@ void TForm1::GuardedSearch() {
         clearResultLists();
         return;
     }
-    // The progress window is closed also when a read error ends the search.
-    struct ProgressShown {
-        TForm5* window;
-        explicit ProgressShown(TForm5* shown) : window(shown) {
-            if (window) window->begin();
-        }
-        ~ProgressShown() {
-            if (window) window->end();
-        }
-    } progress(progress_);
+    const ProgressShown progress(progress_);
     // Read only now: a keystroke handled while the progress window painted is searched too.
     ResultLists lists = resultLists();
     SearchWords(dictionary_, lists, fromQString(Edit1->text()));

@@ -1,5 +1,7 @@
 #include "Unit3.h"
 
+#include "formstorage.h"
+
 #include "cp1250validator.h"
 #include "listbox.h"
 #include "messageboxes.h"
@@ -99,9 +101,12 @@ TForm3::TForm3(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
             [this] { runHandler([this] { ListBox1Click(); }); });
     connect(ListBox2, &ListBox::selectionChangedTo, this,
             [this] { runHandler([this] { ListBox2Click(); }); });
+    // "Window Postavy": where the window stood and how large it was.
+    FormStorage1 = new TFormPlacement(this, QStringLiteral("FormStorage1"),
+                                      QStringLiteral("Window Postavy"), TFormPlacement::fpPosition);
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() { TFormPlacement::notifyDestroying(this); }
 
 CharacterLists TForm3::lists() {
     return {ListBox1->items(), ListBox2->items(), ListBox3->items(),

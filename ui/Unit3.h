@@ -11,6 +11,10 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 
+namespace zadrovec {
+class TFormPlacement;
+}
+
 namespace zadrovec::ui {
 
 class ListBox;
@@ -23,6 +27,8 @@ public:
     TForm3(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
            const QString& programFolder);
     ~TForm3() override;
+
+    TFormPlacement* FormStorage1;
 
     // Controls, under the names the settings and the tests know them by.
     QPushButton* Button1;

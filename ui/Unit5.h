@@ -34,4 +34,21 @@ private:
     QPointer<QWidget> activeBefore_;
 };
 
+// The progress window shown for as long as the object lives, so it is closed also when a read
+// error ends the work.
+class ProgressShown {
+public:
+    explicit ProgressShown(TForm5* window) : window_(window) {
+        if (window_) window_->begin();
+    }
+    ~ProgressShown() {
+        if (window_) window_->end();
+    }
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+
+private:
+    TForm5* window_;
+};
+
 } // namespace zadrovec::ui

@@ -1,6 +1,8 @@
 #include "Unit6.h"
 
 #include "Unit5.h"
+#include "controls.h"
+#include "formstorage.h"
 #include "listbox.h"
 #include "messageboxes.h"
 
@@ -18,9 +20,9 @@ namespace {
 constexpr int kMinimumColumnWidth = 50;
 
 // A column: a header of 25 pixels with its caption, and the list filling the rest.
-QWidget* column(const QString& name, QLabel*& header, const QString& caption, ListBox*& list,
-                const QString& listName, StringList::Order order, QWidget* parent) {
-    auto* panel = new QWidget(parent);
+Panel* column(const QString& name, QLabel*& header, const QString& caption, ListBox*& list,
+              const QString& listName, StringList::Order order, QWidget* parent) {
+    auto* panel = new Panel(parent);
     panel->setObjectName(name);
     panel->setMinimumWidth(kMinimumColumnWidth);
     auto* layout = new QVBoxLayout(panel);
@@ -78,7 +80,13 @@ TForm6::TForm6(Dictionary& dictionary, QWidget* mainWindow)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListBox1, &ListBox::selectionChangedTo, this,
             [this](int row) { runHandler([this, row] { ShowFoundMeanings(row); }); });
+    FormStorage1 = new TFormStorage(this, QStringLiteral("FormStorage1"),
+                                    QStringLiteral("Okno nalezených výrazů"),
+                                    TFormPlacement::fpState | TFormPlacement::fpPosition,
+                                    {"Panel2.Width"});
 }
+
+TForm6::~TForm6() { TFormPlacement::notifyDestroying(this); }
 
 ResultLists TForm6::resultLists() {
     return {ListBox1->items(), ListBox3, ListBox4, ListBox2->items()};
@@ -96,16 +104,7 @@ void TForm6::showEvent(QShowEvent* event) {
 }
 
 void TForm6::FormShow() {
-    // The progress window is closed also when a read error ends the search.
-    struct ProgressShown {
-        TForm5* window;
-        explicit ProgressShown(TForm5* shown) : window(shown) {
-            if (window) window->begin();
-        }
-        ~ProgressShown() {
-            if (window) window->end();
-        }
-    } progress(progress_);
+    const ProgressShown progress(progress_);
 
     CzechUpperCase(SearchText);
     ResultLists lists = resultLists();

@@ -10,7 +10,13 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 
+namespace zadrovec {
+class TFormStorage;
+}
+
 namespace zadrovec::ui {
+
+class Panel;
 
 class ListBox;
 class TForm5;
@@ -19,6 +25,7 @@ class TForm6 : public QDialog {
     Q_OBJECT
 public:
     TForm6(Dictionary& dictionary, QWidget* mainWindow);
+    ~TForm6() override;
 
     void setProgressWindow(TForm5* progress) { progress_ = progress; }
 
@@ -27,7 +34,8 @@ public:
 
     QWidget* Panel1; // the bar across the top
     QPushButton* BitBtn1;
-    QWidget* Panel2; // the left column; its width is kept by the window's settings
+    TFormStorage* FormStorage1; // "Okno nalezených výrazů": placement and Panel2.Width
+    Panel* Panel2; // the left column; its width is kept by the window's settings
     QSplitter* Splitter1;
     QLabel* Label1;
     QLabel* Label2;

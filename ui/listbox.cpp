@@ -20,4 +20,13 @@ int ListBox::itemIndex() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+void ListBox::setItemIndex(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    if (!index.isValid()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
 } // namespace zadrovec::ui

@@ -17,6 +17,8 @@ public:
     StringList& items() { return items_; }
     // The selected row, -1 when none.
     int itemIndex() const;
+    // Selects a row; -1 or a row outside the list selects none.
+    void setItemIndex(int row);
 
 signals:
     // The selection changed, by mouse or by keys.

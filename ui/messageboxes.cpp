@@ -47,6 +47,14 @@ void MessageBoxes::setPresenter(Presenter replacement) { presenter() = std::move
 
 void WindowMessages::showMessage(const std::string& text) { MessageBoxes::plain(toQString(text)); }
 
+void WindowMessages::showError(const std::string& text) {
+    MessageBoxes::error(toQString(text));
+}
+
+void WindowMessages::showInformation(const std::string& text) {
+    MessageBoxes::information(toQString(text));
+}
+
 void WindowMessages::setStatusText(const std::string& text) {
     if (statusSink) statusSink(toQString(text));
 }

@@ -34,6 +34,8 @@ struct MessageBoxes {
 class WindowMessages : public Messages {
 public:
     void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     void setStatusText(const std::string& text) override;
 
     std::function<void(const QString&)> statusSink;

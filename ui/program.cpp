@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
 #include "formstorage.h"
 #include "Unit5.h"
 #include "Unit6.h"
@@ -20,6 +21,7 @@ Program::Program(const QString& programFolder)
     form1_->setAboutBox(about_);
     form3_ = new TForm3(form1_.get(), form1_->StatusPanel0, messages_, programFolder);
     form1_->setCharactersWindow(form3_);
+    form4_ = new TForm4(form1_.get(), messages_); // shown by no command
     form5_ = new TForm5(form1_.get());
     form1_->setProgressWindow(form5_);
     form6_ = new TForm6(dictionary_, form1_.get());
@@ -36,6 +38,7 @@ Program::~Program() {
     delete form7_;
     delete form6_;
     delete form5_;
+    delete form4_;
     delete form3_;
     delete about_;
     form1_.reset();

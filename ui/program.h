@@ -13,6 +13,7 @@ namespace zadrovec::ui {
 class TAboutBox;
 class TForm1;
 class TForm3;
+class TForm4;
 class TForm5;
 class TForm6;
 class TForm7;
@@ -27,6 +28,7 @@ public:
     TAboutBox& aboutBox() { return *about_; }
     Tnastaveniform& settingsDialog() { return *settings_; }
     TForm3& charactersWindow() { return *form3_; }
+    TForm4& userDictionaryEditor() { return *form4_; }
     TForm5& progressWindow() { return *form5_; }
     TForm6& foundWindow() { return *form6_; }
     TForm7& findDialog() { return *form7_; }
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<TForm1> form1_;
     TAboutBox* about_ = nullptr; // the other windows are owned by the main window
     TForm3* form3_ = nullptr; // owned by the main window
+    TForm4* form4_ = nullptr; // owned by the main window
     TForm5* form5_ = nullptr; // owned by the main window
     TForm6* form6_ = nullptr; // owned by the main window
     TForm7* form7_ = nullptr; // owned by the main window

@@ -109,9 +109,9 @@ TEST_F(CliCharacters, BadCommandLinesAreUsageErrors) {
 
 TEST(CliCharactersCatalogue, HelpDocumentsBothCommandsAndTheirOptions) {
     const RunResult help = runCli({"--help"});
-    for (const char* word : {"characters (--author TEXT | --title TEXT)", "--click-author I",
-                             "--click-title I", "\"working\"", "build-catalogue SOURCE OUT",
-                             "AUTHOR@TITLE@NAME;NAME;"})
+    for (const char* word :
+         {"characters (--author TEXT | --title TEXT)", "--click-author I", "--click-title I",
+          "\"working\"", "build-catalogue SOURCE OUT", "AUTHOR@TITLE@NAME;NAME;"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 

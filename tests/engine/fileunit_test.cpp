@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -172,4 +173,20 @@ TEST_F(DictionaryFiles, ReopeningReadsTheIndexAgain) {
     CloseDictionary(dictionary);
     OpenDictionary(dictionary, "hlavni");
     EXPECT_EQ(dictionary.prefixIndex.character(0), 'B');
+}
+
+TEST_F(DictionaryFiles, NamedPipeInPlaceOfAFileFailsWithoutWaitingForAWriter) {
+    // Opening a pipe for reading waits until something writes into it: for ever, here.
+    for (const std::string_view broken : {"chzn.dat", "chzn.idx"}) {
+        writeWords("chzn", wordFile({"h", "A@X;"}));
+        writeIndex("chzn", IndexImage::kSize);
+        const std::string pipe = folder.file(broken);
+        std::filesystem::remove(pipe);
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        messages.shown.clear();
+        OpenDictionary(dictionary, "chzn");
+        EXPECT_FALSE(dictionary.DictionaryOpen) << broken;
+        EXPECT_EQ(messages.shown, std::vector<std::string>{kNotFound}) << broken;
+        std::filesystem::remove(pipe);
+    }
 }

@@ -49,6 +49,18 @@ TEST(StringList, UnsortedKeepsTheOrderOfAdding) {
     EXPECT_EQ(list.indexOf("Pes"), std::nullopt);
 }
 
+TEST(StringList, ReplacingKeepsThePlaceUnlessTheListIsSorted) {
+    StringList list;
+    list.assign({"A;", "B;", "C;"});
+    list.replaceAt(1, "B;D;");
+    list.replaceAt(9, "X"); // out of range: nothing happens
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"A;", "B;D;", "C;"}));
+    StringList sorted(StringList::Order::Sorted);
+    sorted.assign({"A", "B", "C"});
+    sorted.replaceAt(0, "D");
+    EXPECT_EQ(sorted.items(), (std::vector<std::string>{"B", "C", "D"}));
+}
+
 TEST(StringList, DuplicateRemovalKeepsTextsThatDifferInCase) {
     StringList list(StringList::Order::Sorted);
     list.assign({"PES", "pes", "PES", "PES", "ahoj", "ahoj"});

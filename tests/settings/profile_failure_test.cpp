@@ -51,6 +51,17 @@ TEST(ProfileFailure, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
     EXPECT_EQ(ReadProfileString("S", "k", "d", folder / "zadrovec.ini"), "d");
 }
 
+TEST(ProfileFailure, ANamedPipeInPlaceOfTheFileIsNeitherWaitedForNorReplaced) {
+    // Opening a pipe for reading waits until something writes into it: for ever, here.
+    TempFolder folder;
+    const fs::path pipe = folder / "zadrovec.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ReadProfileString("S", "k", "d", pipe), "d");
+    EXPECT_EQ(writeError(pipe), "Unable to write to zadrovec.ini");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"zadrovec.ini"});
+}
+
 TEST(ProfileFailure, ReadOnlyFileIsRefusedAndKept) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
     TempFolder folder;

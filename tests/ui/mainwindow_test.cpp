@@ -387,3 +387,25 @@ TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(imageIndex(form->acPostavy), 13);
 }
+
+TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
+    start();
+    press(form, Qt::Key_F1);
+    EXPECT_EQ(form->findChild<QWidget*>("HelpWindow"), nullptr);
+    EXPECT_TRUE(boxes.shown.empty());
+    writeBytes(folder.file("zadrov.html"), "<html><body><h1>N\xe1pov\xec" "da</h1></body></html>");
+    press(form, Qt::Key_F1);
+    auto* help = form->findChild<QWidget*>("HelpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal()); // the main window goes on working
+}
+
+TEST_F(MainWindow, EndCommandClosesTheWindowAndTheDictionary) {
+    start();
+    ASSERT_TRUE(program->dictionary().words.isOpen());
+    form->acKonec->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(program->dictionary().words.isOpen());
+    EXPECT_FALSE(program->dictionary().index.isOpen());
+}

@@ -1,6 +1,8 @@
 // The settings file as the windows keep it: what a close writes, what the next start restores,
 // and what happens with missing, malformed and unwritable settings.
 #include "Unit1.h"
+#include "Unit3.h"
+#include "Unit6.h"
 #include "buttonbar.h"
 #include "controls.h"
 #include "guitest.h"
@@ -265,4 +267,36 @@ TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
     const std::string after = ini();
     EXPECT_EQ(after.substr(0, 200'000), garbage.substr(0, 200'000)); // the rest is kept
     EXPECT_NE(after.find(std::string(1 << 20, 'x')), std::string::npos);
+}
+
+TEST_F(SettingsFile, FoundWindowAndCharactersWindowKeepTheirSections) {
+    const std::string foundSection = cp("Okno nalezených výrazů");
+    writeIni("[Window Postavy]\r\nShowCmd=3\r\nNormPos=30,40,530,440\r\n[" + foundSection +
+             "]\r\nPanel2_Width=120\r\n");
+    start();
+    ui::TForm3& characters = program->charactersWindow();
+    characters.show();
+    EXPECT_FALSE(characters.isMaximized()); // a stored state is no concern of this window
+    EXPECT_EQ(characters.geometry(), QRect(30, 40, 500, 400));
+    characters.close();
+
+    ui::TForm6& found = program->foundWindow();
+    found.SearchText = "PES";
+    found.show();
+    EXPECT_EQ(found.Panel2->width(), 120);
+    EXPECT_FALSE(found.isMaximized());
+    found.Panel2->setPanelWidth(150);
+    found.close();
+
+    const std::string written = ini();
+    const QStringList sized = placementKeys();
+    const QStringList placement = {"FormVersion", "Flags",     "ShowCmd", "PixelsPerInch", sized[1],
+                                   "MinMaxPos",   sized[2], "NormPos", "Visible"};
+    // Keys already there keep their places; the others follow the section's last key.
+    const QStringList characterKeys = {"ShowCmd",   "NormPos",   "FormVersion", "Flags",
+                                       "PixelsPerInch", sized[1], "MinMaxPos", sized[2],
+                                       "Visible"};
+    EXPECT_EQ(keysOf(written, "Window Postavy"), characterKeys);
+    EXPECT_EQ(keysOf(written, foundSection), QStringList{"Panel2_Width"} + placement);
+    EXPECT_NE(written.find("Panel2_Width=150\r\n"), std::string::npos);
 }

@@ -1,0 +1,68 @@
+// From the keystroke to the lists filled: the main window, offscreen, on the generated dictionary
+// of a million records. A key typed into the search field runs the whole path a user waits for:
+// the progress window, the search, the lists shown.
+#include "Unit1.h"
+#include "application.h"
+#include "controls.h"
+#include "generated_stock.h"
+#include "listbox.h"
+#include "messageboxes.h"
+#include "program.h"
+#include "spinedit.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+using namespace zadrovec;
+
+ui::TForm1* window = nullptr;
+
+// Types `first` into an emptied field (a text below the minimum: no search) and times the
+// keystroke of `last`, which searches.
+void BM_Keystroke(benchmark::State& state, const char* first, char last, int minimum) {
+    window->SpinEdit1->setValue(minimum);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->Edit1->clear();
+        QTest::keyClicks(window->Edit1, first);
+        state.ResumeTiming();
+        QTest::keyClick(window->Edit1, last);
+        found = window->ListBox1->items().size();
+    }
+    state.counters["found"] = static_cast<double>(found);
+}
+
+BENCHMARK_CAPTURE(BM_Keystroke, 1_letter_p, "", 'p', 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Keystroke, 1_letter_k, "", 'k', 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Keystroke, 2_letters_po, "p", 'o', 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Keystroke, 2_letters_ka, "k", 'a', 2)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings; // the run keeps nothing in the user's settings
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    ui::Application app(argc, argv);
+    ui::MessageBoxes::setPresenter([](ui::MessageKind, const QString&, const QString& text) {
+        std::cerr << "message: " << text.toStdString() << '\n';
+    });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    std::cerr << "Generating a dictionary of " << bench::kRecords << " records...\n";
+    ui::Program program(QString::fromStdString(bench::generated().folder()));
+    window = &program.mainWindow();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QCoreApplication::processEvents();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,81 @@
+// The search in all dictionaries over eight word files from the fuzz input, its found list held
+// to a plain matcher run over the same records.
+//
+// Input: a byte whose bits say which of the eight word files exist, the search text (its length
+// in one byte), then for each existing word file a 16-bit length and its bytes.
+#include "allsearch.h"
+#include "fuzzinput.h"
+#include "ioerror.h"
+#include "referencematch.h"
+
+#include <cstring>
+#include <set>
+
+using namespace zadrovec;
+
+namespace {
+
+// The index files are never read by the scan beyond opening: full-size zero images, written once.
+void writeIndexFiles(const std::filesystem::path& folder) {
+    static bool written = false;
+    if (written) return;
+    const std::string image(PrefixIndex::kSize, '\0');
+    for (const std::string_view name : DictionaryName)
+        fuzz::writeFile(folder / (std::string(name) + ".idx"), image);
+    written = true;
+}
+
+void addMatches(std::string_view wordFile, const std::string& folded, std::set<std::string>& out) {
+    const bool pattern = IsPattern(folded);
+    for (std::size_t at = 0; at + kRecordSize <= wordFile.size(); at += kRecordSize) {
+        WordRecord record;
+        std::memcpy(&record, wordFile.data() + at, kRecordSize);
+        const std::string_view headword = Headword(record.text());
+        const bool hit = pattern ? fuzz::referenceMatch(folded, headword)
+                                 : !headword.empty() && headword.find(folded) != std::string::npos;
+        if (hit) out.emplace(headword);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto& folder = fuzz::scratchFolder();
+    writeIndexFiles(folder);
+
+    fuzz::InputReader input(data, size);
+    const std::uint8_t present = input.byte();
+    const std::string text(input.text());
+    std::string folded = text;
+    CzechUpperCase(folded);
+
+    std::set<std::string> expected;
+    for (std::size_t d = 0; d < DictionaryName.size(); ++d) {
+        const auto path = folder / (std::string(DictionaryName[d]) + ".dat");
+        if (!(present >> d & 1)) {
+            std::filesystem::remove(path);
+            continue;
+        }
+        const std::string_view wordFile = input.bytes(input.u16());
+        fuzz::writeFile(path, wordFile);
+        addMatches(wordFile, folded, expected);
+    }
+
+    RecordedMessages messages;
+    Dictionary dictionary(folder.string(), messages);
+    StringList found(StringList::Order::Sorted), hitHeadwords, hitMeanings,
+        meanings(StringList::Order::Sorted);
+    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
+    int events = 0;
+    SearchAllDictionaries(
+        dictionary, lists, text, [&] { ++events; }, std::chrono::milliseconds(0));
+
+    // Each matching headword once, nothing else.
+    const std::set<std::string> listed(found.items().begin(), found.items().end());
+    fuzz::require(listed == expected);
+    fuzz::require(listed.size() == found.size());
+    fuzz::require(hitHeadwords.size() == hitMeanings.size());
+    for (int index : {-1, 0, static_cast<int>(found.size())})
+        ShowFoundMeanings(lists, index);
+    return 0;
+}
