@@ -5,12 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 zadrovec_install_packages
+start=$SECONDS
 zadrovec_build
 export QT_QPA_PLATFORM=offscreen
 log=build/ctest.log
 set +e
 ctest --test-dir build --output-on-failure -j "$(nproc)" 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
+echo "== build and tests: $((SECONDS - start)) s"
 
 # The checked runs; each stage is timed so the CI budget can be watched.
 for stage in scripts/sanitize.sh "scripts/fuzz.sh 30"; do

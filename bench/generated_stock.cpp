@@ -44,7 +44,7 @@ constexpr Weighted kConsonants[] = {
 
 // Draws Windows-1250 pieces by weight.
 class Picker {
-  public:
+public:
     template <std::size_t N> explicit Picker(const Weighted (&items)[N]) {
         std::vector<int> weights;
         for (const Weighted& item : items) {
@@ -55,7 +55,7 @@ class Picker {
     }
     const std::string& operator()(std::mt19937& rng) { return pieces_[dist_(rng)]; }
 
-  private:
+private:
     std::vector<std::string> pieces_;
     std::discrete_distribution<std::size_t> dist_;
 };
@@ -67,7 +67,7 @@ bool isVowel(char c) {
 
 // A pronounceable capitalised word of two to five syllables.
 class WordMaker {
-  public:
+public:
     std::string headword(std::mt19937& rng) {
         std::string w = first_(rng);
         const bool endsWithVowel = isVowel(w.back());
@@ -99,7 +99,7 @@ class WordMaker {
         return m;
     }
 
-  private:
+private:
     Picker first_{kFirst};
     Picker vowel_{kVowels};
     Picker consonant_{kConsonants};
@@ -140,7 +140,6 @@ GeneratedDictionary::~GeneratedDictionary() {
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
 }
-
 
 GeneratedDictionary& generated() {
     static GeneratedDictionary dictionary;

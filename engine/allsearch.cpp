@@ -47,7 +47,6 @@ std::size_t findPiece(std::string_view piece, std::string_view headword, std::si
     return std::string_view::npos;
 }
 
-
 template <typename Test>
 void scanWords(Dictionary& dictionary, Hits& hits, EventPacer& pacer, Test test) {
     SeekRecord(dictionary, 0);

@@ -46,7 +46,8 @@ struct TableContraction {
 class CzechTable {
 public:
     CzechTable() {
-        for (std::size_t b = 0; b < 256; ++b) single_[b] = inline_(kCzechBytes[b]);
+        for (std::size_t b = 0; b < 256; ++b)
+            single_[b] = inline_(kCzechBytes[b]);
         for (const TableContraction& c : kCzechContractions) {
             if (c.length == 0) break;
             contractions_[static_cast<unsigned char>(c.text[0])].push_back(
@@ -71,7 +72,8 @@ public:
         char* secondary = secondaries.data();
         for (std::size_t i = 0; i < text.size();) {
             const Weights& weights = weightsAt(text, i);
-            for (std::uint8_t k = 0; k < weights.primaryLength; ++k) *primary++ = weights.primary[k];
+            for (std::uint8_t k = 0; k < weights.primaryLength; ++k)
+                *primary++ = weights.primary[k];
             for (std::uint8_t k = 0; k < weights.secondaryLength; ++k)
                 *secondary++ = weights.secondary[k];
         }
@@ -158,14 +160,15 @@ void sortCzech(std::vector<std::string>& items) {
     for (const Entry& e : entries) {
         const std::string_view key = all.substr(e.offset, e.length);
         std::size_t n = 0;
-        while (n < common && n < key.size() && key[n] == firstKey[n]) ++n;
+        while (n < common && n < key.size() && key[n] == firstKey[n])
+            ++n;
         common = n;
     }
     for (Entry& e : entries) {
         for (std::size_t b = 0; b < 8; ++b) {
             const std::size_t at = common + b;
-            e.head = e.head << 8 |
-                     (at < e.length ? static_cast<unsigned char>(all[e.offset + at]) : 0u);
+            e.head =
+                e.head << 8 | (at < e.length ? static_cast<unsigned char>(all[e.offset + at]) : 0u);
         }
     }
     std::sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
@@ -175,7 +178,8 @@ void sortCzech(std::vector<std::string>& items) {
     });
     std::vector<std::string> sorted;
     sorted.reserve(items.size());
-    for (const Entry& e : entries) sorted.push_back(std::move(items[e.item]));
+    for (const Entry& e : entries)
+        sorted.push_back(std::move(items[e.item]));
     items = std::move(sorted);
 }
 

@@ -88,7 +88,8 @@ std::optional<unsigned char> codePointToCp1250(char32_t codePoint) {
 std::string cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (char c : bytes) appendUtf8(out, cp1250ToCodePoint(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        appendUtf8(out, cp1250ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -11,15 +11,30 @@ namespace {
 
 constexpr std::array<unsigned char, 256> makeUpperTable() {
     std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 0x20);
     // á č ď é ě í ň ó ř š ť ú ů ý ž
     constexpr std::array<std::pair<unsigned char, unsigned char>, 15> czech = {{
-        {0xE1, 0xC1}, {0xE8, 0xC8}, {0xEF, 0xCF}, {0xE9, 0xC9}, {0xEC, 0xCC},
-        {0xED, 0xCD}, {0xF2, 0xD2}, {0xF3, 0xD3}, {0xF8, 0xD8}, {0x9A, 0x8A},
-        {0x9D, 0x8D}, {0xFA, 0xDA}, {0xF9, 0xD9}, {0xFD, 0xDD}, {0x9E, 0x8E},
+        {0xE1, 0xC1},
+        {0xE8, 0xC8},
+        {0xEF, 0xCF},
+        {0xE9, 0xC9},
+        {0xEC, 0xCC},
+        {0xED, 0xCD},
+        {0xF2, 0xD2},
+        {0xF3, 0xD3},
+        {0xF8, 0xD8},
+        {0x9A, 0x8A},
+        {0x9D, 0x8D},
+        {0xFA, 0xDA},
+        {0xF9, 0xD9},
+        {0xFD, 0xDD},
+        {0x9E, 0x8E},
     }};
-    for (auto [small, capital] : czech) table[small] = capital;
+    for (auto [small, capital] : czech)
+        table[small] = capital;
     return table;
 }
 
@@ -36,11 +51,11 @@ bool samePrefix(std::string_view a, std::string_view b, std::size_t length) {
     return a.size() >= length && b.size() >= length && a.substr(0, length) == b.substr(0, length);
 }
 
-
 } // namespace
 
 void CzechUpperCase(std::string& text) {
-    for (char& c : text) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+    for (char& c : text)
+        c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
 }
 
 void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view text) {
@@ -53,10 +68,10 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
         clearResults(lists);
         return;
     }
-    const auto j = s.size() >= 2 ? index.findSecond(*i, static_cast<unsigned char>(s[1]))
-                                 : std::nullopt;
-    const auto k = s.size() >= 3 && j ? index.findThird(*j, static_cast<unsigned char>(s[2]))
-                                      : std::nullopt;
+    const auto j =
+        s.size() >= 2 ? index.findSecond(*i, static_cast<unsigned char>(s[1])) : std::nullopt;
+    const auto k =
+        s.size() >= 3 && j ? index.findThird(*j, static_cast<unsigned char>(s[2])) : std::nullopt;
     SeekRecord(dictionary, index.recordNumber(k ? *k : j ? *j : *i));
     clearResults(lists);
 
@@ -66,7 +81,8 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
             ReadRecord(dictionary);
             const std::string_view record = dictionary.wordRecord.text();
             const std::string_view h = Headword(record);
-            if (h.size() >= s.size() && h.substr(0, s.size()) == s) hits.add(h, MeaningsText(record));
+            if (h.size() >= s.size() && h.substr(0, s.size()) == s)
+                hits.add(h, MeaningsText(record));
 
             const std::size_t e = (k && h.size() >= 3) ? 3 : (j && h.size() >= 2) ? 2 : 1;
             if (h.empty() || !samePrefix(h, s, e)) break;

@@ -19,16 +19,14 @@ std::string_view MeaningsText(std::string_view recordText) {
 
 std::int32_t PrefixIndex::recordNumber(Slot slot) const {
     const unsigned char* p = bytes_.data() + slot + 4;
-    const std::uint32_t value = static_cast<std::uint32_t>(p[0]) |
-                                static_cast<std::uint32_t>(p[1]) << 8 |
-                                static_cast<std::uint32_t>(p[2]) << 16 |
-                                static_cast<std::uint32_t>(p[3]) << 24;
+    const std::uint32_t value =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<PrefixIndex::Slot> PrefixIndex::findIn(std::size_t tableOffset,
-                                                     std::size_t slotSize, std::size_t slotCount,
-                                                     unsigned char c) const {
+std::optional<PrefixIndex::Slot> PrefixIndex::findIn(std::size_t tableOffset, std::size_t slotSize,
+                                                     std::size_t slotCount, unsigned char c) const {
     for (std::size_t k = 0; k < slotCount; ++k) {
         const Slot slot = tableOffset + k * slotSize;
         if (recordNumber(slot) == kEndOfTable) break; // its character is not compared
@@ -80,10 +78,16 @@ void CloseDictionary(Dictionary& dictionary) {
     dictionary.index.close();
 }
 
-void SeekRecord(Dictionary& dictionary, std::int64_t record) { dictionary.words.seek(record); }
+void SeekRecord(Dictionary& dictionary, std::int64_t record) {
+    dictionary.words.seek(record);
+}
 
-void ReadRecord(Dictionary& dictionary) { dictionary.words.read(&dictionary.wordRecord); }
+void ReadRecord(Dictionary& dictionary) {
+    dictionary.words.read(&dictionary.wordRecord);
+}
 
-bool AtEndOfWords(Dictionary& dictionary) { return dictionary.words.atEnd(); }
+bool AtEndOfWords(Dictionary& dictionary) {
+    return dictionary.words.atEnd();
+}
 
 } // namespace zadrovec

@@ -77,8 +77,8 @@ public:
     std::int32_t recordNumber(Slot slot) const;
 
 private:
-    std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize,
-                               std::size_t slotCount, unsigned char c) const;
+    std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize, std::size_t slotCount,
+                               unsigned char c) const;
 
     PageBuffer bytes_{kSize};
 };

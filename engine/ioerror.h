@@ -11,7 +11,8 @@ public:
     static constexpr int kReadBeyondEnd = 100; // no whole record left, or a record past the end
     static constexpr int kFileNotOpen = 103;
 
-    explicit IoError(int code) : std::runtime_error("I/O error " + std::to_string(code)), code_(code) {}
+    explicit IoError(int code)
+        : std::runtime_error("I/O error " + std::to_string(code)), code_(code) {}
     int code() const { return code_; }
 
 private:

@@ -23,6 +23,8 @@ PageBuffer::PageBuffer(std::size_t size) : size_(size) {
     bytes_.reset(static_cast<unsigned char*>(block));
 }
 
-void PageBuffer::Free::operator()(unsigned char* p) const { std::free(p); }
+void PageBuffer::Free::operator()(unsigned char* p) const {
+    std::free(p);
+}
 
 } // namespace zadrovec

@@ -76,8 +76,8 @@ bool RecordFile::fill() {
     std::size_t got = 0;
     const auto offset = static_cast<off_t>(position_) * static_cast<off_t>(recordSize_);
     while (got < wanted) {
-        const ssize_t n = ::pread(fd_, buffer_.get() + got, wanted - got,
-                                  offset + static_cast<off_t>(got));
+        const ssize_t n =
+            ::pread(fd_, buffer_.get() + got, wanted - got, offset + static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         got += static_cast<std::size_t>(n);
@@ -89,9 +89,8 @@ bool RecordFile::fill() {
 
 void RecordFile::read(void* dest) {
     requireOpen();
-    const bool buffered =
-        position_ >= bufferFirst_ &&
-        position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
+    const bool buffered = position_ >= bufferFirst_ &&
+                          position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
     if (!buffered && !fill()) throw IoError(IoError::kReadBeyondEnd);
     const auto slot = static_cast<std::size_t>(position_ - bufferFirst_);
     std::memcpy(dest, buffer_.get() + slot * recordSize_, recordSize_);

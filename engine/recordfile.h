@@ -45,9 +45,10 @@ private:
     std::size_t recordSize_;
     int fd_ = -1;
     std::int64_t position_ = 0;
-    std::unique_ptr<unsigned char[]> buffer_; // filled by reads only, so untouched parts cost nothing
-    std::size_t bufferRecords_ = 0;            // what it can hold
-    std::int64_t bufferFirst_ = 0;             // record number of the first buffered record
+    std::unique_ptr<unsigned char[]>
+        buffer_;                    // filled by reads only, so untouched parts cost nothing
+    std::size_t bufferRecords_ = 0; // what it can hold
+    std::int64_t bufferFirst_ = 0;  // record number of the first buffered record
     std::size_t bufferedRecords_ = 0;
     std::size_t readsSinceSeek_ = 0;
 };

@@ -27,10 +27,9 @@ std::size_t StringList::add(std::string item) {
     Change change(*this);
     auto place = items_.end();
     if (sorted())
-        place = std::upper_bound(items_.begin(), items_.end(), item,
-                                 [](const std::string& a, const std::string& b) {
-                                     return compareCzech(a, b) < 0;
-                                 });
+        place = std::upper_bound(
+            items_.begin(), items_.end(), item,
+            [](const std::string& a, const std::string& b) { return compareCzech(a, b) < 0; });
     const auto index = static_cast<std::size_t>(place - items_.begin());
     items_.insert(place, std::move(item));
     return index;

@@ -34,7 +34,7 @@ for target in "${targets[@]}"; do
   if TMPDIR="$work" build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" -max_len=4096 \
       -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="build-fuzz/findings/$target-" >"$log" 2>&1; then
-    grep -E '^stat::number_of_executed_units' "$log" | sed "s/^/$target: /"
+    grep -E "^stat::number_of_executed_units" "$log" | tail -n 1 | sed "s/^/$target: /"
   else
     echo "$target: FINDING (see $log)"
     tail -n 40 "$log"

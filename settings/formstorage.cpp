@@ -42,8 +42,10 @@ QString fromCp1250(const std::string& bytes) {
 QString stripped(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32) ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32) --end;
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
     return text.mid(begin, end - begin);
 }
 
@@ -56,8 +58,8 @@ QString quotedForWriting(const QString& value) {
 }
 
 QString screenSizeSuffix() {
-    const QSize size = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
-                                                        : QSize();
+    const QSize size =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     return QStringLiteral("(%1x%2)").arg(size.width()).arg(size.height());
 }
 
@@ -133,8 +135,7 @@ private:
     // Saves in binding order what was not saved since its restore; stops at a failure.
     void saveUnsaved() {
         for (TFormPlacement* component : components_)
-            if (component && component->Active && !component->saved_ &&
-                !component->saveReported())
+            if (component && component->Active && !component->saved_ && !component->saveReported())
                 break;
     }
 
@@ -156,9 +157,13 @@ TFormPlacement::~TFormPlacement() {
         notifications->unbind(this);
 }
 
-std::filesystem::path TFormPlacement::iniFile() const { return SettingsFilePath(); }
+std::filesystem::path TFormPlacement::iniFile() const {
+    return SettingsFilePath();
+}
 
-std::string TFormPlacement::section() const { return toCp1250(IniSection); }
+std::string TFormPlacement::section() const {
+    return toCp1250(IniSection);
+}
 
 QString TFormPlacement::readText(const QString& key, const QString& defaultValue) const {
     return fromCp1250(
@@ -262,10 +267,21 @@ void TFormPlacement::ReadPlacement() {
         const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
         Qt::WindowStates state = ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState;
         switch (ReadProfileInteger(section(), "ShowCmd", 0, iniFile())) {
-        case 1: case 5: case 9: state = Qt::WindowNoState; break;
-        case 2: case 6: case 7: state = Qt::WindowMinimized; break;
-        case 3: state = Qt::WindowMaximized; break;
-        default: break;
+        case 1:
+        case 5:
+        case 9:
+            state = Qt::WindowNoState;
+            break;
+        case 2:
+        case 6:
+        case 7:
+            state = Qt::WindowMinimized;
+            break;
+        case 3:
+            state = Qt::WindowMaximized;
+            break;
+        default:
+            break;
         }
         if (state == Qt::WindowMinimized && isMainWindow()) {
             // Shown normally first, then the program goes to the taskbar.
@@ -308,20 +324,16 @@ void TFormPlacement::SaveState() {
 
 void TFormPlacement::WritePlacement() {
     const Qt::WindowStates state = window_->windowState();
-    const int showCmd = state & Qt::WindowMinimized   ? 2
-                        : state & Qt::WindowMaximized ? 3
-                                                      : 1;
-    QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized))
-                       ? window_->normalGeometry()
-                       : window_->geometry();
+    const int showCmd = state & Qt::WindowMinimized ? 2 : state & Qt::WindowMaximized ? 3 : 1;
+    QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized)) ? window_->normalGeometry()
+                                                                         : window_->geometry();
     if (!normal.isValid()) normal = window_->geometry();
     const QString screen = screenSizeSuffix();
-    const QString minMax =
-        fourNumbersText(minimizedPosition_.x(), minimizedPosition_.y(), maximizedPosition_.x(),
-                        maximizedPosition_.y());
-    const QString norm = fourNumbersText(normal.left(), normal.top(),
-                                         normal.left() + normal.width(),
-                                         normal.top() + normal.height());
+    const QString minMax = fourNumbersText(minimizedPosition_.x(), minimizedPosition_.y(),
+                                           maximizedPosition_.x(), maximizedPosition_.y());
+    const QString norm =
+        fourNumbersText(normal.left(), normal.top(), normal.left() + normal.width(),
+                        normal.top() + normal.height());
     edit_->writeInteger(section(), "Flags", 0);
     edit_->writeInteger(section(), "ShowCmd", showCmd);
     edit_->writeInteger(section(), "PixelsPerInch", screenPixelsPerInch());
@@ -375,10 +387,14 @@ QString valueText(const QObject* object, const QMetaProperty& property) {
         return key ? QString::fromLatin1(key) : QString();
     }
     switch (property.metaType().id()) {
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Int: return QString::number(value.toInt());
-    case QMetaType::QString: return value.toString();
-    default: return {};
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Int:
+        return QString::number(value.toInt());
+    case QMetaType::QString:
+        return value.toString();
+    default:
+        return {};
     }
 }
 
@@ -405,8 +421,11 @@ void setFromText(QObject* object, const QMetaProperty& property, const QString& 
         property.write(object, ok ? value : 0); // no integer: 0
         break;
     }
-    case QMetaType::QString: property.write(object, text); break;
-    default: break;
+    case QMetaType::QString:
+        property.write(object, text);
+        break;
+    default:
+        break;
     }
 }
 

@@ -5,15 +5,15 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <functional>
+#include <optional>
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 namespace zadrovec {
 
 class ProfileWriteError : public std::runtime_error {
-  public:
+public:
     // fileName without its folder, as the settings components name the file.
     explicit ProfileWriteError(const std::string& fileName)
         : std::runtime_error("Unable to write to " + fileName) {}

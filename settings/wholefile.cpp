@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 // Closes the descriptor it holds when it goes out of scope.
 class FileDescriptor {
-  public:
+public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor& operator=(FileDescriptor&&) = delete;
@@ -33,7 +33,7 @@ class FileDescriptor {
         return ::close(fd) == 0;
     }
 
-  private:
+private:
     int fd_;
 };
 

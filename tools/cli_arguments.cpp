@@ -14,8 +14,10 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape>& commands() {
     static const std::map<std::string, CommandShape> shapes = {
-        {"info", {1, {"--data"}}},    {"search", {2, {"--data", "--select", "--json"}}},
-        {"build", {2, {"--header"}}}, {"dump", {1, {}}},
+        {"info", {1, {"--data"}}},
+        {"search", {2, {"--data", "--select", "--json"}}},
+        {"build", {2, {"--header"}}},
+        {"dump", {1, {}}},
         {"check", {1, {}}},
         {"find", {1, {"--data", "--select", "--json"}}},
         {"characters",

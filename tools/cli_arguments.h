@@ -10,7 +10,7 @@ namespace zadrovec::cli {
 
 // A command line that makes no sense: the caller prints it with the usage and exits with 2.
 class UsageError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

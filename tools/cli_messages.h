@@ -10,7 +10,7 @@
 namespace zadrovec::cli {
 
 class TerminalMessages : public Messages {
-  public:
+public:
     void showMessage(const std::string& text) override { printLine(std::cerr, text); }
     void setStatusText(const std::string& text) override { status = text; }
 

@@ -11,7 +11,7 @@ namespace zadrovec::cli {
 
 // A text argument that Windows-1250 cannot hold (or that is no valid UTF-8).
 class ArgumentTextError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

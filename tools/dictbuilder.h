@@ -20,11 +20,11 @@ struct SourceEntry {
 
 // A fault in the input, naming its line (0 when the entry came from no file).
 class BuildError : public std::runtime_error {
-  public:
+public:
     BuildError(std::size_t line, const std::string& what);
     std::size_t line() const { return line_; }
 
-  private:
+private:
     std::size_t line_;
 };
 

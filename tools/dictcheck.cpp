@@ -24,7 +24,7 @@ std::string shown(std::string_view cp1250) {
 // Where the grouping rule is broken: a headword that begins like an earlier run of records
 // but stands apart from it.
 class RunTracker {
-  public:
+public:
     // Returns the prefix whose run the record breaks, if any.
     std::optional<std::string> add(std::string_view headword, std::int64_t record) {
         std::optional<std::string> broken;
@@ -49,7 +49,7 @@ class RunTracker {
         return found->second;
     }
 
-  private:
+private:
     struct Level {
         std::optional<std::string> current;
         std::unordered_set<std::string> closed;
@@ -59,7 +59,7 @@ class RunTracker {
 };
 
 class Checker {
-  public:
+public:
     explicit Checker(const std::string& base) : base_(base) {}
 
     CheckReport run() {
@@ -68,7 +68,7 @@ class Checker {
         return std::move(report_);
     }
 
-  private:
+private:
     void problem(std::string text) { report_.problems.push_back(std::move(text)); }
 
     void checkWords() {

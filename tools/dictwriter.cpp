@@ -26,7 +26,7 @@ std::string folderOf(const std::string& path) {
 
 // A file that is removed again unless it is released.
 class TempFile {
-  public:
+public:
     explicit TempFile(const std::string& target) : target_(target) {
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
             path_ = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
@@ -65,7 +65,7 @@ class TempFile {
     const std::string& target() const { return target_; }
     void released() { path_.clear(); }
 
-  private:
+private:
     std::string target_;
     std::string path_;
     int fd_ = -1;
@@ -94,7 +94,7 @@ void writeRecords(TempFile& file, const std::vector<std::string>& records) {
 // second rename can put it back. Without a hard link (or without an old file) the failed
 // rename removes the new file instead: no pair rather than a mismatched one.
 class OldFile {
-  public:
+public:
     explicit OldFile(const std::string& target) : target_(target) {
         backup_ = target + ".old-" + std::to_string(::getpid());
         ::unlink(backup_.c_str());
@@ -114,7 +114,7 @@ class OldFile {
         }
     }
 
-  private:
+private:
     std::string target_;
     std::string backup_;
 };

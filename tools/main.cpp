@@ -17,9 +17,14 @@ int run(const std::vector<std::string>& args) {
         return kExitOk;
     }
     static const std::map<std::string, int (*)(const Arguments&)> commands = {
-        {"info", runInfo}, {"search", runSearch}, {"find", runFind}, {"build", runBuild},
-        {"dump", runDump}, {"check", runCheck},
-        {"characters", runCharacters}, {"build-catalogue", runBuildCatalogue},
+        {"info", runInfo},
+        {"search", runSearch},
+        {"find", runFind},
+        {"build", runBuild},
+        {"dump", runDump},
+        {"check", runCheck},
+        {"characters", runCharacters},
+        {"build-catalogue", runBuildCatalogue},
     };
     return commands.at(arguments.command)(arguments);
 }

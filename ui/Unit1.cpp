@@ -1,27 +1,26 @@
 #include "Unit1.h"
 
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
 #include "buttonbar.h"
 #include "controls.h"
-#include "formstorage.h"
-#include "settingsfolder.h"
 #include "cp1250validator.h"
+#include "formstorage.h"
 #include "helpwindow.h"
 #include "listbox.h"
 #include "menuitem.h"
 #include "messageboxes.h"
 #include "qtext.h"
-#include "spinedit.h"
-#include "Unit3.h"
-#include "Unit2.h"
-#include "Unit5.h"
-#include "Unit8.h"
 #include "radiogroup.h"
-#include "Unit6.h"
-#include "Unit7.h"
+#include "settingsfolder.h"
+#include "spinedit.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -88,24 +88,41 @@ TForm1::~TForm1() {
 }
 
 void TForm1::createFormStorage() {
-    FormStorage1 = new TFormStorage(
-        this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
-        TFormPlacement::fpState | TFormPlacement::fpPosition,
-        {"SpinEdit1.Value", "Vpravo1.Checked", "Vlevo1.Checked", "Dole1.Checked",
-         "Nahoe1.Checked", "ToolBar1.Align", "Panel2.Width", "ToolBar2.Align", "Nahoe2.Checked",
-         "Dole2.Checked", "Vlevo2.Checked", "Vpravo2.Checked", "Popiskypodikonama1.Checked",
-         "Popiskypodikonama2.Checked", "Popiskyvedleikon1.Checked", "Popiskyvedleikon2.Checked",
-         "ToolBar1.List", "ToolBar2.List", "Edit1.Tag", "ToolBar1.ShowCaptions",
-         "ToolBar2.ShowCaptions", "ToolBar1.Flat", "ToolBar2.Flat",
-         "Cesta_k_uzivatelskemu_slovniku.Caption"});
+    FormStorage1 =
+        new TFormStorage(this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
+                         TFormPlacement::fpState | TFormPlacement::fpPosition,
+                         {"SpinEdit1.Value",
+                          "Vpravo1.Checked",
+                          "Vlevo1.Checked",
+                          "Dole1.Checked",
+                          "Nahoe1.Checked",
+                          "ToolBar1.Align",
+                          "Panel2.Width",
+                          "ToolBar2.Align",
+                          "Nahoe2.Checked",
+                          "Dole2.Checked",
+                          "Vlevo2.Checked",
+                          "Vpravo2.Checked",
+                          "Popiskypodikonama1.Checked",
+                          "Popiskypodikonama2.Checked",
+                          "Popiskyvedleikon1.Checked",
+                          "Popiskyvedleikon2.Checked",
+                          "ToolBar1.List",
+                          "ToolBar2.List",
+                          "Edit1.Tag",
+                          "ToolBar1.ShowCaptions",
+                          "ToolBar2.ShowCaptions",
+                          "ToolBar1.Flat",
+                          "ToolBar2.Flat",
+                          "Cesta_k_uzivatelskemu_slovniku.Caption"});
     FormStorage1->OnRestorePlacement = [this] { FormStorage1RestorePlacement(); };
     QStringList menu;
-    for (const char* action : {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny",
-                               "acMPZSPZ", "acOsobnosti", "acOznaceniLetadel", "acPodniky",
-                               "acPostavy", "acUziv"})
+    for (const char* action :
+         {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ", "acOsobnosti",
+          "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"})
         menu << QString::fromLatin1(action) + ".Caption" << QString::fromLatin1(action) + ".Hint";
-    FormStorage2 = new TFormStorage(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"),
-                                    {}, menu);
+    FormStorage2 =
+        new TFormStorage(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"), {}, menu);
 }
 
 QAction* TForm1::makeAction(const char* name, const QString& caption, const QString& hint,
@@ -121,13 +138,14 @@ QAction* TForm1::makeAction(const char* name, const QString& caption, const QStr
 }
 
 void TForm1::createActions() {
-    acHlavni = makeAction("acHlavni", QStringLiteral("Hlavní"), QStringLiteral("Hlavní"),
-                          Qt::Key_F2, 5);
+    acHlavni =
+        makeAction("acHlavni", QStringLiteral("Hlavní"), QStringLiteral("Hlavní"), Qt::Key_F2, 5);
     acHlavniMesta = makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"),
                                QStringLiteral("Hlavní města"), Qt::Key_F3, 6);
     acChemickeZnacky = makeAction("acChemickeZnacky", QStringLiteral("Pomocný 2"),
                                   QStringLiteral("Chemické značky"), Qt::Key_F4, 7);
-    acMeny = makeAction("acMeny", QStringLiteral("Pomocný 3"), QStringLiteral("Měny"), Qt::Key_F5, 8);
+    acMeny =
+        makeAction("acMeny", QStringLiteral("Pomocný 3"), QStringLiteral("Měny"), Qt::Key_F5, 8);
     acMPZSPZ = makeAction("acMPZSPZ", QStringLiteral("Pomocný 4"), QStringLiteral("MPZ a SPZ"),
                           Qt::Key_F6, 9);
     acOsobnosti = makeAction("acOsobnosti", QStringLiteral("Pomocný 5"),
@@ -146,13 +164,13 @@ void TForm1::createActions() {
     acNastaveni = makeAction("acNastaveni", QStringLiteral("Nastavení"),
                              QStringLiteral("Nastavení|Zobrazí nastavení pro slovník"), {}, 4);
     acKonec = makeAction("acKonec", QStringLiteral("&Konec"), {}, Qt::ALT | Qt::Key_F4, 3);
-    acObsahaRejstrik = makeAction("acObsahaRejstrik", QStringLiteral("&Obsah a rejstřík"), {},
-                                  Qt::Key_F1, 2);
+    acObsahaRejstrik =
+        makeAction("acObsahaRejstrik", QStringLiteral("&Obsah a rejstřík"), {}, Qt::Key_F1, 2);
     acOprogramu = makeAction("acOprogramu", QStringLiteral("O &programu"), {}, {}, -1);
 
     dictionaryGroup_ = new QActionGroup(this);
     dictionaryGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    const QList<QAction*> switches = {acHlavni, acHlavniMesta, acChemickeZnacky, acMeny,
+    const QList<QAction*> switches = {acHlavni, acHlavniMesta, acChemickeZnacky,  acMeny,
                                       acMPZSPZ, acOsobnosti,   acOznaceniLetadel, acPodniky};
     for (qsizetype n = 0; n < switches.size(); ++n) {
         QAction* action = switches[n];
@@ -188,11 +206,14 @@ void TForm1::createMenus() {
     QMenu* slovnik = bar->addMenu(QStringLiteral("&Slovník"));
     slovnik->setObjectName(QStringLiteral("Slovnk1"));
     auto* radio = new QActionGroup(slovnik);
-    const std::pair<QAction*, const char*> items[] = {
-        {acHlavni, "Hlavn1"},         {acHlavniMesta, "Hlavnmsta1"},
-        {acChemickeZnacky, "Chemickznaky1"}, {acMeny, "Mny1"},
-        {acMPZSPZ, "MPZaSPZ1"},       {acOsobnosti, "Osobnosti1"},
-        {acOznaceniLetadel, "Oznaenletadel1"}, {acPodniky, "Podniky1"}};
+    const std::pair<QAction*, const char*> items[] = {{acHlavni, "Hlavn1"},
+                                                      {acHlavniMesta, "Hlavnmsta1"},
+                                                      {acChemickeZnacky, "Chemickznaky1"},
+                                                      {acMeny, "Mny1"},
+                                                      {acMPZSPZ, "MPZaSPZ1"},
+                                                      {acOsobnosti, "Osobnosti1"},
+                                                      {acOznaceniLetadel, "Oznaenletadel1"},
+                                                      {acPodniky, "Podniky1"}};
     for (const auto& [action, name] : items)
         addMenuItem(slovnik, action, QString::fromLatin1(name), radio);
     addMenuSeparator(slovnik, QStringLiteral("N3"));
@@ -260,19 +281,20 @@ void TForm1::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suff
         });
         return action;
     };
-    item(QStringLiteral("Nahoe"), QStringLiteral("Nahoře"), sides,
-         [bar] { bar->setAlign(ButtonBar::alTop); })
-        ->setChecked(true);
+    item(QStringLiteral("Nahoe"), QStringLiteral("Nahoře"), sides, [bar] {
+        bar->setAlign(ButtonBar::alTop);
+    })->setChecked(true);
     item(QStringLiteral("Dole"), QStringLiteral("Dole"), sides,
          [bar] { bar->setAlign(ButtonBar::alBottom); });
     item(QStringLiteral("Vlevo"), QStringLiteral("Vlevo"), sides,
          [bar] { bar->setAlign(ButtonBar::alLeft); });
     item(QStringLiteral("Vpravo"), QStringLiteral("Vpravo"), sides,
          [bar] { bar->setAlign(ButtonBar::alRight); });
-    addMenuSeparator(menu, suffix == QLatin1String("1") ? QStringLiteral("N4") : QStringLiteral("N5"));
-    item(QStringLiteral("Popiskyvedleikon"), QStringLiteral("Popisky vedle ikon"), captions,
-         [bar] { bar->setList(true); })
-        ->setChecked(true);
+    addMenuSeparator(menu,
+                     suffix == QLatin1String("1") ? QStringLiteral("N4") : QStringLiteral("N5"));
+    item(QStringLiteral("Popiskyvedleikon"), QStringLiteral("Popisky vedle ikon"), captions, [bar] {
+        bar->setList(true);
+    })->setChecked(true);
     item(QStringLiteral("Popiskypodikonama"), QStringLiteral("Popisky pod ikonama"), captions,
          [bar] { bar->setList(false); });
 
@@ -368,8 +390,12 @@ void TForm1::createPanels() {
     ListBox4->installEventFilter(this);
 }
 
-StringList& TForm1::ListBox1Items() { return ListBox1->items(); }
-StringList& TForm1::ListBox4Items() { return ListBox4->items(); }
+StringList& TForm1::ListBox1Items() {
+    return ListBox1->items();
+}
+StringList& TForm1::ListBox4Items() {
+    return ListBox4->items();
+}
 
 void TForm1::FormCreate() {
     CopySettingsFileAtStart(programFolder_.toStdString());
@@ -380,9 +406,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::loadIconFiles() {
-    QAction* const replaced[] = {acHlavni, acHlavniMesta,
-                                 acChemickeZnacky, acMeny, acMPZSPZ, acOsobnosti,
-                                 acOznaceniLetadel, acPodniky, acPostavy};
+    QAction* const replaced[] = {acHlavni, acHlavniMesta, acChemickeZnacky,  acMeny,
+                                 acMPZSPZ, acOsobnosti,   acOznaceniLetadel, acPodniky,
+                                 acPostavy};
     // A file that is no icon, or a too small one, ends the step: the rest stay as they are.
     runHandler([&] {
         for (int n = 1; n <= 9; ++n) {
@@ -458,10 +484,14 @@ void TForm1::acNastaveniExecute() {
     Cesta_k_uzivatelskemu_slovniku->setText(UserDictionaryFolder);
     const ButtonBar::TAlign sides[] = {ButtonBar::alTop, ButtonBar::alBottom, ButtonBar::alLeft,
                                        ButtonBar::alRight};
-    if (const int side = dialog.RadioGroup1->itemIndex(); side >= 0) ToolBar1->setAlign(sides[side]);
-    if (const int side = dialog.RadioGroup2->itemIndex(); side >= 0) ToolBar2->setAlign(sides[side]);
-    if (const int style = dialog.RadioGroup3->itemIndex(); style >= 0) ToolBar1->setList(style == 0);
-    if (const int style = dialog.RadioGroup4->itemIndex(); style >= 0) ToolBar2->setList(style == 0);
+    if (const int side = dialog.RadioGroup1->itemIndex(); side >= 0)
+        ToolBar1->setAlign(sides[side]);
+    if (const int side = dialog.RadioGroup2->itemIndex(); side >= 0)
+        ToolBar2->setAlign(sides[side]);
+    if (const int style = dialog.RadioGroup3->itemIndex(); style >= 0)
+        ToolBar1->setList(style == 0);
+    if (const int style = dialog.RadioGroup4->itemIndex(); style >= 0)
+        ToolBar2->setList(style == 0);
     SearchImmediately = dialog.RadioButton1->isChecked();
     Edit1->setTag(SearchImmediately ? 0 : 1);
     ToolBar1->setFlat(dialog.CheckBox3->isChecked());

@@ -54,19 +54,19 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     nameFont.setPixelSize(19);
     ProductName->setFont(nameFont);
     Label6 = label(QStringLiteral("Label6"), QStringLiteral("Verze programu: 1.5"), Panel1, true);
-    VerzeCap = label(QStringLiteral("VerzeCap"), QStringLiteral("Verze slovní zásoby:"), Panel1,
-                     true);
+    VerzeCap =
+        label(QStringLiteral("VerzeCap"), QStringLiteral("Verze slovní zásoby:"), Panel1, true);
     Verze = label<Label>(QStringLiteral("Verze"), QStringLiteral("?"), Panel1, true);
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("Program:"), Panel1);
-    auto* programRights = label(QStringLiteral("ProgramRights"),
-                                QStringLiteral("© 2026 vývojáři Zadrovce, svobodný program"),
-                                Panel1);
+    auto* programRights =
+        label(QStringLiteral("ProgramRights"),
+              QStringLiteral("© 2026 vývojáři Zadrovce, svobodný program"), Panel1);
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Slovní zásoba:"), Panel1);
-    Label3 = label(QStringLiteral("Label3"),
-                   QStringLiteral("autoři Českého tezauru (mythes-cs) a vývojáři Zadrovce"),
-                   Panel1);
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Datum aktualizace slovní zásoby:"),
-                   Panel1);
+    Label3 =
+        label(QStringLiteral("Label3"),
+              QStringLiteral("autoři Českého tezauru (mythes-cs) a vývojáři Zadrovce"), Panel1);
+    Label4 =
+        label(QStringLiteral("Label4"), QStringLiteral("Datum aktualizace slovní zásoby:"), Panel1);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("nezjištěno"), Panel1);
 
     auto* heading = new QVBoxLayout;
@@ -103,7 +103,9 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
                                     QStringLiteral("O programu"), {}, {"Verze.Caption"});
 }
 
-TAboutBox::~TAboutBox() { TFormPlacement::notifyDestroying(this); }
+TAboutBox::~TAboutBox() {
+    TFormPlacement::notifyDestroying(this);
+}
 
 void TAboutBox::showEvent(QShowEvent* event) {
     // Without an open dictionary the read fails: the error is reported, the box shows all the

@@ -1,8 +1,7 @@
 #include "Unit3.h"
 
-#include "formstorage.h"
-
 #include "cp1250validator.h"
+#include "formstorage.h"
 #include "listbox.h"
 #include "messageboxes.h"
 #include "qtext.h"
@@ -106,7 +105,9 @@ TForm3::TForm3(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
                                       QStringLiteral("Window Postavy"), TFormPlacement::fpPosition);
 }
 
-TForm3::~TForm3() { TFormPlacement::notifyDestroying(this); }
+TForm3::~TForm3() {
+    TFormPlacement::notifyDestroying(this);
+}
 
 CharacterLists TForm3::lists() {
     return {ListBox1->items(), ListBox2->items(), ListBox3->items(),

@@ -80,13 +80,14 @@ TForm6::TForm6(Dictionary& dictionary, QWidget* mainWindow)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListBox1, &ListBox::selectionChangedTo, this,
             [this](int row) { runHandler([this, row] { ShowFoundMeanings(row); }); });
-    FormStorage1 = new TFormStorage(this, QStringLiteral("FormStorage1"),
-                                    QStringLiteral("Okno nalezených výrazů"),
-                                    TFormPlacement::fpState | TFormPlacement::fpPosition,
-                                    {"Panel2.Width"});
+    FormStorage1 = new TFormStorage(
+        this, QStringLiteral("FormStorage1"), QStringLiteral("Okno nalezených výrazů"),
+        TFormPlacement::fpState | TFormPlacement::fpPosition, {"Panel2.Width"});
 }
 
-TForm6::~TForm6() { TFormPlacement::notifyDestroying(this); }
+TForm6::~TForm6() {
+    TFormPlacement::notifyDestroying(this);
+}
 
 ResultLists TForm6::resultLists() {
     return {ListBox1->items(), ListBox3, ListBox4, ListBox2->items()};

@@ -35,7 +35,7 @@ public:
     QWidget* Panel1; // the bar across the top
     QPushButton* BitBtn1;
     TFormStorage* FormStorage1; // "Okno nalezených výrazů": placement and Panel2.Width
-    Panel* Panel2; // the left column; its width is kept by the window's settings
+    Panel* Panel2;              // the left column; its width is kept by the window's settings
     QSplitter* Splitter1;
     QLabel* Label1;
     QLabel* Label2;

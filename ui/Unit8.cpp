@@ -28,11 +28,16 @@ const QStringList kCaptionStyles = {QStringLiteral("Vedle ikon"), QStringLiteral
 // The item of a side radio group for a toolbar's side; -1 for a side the group has no item for.
 int sideItem(ButtonBar::TAlign align) {
     switch (align) {
-    case ButtonBar::alTop: return 0;
-    case ButtonBar::alBottom: return 1;
-    case ButtonBar::alLeft: return 2;
-    case ButtonBar::alRight: return 3;
-    default: return -1;
+    case ButtonBar::alTop:
+        return 0;
+    case ButtonBar::alBottom:
+        return 1;
+    case ButtonBar::alLeft:
+        return 2;
+    case ButtonBar::alRight:
+        return 3;
+    default:
+        return -1;
     }
 }
 
@@ -93,19 +98,18 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
         panel->addWidget(box);
         return box;
     };
-    GroupBox1 = toolbarGroup(QStringLiteral("GroupBox1"),
-                             QStringLiteral("Panel nástrojů - volené slovníky"), RadioGroup1,
-                             QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice"), RadioGroup3,
-                             QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky"), CheckBox1,
-                             QStringLiteral("CheckBox1"), QStringLiteral("&Zobrazovat popisky"),
-                             CheckBox3, QStringLiteral("CheckBox3"),
-                             QStringLiteral("Plochá &tlačítka"));
-    GroupBox2 = toolbarGroup(QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní"),
-                             RadioGroup2, QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce"),
-                             RadioGroup4, QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky"),
-                             CheckBox2, QStringLiteral("CheckBox2"),
-                             QStringLiteral("Zo&brazovat popisky"), CheckBox4,
-                             QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka"));
+    GroupBox1 = toolbarGroup(
+        QStringLiteral("GroupBox1"), QStringLiteral("Panel nástrojů - volené slovníky"),
+        RadioGroup1, QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice"), RadioGroup3,
+        QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky"), CheckBox1,
+        QStringLiteral("CheckBox1"), QStringLiteral("&Zobrazovat popisky"), CheckBox3,
+        QStringLiteral("CheckBox3"), QStringLiteral("Plochá &tlačítka"));
+    GroupBox2 =
+        toolbarGroup(QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní"),
+                     RadioGroup2, QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce"),
+                     RadioGroup4, QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky"),
+                     CheckBox2, QStringLiteral("CheckBox2"), QStringLiteral("Zo&brazovat popisky"),
+                     CheckBox4, QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka"));
 
     GroupBox3 = groupBox(QStringLiteral("GroupBox3"), QStringLiteral("&Hledat"), 41, this);
     auto* search = new QHBoxLayout(GroupBox3);
@@ -119,8 +123,8 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     search->addWidget(RadioButton2, 1);
     panel->addWidget(GroupBox3);
 
-    GroupBox4 = groupBox(QStringLiteral("GroupBox4"), QStringLiteral("Uživatelský slovník"), 41,
-                         this);
+    GroupBox4 =
+        groupBox(QStringLiteral("GroupBox4"), QStringLiteral("Uživatelský slovník"), 41, this);
     auto* folder = new QHBoxLayout(GroupBox4);
     folder->setContentsMargins(6, 0, 6, 0);
     folder->setSpacing(0);
@@ -153,11 +157,21 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     panel->addLayout(buttons);
 
     // The folder field comes last in the keyboard order, after the buttons.
-    QWidget* order[] = {RadioGroup1->item(0), RadioGroup3->item(0), CheckBox1, CheckBox3,
-                        RadioGroup2->item(0), RadioGroup4->item(0), CheckBox2, CheckBox4,
-                        RadioButton1,         BitBtn1,              BitBtn2,   DirectoryEdit1,
+    QWidget* order[] = {RadioGroup1->item(0),
+                        RadioGroup3->item(0),
+                        CheckBox1,
+                        CheckBox3,
+                        RadioGroup2->item(0),
+                        RadioGroup4->item(0),
+                        CheckBox2,
+                        CheckBox4,
+                        RadioButton1,
+                        BitBtn1,
+                        BitBtn2,
+                        DirectoryEdit1,
                         DirectoryEdit1Button};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void Tnastaveniform::showEvent(QShowEvent* event) {
@@ -181,8 +195,8 @@ void Tnastaveniform::FormShow() {
 
 void Tnastaveniform::browseForFolder() {
     const QString current = DirectoryEdit1->text();
-    const QString start = !current.isEmpty() && QFileInfo(current).isDir() ? current
-                                                                           : QDir::rootPath();
+    const QString start =
+        !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::rootPath();
     const QString chosen = chooseFolder(this, start);
     if (!chosen.isEmpty()) DirectoryEdit1->setText(QDir::toNativeSeparators(chosen));
 }

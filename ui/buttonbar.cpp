@@ -41,7 +41,8 @@ QWidget* ButtonBar::addSpacer(const QString& name, int width) {
 }
 
 void ButtonBar::relayout() {
-    for (QWidget* item : items_) grid_->removeWidget(item);
+    for (QWidget* item : items_)
+        grid_->removeWidget(item);
     const bool horizontal = orientation() == Qt::Horizontal;
     int row = 0;
     int column = 0;

@@ -19,7 +19,8 @@ void Panel::setPanelWidth(int width) {
     const int index = splitter->indexOf(this);
     if (index < 0) return;
     int total = 0;
-    for (int size : sizes) total += size;
+    for (int size : sizes)
+        total += size;
     if (total <= 0) total = splitter->width();
     const int others = static_cast<int>(sizes.size()) - 1;
     sizes[index] = width;

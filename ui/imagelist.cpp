@@ -54,7 +54,7 @@ void letter(QPainter& p, const QString& text, QColor colour) {
 
 QList<QIcon> initialImages() {
     return {
-        drawn(magnifier), // 0 search in all dictionaries
+        drawn(magnifier),       // 0 search in all dictionaries
         drawn([](QPainter& p) { // 1 user dictionary: a book with a pen
             book(p, QColor(60, 150, 70));
             p.setPen(QPen(QColor(30, 30, 30), 2, Qt::SolidLine, Qt::RoundCap));
@@ -97,7 +97,8 @@ QList<QIcon> initialImages() {
             p.drawRect(QRectF(2.5, 8.5, 11, 6));
             p.drawChord(QRectF(4.5, 3.5, 7, 8), 0, 180 * 16);
             p.setPen(QPen(QColor(90, 70, 40), 1));
-            for (int x = 4; x <= 12; x += 2) p.drawLine(QPointF(x, 9.5), QPointF(x, 14));
+            for (int x = 4; x <= 12; x += 2)
+                p.drawLine(QPointF(x, 9.5), QPointF(x, 14));
         }),
         drawn([](QPainter& p) { // 7 chemical symbols: a flask
             QPainterPath flask;
@@ -113,8 +114,8 @@ QList<QIcon> initialImages() {
             p.drawPath(flask);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(60, 190, 90));
-            p.drawPolygon(QPolygonF({QPointF(4.2, 10), QPointF(11.8, 10), QPointF(13.3, 14),
-                                     QPointF(2.7, 14)}));
+            p.drawPolygon(QPolygonF(
+                {QPointF(4.2, 10), QPointF(11.8, 10), QPointF(13.3, 14), QPointF(2.7, 14)}));
         }),
         drawn([](QPainter& p) { // 8 currencies: a coin
             p.setPen(QPen(QColor(150, 110, 0), 1));
@@ -132,7 +133,7 @@ QList<QIcon> initialImages() {
             letter(p, QStringLiteral("  CZ"), Qt::black);
         }),
         drawn([](QPainter& p) { person(p, QColor(60, 90, 170)); }), // 10 personalities
-        drawn([](QPainter& p) { // 11 aircraft markings: a plane
+        drawn([](QPainter& p) {                                     // 11 aircraft markings: a plane
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(90, 100, 120));
             p.drawRoundedRect(QRectF(7, 1, 2, 14), 1, 1);
@@ -161,10 +162,10 @@ QList<QIcon> initialImages() {
 ImageList::ImageList() : images_(initialImages()) {}
 
 int ImageList::append(const QImage& image) {
-    const QImage scaled = image.size() == QSize(kSize, kSize)
-                              ? image
-                              : image.scaled(kSize, kSize, Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation);
+    const QImage scaled =
+        image.size() == QSize(kSize, kSize)
+            ? image
+            : image.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     images_.append(QIcon(QPixmap::fromImage(scaled)));
     return count() - 1;
 }

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     app.setWindowIcon(zadrovec::ui::programIcon());
     // The data files lie beside the program (links resolved).
     const QString folder =
-        QFileInfo(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()).absolutePath();
+        QFileInfo(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
+            .absolutePath();
     zadrovec::ui::Program program(folder);
     program.mainWindow().show();
     return app.exec();

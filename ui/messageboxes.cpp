@@ -43,9 +43,13 @@ void MessageBoxes::generalError(const QString& text) {
     present(MessageKind::Plain, QStringLiteral("Zadrovec"), text + QLatin1Char('.'));
 }
 
-void MessageBoxes::setPresenter(Presenter replacement) { presenter() = std::move(replacement); }
+void MessageBoxes::setPresenter(Presenter replacement) {
+    presenter() = std::move(replacement);
+}
 
-void WindowMessages::showMessage(const std::string& text) { MessageBoxes::plain(toQString(text)); }
+void WindowMessages::showMessage(const std::string& text) {
+    MessageBoxes::plain(toQString(text));
+}
 
 void WindowMessages::showError(const std::string& text) {
     MessageBoxes::error(toQString(text));

@@ -4,11 +4,11 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
-#include "formstorage.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "formstorage.h"
 
 namespace zadrovec::ui {
 

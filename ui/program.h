@@ -39,11 +39,11 @@ private:
     Dictionary dictionary_;
     std::unique_ptr<TForm1> form1_;
     TAboutBox* about_ = nullptr; // the other windows are owned by the main window
-    TForm3* form3_ = nullptr; // owned by the main window
-    TForm4* form4_ = nullptr; // owned by the main window
-    TForm5* form5_ = nullptr; // owned by the main window
-    TForm6* form6_ = nullptr; // owned by the main window
-    TForm7* form7_ = nullptr; // owned by the main window
+    TForm3* form3_ = nullptr;    // owned by the main window
+    TForm4* form4_ = nullptr;    // owned by the main window
+    TForm5* form5_ = nullptr;    // owned by the main window
+    TForm6* form6_ = nullptr;    // owned by the main window
+    TForm7* form7_ = nullptr;    // owned by the main window
     Tnastaveniform* settings_ = nullptr;
 };
 

@@ -34,7 +34,8 @@ QPixmap drawIcon(int size) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) icon.addPixmap(drawIcon(size));
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(drawIcon(size));
     return icon;
 }
 

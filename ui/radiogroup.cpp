@@ -21,7 +21,9 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
     }
 }
 
-int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
+int RadioGroup::itemIndex() const {
+    return buttons_->checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (index >= 0 && index < count()) {
@@ -30,7 +32,8 @@ void RadioGroup::setItemIndex(int index) {
     }
     // An exclusive group keeps one button checked; clearing needs the rule lifted for a moment.
     buttons_->setExclusive(false);
-    for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
+    for (QAbstractButton* button : buttons_->buttons())
+        button->setChecked(false);
     buttons_->setExclusive(true);
 }
 
@@ -38,6 +41,8 @@ QRadioButton* RadioGroup::item(int index) const {
     return qobject_cast<QRadioButton*>(buttons_->button(index));
 }
 
-int RadioGroup::count() const { return static_cast<int>(buttons_->buttons().size()); }
+int RadioGroup::count() const {
+    return static_cast<int>(buttons_->buttons().size());
+}
 
 } // namespace zadrovec::ui

@@ -1,8 +1,8 @@
 #include "spinedit.h"
 
 #include <QLineEdit>
-#include <algorithm>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace zadrovec::ui {
 

@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
                            " (collation \"cs\", secondary strength). Do not edit.\n";
         text += "constexpr TableWeights kCzechBytes[256] = {\n";
         for (int b = 0; b < 256; ++b)
-            text += "    " + entry(weightsOf(collator.get(), std::string(1, static_cast<char>(b)))) +
-                    ",\n";
+            text += "    " +
+                    entry(weightsOf(collator.get(), std::string(1, static_cast<char>(b)))) + ",\n";
         text += "};\n\nconstexpr TableContraction kCzechContractions[] = {\n";
         for (const std::string& piece : contractionsOf(collator.get()))
             text += "    {" + literal(piece) + ", " + std::to_string(piece.size()) + ", " +

@@ -3,9 +3,9 @@
 // commands; an installed tool, started through its link, finds the data.
 #include "test_support.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <map>
 #include <regex>
 #include <set>
@@ -16,10 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kDictionaries = {"hlavni",   "mesta",    "chzn",    "meny",
-                                                "mpzspz",   "osobnost", "letadla", "podniky"};
+const std::vector<std::string> kDictionaries = {"hlavni", "mesta",    "chzn",    "meny",
+                                                "mpzspz", "osobnost", "letadla", "podniky"};
 
-std::string dataFolder() { return fs::path(cliPath()).parent_path().string(); }
+std::string dataFolder() {
+    return fs::path(cliPath()).parent_path().string();
+}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
@@ -35,14 +37,16 @@ struct Found {
 };
 
 Found search(const std::string& name, const std::string& text, int select = 0) {
-    const RunResult run = runCli(
-        {"--data", dataFolder(), "search", name, text, "--select", std::to_string(select)});
+    const RunResult run =
+        runCli({"--data", dataFolder(), "search", name, text, "--select", std::to_string(select)});
     EXPECT_EQ(run.exitCode, 0) << name << " " << text << ": " << run.err;
     Found found;
     bool meanings = false;
     for (const std::string& line : lines(run.out)) {
-        if (line == "--") meanings = true;
-        else (meanings ? found.meanings : found.headwords).push_back(line);
+        if (line == "--")
+            meanings = true;
+        else
+            (meanings ? found.meanings : found.headwords).push_back(line);
     }
     return found;
 }
@@ -75,9 +79,8 @@ TEST(BundledData, EveryDictionaryOpensAndPassesTheCheck) {
 
 TEST(BundledData, DictionariesHoldTheirWholeSubject) {
     // Words counted by the tool; the least each source must give.
-    const std::map<std::string, int> least = {{"mesta", 390},    {"chzn", 236},
-                                              {"meny", 400},     {"mpzspz", 400},
-                                              {"osobnost", 600}, {"letadla", 380},
+    const std::map<std::string, int> least = {{"mesta", 390},  {"chzn", 236},     {"meny", 400},
+                                              {"mpzspz", 400}, {"osobnost", 600}, {"letadla", 380},
                                               {"podniky", 200}};
     for (const auto& [name, count] : least) {
         const RunResult info = runCli({"--data", dataFolder(), "info", name});
@@ -124,8 +127,9 @@ TEST(BundledData, KnownLookUpsInBothDirections) {
 // Folds UTF-8 text as the tool folds headwords: ASCII and the 15 Czech letters only.
 std::string fold(std::string text) {
     static const std::vector<std::pair<std::string, std::string>> czech = {
-        {"á", "Á"}, {"č", "Č"}, {"ď", "Ď"}, {"é", "É"}, {"ě", "Ě"}, {"í", "Í"}, {"ň", "Ň"}, {"ó", "Ó"},
-        {"ř", "Ř"}, {"š", "Š"}, {"ť", "Ť"}, {"ú", "Ú"}, {"ů", "Ů"}, {"ý", "Ý"}, {"ž", "Ž"}};
+        {"á", "Á"}, {"č", "Č"}, {"ď", "Ď"}, {"é", "É"}, {"ě", "Ě"},
+        {"í", "Í"}, {"ň", "Ň"}, {"ó", "Ó"}, {"ř", "Ř"}, {"š", "Š"},
+        {"ť", "Ť"}, {"ú", "Ú"}, {"ů", "Ů"}, {"ý", "Ý"}, {"ž", "Ž"}};
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
     for (const auto& [lower, upper] : czech)
@@ -189,14 +193,14 @@ TEST(BundledData, CatalogueOpensAndListsWorksAndCharacters) {
     EXPECT_EQ(size % 151, 0u);
     EXPECT_GE(size / 151 - 1, 100u);
 
-    const RunResult authors = runCli({"--data", dataFolder(), "characters", "--author", "čapek k",
-                                      "--click-author", "0"});
+    const RunResult authors = runCli(
+        {"--data", dataFolder(), "characters", "--author", "čapek k", "--click-author", "0"});
     ASSERT_EQ(authors.exitCode, 0) << authors.err;
     EXPECT_NE(authors.out.find("ČAPEK KAREL"), std::string::npos) << authors.out;
     EXPECT_NE(authors.out.find("R.U.R."), std::string::npos) << authors.out;
 
-    const RunResult titles = runCli({"--data", dataFolder(), "characters", "--title", "babička",
-                                     "--click-title", "0"});
+    const RunResult titles =
+        runCli({"--data", dataFolder(), "characters", "--title", "babička", "--click-title", "0"});
     ASSERT_EQ(titles.exitCode, 0) << titles.err;
     EXPECT_NE(titles.out.find("BARUNKA"), std::string::npos) << titles.out;
     EXPECT_NE(titles.out.find("VIKTORKA"), std::string::npos) << titles.out;
@@ -214,8 +218,8 @@ TEST(BundledData, SeedSettingsNameTheDictionaryCommands) {
     EXPECT_NE(ini.find(cp("acHlavniMesta_Hint=Hlavní města\r\n")), std::string::npos);
 
     const std::vector<std::string> actions = {
-        "acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ",
-        "acOsobnosti", "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"};
+        "acHlavni",    "acHlavniMesta",     "acChemickeZnacky", "acMeny",    "acMPZSPZ",
+        "acOsobnosti", "acOznaceniLetadel", "acPodniky",        "acPostavy", "acUziv"};
     const auto menu = ini.find("[Menu]\r\nFormVersion=0\r\n");
     ASSERT_NE(menu, std::string::npos);
     std::size_t at = menu;
@@ -224,8 +228,8 @@ TEST(BundledData, SeedSettingsNameTheDictionaryCommands) {
             const auto found = ini.find("\r\n" + key, at);
             ASSERT_NE(found, std::string::npos) << key << " missing or out of order";
             at = found + 2;
-            const std::string value = ini.substr(at + key.size(),
-                                                 ini.find('\r', at) - at - key.size());
+            const std::string value =
+                ini.substr(at + key.size(), ini.find('\r', at) - at - key.size());
             EXPECT_FALSE(value.empty()) << key;
             // The seven auxiliary captions fit an 80-pixel button: short, no placeholder.
             if (key.ends_with("_Caption=") && action != "acHlavni" && action != "acPostavy" &&
@@ -235,7 +239,8 @@ TEST(BundledData, SeedSettingsNameTheDictionaryCommands) {
             }
         }
     }
-    const std::regex version(R"(\[O programu\]\r\nFormVersion=0\r\nVerze_Caption=\d{1,2}\.\d{1,2}\.\d{4}\r\n)");
+    const std::regex version(
+        R"(\[O programu\]\r\nFormVersion=0\r\nVerze_Caption=\d{1,2}\.\d{1,2}\.\d{4}\r\n)");
     EXPECT_TRUE(std::regex_search(ini, version));
 }
 

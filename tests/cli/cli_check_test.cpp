@@ -8,7 +8,7 @@ namespace {
 
 // Records: 0 header, 1 AB, 2 ABC, 3 AC, 4 B, 5 BA.
 class CheckFaults : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_EQ(buildWithCli(folder_, "d", "B@1;\nAB@2;\nBA@3;\nAC@4;\nABC@5;\n").exitCode, 0);
         words_ = readFile(folder_.file("d.dat"));

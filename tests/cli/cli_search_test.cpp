@@ -8,7 +8,7 @@ namespace zadrovec::clitest {
 namespace {
 
 class CliSearch : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const RunResult built = buildWithCli(folder_, "zv",
                                              "kos@pták;černý pták;\n"

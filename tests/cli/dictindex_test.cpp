@@ -185,7 +185,7 @@ TEST(BuilderIndex, EqualRunsBeyondFiftyKeepTheEarlierCharacters) {
 // Building, writing and searching with the engine: every prefix finds exactly the headwords
 // that begin with it, also those whose next character had no slot.
 class BuiltDictionarySearch : public ::testing::Test {
-  protected:
+protected:
     std::set<std::string> expectedFor(const std::string& prefix) const {
         std::set<std::string> found;
         for (const std::string& h : headwords_)
@@ -222,7 +222,7 @@ class BuiltDictionarySearch : public ::testing::Test {
     RecordedMessages messages_;
     Dictionary dictionary_{folder_.path().string(), messages_};
 
-  private:
+private:
     static void write(const BuiltDictionary& built, const std::string& base) {
         writeDictionary(built, base);
     }

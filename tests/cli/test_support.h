@@ -11,7 +11,7 @@
 namespace zadrovec::clitest {
 
 class TempFolder {
-  public:
+public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -22,7 +22,7 @@ class TempFolder {
     // Names of the files in the folder, sorted.
     std::vector<std::string> listing() const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -51,7 +51,8 @@ TEST_F(DictionaryFiles, OpensAPairAndShowsTheWordCount) {
 
 TEST_F(DictionaryFiles, WordCountIgnoresATrailingPartialRecordAndHasNoGrouping) {
     std::string bytes;
-    for (int r = 0; r < 12'346; ++r) bytes += wordRecord("W@M;");
+    for (int r = 0; r < 12'346; ++r)
+        bytes += wordRecord("W@M;");
     writeWords("mesta", bytes + std::string(40, 'x'));
     writeIndex("mesta", IndexImage::kSize + 500); // the extra bytes are ignored
     OpenDictionary(dictionary, "mesta");
@@ -129,8 +130,8 @@ TEST_F(DictionaryFiles, RecordsAreReadInOrderUntilTheEnd) {
 }
 
 TEST_F(DictionaryFiles, LengthByteDecidesTheTextAndNeverReachesPastTheRecord) {
-    writeWords("hlavni", wordRecord("h") + wordRecord("ABCDEFGH", 5) +
-                             wordRecord(std::string(80, 'Z'), 200));
+    writeWords("hlavni",
+               wordRecord("h") + wordRecord("ABCDEFGH", 5) + wordRecord(std::string(80, 'Z'), 200));
     writeIndex("hlavni", IndexImage::kSize);
     OpenDictionary(dictionary, "hlavni");
     SeekRecord(dictionary, 1);
@@ -149,7 +150,8 @@ TEST_F(DictionaryFiles, TextWithoutAtSignHasNoHeadword) {
 
 TEST_F(DictionaryFiles, FileTruncatedWhileOpenGivesAnIoError) {
     std::string bytes;
-    for (int r = 0; r < 5000; ++r) bytes += wordRecord("A@X;");
+    for (int r = 0; r < 5000; ++r)
+        bytes += wordRecord("A@X;");
     writeWords("hlavni", bytes);
     writeIndex("hlavni", IndexImage::kSize);
     OpenDictionary(dictionary, "hlavni");

@@ -12,8 +12,8 @@ namespace zadrovec::testing {
 TempFolder::TempFolder() {
     std::random_device random;
     for (;;) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("zadrovec-test-" + std::to_string(random()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("zadrovec-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(path_)) break;
     }
 }
@@ -34,7 +34,8 @@ std::string wordRecord(std::string_view text, int lengthByte, char filler) {
 
 std::string wordFile(const std::vector<std::string>& texts) {
     std::string bytes;
-    for (const auto& text : texts) bytes += wordRecord(text);
+    for (const auto& text : texts)
+        bytes += wordRecord(text);
     return bytes;
 }
 
@@ -47,7 +48,8 @@ void writeBytes(const std::string& path, std::string_view bytes) {
 void IndexImage::put(std::size_t offset, unsigned char c, std::int32_t record) {
     bytes_[offset] = static_cast<char>(c);
     const auto value = static_cast<std::uint32_t>(record);
-    for (int b = 0; b < 4; ++b) bytes_[offset + 4 + b] = static_cast<char>((value >> (8 * b)) & 0xFF);
+    for (int b = 0; b < 4; ++b)
+        bytes_[offset + 4 + b] = static_cast<char>((value >> (8 * b)) & 0xFF);
 }
 
 void IndexImage::setFirst(int i, unsigned char c, std::int32_t record) {
@@ -108,6 +110,8 @@ void writeDictionary(const TempFolder& folder, std::string_view name,
     writeBytes(folder.file(std::string(name) + ".idx"), completeIndex(texts).bytes());
 }
 
-std::string cp(std::string_view utf8) { return cp1250Literal(utf8); }
+std::string cp(std::string_view utf8) {
+    return cp1250Literal(utf8);
+}
 
 } // namespace zadrovec::testing

@@ -37,38 +37,24 @@ protected:
         OpenDictionary(dictionary, name);
         ASSERT_TRUE(dictionary.DictionaryOpen);
     }
-    void writeWords(const Items& texts) {
-        writeBytes(folder.file("hlavni.dat"), wordFile(texts));
-    }
+    void writeWords(const Items& texts) { writeBytes(folder.file("hlavni.dat"), wordFile(texts)); }
     void search(std::string_view text) { SearchWords(dictionary, main.lists, text); }
     Items found() const { return main.ListBox1.items(); }
     Items meanings() const { return main.ListBox4.items(); }
 };
 
 const Items kWords = {
-    "1.1.2026",
-    "AB@X;",
-    "ABC@A1;",
-    "ABCD@A2;A3;",
-    "ABCD@A4;",
-    "ABD@B1;",
-    "AC@C1;",
-    cp("ČES@Č1;"),
-    cp("ČESKO@Č2;"),
-    "P@P0;",
-    "PAS@P1;",
-    "PES@P2;P3;",
-    "PES @BLANK;",
-    "PES;@SEMI;",
-    "PESEK@P4;",
-    "PS@P5;",
+    "1.1.2026",    "AB@X;",       "ABC@A1;",       "ABCD@A2;A3;", "ABCD@A4;", "ABD@B1;",
+    "AC@C1;",      cp("ČES@Č1;"), cp("ČESKO@Č2;"), "P@P0;",       "PAS@P1;",  "PES@P2;P3;",
+    "PES @BLANK;", "PES;@SEMI;",  "PESEK@P4;",     "PS@P5;",
 };
 
 } // namespace
 
 TEST(CzechUpperCase, FoldsExactlyAsciiAndTheFifteenCzechLetters) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     std::string folded = all;
     CzechUpperCase(folded);
     ASSERT_EQ(folded.size(), 256u);
@@ -78,7 +64,8 @@ TEST(CzechUpperCase, FoldsExactlyAsciiAndTheFifteenCzechLetters) {
         const auto c = static_cast<char>(b);
         char expected = c;
         if (b >= 'a' && b <= 'z') expected = static_cast<char>(b - 0x20);
-        if (const auto at = smallCzech.find(c); at != std::string::npos) expected = capitalCzech[at];
+        if (const auto at = smallCzech.find(c); at != std::string::npos)
+            expected = capitalCzech[at];
         EXPECT_EQ(folded[b], expected) << "byte " << b;
     }
     std::string others = cp("äöüôľĺŕśźłąęß");

@@ -23,12 +23,13 @@ std::vector<std::string> words() {
 
 TEST(StringList, SortedAddTakesItsPlaceAndBulkFillingEndsTheSame) {
     StringList oneByOne(StringList::Order::Sorted);
-    for (auto w : words()) oneByOne.add(w);
+    for (auto w : words())
+        oneByOne.add(w);
     StringList bulk(StringList::Order::Sorted);
     bulk.assign(words());
     EXPECT_EQ(oneByOne.items(), bulk.items());
-    const std::vector<std::string> expected = {"ahoj", "CAPART", cp1250Literal("ČÁP"), "HRAD",
-                                               "CHATA", "PES", "PES", "pes"};
+    const std::vector<std::string> expected = {
+        "ahoj", "CAPART", cp1250Literal("ČÁP"), "HRAD", "CHATA", "PES", "PES", "pes"};
     EXPECT_EQ(bulk.items(), expected);
 
     StringList appended(StringList::Order::Sorted);
@@ -40,7 +41,8 @@ TEST(StringList, SortedAddTakesItsPlaceAndBulkFillingEndsTheSame) {
 
 TEST(StringList, UnsortedKeepsTheOrderOfAdding) {
     StringList list;
-    for (auto w : words()) list.add(w);
+    for (auto w : words())
+        list.add(w);
     EXPECT_EQ(list.items(), words());
     list.removeAt(0);
     list.removeAt(99); // out of range: nothing happens

@@ -11,7 +11,8 @@ using namespace zadrovec;
 
 TEST(Cp1250, EveryByteConvertsToUtf8AndBack) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     const auto back = utf8ToCp1250(cp1250ToUtf8(all));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, all);
@@ -23,25 +24,27 @@ TEST(Cp1250, CzechLettersHaveTheirCodePageBytes) {
     EXPECT_EQ(cp1250Literal("ž"), "\x9E");
     EXPECT_EQ(cp1250Literal("ů"), "\xF9");
     EXPECT_EQ(cp1250Literal("€"), "\x80");
-    EXPECT_EQ(cp1250ToUtf8("\xC8" "ES"), "ČES");
+    EXPECT_EQ(cp1250ToUtf8("\xC8"
+                           "ES"),
+              "ČES");
 }
 
 TEST(Cp1250, RefusesWhatTheCodePageCannotHoldAndBrokenUtf8) {
-    EXPECT_FALSE(utf8ToCp1250("жук").has_value());   // Cyrillic
-    EXPECT_FALSE(utf8ToCp1250("ø").has_value());     // not in Central European
-    EXPECT_FALSE(utf8ToCp1250("\xC3").has_value());  // cut short
-    EXPECT_FALSE(utf8ToCp1250("\xC0\xAF").has_value()); // overlong "/"
-    EXPECT_FALSE(utf8ToCp1250("\xED\xA0\x80").has_value()); // surrogate
+    EXPECT_FALSE(utf8ToCp1250("жук").has_value());              // Cyrillic
+    EXPECT_FALSE(utf8ToCp1250("ø").has_value());                // not in Central European
+    EXPECT_FALSE(utf8ToCp1250("\xC3").has_value());             // cut short
+    EXPECT_FALSE(utf8ToCp1250("\xC0\xAF").has_value());         // overlong "/"
+    EXPECT_FALSE(utf8ToCp1250("\xED\xA0\x80").has_value());     // surrogate
     EXPECT_FALSE(utf8ToCp1250("\xF0\x9F\x98\x80").has_value()); // emoji
 }
 
 TEST(Collation, CzechOrderOfLetters) {
-    std::vector<std::string> words = {cp1250Literal("CHLÉB"), "HRAD",      "IVAN",
-                                      cp1250Literal("ČAS"),   "CUKR",      cp1250Literal("ŘEKA"),
-                                      "RYBA",                 "SOVA",      cp1250Literal("ŠÍP")};
+    std::vector<std::string> words = {
+        cp1250Literal("CHLÉB"), "HRAD", "IVAN", cp1250Literal("ČAS"), "CUKR",
+        cp1250Literal("ŘEKA"),  "RYBA", "SOVA", cp1250Literal("ŠÍP")};
     sortCzech(words);
     const std::vector<std::string> expected = {
-        "CUKR", cp1250Literal("ČAS"), "HRAD", cp1250Literal("CHLÉB"), "IVAN",
+        "CUKR", cp1250Literal("ČAS"),  "HRAD", cp1250Literal("CHLÉB"), "IVAN",
         "RYBA", cp1250Literal("ŘEKA"), "SOVA", cp1250Literal("ŠÍP")};
     EXPECT_EQ(words, expected);
 }
@@ -57,8 +60,19 @@ TEST(Collation, CaseIsIgnoredAndBytesBreakTies) {
 }
 
 TEST(Collation, SortKeysAgreeWithComparison) {
-    std::vector<std::string> words = {"Abc", "abc", "ABC", "ab", "", " a", "a;b", "A@",
-                                      cp1250Literal("čáp"), cp1250Literal("Čáp"), "ch", "h", "x"};
+    std::vector<std::string> words = {"Abc",
+                                      "abc",
+                                      "ABC",
+                                      "ab",
+                                      "",
+                                      " a",
+                                      "a;b",
+                                      "A@",
+                                      cp1250Literal("čáp"),
+                                      cp1250Literal("Čáp"),
+                                      "ch",
+                                      "h",
+                                      "x"};
     for (const auto& a : words)
         for (const auto& b : words) {
             const int byKey = czechSortKey(a).compare(czechSortKey(b));
@@ -83,19 +97,22 @@ TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
         const std::string ua = cp1250ToUtf8(a);
         const std::string ub = cp1250ToUtf8(b);
         UErrorCode error = U_ZERO_ERROR;
-        const UCollationResult r = ucol_strcollUTF8(icu, ua.data(), static_cast<int32_t>(ua.size()),
-                                                    ub.data(), static_cast<int32_t>(ub.size()), &error);
+        const UCollationResult r =
+            ucol_strcollUTF8(icu, ua.data(), static_cast<int32_t>(ua.size()), ub.data(),
+                             static_cast<int32_t>(ub.size()), &error);
         return r == UCOL_EQUAL ? a.compare(b) : (r == UCOL_LESS ? -1 : 1);
     };
     // Letters that contract (CH), expand (ß), carry accents, and the rest of the code page.
     std::string alphabet = cp1250Literal("cChHhaAáÁčČdDďeéěEÉĚiIíoOóuUúůrRřŘsSšŠzZžŽßäÄöüľĽĺł");
     alphabet += " -.,;@'?*0189";
-    for (int b = 0x80; b < 0x100; b += 3) alphabet += static_cast<char>(b);
+    for (int b = 0x80; b < 0x100; b += 3)
+        alphabet += static_cast<char>(b);
     std::mt19937 random(1250);
     auto word = [&] {
         std::string w;
         const int length = static_cast<int>(random() % 7);
-        for (int i = 0; i < length; ++i) w += alphabet[random() % alphabet.size()];
+        for (int i = 0; i < length; ++i)
+            w += alphabet[random() % alphabet.size()];
         return w;
     };
     int disagreements = 0;
@@ -105,8 +122,7 @@ TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
         const int expected = icuCompare(a, b);
         const int actual = compareCzech(a, b);
         if ((expected < 0) != (actual < 0) || (expected == 0) != (actual == 0)) {
-            if (++disagreements <= 5)
-                ADD_FAILURE() << cp1250ToUtf8(a) << " / " << cp1250ToUtf8(b);
+            if (++disagreements <= 5) ADD_FAILURE() << cp1250ToUtf8(a) << " / " << cp1250ToUtf8(b);
         }
     }
     EXPECT_EQ(disagreements, 0);

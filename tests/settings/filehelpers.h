@@ -11,7 +11,7 @@ namespace zadrovec::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-  public:
+public:
     TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ class TempFolder {
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
@@ -31,13 +31,13 @@ std::set<std::string> entriesOf(const std::filesystem::path& folder);
 
 // Sets (or, with nothing, unsets) an environment variable and restores it afterwards.
 class ScopedEnvironment {
-  public:
+public:
     ScopedEnvironment(std::string name, const std::optional<std::string>& value);
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
     ~ScopedEnvironment();
 
-  private:
+private:
     std::string name_;
     std::optional<std::string> previous_;
 };

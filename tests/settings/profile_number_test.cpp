@@ -12,7 +12,7 @@ using zadrovec::testing::writeBytes;
 namespace {
 
 class ProfileNumber : public ::testing::Test {
-  protected:
+protected:
     // The integer a file holding "[S]" and "n=" followed by value gives, with default -99.
     int integerOf(std::string_view value) {
         writeBytes(file, "[S]\r\nn=" + std::string(value) + "\r\n");

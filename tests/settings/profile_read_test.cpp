@@ -13,7 +13,7 @@ using zadrovec::testing::writeBytes;
 namespace {
 
 class ProfileRead : public ::testing::Test {
-  protected:
+protected:
     std::string read(std::string_view section, std::string_view key,
                      std::string_view defaultValue = "default") {
         return ReadProfileString(section, key, defaultValue, file);

@@ -15,7 +15,7 @@ using zadrovec::testing::writeBytes;
 namespace {
 
 class ProfileWrite : public ::testing::Test {
-  protected:
+protected:
     // The file's bytes after writing key=value into a file that held before.
     std::string afterWrite(std::string_view before, std::string_view section, std::string_view key,
                            std::string_view value) {

@@ -42,7 +42,7 @@ TEST(SettingsFolder, FallsBackToDotConfigInHome) {
 }
 
 class StartUpCopy : public ::testing::Test {
-  protected:
+protected:
     TempFolder root;
     ScopedEnvironment config{"XDG_CONFIG_HOME", (root / "config").string()};
     fs::path programFolder = root / "program";

@@ -14,17 +14,21 @@ RecordedBoxes::RecordedBoxes() {
         });
 }
 
-RecordedBoxes::~RecordedBoxes() { ui::MessageBoxes::setPresenter({}); }
+RecordedBoxes::~RecordedBoxes() {
+    ui::MessageBoxes::setPresenter({});
+}
 
 QStringList RecordedBoxes::texts() const {
     QStringList out;
-    for (const auto& m : shown) out << m.text;
+    for (const auto& m : shown)
+        out << m.text;
     return out;
 }
 
 QStringList items(const zadrovec::StringList& list) {
     QStringList out;
-    for (const auto& item : list.items()) out << ui::toQString(item);
+    for (const auto& item : list.items())
+        out << ui::toQString(item);
     return out;
 }
 
@@ -53,7 +57,9 @@ private:
 
 QByteArray FreshSettingsFolder::path_;
 
-const QByteArray& testConfigHome() { return FreshSettingsFolder::path_; }
+const QByteArray& testConfigHome() {
+    return FreshSettingsFolder::path_;
+}
 
 } // namespace zadrovec::testing
 

@@ -37,11 +37,11 @@ const QByteArray& testConfigHome();
 } // namespace zadrovec::testing
 
 // Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
 }
 
-namespace zadrovec::testing {
-
-} // namespace zadrovec::testing
+namespace zadrovec::testing {} // namespace zadrovec::testing

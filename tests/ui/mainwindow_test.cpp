@@ -33,9 +33,9 @@ std::vector<std::string> sortedDictionary(std::vector<std::string> entries) {
     return entries;
 }
 
-const std::vector<std::string> kMain = {
-    "HAFAN@PES;", "PAS@DOKLAD;", cp("PES@HAFAN;ČOKL;"), cp("PESEK@PSÍK;"), cp("PSÍK@PESEK;"),
-    cp("ČOKL@PES;"), "PES@VOLEK;"};
+const std::vector<std::string> kMain = {"HAFAN@PES;",      "PAS@DOKLAD;",     cp("PES@HAFAN;ČOKL;"),
+                                        cp("PESEK@PSÍK;"), cp("PSÍK@PESEK;"), cp("ČOKL@PES;"),
+                                        "PES@VOLEK;"};
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -181,10 +181,10 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
 TEST_F(MainWindow, EveryDictionarySwitchEmptiesTheListsAndKeepsTheField) {
     start();
     const std::vector<std::pair<QAction*, Qt::Key>> switches = {
-        {form->acHlavniMesta, Qt::Key_F3},   {form->acChemickeZnacky, Qt::Key_F4},
-        {form->acMeny, Qt::Key_F5},          {form->acMPZSPZ, Qt::Key_F6},
-        {form->acOsobnosti, Qt::Key_F7},     {form->acOznaceniLetadel, Qt::Key_F8},
-        {form->acPodniky, Qt::Key_F9},       {form->acHlavni, Qt::Key_F2}};
+        {form->acHlavniMesta, Qt::Key_F3}, {form->acChemickeZnacky, Qt::Key_F4},
+        {form->acMeny, Qt::Key_F5},        {form->acMPZSPZ, Qt::Key_F6},
+        {form->acOsobnosti, Qt::Key_F7},   {form->acOznaceniLetadel, Qt::Key_F8},
+        {form->acPodniky, Qt::Key_F9},     {form->acHlavni, Qt::Key_F2}};
     int words = 2;
     for (const auto& [action, key] : switches) {
         type("x");
@@ -353,7 +353,8 @@ protected:
     void writeIcon(int n, int size) {
         QImage image(size, size, QImage::Format_ARGB32);
         image.fill(Qt::red);
-        ASSERT_TRUE(image.save(QString::fromStdString(folder.file(std::to_string(n) + ".ico")), "ICO"));
+        ASSERT_TRUE(
+            image.save(QString::fromStdString(folder.file(std::to_string(n) + ".ico")), "ICO"));
     }
     int imageIndex(QAction* action) const { return action->property("ImageIndex").toInt(); }
 };
@@ -393,7 +394,8 @@ TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
     press(form, Qt::Key_F1);
     EXPECT_EQ(form->findChild<QWidget*>("HelpWindow"), nullptr);
     EXPECT_TRUE(boxes.shown.empty());
-    writeBytes(folder.file("zadrov.html"), "<html><body><h1>N\xe1pov\xec" "da</h1></body></html>");
+    writeBytes(folder.file("zadrov.html"), "<html><body><h1>N\xe1pov\xec"
+                                           "da</h1></body></html>");
     press(form, Qt::Key_F1);
     auto* help = form->findChild<QWidget*>("HelpWindow");
     ASSERT_NE(help, nullptr);

@@ -12,9 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSplitter>
 #include <QTest>
 #include <fstream>
@@ -113,15 +113,31 @@ TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSection
 
     const std::string written = ini();
     const QStringList sized = placementKeys();
-    QStringList mainKeys = {"FormVersion", "Flags",     "ShowCmd", "PixelsPerInch", sized[1],
+    QStringList mainKeys = {"FormVersion", "Flags",  "ShowCmd", "PixelsPerInch", sized[1],
                             "MinMaxPos",   sized[2], "NormPos", "Visible"};
-    mainKeys << "SpinEdit1_Value" << "Vpravo1_Checked" << "Vlevo1_Checked" << "Dole1_Checked"
-             << "Nahoe1_Checked" << "ToolBar1_Align" << "Panel2_Width" << "ToolBar2_Align"
-             << "Nahoe2_Checked" << "Dole2_Checked" << "Vlevo2_Checked" << "Vpravo2_Checked"
-             << "Popiskypodikonama1_Checked" << "Popiskypodikonama2_Checked"
-             << "Popiskyvedleikon1_Checked" << "Popiskyvedleikon2_Checked" << "ToolBar1_List"
-             << "ToolBar2_List" << "Edit1_Tag" << "ToolBar1_ShowCaptions"
-             << "ToolBar2_ShowCaptions" << "ToolBar1_Flat" << "ToolBar2_Flat"
+    mainKeys << "SpinEdit1_Value"
+             << "Vpravo1_Checked"
+             << "Vlevo1_Checked"
+             << "Dole1_Checked"
+             << "Nahoe1_Checked"
+             << "ToolBar1_Align"
+             << "Panel2_Width"
+             << "ToolBar2_Align"
+             << "Nahoe2_Checked"
+             << "Dole2_Checked"
+             << "Vlevo2_Checked"
+             << "Vpravo2_Checked"
+             << "Popiskypodikonama1_Checked"
+             << "Popiskypodikonama2_Checked"
+             << "Popiskyvedleikon1_Checked"
+             << "Popiskyvedleikon2_Checked"
+             << "ToolBar1_List"
+             << "ToolBar2_List"
+             << "Edit1_Tag"
+             << "ToolBar1_ShowCaptions"
+             << "ToolBar2_ShowCaptions"
+             << "ToolBar1_Flat"
+             << "ToolBar2_Flat"
              << "Cesta_k_uzivatelskemu_slovniku_Caption";
     EXPECT_EQ(keysOf(written, "Main window"), mainKeys);
     QStringList menuKeys = {"FormVersion"};
@@ -141,8 +157,9 @@ TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSection
 }
 
 TEST_F(SettingsFile, TheCopyBesideTheProgramSeedsTheSettingsOnce) {
-    writeBytes(folder.file("zadrovec.ini"),
-               "[Menu]\r\nacHlavniMesta_Caption=M\xec" "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec" "sta\r\n");
+    writeBytes(folder.file("zadrovec.ini"), "[Menu]\r\nacHlavniMesta_Caption=M\xec"
+                                            "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec"
+                                            "sta\r\n");
     start();
     EXPECT_EQ(form->acHlavniMesta->text(), "Města");
     EXPECT_EQ(form->acHlavniMesta->toolTip(), "Hlavní města");
@@ -220,7 +237,7 @@ TEST_F(SettingsFile, NegativeFormVersionSkipsTheWholeRestore) {
 TEST_F(SettingsFile, StoredStatesAndPositions) {
     writeIni("[Main window]\r\nShowCmd=1\r\nPixelsPerInch=120\r\nNormPos=10,20,410,320\r\n");
     start();
-    EXPECT_FALSE(form->isMaximized()); // the state applies
+    EXPECT_FALSE(form->isMaximized());                    // the state applies
     EXPECT_NE(form->geometry(), QRect(10, 20, 400, 300)); // another screen: the position not
     closeAndEnd();
 
@@ -237,13 +254,16 @@ TEST_F(SettingsFile, StoredStatesAndPositions) {
 }
 
 TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
-    writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec" "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
+    writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec"
+             "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
     start();
     EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
     EXPECT_EQ(form->acMPZSPZ->text(), "SPZ");
     restart();
     EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
-    EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec" "ny\"\"\r\n"), std::string::npos);
+    EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec"
+                         "ny\"\"\r\n"),
+              std::string::npos);
 }
 
 TEST_F(SettingsFile, UnwritableFileIsReportedAndTheProgramStillEnds) {
@@ -258,7 +278,8 @@ TEST_F(SettingsFile, UnwritableFileIsReportedAndTheProgramStillEnds) {
 
 TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
     std::string garbage;
-    for (int i = 0; i < 200'000; ++i) garbage += static_cast<char>((i * 7919) % 251);
+    for (int i = 0; i < 200'000; ++i)
+        garbage += static_cast<char>((i * 7919) % 251);
     garbage += "\r\n[Main window]\r\nSpinEdit1_Value=3\r\n" + std::string(1 << 20, 'x') + "\r\n";
     writeIni(garbage);
     start();
@@ -290,12 +311,12 @@ TEST_F(SettingsFile, FoundWindowAndCharactersWindowKeepTheirSections) {
 
     const std::string written = ini();
     const QStringList sized = placementKeys();
-    const QStringList placement = {"FormVersion", "Flags",     "ShowCmd", "PixelsPerInch", sized[1],
+    const QStringList placement = {"FormVersion", "Flags",  "ShowCmd", "PixelsPerInch", sized[1],
                                    "MinMaxPos",   sized[2], "NormPos", "Visible"};
     // Keys already there keep their places; the others follow the section's last key.
-    const QStringList characterKeys = {"ShowCmd",   "NormPos",   "FormVersion", "Flags",
-                                       "PixelsPerInch", sized[1], "MinMaxPos", sized[2],
-                                       "Visible"};
+    const QStringList characterKeys = {"ShowCmd",   "NormPos",       "FormVersion",
+                                       "Flags",     "PixelsPerInch", sized[1],
+                                       "MinMaxPos", sized[2],        "Visible"};
     EXPECT_EQ(keysOf(written, "Window Postavy"), characterKeys);
     EXPECT_EQ(keysOf(written, foundSection), QStringList{"Panel2_Width"} + placement);
     EXPECT_NE(written.find("Panel2_Width=150\r\n"), std::string::npos);
