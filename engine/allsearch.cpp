@@ -115,13 +115,7 @@ void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::stri
         hits.moveTo(lists, false);
         throw;
     }
-    hits.moveTo(lists, true);
-    lists.found.removeAdjacentDuplicates();
-
-    if (!lists.found.empty())
-        ShowFoundMeanings(lists, 0);
-    else
-        lists.meanings.clear();
+    hits.finish(lists);
 }
 
 } // namespace zadrovec

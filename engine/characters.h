@@ -4,6 +4,7 @@
 // and characters.
 #pragma once
 
+#include "lengthprefixedrecord.h"
 #include "messages.h"
 #include "recordfile.h"
 #include "stringlist.h"
@@ -23,15 +24,7 @@ inline constexpr std::size_t kCatalogueTextSize = 150;
 inline constexpr std::size_t kCatalogueRecordSize = 1 + kCatalogueTextSize;
 
 // One record of the catalogue: a length byte and up to 150 Windows-1250 characters.
-struct CatalogueRecord {
-    unsigned char length = 0;
-    std::array<char, kCatalogueTextSize> chars{};
-
-    // The first `length` characters; a length above 150 is taken as 150.
-    std::string_view text() const {
-        return {chars.data(), std::min<std::size_t>(length, kCatalogueTextSize)};
-    }
-};
+using CatalogueRecord = LengthPrefixedRecord<kCatalogueTextSize>;
 static_assert(sizeof(CatalogueRecord) == kCatalogueRecordSize);
 
 // The three fields of a record's (folded) text. They point into that text.

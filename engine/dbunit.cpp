@@ -92,13 +92,7 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
         hits.moveTo(lists, false);
         throw;
     }
-    hits.moveTo(lists, true);
-    lists.found.removeAdjacentDuplicates();
-
-    if (!lists.found.empty())
-        ShowMeanings(lists, 0);
-    else
-        lists.meanings.clear();
+    hits.finish(lists);
 }
 
 void SplitMeanings(std::string_view meaningsText, std::vector<std::string>& out) {

@@ -3,6 +3,7 @@
 // record of their run.
 #pragma once
 
+#include "lengthprefixedrecord.h"
 #include "messages.h"
 #include "pagebuffer.h"
 #include "recordfile.h"
@@ -25,16 +26,8 @@ inline constexpr std::array<std::string_view, 8> DictionaryName = {
 inline constexpr std::size_t kRecordTextSize = 80;
 inline constexpr std::size_t kRecordSize = 1 + kRecordTextSize;
 
-// One record of a word file: a length byte and up to 80 Windows-1250 characters.
-struct WordRecord {
-    unsigned char length = 0;
-    std::array<char, kRecordTextSize> chars{};
-
-    // The first `length` characters; a length above 80 is taken as 80.
-    std::string_view text() const {
-        return {chars.data(), std::min<std::size_t>(length, kRecordTextSize)};
-    }
-};
+// One record of a word file.
+using WordRecord = LengthPrefixedRecord<kRecordTextSize>;
 static_assert(sizeof(WordRecord) == kRecordSize);
 
 // A word record's text is Headword "@" MeaningsText, split at the first "@". A text without

@@ -28,6 +28,17 @@ struct Hits {
         lists.hitHeadwords.assign(std::move(headwords));
         lists.hitMeanings.assign(std::move(meanings));
     }
+
+    // The end of a scan that read to its end: the lists filled, each headword listed once, and
+    // the meanings of the first one shown while none is selected.
+    void finish(ResultLists& lists) {
+        moveTo(lists, true);
+        lists.found.removeAdjacentDuplicates();
+        if (!lists.found.empty())
+            ShowMeanings(lists, 0);
+        else
+            lists.meanings.clear();
+    }
 };
 
 } // namespace zadrovec
