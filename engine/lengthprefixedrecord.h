@@ -8,8 +8,7 @@
 
 namespace zadrovec {
 
-template <std::size_t Size>
-struct LengthPrefixedRecord {
+template <std::size_t Size> struct LengthPrefixedRecord {
     unsigned char length = 0;
     std::array<char, Size> chars{};
 

@@ -2,6 +2,7 @@
 
 #include "cp1250.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <random>
@@ -102,6 +103,14 @@ IndexImage completeIndex(const std::vector<std::string>& texts) {
         if (used < 50) index.endThird(first[p2.substr(0, 1)], j, used + 1);
     }
     return index;
+}
+
+std::vector<std::string> sortedDictionary(std::vector<std::string> entries, std::string header) {
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return a.substr(0, a.find('@')) < b.substr(0, b.find('@'));
+    });
+    entries.insert(entries.begin(), std::move(header));
+    return entries;
 }
 
 void writeDictionary(const TempFolder& folder, std::string_view name,

@@ -61,6 +61,11 @@ private:
 // one, two and three characters get their slot, each table closed by an end slot.
 IndexImage completeIndex(const std::vector<std::string>& texts);
 
+// The texts of a word file: a header, then the entries sorted by headword bytes, as a
+// dictionary's records stand.
+std::vector<std::string> sortedDictionary(std::vector<std::string> entries,
+                                          std::string header = "1.12.2026");
+
 // Writes folder/name.dat and folder/name.idx for the texts with a complete index.
 void writeDictionary(const TempFolder& folder, std::string_view name,
                      const std::vector<std::string>& texts);

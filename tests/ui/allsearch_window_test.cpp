@@ -25,15 +25,6 @@ using namespace zadrovec::testing;
 
 namespace {
 
-// Word records sorted by headword bytes, after the header.
-std::vector<std::string> sortedDictionary(std::vector<std::string> entries) {
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return a.substr(0, a.find('@')) < b.substr(0, b.find('@'));
-    });
-    entries.insert(entries.begin(), "1.12.2026");
-    return entries;
-}
-
 constexpr int kModalAttempts = 300;
 
 // Runs `act` on the modal window of that name once it is the active modal widget. Modal windows
