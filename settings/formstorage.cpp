@@ -8,8 +8,6 @@
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMetaEnum>
-#include <QMetaProperty>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
