@@ -14,10 +14,6 @@
 namespace zadrovec::cli {
 namespace {
 
-bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 std::string entryOfLine(std::string_view utf8, std::size_t line) {
     auto text = utf8ToCp1250(utf8);
     if (!text)
@@ -38,15 +34,9 @@ std::string entryOfLine(std::string_view utf8, std::size_t line) {
 // The entries of a source in their order. Blank lines and lines starting with "#" are skipped.
 std::vector<std::string> readEntries(std::istream& in) {
     std::vector<std::string> entries;
-    std::string line;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        std::string_view text = line;
-        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-        if (text.ends_with('\r')) text.remove_suffix(1);
-        if (isBlank(text) || text.starts_with('#')) continue;
+    build::forEachSourceLine(in, [&](std::string_view text, std::size_t number) {
         entries.push_back(entryOfLine(text, number));
-    }
-    if (in.bad()) throw build::BuildError(0, "the source could not be read");
+    });
     return entries;
 }
 

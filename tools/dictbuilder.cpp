@@ -173,17 +173,24 @@ std::vector<unsigned char> makeIndex(const PlacedEntries& placed) {
 BuildError::BuildError(std::size_t line, const std::string& what)
     : std::runtime_error(withLine(line, what)), line_(line) {}
 
-std::vector<SourceEntry> parseSource(std::istream& in) {
-    std::vector<SourceEntry> entries;
+void forEachSourceLine(std::istream& in,
+                       const std::function<void(std::string_view, std::size_t)>& entry) {
     std::string line;
     for (std::size_t number = 1; std::getline(in, line); ++number) {
         std::string_view text = line;
         if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         if (text.ends_with('\r')) text.remove_suffix(1);
         if (isBlank(text) || text.starts_with('#')) continue;
-        entries.push_back(parseLine(text, number));
+        entry(text, number);
     }
     if (in.bad()) throw BuildError(0, "the source could not be read");
+}
+
+std::vector<SourceEntry> parseSource(std::istream& in) {
+    std::vector<SourceEntry> entries;
+    forEachSourceLine(in, [&](std::string_view text, std::size_t number) {
+        entries.push_back(parseLine(text, number));
+    });
     return entries;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,12 @@ private:
 // Reads a UTF-8 source, one entry a line "HEADWORD@MEANING;MEANING;". Blank lines and lines
 // starting with "#" are skipped. Throws BuildError naming the line.
 std::vector<SourceEntry> parseSource(std::istream& in);
+
+// Calls entry(text, lineNumber) for each line of a UTF-8 source that is neither blank nor a
+// comment ("#"), without a byte order mark or a CR at its end. Throws BuildError when the
+// source cannot be read.
+void forEachSourceLine(std::istream& in,
+                       const std::function<void(std::string_view, std::size_t)>& entry);
 
 struct BuiltDictionary {
     std::vector<std::string> records; // record texts, the header first, each at most 80 bytes
