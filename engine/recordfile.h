@@ -23,7 +23,6 @@ public:
     void close();
     bool isOpen() const { return fd_ >= 0; }
 
-    std::size_t recordSize() const { return recordSize_; }
     // Whole records in the file now. Throws IoError when the file is not open.
     std::int64_t recordCount() const;
 

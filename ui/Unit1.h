@@ -84,7 +84,6 @@ public:
     void SwitchDictionary(QAction* action);
     void acHledejExecute();
     void acNastaveniExecute();
-    const QString& programFolder() const { return programFolder_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -16,7 +16,6 @@ public:
 
     bool active() const { return timer_.isActive(); }
     void setActive(bool active);
-    int frame() const { return frame_; } // 1..23
 
 protected:
     void paintEvent(QPaintEvent* event) override;

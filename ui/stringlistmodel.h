@@ -16,7 +16,6 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    StringList& list() { return list_; }
 
 private:
     void listAboutToChange() override { beginResetModel(); }
