@@ -233,6 +233,7 @@ void TForm1::createMenus() {
     addMenuItem(napoveda, acObsahaRejstrik, QStringLiteral("Obsaharejstk1"));
     addMenuSeparator(napoveda, QStringLiteral("N1"));
     addMenuItem(napoveda, acOprogramu, QStringLiteral("Oprogramu1"));
+    leaveMenuBarWithItsMenus(bar);
 }
 
 void TForm1::createToolBars() {

@@ -116,7 +116,9 @@ CharacterLists TForm3::lists() {
 
 void TForm3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler([this] { FormShow(); }); // not on un-minimizing
+    if (event->spontaneous()) return; // un-minimizing
+    Edit1->setFocus();                // the window is for finding an author: it opens in that field
+    runHandler([this] { FormShow(); });
 }
 
 void TForm3::done(int result) {

@@ -22,6 +22,8 @@ QToolButton* ButtonBar::addButton(QAction* action, const QString& name, bool end
     auto* button = new QToolButton(box_);
     button->setObjectName(name);
     button->setDefaultAction(action);
+    // The commands have their shortcuts: Tab walks the window's fields and lists only.
+    button->setFocusPolicy(Qt::NoFocus);
     buttons_.append(button);
     items_.append(button);
     rowEnds_.append(endsRow);

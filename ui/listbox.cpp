@@ -2,6 +2,8 @@
 
 #include "stringlistmodel.h"
 
+#include <QFocusEvent>
+
 namespace zadrovec::ui {
 
 ListBox::ListBox(StringList::Order order, const QString& name, QWidget* parent)
@@ -27,6 +29,17 @@ void ListBox::setItemIndex(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    // As in a list box, the row with the focus frame is the selected one, so the first Down
+    // goes to the second row and Enter acts on what is seen. A click selects its own row.
+    if (event->reason() == Qt::MouseFocusReason || itemIndex() >= 0) return;
+    QModelIndex current = currentIndex();
+    if (!current.isValid()) current = model_->index(0, 0);
+    if (current.isValid())
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace zadrovec::ui

@@ -20,6 +20,9 @@ public:
     // Selects a row; -1 or a row outside the list selects none.
     void setItemIndex(int row);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 signals:
     // The selection changed, by mouse or by keys.
     void selectionChangedTo(int row);

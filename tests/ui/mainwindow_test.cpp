@@ -152,6 +152,7 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
     ASSERT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
     // Enter with no row selected changes nothing.
     form->ListBox4->setFocus();
+    form->ListBox4->setItemIndex(-1);
     press(form->ListBox4, Qt::Key_Return);
     EXPECT_EQ(form->Edit1->text(), "pes");
 
