@@ -9,6 +9,7 @@
 #include "buttonbar.h"
 #include "controls.h"
 #include "cp1250validator.h"
+#include "fitting.h"
 #include "formstorage.h"
 #include "helpwindow.h"
 #include "listbox.h"
@@ -320,13 +321,13 @@ void TForm1::createPanels() {
     Panel2->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* left = column(Panel2);
     QWidget* Panel4 = strip(QStringLiteral("Panel4"), 44, Panel2);
-    label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
+    QLabel* Label1 = label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
     Edit1 = new Edit(Panel4); // its Tag keeps the search trigger: 0 = search as typed
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setValidator(new Cp1250Validator(Edit1));
     Panel4->layout()->addWidget(Edit1);
     QWidget* Panel7 = strip(QStringLiteral("Panel7"), 24, Panel2);
-    label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
+    QLabel* Label2 = label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
     ListBox1 = new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox1"), Panel2);
     left->addWidget(Panel4);
     left->addWidget(Panel7);
@@ -337,7 +338,7 @@ void TForm1::createPanels() {
     Panel5->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* right = column(Panel5);
     QWidget* Panel3 = strip(QStringLiteral("Panel3"), 44, Panel5);
-    label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), Panel3);
+    QLabel* Label4 = label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), Panel3);
     SpinEdit1 = new SpinEdit(Panel3);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setValue(2);
@@ -347,7 +348,7 @@ void TForm1::createPanels() {
     Cesta_k_uzivatelskemu_slovniku->setObjectName(QStringLiteral("Cesta_k_uzivatelskemu_slovniku"));
     Cesta_k_uzivatelskemu_slovniku->hide();
     QWidget* Panel6 = strip(QStringLiteral("Panel6"), 24, Panel5);
-    label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), Panel6);
+    QLabel* Label3 = label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), Panel6);
     ListBox4 = new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox4"), Panel5);
     right->addWidget(Panel3);
     right->addWidget(Panel6);
@@ -366,6 +367,11 @@ void TForm1::createPanels() {
     StatusPanel1->setFixedWidth(50);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1);
+
+    labelControl(Label1, Edit1);
+    labelControl(Label2, ListBox1);
+    labelControl(Label4, SpinEdit1);
+    labelControl(Label3, ListBox4);
 
     setTabOrder(Edit1, ListBox1);
     setTabOrder(ListBox1, ListBox4);

@@ -1,6 +1,7 @@
 #include "Unit5.h"
 
 #include "findfileanimation.h"
+#include "fitting.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -14,7 +15,6 @@ TForm5::TForm5(QWidget* mainWindow)
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Zadrovec"));
-    setFixedSize(195, 70);
     // Typing goes on in the main window while a search runs: the progress window never takes
     // the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -27,6 +27,7 @@ TForm5::TForm5(QWidget* mainWindow)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(Animate1);
     layout->addWidget(Label1, 1);
+    fixSizeGrowingToLayout(this, {195, 70});
 }
 
 void TForm5::begin() {

@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "buttonbar.h"
 #include "cp1250validator.h"
+#include "fitting.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -44,7 +45,8 @@ int sideItem(ButtonBar::TAlign align) {
 QGroupBox* groupBox(const QString& name, const QString& caption, int height, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
-    box->setFixedSize(280, height);
+    box->setMinimumSize(280, height); // grown to its contents once they are in
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return box;
 }
 
@@ -52,6 +54,7 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setChecked(true);
+    box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // never narrower than its caption
     return box;
 }
 
@@ -66,7 +69,6 @@ std::function<QString(QWidget*, const QString&)> Tnastaveniform::chooseFolder =
 Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("nastaveniform"));
     setWindowTitle(QStringLiteral("Nastavení"));
-    setFixedSize(301, 352);
     auto* panel = new QVBoxLayout(this);
     panel->setContentsMargins(10, 6, 10, 8);
     panel->setSpacing(4);
@@ -119,6 +121,8 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(QStringLiteral("Až po stisku klávesy ENTER"), GroupBox3);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton* button : {RadioButton1, RadioButton2})
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     search->addWidget(RadioButton1);
     search->addWidget(RadioButton2, 1);
     panel->addWidget(GroupBox3);
@@ -131,6 +135,7 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     DirectoryEdit1 = new QLineEdit(GroupBox4);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
     DirectoryEdit1->setValidator(new Cp1250Validator(DirectoryEdit1));
+    nameControl(DirectoryEdit1, GroupBox4->title());
     DirectoryEdit1Button = new QToolButton(GroupBox4);
     DirectoryEdit1Button->setObjectName(QStringLiteral("DirectoryEdit1Button"));
     DirectoryEdit1Button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -155,6 +160,12 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     buttons->addStretch();
     panel->addWidget(GroupBox4);
     panel->addLayout(buttons);
+
+    // Drawn at 280 pixels wide group boxes in a 301 x 352 dialog; wider and taller where the
+    // font needs it.
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4})
+        growToContents(box, box->minimumSize());
+    fixSizeGrowingToLayout(this, {301, 352});
 
     // The folder field comes last in the keyboard order, after the buttons.
     QWidget* order[] = {RadioGroup1->item(0),

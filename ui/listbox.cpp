@@ -3,6 +3,8 @@
 #include "stringlistmodel.h"
 
 #include <QFocusEvent>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace zadrovec::ui {
 
@@ -29,6 +31,19 @@ void ListBox::setItemIndex(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
+    // A row cut short (with "...", or by the list's edge) shows its whole text as a tooltip.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect seen = visualRect(index).intersected(viewport()->rect());
+    if (index.isValid() && sizeHintForIndex(index).width() > seen.width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), seen);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void ListBox::focusInEvent(QFocusEvent* event) {

@@ -22,6 +22,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 signals:
     // The selection changed, by mouse or by keys.

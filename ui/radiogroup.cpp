@@ -16,6 +16,8 @@ RadioGroup::RadioGroup(const QString& name, const QString& caption, const QStrin
     const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
+        // Never narrower than its caption: the group grows instead.
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         buttons_->addButton(button, i);
         grid->addWidget(button, i % rows, i / rows); // filled column by column
     }
