@@ -442,6 +442,11 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormStorage1RestorePlacement() {
+    // The toolbars' sides came after the placement: the least size they give the window is
+    // settled now, before the window is mapped. Settled later, it would resize a maximized
+    // window to its saved normal size, and window managers take that as leaving the maximized
+    // state.
+    layout()->activate();
     SearchImmediately = Edit1->tag() == 0;
     if (!ToolBar1->showCaptions()) ToolBar1->setButtonHeight(22);
     if (!ToolBar2->showCaptions()) ToolBar2->setButtonHeight(22);

@@ -1,0 +1,91 @@
+// How windows stand on the desktop: the main window's state across a restart, and the progress
+// window beside the message boxes of a search.
+#include "Unit1.h"
+#include "Unit5.h"
+#include "buttonbar.h"
+#include "guitest.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+class WindowState : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordedBoxes boxes;
+    std::unique_ptr<ui::Program> program;
+    ui::TForm1* form = nullptr;
+
+    void SetUp() override { writeDictionary(folder, "hlavni", {"1.1.2026", "PES@HAFAN;"}); }
+
+    void start() {
+        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+        form = &program->mainWindow();
+        form->show();
+        QApplication::setActiveWindow(form);
+        QCoreApplication::processEvents();
+    }
+    void closeAndEnd() {
+        form->close();
+        program.reset();
+        form = nullptr;
+    }
+    std::string iniPath() const {
+        return std::string(testConfigHome().constData()) + "/zadrovec/zadrovec.ini";
+    }
+    QString ini() const {
+        std::ifstream in(iniPath(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return QString::fromLatin1(text.str());
+    }
+    void writeIni(const QString& text) { writeBytes(iniPath(), text.toLatin1().toStdString()); }
+};
+
+} // namespace
+
+TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
+    start();
+    form->ToolBar1->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
+    form->showMaximized();
+    QCoreApplication::processEvents();
+    closeAndEnd();
+    QString text = ini();
+    ASSERT_TRUE(text.contains("ShowCmd=3")) << text.toStdString();
+    // A normal size saved when the window could still be that small.
+    text.replace(QRegularExpression("NormPos([^=]*)=[^\r\n]*"), "NormPos\\1=10,10,210,110");
+    writeIni(text);
+
+    program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+    form = &program->mainWindow();
+    form->show();
+    // When the window is mapped it already has the least size of its layout, so nothing
+    // resizes it afterwards (a window manager un-maximizes a window resized by its program).
+    const QSize leastWhenMapped = form->minimumSize();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->minimumSize(), leastWhenMapped);
+    EXPECT_TRUE(form->isMaximized());
+    closeAndEnd();
+    EXPECT_TRUE(ini().contains("ShowCmd=3")) << ini().toStdString();
+
+    // A normal window keeps its state, its size no smaller than the window can be.
+    text = ini();
+    text.replace("ShowCmd=3", "ShowCmd=1");
+    writeIni(text);
+    start();
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_GE(form->width(), form->minimumSizeHint().width());
+    EXPECT_GE(form->height(), form->minimumSizeHint().height());
+    closeAndEnd();
+    EXPECT_TRUE(ini().contains("ShowCmd=1"));
+}
