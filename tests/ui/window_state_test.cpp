@@ -6,6 +6,7 @@
 #include "guitest.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -88,4 +89,48 @@ TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
     EXPECT_GE(form->height(), form->minimumSizeHint().height());
     closeAndEnd();
     EXPECT_TRUE(ini().contains("ShowCmd=1"));
+}
+
+TEST_F(WindowState, ProgressWindowHasNoCaptionButtonsAndAMessageBoxStandsAboveIt) {
+    start();
+    ui::TForm5& progress = program->progressWindow();
+    // No frame of the window manager's, so no buttons of its; the caption is the window's own.
+    EXPECT_TRUE(progress.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(progress.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    auto* caption = progress.findChild<QLabel*>("Caption");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), "Zadrovec");
+
+    // The real message box, shown while a search runs.
+    ui::MessageBoxes::setPresenter({});
+    QWidget* owner = nullptr;
+    Qt::WindowFlags flags;
+    QString text;
+    // Looked for until it is up; never left standing.
+    QTimer poll;
+    int attempts = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (++attempts > 300) {
+                poll.stop();
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* stray = qobject_cast<QMessageBox*>(window)) stray->reject();
+            }
+            return;
+        }
+        poll.stop();
+        owner = box->parentWidget();
+        flags = box->windowFlags();
+        text = box->text();
+        box->accept();
+    });
+    {
+        const ui::ProgressShown shown(&progress);
+        poll.start(10);
+        ui::MessageBoxes::plain("Tento slovník nebyl nalezen.");
+    }
+    EXPECT_EQ(text, "Tento slovník nebyl nalezen.");
+    EXPECT_EQ(owner, &progress);
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
 }
