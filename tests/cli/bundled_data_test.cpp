@@ -60,6 +60,17 @@ std::vector<std::string> meaningsOf(const std::string& name, const std::string& 
     return {};
 }
 
+// Whether the dictionary has exactly this headword.
+bool hasHeadword(const std::string& name, const std::string& headword) {
+    const RunResult run = runCli({"--data", dataFolder(), "search", name, headword});
+    EXPECT_EQ(run.exitCode, 0) << name << " " << headword << ": " << run.err;
+    for (const std::string& line : lines(run.out)) {
+        if (line == "--") break;
+        if (line == headword) return true;
+    }
+    return false;
+}
+
 bool holds(const std::vector<std::string>& items, const std::string& item) {
     return std::find(items.begin(), items.end(), item) != items.end();
 }
@@ -122,6 +133,83 @@ TEST(BundledData, KnownLookUpsInBothDirections) {
 
     // The main dictionary is the thesaurus or the sample; both know the car.
     EXPECT_FALSE(meaningsOf("hlavni", "AUTO").empty());
+}
+
+// The characters of the first work whose title begins with TITLE.
+std::vector<std::string> charactersOf(const std::string& title) {
+    const RunResult run =
+        runCli({"--data", dataFolder(), "characters", "--title", title, "--click-title", "0"});
+    EXPECT_EQ(run.exitCode, 0) << title << ": " << run.err;
+    std::vector<std::string> characters;
+    int separators = 0;
+    for (const std::string& line : lines(run.out)) {
+        if (line == "--")
+            ++separators;
+        else if (separators == 2)
+            characters.push_back(line);
+    }
+    return characters;
+}
+
+TEST(BundledData, CurrenciesAsTheStandardsHaveThem) {
+    const auto dirham = meaningsOf("meny", "DIRHAM");
+    EXPECT_TRUE(holds(dirham, "tisícina libyjského dináru"));
+    EXPECT_FALSE(holds(dirham, "desetina libyjského dináru"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "TEŇŇE"), "setina turkmenského manatu"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "TENGE"), "setina turkmenského manatu"));
+    EXPECT_FALSE(hasHeadword("meny", "TENESI"));
+    EXPECT_FALSE(holds(meaningsOf("meny", "SALVADOR"), "bitcoin"));
+    EXPECT_FALSE(hasHeadword("meny", "BITCOIN"));
+    EXPECT_EQ(meaningsOf("meny", "BULHARSKO"), (std::vector<std::string>{"EUR", "euro"}));
+    EXPECT_TRUE(holds(meaningsOf("meny", "EURO"), "Bulharsko"));
+    EXPECT_EQ(meaningsOf("meny", "SAR"), std::vector<std::string>{"saúdský rijál"});
+    EXPECT_EQ(meaningsOf("meny", "MRU"), std::vector<std::string>{"ouguiya"});
+    EXPECT_TRUE(holds(meaningsOf("meny", "OUGUIYA"), "Mauritánie"));
+    EXPECT_TRUE(holds(meaningsOf("meny", "MAURITÁNIE"), "ouguiya"));
+    EXPECT_FALSE(hasHeadword("meny", "UKÍJA"));
+}
+
+TEST(BundledData, CodesNamesAndEnterprisesAsTheyAreToday) {
+    EXPECT_EQ(meaningsOf("mpzspz", "HKJ"), std::vector<std::string>{"Jordánsko"});
+    EXPECT_EQ(meaningsOf("mpzspz", "JORDÁNSKO"), std::vector<std::string>{"HKJ"});
+    EXPECT_FALSE(hasHeadword("mpzspz", "JOR"));
+
+    EXPECT_TRUE(
+        holds(meaningsOf("osobnost", "ŠEBRLE"), "Roman Šebrle, desetibojař, olympijský vítěz"));
+    EXPECT_TRUE(holds(meaningsOf("osobnost", "ROMAN ŠEBRLE"), "desetibojař, olympijský vítěz"));
+    EXPECT_TRUE(holds(meaningsOf("osobnost", "SPORTOVEC"), "Šebrle"));
+    EXPECT_FALSE(hasHeadword("osobnost", "SEBRLE"));
+
+    EXPECT_TRUE(holds(meaningsOf("podniky", "LOŠTICE"), "A.W. spol. s r.o."));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "A.W. SPOL. S R.O."), "olomoucké tvarůžky, Loštice"));
+    EXPECT_FALSE(hasHeadword("podniky", "HELLMA"));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "ČESKÉ AEROLINIE"),
+                      "letecká doprava do října 2024, ČSA, Praha"));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "BOMBARDIER"),
+                      "železniční divize od roku 2021 součástí Alstomu"));
+    EXPECT_TRUE(
+        holds(meaningsOf("podniky", "ALSTOM"), "od roku 2021 i železniční výroba Bombardieru"));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "IKEA"), "nábytek, Älmhult, Švédsko"));
+    EXPECT_TRUE(holds(meaningsOf("podniky", "ÄLMHULT"), "IKEA"));
+    EXPECT_FALSE(hasHeadword("podniky", "DELFT"));
+}
+
+TEST(BundledData, CatalogueListsTheCharactersOfTheBooks) {
+    const auto orchard = charactersOf("višňový sad");
+    EXPECT_TRUE(holds(orchard, "VARJA"));
+    EXPECT_FALSE(holds(orchard, "VÁŇA"));
+
+    const auto bambi = charactersOf("bambi");
+    for (const char* name : {"BAMBI", "GOBO", "ENA", "MARENA"})
+        EXPECT_TRUE(holds(bambi, name)) << name;
+    for (const char* name : {"DUPÍK", "KVÍTEK"}) // from the film, not the book
+        EXPECT_FALSE(holds(bambi, name)) << name;
+
+    const auto kytice = charactersOf("kytice");
+    for (const char* name : {"VODNÍK", "POLEDNICE", "DORNIČKA", "ZÁHOŘ"})
+        EXPECT_TRUE(holds(kytice, name)) << name;
+    for (const char* poem : {"ZLATÝ KOLOVRAT", "ŠTĚDRÝ DEN", "SVATEBNÍ KOŠILE", "LILIE"})
+        EXPECT_FALSE(holds(kytice, poem)) << poem;
 }
 
 // Folds UTF-8 text as the tool folds headwords: ASCII and the 15 Czech letters only.
@@ -248,6 +336,83 @@ TEST(BundledData, HelpPageLiesBesideThePrograms) {
     const std::string help = readFile((fs::path(dataFolder()) / "zadrov.html").string());
     for (const char* text : {"<html", "Ctrl+F9", "Ctrl+H", "F1", "Alt+F4", "?", "*"})
         EXPECT_NE(help.find(text), std::string::npos) << text;
+}
+
+// The headwords found by the search in all dictionaries.
+std::vector<std::string> foundEverywhere(const std::string& text) {
+    const RunResult run = runCli({"--data", dataFolder(), "find", text});
+    EXPECT_EQ(run.exitCode, 0) << text << ": " << run.err;
+    std::vector<std::string> found;
+    for (const std::string& line : lines(run.out)) {
+        if (line == "--") break;
+        found.push_back(line);
+    }
+    return found;
+}
+
+// "A, B i C" -> {A, B, C}
+std::vector<std::string> listed(const std::string& text) {
+    std::vector<std::string> items;
+    const std::regex separator(R"(, | i )");
+    for (std::sregex_token_iterator it(text.begin(), text.end(), separator, -1), end; it != end;
+         ++it)
+        items.push_back(*it);
+    return items;
+}
+
+// Every example the help page gives is true of the bundled data.
+TEST(BundledData, HelpPageExamplesHold) {
+    const std::string help = readFile((fs::path(dataFolder()) / "zadrov.html").string());
+    std::smatch m;
+
+    // Typing the beginning of a word, in the main dictionary.
+    ASSERT_TRUE(std::regex_search(
+        help, m, std::regex("„([^“]+)“ najde ([^ ,]+) i ([^ ,]+), ne však ([^ .]+)\\.")));
+    const Found typed = search("hlavni", m[1]);
+    EXPECT_TRUE(holds(typed.headwords, m[2])) << m[2];
+    EXPECT_TRUE(holds(typed.headwords, m[3])) << m[3];
+    EXPECT_FALSE(holds(typed.headwords, m[4])) << m[4];
+
+    // The dictionaries' table: "HEADWORD → meaning, HEADWORD → meaning" per key.
+    const std::map<std::string, std::string> keys = {
+        {"F2", "hlavni"}, {"F3", "mesta"},    {"F4", "chzn"},    {"F5", "meny"},
+        {"F6", "mpzspz"}, {"F7", "osobnost"}, {"F8", "letadla"}, {"F9", "podniky"}};
+    const std::regex row("<tr><td>(F\\d)</td><td>[^<]*</td><td>[^<]*</td><td>([^<]*)</td></tr>");
+    const std::regex example("(\\S+) → (.+?)(?=, \\S+ →|$)");
+    std::set<std::string> rows;
+    for (std::sregex_iterator r(help.begin(), help.end(), row), end; r != end; ++r) {
+        const std::string key = (*r)[1], cell = (*r)[2];
+        rows.insert(key);
+        int examples = 0;
+        for (std::sregex_iterator e(cell.begin(), cell.end(), example); e != end; ++e, ++examples)
+            EXPECT_TRUE(holds(meaningsOf(keys.at(key), (*e)[1]), (*e)[2]))
+                << key << ": " << (*e)[1] << " → " << (*e)[2];
+        EXPECT_GT(examples, 0) << key;
+    }
+    EXPECT_EQ(rows.size(), keys.size());
+
+    // Fields and their lists: „skladatel“ among the personalities, „automobilka“ among the
+    // enterprises.
+    ASSERT_TRUE(std::regex_search(help, m, std::regex("obor \\(„([^“]+)“, „([^“]+)“\\)")));
+    EXPECT_GE(meaningsOf("osobnost", fold(m[1])).size(), 3u);
+    EXPECT_GE(meaningsOf("podniky", fold(m[2])).size(), 3u);
+
+    // The wildcards.
+    int wildcards = 0;
+    const std::regex pattern("„([^“]*[?*][^“]*)“ najde ([^;.<]+)");
+    for (std::sregex_iterator p(help.begin(), help.end(), pattern), end; p != end; ++p) {
+        ++wildcards;
+        const auto found = foundEverywhere((*p)[1]);
+        for (const std::string& headword : listed((*p)[2]))
+            EXPECT_TRUE(holds(found, headword)) << (*p)[1] << ": " << headword;
+    }
+    EXPECT_EQ(wildcards, 2);
+
+    // The author typed surname first.
+    ASSERT_TRUE(std::regex_search(help, m, std::regex("příjmení první, např\\. „([^“]+)“")));
+    const RunResult authors =
+        runCli({"--data", dataFolder(), "characters", "--author", m[1], "--click-author", "0"});
+    EXPECT_EQ(authors.out.rfind(fold(m[1]), 0), 0u) << authors.out;
 }
 
 TEST(BundledData, InstalledToolFindsItsDataThroughItsLink) {
