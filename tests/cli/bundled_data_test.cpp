@@ -245,6 +245,59 @@ std::map<std::string, std::set<std::string>> dumped(const std::string& name) {
     return meanings;
 }
 
+// The two dictionaries made from installed packages, when the build found them.
+std::vector<std::string> extraDictionaries() {
+    std::vector<std::string> names;
+    std::istringstream list(ZADROVEC_EXTRA_DICTIONARIES);
+    for (std::string name; std::getline(list, name, ',');)
+        if (!name.empty()) names.push_back(name);
+    return names;
+}
+
+int wordCount(const std::string& name) {
+    const RunResult info = runCli({"--data", dataFolder(), "info", name});
+    std::smatch match;
+    if (!std::regex_search(info.out, match, std::regex(R"(words: (\d+))"))) return -1;
+    return std::stoi(match[1]);
+}
+
+TEST(BundledData, ForeignWordsAnswerWithCleanMeanings) {
+    if (!holds(extraDictionaries(), "cizi")) GTEST_SKIP() << "built without stardict-czech";
+    const RunResult check = runCli({"check", (fs::path(dataFolder()) / "cizi").string()});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_GE(wordCount("cizi"), 18000);
+
+    EXPECT_EQ(meaningsOf("cizi", "ABAKA"),
+              std::vector<std::string>{"manilské konopí, vlákno dužnatých kmenů banánovníků"});
+    // "abak, abakus": both spellings, the numbered senses apart.
+    for (const char* headword : {"ABAK", "ABAKUS"}) {
+        const auto senses = meaningsOf("cizi", headword);
+        EXPECT_TRUE(holds(senses, "starověká početní tabulka, počitadlo")) << headword;
+        EXPECT_TRUE(holds(senses, "arch. deska na hlavici sloupu")) << headword;
+    }
+    // No markup, no entity, no sense number left in any meaning.
+    for (const auto& [headword, meanings] : dumped("cizi"))
+        for (const std::string& meaning : meanings) {
+            EXPECT_FALSE(std::regex_search(meaning, std::regex("</?[a-z]+>")))
+                << headword << ": " << meaning;
+            EXPECT_EQ(meaning.find("&#"), std::string::npos) << headword << ": " << meaning;
+            EXPECT_FALSE(std::regex_search(meaning, std::regex("^[0-9]+\\. ")))
+                << headword << ": " << meaning;
+        }
+}
+
+TEST(BundledData, WordListHoldsHeadwordsWithoutMeanings) {
+    if (!holds(extraDictionaries(), "slova")) GTEST_SKIP() << "built without hunspell-cs";
+    const RunResult check = runCli({"check", (fs::path(dataFolder()) / "slova").string()});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_GE(wordCount("slova"), 250000);
+    for (const char* word : {"KŮŇ", "ŽLUŤOUČKÝ", "PRAHA"})
+        EXPECT_TRUE(meaningsOf("slova", word).empty()) << word;
+    // The search in all dictionaries stays with the eight.
+    const RunResult find = runCli({"--data", dataFolder(), "find", "žluťoučký"});
+    EXPECT_EQ(find.out.find("ŽLUŤOUČKÝ"), std::string::npos) << find.out;
+}
+
 // Every headword has a meaning that is itself a headword leading back to it: the answer found
 // from a clue can be looked up to give the clue again.
 void expectBothWays(const std::string& name, std::size_t least) {
@@ -424,7 +477,10 @@ TEST(BundledData, InstalledToolFindsItsDataThroughItsLink) {
     const fs::path link = prefix.path() / "bin" / "zadrovec-cli";
     ASSERT_TRUE(fs::is_symlink(link));
     EXPECT_TRUE(fs::read_symlink(link).is_relative());
-    for (const std::string& name : kDictionaries) {
+    std::vector<std::string> installed = kDictionaries;
+    for (const std::string& name : extraDictionaries())
+        installed.push_back(name);
+    for (const std::string& name : installed) {
         const RunResult info = runProgram(link.string(), {"info", name});
         EXPECT_EQ(info.exitCode, 0) << name << ": " << info.err;
     }
