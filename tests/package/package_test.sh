@@ -58,6 +58,13 @@ echo "== dpkg-deb -x"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 
+# Compressed as Debian wants: best compression (XFL 2), no file name (FLG bit 3), no time.
+for gz in "$root"/usr/share/man/man1/*.gz "$root"/usr/share/doc/zadrovec/*.gz; do
+  read -r -a header <<<"$(od -An -tu1 -N9 "$gz")"
+  [ $((header[3] & 8)) -eq 0 ] && [ "${header[*]:4:4}" = "0 0 0 0" ] && [ "${header[8]}" -eq 2 ] ||
+    fail "not compressed with gzip -9n: ${gz#"$root"}"
+done
+
 echo "== zadrovec-cli info hlavni (unpacked, through the link in usr/bin)"
 "$root/usr/bin/zadrovec-cli" info hlavni >"$work/info" || fail "zadrovec-cli info hlavni"
 cat "$work/info"
