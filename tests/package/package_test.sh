@@ -13,6 +13,10 @@ fail() {
   exit 1
 }
 
+for tool in dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate timeout; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+
 echo "== cpack -G DEB"
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack"; }
