@@ -11,6 +11,7 @@ zadrovec_packages=(
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
+  dpkg-dev lintian appstream desktop-file-utils # the Debian package: made, checked, validated
 )
 
 zadrovec_install_packages() {
