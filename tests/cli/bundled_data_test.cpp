@@ -415,12 +415,20 @@ std::vector<std::string> listed(const std::string& text) {
 
 // Every example the help page gives is true of the bundled data.
 TEST(BundledData, HelpPageExamplesHold) {
-    const std::string help = readFile((fs::path(dataFolder()) / "zadrov.html").string());
+    const std::string page = readFile((fs::path(dataFolder()) / "zadrov.html").string());
+    // One section of the page, from its anchor to the next heading.
+    auto section = [&](const std::string& anchor) {
+        const auto start = page.find("<a name=\"" + anchor + "\">");
+        EXPECT_NE(start, std::string::npos) << anchor;
+        if (start == std::string::npos) return std::string();
+        return page.substr(start, page.find("<h2>", start) - start);
+    };
     std::smatch m;
 
     // Typing the beginning of a word, in the main dictionary.
+    const std::string typing = section("hledani");
     ASSERT_TRUE(std::regex_search(
-        help, m, std::regex("„([^“]+)“ najde ([^ ,]+) i ([^ ,]+), ne však ([^ .]+)\\.")));
+        typing, m, std::regex("„([^“]+)“ najde ([^ ,]+) i ([^ ,]+), ne však ([^ .]+)\\.")));
     const Found typed = search("hlavni", m[1]);
     EXPECT_TRUE(holds(typed.headwords, m[2])) << m[2];
     EXPECT_TRUE(holds(typed.headwords, m[3])) << m[3];
@@ -433,7 +441,9 @@ TEST(BundledData, HelpPageExamplesHold) {
     const std::regex row("<tr><td>(F\\d)</td><td>[^<]*</td><td>[^<]*</td><td>([^<]*)</td></tr>");
     const std::regex example("(\\S+) → (.+?)(?=, \\S+ →|$)");
     std::set<std::string> rows;
-    for (std::sregex_iterator r(help.begin(), help.end(), row), end; r != end; ++r) {
+    const std::string dictionaries = section("slovniky");
+    for (std::sregex_iterator r(dictionaries.begin(), dictionaries.end(), row), end; r != end;
+         ++r) {
         const std::string key = (*r)[1], cell = (*r)[2];
         rows.insert(key);
         int examples = 0;
@@ -446,23 +456,25 @@ TEST(BundledData, HelpPageExamplesHold) {
 
     // Fields and their lists: „skladatel“ among the personalities, „automobilka“ among the
     // enterprises.
-    ASSERT_TRUE(std::regex_search(help, m, std::regex("obor \\(„([^“]+)“, „([^“]+)“\\)")));
+    ASSERT_TRUE(std::regex_search(dictionaries, m, std::regex("obor \\(„([^“]+)“, „([^“]+)“\\)")));
     EXPECT_GE(meaningsOf("osobnost", fold(m[1])).size(), 3u);
     EXPECT_GE(meaningsOf("podniky", fold(m[2])).size(), 3u);
 
     // The wildcards.
-    int wildcards = 0;
+    int patterns = 0;
     const std::regex pattern("„([^“]*[?*][^“]*)“ najde ([^;.<]+)");
-    for (std::sregex_iterator p(help.begin(), help.end(), pattern), end; p != end; ++p) {
-        ++wildcards;
+    const std::string wildcards = section("vzor");
+    for (std::sregex_iterator p(wildcards.begin(), wildcards.end(), pattern), end; p != end; ++p) {
+        ++patterns;
         const auto found = foundEverywhere((*p)[1]);
         for (const std::string& headword : listed((*p)[2]))
             EXPECT_TRUE(holds(found, headword)) << (*p)[1] << ": " << headword;
     }
-    EXPECT_EQ(wildcards, 2);
+    EXPECT_EQ(patterns, 2);
 
     // The author typed surname first.
-    ASSERT_TRUE(std::regex_search(help, m, std::regex("příjmení první, např\\. „([^“]+)“")));
+    const std::string characters = section("postavy");
+    ASSERT_TRUE(std::regex_search(characters, m, std::regex("příjmení první, např\\. „([^“]+)“")));
     const RunResult authors =
         runCli({"--data", dataFolder(), "characters", "--author", m[1], "--click-author", "0"});
     EXPECT_EQ(authors.out.rfind(fold(m[1]), 0), 0u) << authors.out;
