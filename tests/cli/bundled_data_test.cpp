@@ -245,6 +245,23 @@ std::map<std::string, std::set<std::string>> dumped(const std::string& name) {
     return meanings;
 }
 
+// Where the main dictionary came from the thesaurus, the entries the import once lost are there.
+TEST(BundledData, ThesaurusKeepsItsAcronymsAndOptionalEndings) {
+    if (!fs::exists(fs::path(ZADROVEC_BUILD_DIR) / "data" / "hlavni-source.txt"))
+        GTEST_SKIP() << "main dictionary built without the thesaurus";
+    const std::map<std::string, std::string> acronyms = {
+        {"NASA", "National Aeronautics and Space Administration"},
+        {"OECD", "Organisation for Economic Cooperation and Development"},
+        {"FAO", "Food and Agriculture Organization of the United Nations"},
+        {"GATT", "General Agreement on Tariffs and Trade"}};
+    for (const auto& [acronym, expansion] : acronyms) {
+        EXPECT_TRUE(holds(meaningsOf("hlavni", acronym), expansion)) << acronym;
+        EXPECT_TRUE(holds(meaningsOf("hlavni", fold(expansion)), acronym)) << acronym;
+    }
+    EXPECT_TRUE(holds(meaningsOf("hlavni", "ANDULKA"), "Nancy"));
+    EXPECT_TRUE(holds(meaningsOf("hlavni", "NANCY"), "Andulka"));
+}
+
 // The two dictionaries made from installed packages, when the build found them.
 std::vector<std::string> extraDictionaries() {
     std::vector<std::string> names;
