@@ -34,6 +34,20 @@ std::optional<std::string_view> sectionName(std::string_view trimmedLine) {
     return trimBlanks(trimmedLine.substr(1, close - 1));
 }
 
+std::string smallLetters(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = static_cast<char>(cp1250ToLower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+KeyPlace shifted(KeyPlace place, std::size_t offset) {
+    place.valueBegin += offset;
+    place.valueEnd += offset;
+    place.newKeyAt += offset;
+    return place;
+}
+
 } // namespace
 
 std::string_view trimBlanks(std::string_view text) {
@@ -78,6 +92,32 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
         }
     }
     return place;
+}
+
+SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
+    : unindexedFrom_(text.size()) {
+    for (std::size_t begin = 0; begin < text.size();) {
+        const Line line = lineAt(text, begin);
+        const auto name = sectionName(trimBlanks(text.substr(begin, line.contentEnd - begin)));
+        if (name) {
+            std::string folded = smallLetters(*name);
+            if (!firstHeaders_.contains(folded) && firstHeaders_.size() == mostNames) {
+                unindexedFrom_ = begin;
+                return;
+            }
+            firstHeaders_.try_emplace(std::move(folded), begin);
+        }
+        begin = line.next;
+    }
+}
+
+KeyPlace SectionIndex::findKey(std::string_view text, std::string_view section,
+                               std::string_view key) const {
+    const auto found = firstHeaders_.find(smallLetters(trimBlanks(section)));
+    // A name not in the index can only begin where the index stopped.
+    const std::size_t from = found != firstHeaders_.end() ? found->second : unindexedFrom_;
+    KeyPlace place = zadrovec::findKey(text.substr(from), section, key);
+    return shifted(place, from);
 }
 
 } // namespace zadrovec

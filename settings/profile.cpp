@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace zadrovec {
@@ -63,14 +65,48 @@ std::string fileNameOf(const std::filesystem::path& file) {
     return file.filename().string();
 }
 
+// A value holding a line break would start lines of its own: sections and keys nobody wrote.
+bool breaksLines(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The settings file as last read, with the places of its sections.
+struct ReadFile {
+    FileContents contents;
+    std::filesystem::path path;
+    SectionIndex sections;
+
+    explicit ReadFile(const std::filesystem::path& file)
+        : contents(readWholeFile(file)), path(file),
+          sections(contents.bytes, kMostIndexedSections) {}
+
+    // Enough for any settings file; a hostile one with more is searched on from the last.
+    static constexpr std::size_t kMostIndexedSections = 4096;
+};
+
+// The file as it is now. A start reads some sixty keys: an unchanged file (the same device,
+// inode, size and modification time to the nanosecond) is not read and scanned again for each.
+std::shared_ptr<const ReadFile> currentFile(const std::filesystem::path& file) {
+    static std::mutex guard;
+    static std::shared_ptr<const ReadFile> last;
+    const std::optional<FileIdentity> now = identityOf(file);
+    const std::lock_guard lock(guard);
+    if (last && now && last->path == file && last->contents.status == FileContents::Status::Read &&
+        last->contents.identity == *now)
+        return last;
+    auto read = std::make_shared<const ReadFile>(file);
+    last = read->contents.status == FileContents::Status::Read ? read : nullptr;
+    return read;
+}
+
 } // namespace
 
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultValue, const std::filesystem::path& file) {
-    const FileContents contents = readWholeFile(file);
-    if (contents.status == FileContents::Status::Read) {
-        const std::string_view text = contents.bytes;
-        const KeyPlace place = findKey(text, section, key);
+    const std::shared_ptr<const ReadFile> read = currentFile(file);
+    if (read->contents.status == FileContents::Status::Read) {
+        const std::string_view text = read->contents.bytes;
+        const KeyPlace place = read->sections.findKey(text, section, key);
         if (place.keyFound) {
             const std::string_view raw =
                 text.substr(place.valueBegin, place.valueEnd - place.valueBegin);
@@ -81,15 +117,17 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 }
 
 ProfileEdit::ProfileEdit(std::filesystem::path file) : file_(std::move(file)) {
-    FileContents contents = readWholeFile(file_);
+    const std::shared_ptr<const ReadFile> read = currentFile(file_);
     // A file that is there but cannot be read cannot be rewritten without losing it.
-    if (contents.status == FileContents::Status::Unreadable)
+    if (read->contents.status == FileContents::Status::Unreadable)
         throw ProfileWriteError(fileNameOf(file_));
-    bytes_ = std::move(contents.bytes);
+    bytes_ = read->contents.bytes;
 }
 
 void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
+    if (breaksLines(section) || breaksLines(key) || breaksLines(value))
+        throw ProfileWriteError(fileNameOf(file_));
     const std::string& old = bytes_;
     const KeyPlace place = findKey(old, section, key);
 
