@@ -128,25 +128,24 @@ void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     if (breaksLines(section) || breaksLines(key) || breaksLines(value))
         throw ProfileWriteError(fileNameOf(file_));
-    const std::string& old = bytes_;
-    const KeyPlace place = findKey(old, section, key);
-
-    std::string updated;
-    updated.reserve(old.size() + section.size() + key.size() + value.size() + 8);
+    const KeyPlace place = findKey(bytes_, section, key);
+    // Changed in place: a save rewrites the same values mostly, and a large file must not be
+    // copied once for every key.
     if (place.keyFound) {
-        updated.append(old, 0, place.valueBegin).append(value).append(old, place.valueEnd);
-    } else if (place.sectionFound) {
-        updated.append(old, 0, place.newKeyAt);
-        if (place.newKeyNeedsLineBreakFirst) updated.append(kNewLine);
-        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
-        updated.append(old, place.newKeyAt);
-    } else {
-        updated.append(old);
-        if (!old.empty() && old.back() != '\n') updated.append(kNewLine);
-        updated.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
-        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        bytes_.replace(place.valueBegin, place.valueEnd - place.valueBegin, value);
+        return;
     }
-    bytes_ = std::move(updated);
+    std::string lines;
+    if (place.sectionFound) {
+        if (place.newKeyNeedsLineBreakFirst) lines.append(kNewLine);
+        lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        bytes_.insert(place.newKeyAt, lines);
+        return;
+    }
+    if (!bytes_.empty() && bytes_.back() != '\n') lines.append(kNewLine);
+    lines.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
+    lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+    bytes_.append(lines);
 }
 
 void ProfileEdit::writeInteger(std::string_view section, std::string_view key, int value) {
