@@ -16,7 +16,8 @@ constexpr std::uint64_t kProblemsListed = 1000;
 int runCheck(const Arguments& arguments) {
     const check::CheckReport report = check::checkDictionary(
         arguments.operands[0], [listed = std::uint64_t{0}](const std::string& problem) mutable {
-            if (listed++ < kProblemsListed) std::cout << problem << '\n';
+            // Each line is out at once: a large file takes long to read to its end.
+            if (listed++ < kProblemsListed) std::cout << problem << std::endl;
         });
     if (report.problems > 0) {
         if (report.problems > kProblemsListed)

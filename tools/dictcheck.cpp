@@ -81,8 +81,14 @@ private:
         RecordFile words(kRecordSize);
         if (!words.open(path)) throw std::runtime_error(path + ": " + cli::whyNotOpened(path));
         report_.records = words.recordCount();
-        if (report_.records == 0)
-            problem(path + ": an empty file (0 bytes), not even a header record");
+        if (report_.records == 0) {
+            std::error_code error;
+            const auto bytes = std::filesystem::file_size(path, error);
+            problem(path +
+                    (bytes == 0 ? std::string(": an empty file (0 bytes)")
+                                : ": " + std::to_string(bytes) + " bytes, less than a record") +
+                    ", not even a header record");
+        }
 
         WordRecord record;
         for (std::int64_t r = 0; r < report_.records; ++r) {

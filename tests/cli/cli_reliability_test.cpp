@@ -111,6 +111,11 @@ TEST(CliCheck, AnEmptyWordFileIsToldAsSuch) {
         << result.out;
     EXPECT_NE(result.out.find("record 1 given, but there are no word records"), std::string::npos);
     EXPECT_EQ(result.out.find("-1"), std::string::npos) << result.out;
+
+    writeFile(folder.file("d.dat"), std::string(50, '\0'));
+    EXPECT_NE(runCli({"check", folder.file("d")})
+                  .out.find("d.dat: 50 bytes, less than a record, not even a header record"),
+              std::string::npos);
 }
 
 TEST(CliMessages, FilesThatCannotBeUsedAreNamedWithTheReason) {
