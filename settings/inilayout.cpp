@@ -95,7 +95,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
 }
 
 SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
-    : unindexedFrom_(text.size()) {
+    : unindexedFrom_(text.size()), mostNames_(mostNames) {
     for (std::size_t begin = 0; begin < text.size();) {
         const Line line = lineAt(text, begin);
         const auto name = sectionName(trimBlanks(text.substr(begin, line.contentEnd - begin)));
@@ -103,6 +103,7 @@ SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
             std::string folded = smallLetters(*name);
             if (!firstHeaders_.contains(folded) && firstHeaders_.size() == mostNames) {
                 unindexedFrom_ = begin;
+                complete_ = false;
                 return;
             }
             firstHeaders_.try_emplace(std::move(folded), begin);
@@ -111,10 +112,31 @@ SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
     }
 }
 
+void SectionIndex::moved(std::size_t position, std::ptrdiff_t delta) {
+    const auto shift = [&](std::size_t& offset) {
+        if (offset >= position)
+            offset = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(offset) + delta);
+    };
+    for (auto& entry : firstHeaders_)
+        shift(entry.second);
+    if (!complete_) shift(unindexedFrom_);
+}
+
+void SectionIndex::appended(std::string_view section, std::size_t offset) {
+    if (!complete_) return; // searched from where the index stopped, as before
+    if (firstHeaders_.size() < mostNames_) {
+        firstHeaders_.try_emplace(smallLetters(trimBlanks(section)), offset);
+    } else {
+        complete_ = false;
+        unindexedFrom_ = offset;
+    }
+}
+
 KeyPlace SectionIndex::findKey(std::string_view text, std::string_view section,
                                std::string_view key) const {
     const auto found = firstHeaders_.find(smallLetters(trimBlanks(section)));
     // A name not in the index can only begin where the index stopped.
+    if (found == firstHeaders_.end() && complete_) return KeyPlace{};
     const std::size_t from = found != firstHeaders_.end() ? found->second : unindexedFrom_;
     KeyPlace place = zadrovec::findKey(text.substr(from), section, key);
     return shifted(place, from);

@@ -39,9 +39,17 @@ public:
     // The same as findKey(text, section, key) for the text the index was made of.
     KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) const;
 
+    // Follows a change of the text: delta bytes inserted (or, negative, removed) at position,
+    // which lies inside a line or at the start of one; sections from there on move.
+    void moved(std::size_t position, std::ptrdiff_t delta);
+    // Follows a section header added at offset, after every other section.
+    void appended(std::string_view section, std::size_t offset);
+
 private:
     std::unordered_map<std::string, std::size_t> firstHeaders_; // by the name in small letters
     std::size_t unindexedFrom_;                                 // text.size() when complete
+    std::size_t mostNames_;
+    bool complete_ = true;
 };
 
 } // namespace zadrovec

@@ -65,6 +65,9 @@ std::string fileNameOf(const std::filesystem::path& file) {
     return file.filename().string();
 }
 
+// Enough for any settings file; a hostile one with more is searched on from the last.
+constexpr std::size_t kMostIndexedSections = 4096;
+
 // A value holding a line break would start lines of its own: sections and keys nobody wrote.
 bool breaksLines(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -79,9 +82,6 @@ struct ReadFile {
     explicit ReadFile(const std::filesystem::path& file)
         : contents(readWholeFile(file)), path(file),
           sections(contents.bytes, kMostIndexedSections) {}
-
-    // Enough for any settings file; a hostile one with more is searched on from the last.
-    static constexpr std::size_t kMostIndexedSections = 4096;
 };
 
 // The file as it is now. A start reads some sixty keys: an unchanged file (the same device,
@@ -122,17 +122,21 @@ ProfileEdit::ProfileEdit(std::filesystem::path file) : file_(std::move(file)) {
     if (read->contents.status == FileContents::Status::Unreadable)
         throw ProfileWriteError(fileNameOf(file_));
     bytes_ = read->contents.bytes;
+    sections_ = std::make_unique<SectionIndex>(bytes_, kMostIndexedSections);
 }
 
 void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     if (breaksLines(section) || breaksLines(key) || breaksLines(value))
         throw ProfileWriteError(fileNameOf(file_));
-    const KeyPlace place = findKey(bytes_, section, key);
+    const KeyPlace place = sections_->findKey(bytes_, section, key);
     // Changed in place: a save rewrites the same values mostly, and a large file must not be
     // copied once for every key.
     if (place.keyFound) {
-        bytes_.replace(place.valueBegin, place.valueEnd - place.valueBegin, value);
+        const std::size_t oldLength = place.valueEnd - place.valueBegin;
+        bytes_.replace(place.valueBegin, oldLength, value);
+        sections_->moved(place.valueBegin, static_cast<std::ptrdiff_t>(value.size()) -
+                                               static_cast<std::ptrdiff_t>(oldLength));
         return;
     }
     std::string lines;
@@ -140,12 +144,15 @@ void ProfileEdit::writeString(std::string_view section, std::string_view key,
         if (place.newKeyNeedsLineBreakFirst) lines.append(kNewLine);
         lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
         bytes_.insert(place.newKeyAt, lines);
+        sections_->moved(place.newKeyAt, static_cast<std::ptrdiff_t>(lines.size()));
         return;
     }
-    if (!bytes_.empty() && bytes_.back() != '\n') lines.append(kNewLine);
+    if (!bytes_.empty() && bytes_.back() != '\n') bytes_.append(kNewLine);
+    const std::size_t header = bytes_.size();
     lines.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
     lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
     bytes_.append(lines);
+    sections_->appended(section, header);
 }
 
 void ProfileEdit::writeInteger(std::string_view section, std::string_view key, int value) {

@@ -3,10 +3,12 @@
 // case, and every write keeping all bytes it does not change.
 #pragma once
 
+#include "inilayout.h"
 #include "profileerror.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -58,6 +60,7 @@ public:
 private:
     std::filesystem::path file_;
     std::string bytes_;
+    std::unique_ptr<SectionIndex> sections_; // of bytes_, kept up to date by every write
 };
 
 } // namespace zadrovec

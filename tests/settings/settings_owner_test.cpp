@@ -4,6 +4,7 @@
 #include "profile.h"
 #include "settingsfolder.h"
 
+#include <array>
 #include <chrono>
 #include <fcntl.h>
 #include <functional>
@@ -329,6 +330,52 @@ TEST_F(StaleTemporaries, BehindALinkTheyAreRemovedBesideTheFileItNames) {
     fs::last_write_time(root / "dotfiles" / ".mine.ini.0000abcd", past);
     CopySettingsFileAtStart(root / "no program folder");
     EXPECT_EQ(entriesOf(root / "dotfiles"), std::set<std::string>{"mine.ini"});
+}
+
+} // namespace
+
+namespace {
+
+// The same writes, once as one save and once each on its own, must give the same bytes: a
+// save finds its sections through an index that every write moves along.
+TEST(SettingsSave, ManyWritesInOneSaveEqualTheSameWritesOneByOne) {
+    std::string start = "; comment\r\n[A]\r\nk=1\r\n[b]\r\n[C]\r\nx=long value\r\n[a]\r\nk=dup\r\n";
+    for (int i = 0; i < 4100; ++i) // more sections than the index keeps
+        start += "[S" + std::to_string(i) + "]\r\nk=" + std::to_string(i) + "\r\n";
+    start += "[Tail]\r\nk=t";
+    const std::vector<std::array<std::string, 3>> writes = {
+        {"c", "X", ""}, // shorter: the sections after it move back
+        {"S4000", "k", "changed"},
+        {"A", "k", "a much longer value than before"},
+        {"B", "new", "1"},
+        {"A", "k2", "2"},
+        {"New", "k", "n"},
+        {"S4099", "k", "changed"},
+        {"Tail", "k", "t2"},
+        {"Tail", "k3", "3"},
+        {"S5000", "k", "appended"},
+        {"new", "k2", "n2"},
+        {"b", "new", "22"},
+        {"S0", "added", "0"},
+        {"s4099", "k", "again"},
+        {"A", "k", ""},
+        {"S1", "k", "after a shorter one"}};
+
+    TempFolder folder;
+    const fs::path together = folder / "together.ini";
+    const fs::path apart = folder / "apart.ini";
+    writeBytes(together, start);
+    writeBytes(apart, start);
+    ProfileEdit edit(together);
+    for (const auto& [section, key, value] : writes) {
+        edit.writeString(section, key, value);
+        WriteProfileString(section, key, value, apart);
+    }
+    edit.commit();
+    EXPECT_EQ(readBytes(together), readBytes(apart));
+    EXPECT_EQ(ReadProfileString("new", "K2", "", together), "n2");
+    EXPECT_EQ(ReadProfileString("S4099", "k", "", together), "again");
+    EXPECT_EQ(ReadProfileString("S5000", "k", "", together), "appended");
 }
 
 } // namespace
