@@ -2,7 +2,7 @@
 
 #include "Unit1.h"
 #include "buttonbar.h"
-#include "cp1250validator.h"
+#include "foldervalidator.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -130,7 +130,7 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     folder->setSpacing(0);
     DirectoryEdit1 = new QLineEdit(GroupBox4);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setValidator(new Cp1250Validator(DirectoryEdit1));
+    DirectoryEdit1->setValidator(new FolderValidator(DirectoryEdit1));
     DirectoryEdit1Button = new QToolButton(GroupBox4);
     DirectoryEdit1Button->setObjectName(QStringLiteral("DirectoryEdit1Button"));
     DirectoryEdit1Button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
