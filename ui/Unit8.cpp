@@ -2,8 +2,8 @@
 
 #include "Unit1.h"
 #include "buttonbar.h"
-#include "cp1250validator.h"
 #include "fitting.h"
+#include "foldervalidator.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -134,7 +134,7 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     folder->setSpacing(0);
     DirectoryEdit1 = new QLineEdit(GroupBox4);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setValidator(new Cp1250Validator(DirectoryEdit1));
+    DirectoryEdit1->setValidator(new FolderValidator(DirectoryEdit1));
     nameControl(DirectoryEdit1, GroupBox4->title());
     DirectoryEdit1Button = new QToolButton(GroupBox4);
     DirectoryEdit1Button->setObjectName(QStringLiteral("DirectoryEdit1Button"));

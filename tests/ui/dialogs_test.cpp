@@ -5,6 +5,7 @@
 #include "Unit8.h"
 #include "buttonbar.h"
 #include "controls.h"
+#include "foldervalidator.h"
 #include "guitest.h"
 #include "listbox.h"
 #include "radiogroup.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -242,4 +244,30 @@ TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
         about().accept();
     });
     EXPECT_EQ(ini(), "[O programu]\r\nVerze_Caption=7.12.2026\r\nFormVersion=0\r\n");
+}
+
+TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
+    start();
+    runSettings(
+        [](ui::Tnastaveniform& d) {
+            QLineEdit* field = d.DirectoryEdit1;
+            field->clear();
+            field->setFocus();
+            QTest::keyClicks(field, "/home/jana");
+            QApplication::clipboard()->setText("/x\r\n[Menu]\r\nacHlavni_Caption=X");
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            field->insert(QStringLiteral("/y\x1b[31m"));
+            field->insert(QStringLiteral("\t"));
+            EXPECT_EQ(field->text(), "/home/jana");
+            QApplication::clipboard()->setText("/slovník");
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(field->text(), "/home/jana/slovník");
+        },
+        true);
+    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovník");
+    EXPECT_EQ(ui::FolderValidator::accepts("/a b/č"), true);
+    EXPECT_EQ(ui::FolderValidator::accepts("/a\nb"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts(QString("/a") + QChar(0x85) + "b"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts("/a\x7f"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts("/日本"), false); // not in the code page
 }
