@@ -445,8 +445,11 @@ void TForm1::FormStorage1RestorePlacement() {
     // The toolbars' sides came after the placement: the least size they give the window is
     // settled now, before the window is mapped. Settled later, it would resize a maximized
     // window to its saved normal size, and window managers take that as leaving the maximized
-    // state.
+    // state. The normal size is clamped to it, the state stays.
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMaximized) setWindowState(state & ~Qt::WindowMaximized);
     layout()->activate();
+    if (state & Qt::WindowMaximized) setWindowState(state);
     SearchImmediately = Edit1->tag() == 0;
     if (!ToolBar1->showCaptions()) ToolBar1->setButtonHeight(22);
     if (!ToolBar2->showCaptions()) ToolBar2->setButtonHeight(22);

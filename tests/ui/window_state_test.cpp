@@ -76,8 +76,15 @@ TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
     QCoreApplication::processEvents();
     EXPECT_EQ(form->minimumSize(), leastWhenMapped);
     EXPECT_TRUE(form->isMaximized());
+    const QSize least = form->minimumSize();
     closeAndEnd();
     EXPECT_TRUE(ini().contains("ShowCmd=3")) << ini().toStdString();
+    // The normal size kept is the saved one grown to the least size.
+    const QRegularExpressionMatch normal =
+        QRegularExpression("NormPos=(-?\\d+),(-?\\d+),(-?\\d+),(-?\\d+)").match(ini());
+    ASSERT_TRUE(normal.hasMatch());
+    EXPECT_EQ(normal.captured(3).toInt() - normal.captured(1).toInt(), qMax(200, least.width()));
+    EXPECT_EQ(normal.captured(4).toInt() - normal.captured(2).toInt(), qMax(100, least.height()));
 
     // A normal window keeps its state, its size no smaller than the window can be.
     text = ini();
