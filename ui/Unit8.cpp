@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "buttonbar.h"
 #include "cp1250validator.h"
+#include "messageboxes.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -197,8 +198,18 @@ void Tnastaveniform::browseForFolder() {
     const QString current = DirectoryEdit1->text();
     const QString start =
         !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::rootPath();
-    const QString chosen = chooseFolder(this, start);
-    if (!chosen.isEmpty()) DirectoryEdit1->setText(QDir::toNativeSeparators(chosen));
+    QString chosen = QDir::toNativeSeparators(chooseFolder(this, start));
+    if (chosen.isEmpty()) return;
+    // A chosen folder passes the same check as a typed one: the field's own validator, so every
+    // rule it holds applies to both ways in.
+    int position = 0;
+    if (DirectoryEdit1->validator()->validate(chosen, position) != QValidator::Acceptable) {
+        MessageBoxes::error(QStringLiteral("Složku „%1“ nelze použít: její název obsahuje znaky, "
+                                           "které nastavení programu nedokáže uchovat.")
+                                .arg(chosen));
+        return;
+    }
+    DirectoryEdit1->setText(chosen);
 }
 
 } // namespace zadrovec::ui

@@ -193,6 +193,31 @@ TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
     ui::Tnastaveniform::chooseFolder = nullptr;
 }
 
+TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsText) {
+    start();
+    const auto desktopDialog = ui::Tnastaveniform::chooseFolder;
+    QString answer = QStringLiteral("/home/jana/Жук");
+    ui::Tnastaveniform::chooseFolder = [&](QWidget*, const QString&) { return answer; };
+    runSettings(
+        [&](ui::Tnastaveniform& d) {
+            d.DirectoryEdit1->setText("/data/slova");
+            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+            EXPECT_EQ(d.DirectoryEdit1->text(), "/data/slova");
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Error);
+            EXPECT_TRUE(boxes.shown[0].text.contains(answer)) << boxes.shown[0].text.toStdString();
+            EXPECT_TRUE(boxes.shown[0].text.contains("znaky")) << boxes.shown[0].text.toStdString();
+            // Czech letters fit the code page and are taken.
+            answer = QStringLiteral("/data/Příliš žluťoučký kůň");
+            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+            EXPECT_EQ(d.DirectoryEdit1->text(), answer);
+            EXPECT_EQ(boxes.shown.size(), 1u);
+        },
+        true);
+    ui::Tnastaveniform::chooseFolder = desktopDialog;
+    EXPECT_EQ(form->UserDictionaryFolder, answer);
+}
+
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
     whileModal(form->acOprogramu, [&](QWidget*) {
