@@ -413,7 +413,9 @@ void TForm1::loadIconFiles() {
     runHandler([&] {
         for (int n = 1; n <= 9; ++n) {
             const QString path = QDir(programFolder_).filePath(QString::number(n) + ".ico");
-            if (!QFileInfo::exists(path)) continue;
+            // Only a regular file can be an icon file; a folder or the like named so is passed
+            // over like a missing file.
+            if (!QFileInfo(path).isFile()) continue;
             QImageReader reader(path);
             const QImage image = reader.read();
             if (image.isNull()) throw std::runtime_error("Invalid icon format");

@@ -373,6 +373,15 @@ TEST_F(IconFiles, TooSmallIconEndsTheStepWithTheErrorReport) {
     EXPECT_TRUE(form->isVisible());
 }
 
+TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
+    std::filesystem::create_directory(folder.path() / "5.ico");
+    writeIcon(7, 32);
+    start();
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join(' ').toStdString();
+    EXPECT_EQ(imageIndex(form->acMPZSPZ), 9);
+    EXPECT_EQ(imageIndex(form->acOznaceniLetadel), 14); // the icon after it is loaded
+}
+
 TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {
     writeBytes(folder.file("9.ico"), "not an icon at all");
     start();
