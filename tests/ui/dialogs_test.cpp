@@ -306,6 +306,29 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     });
 }
 
+TEST_F(Dialogs, AboutPanelHasALoweredOuterAndARaisedInnerBevel) {
+    start();
+    auto* panel = about().findChild<QWidget*>("Panel1");
+    ASSERT_NE(panel, nullptr);
+    const QImage image = panel->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(349, 161));
+    const QRgb light = panel->palette().light().color().rgb();
+    const QRgb dark = panel->palette().dark().color().rgb();
+    ASSERT_NE(light, dark);
+    const int midX = image.width() / 2, midY = image.height() / 2;
+    const int right = image.width() - 1, bottom = image.height() - 1;
+    // Outside: shadow above and left, light below and right.
+    EXPECT_EQ(image.pixel(midX, 0), dark);
+    EXPECT_EQ(image.pixel(0, midY), dark);
+    EXPECT_EQ(image.pixel(midX, bottom), light);
+    EXPECT_EQ(image.pixel(right, midY), light);
+    // Inside it the other way round.
+    EXPECT_EQ(image.pixel(midX, 1), light);
+    EXPECT_EQ(image.pixel(1, midY), light);
+    EXPECT_EQ(image.pixel(midX, bottom - 1), dark);
+    EXPECT_EQ(image.pixel(right - 1, midY), dark);
+}
+
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
     whileModal(form->acOprogramu, [&](QWidget*) {
