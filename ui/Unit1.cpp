@@ -303,6 +303,12 @@ void TForm1::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suff
             [menu, bar](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
 }
 
+// The toolbars' only context menus are their own. Qt's menu of toolbars would hide a toolbar
+// with no way back but that menu.
+QMenu* TForm1::createPopupMenu() {
+    return nullptr;
+}
+
 void TForm1::createPanels() {
     auto* Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

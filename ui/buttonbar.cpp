@@ -11,6 +11,9 @@ ButtonBar::ButtonBar(const QString& title, int buttonWidth, QMainWindow* window)
       grid_(new QGridLayout(box_)), buttonWidth_(buttonWidth) {
     setMovable(false); // the side is a setting, changed through the toolbar's menu
     setFloatable(false);
+    // Nothing hides a toolbar: where it stands and how it shows its captions is its layout.
+    toggleViewAction()->setEnabled(false);
+    toggleViewAction()->setVisible(false);
     grid_->setContentsMargins(1, 1, 1, 1);
     grid_->setSpacing(0);
     addWidget(box_);

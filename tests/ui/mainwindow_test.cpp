@@ -10,11 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -272,6 +274,35 @@ TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton13")->toolButtonStyle(),
               Qt::ToolButtonTextUnderIcon);
     EXPECT_TRUE(form->ToolBar1->list()); // the other toolbar keeps its style
+}
+
+TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
+    start();
+    // Where the right click goes, and which menu comes up (none: nullptr).
+    auto rightClick = [](QWidget* widget, QPoint at) -> QWidget* {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup) popup->close();
+        return popup;
+    };
+    EXPECT_EQ(rightClick(form->menuBar(), QPoint(form->menuBar()->width() - 2, 2)), nullptr);
+    QWidget* buttons1 = form->findChild<QToolButton*>("ToolButton4")->parentWidget();
+    EXPECT_EQ(rightClick(buttons1, QPoint(buttons1->width() - 1, buttons1->height() - 1)),
+              form->PopupToolMenu);
+    EXPECT_EQ(rightClick(form->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
+              form->PopupToolMenu2);
+    EXPECT_EQ(rightClick(form->ToolBar2, QPoint(form->ToolBar2->width() - 1, 1)),
+              form->PopupToolMenu2);
+    // Beside the toolbars, in their lines.
+    const QPoint besideToolBar1(form->width() - 2, form->ToolBar1->geometry().center().y());
+    EXPECT_EQ(rightClick(form, besideToolBar1), nullptr);
+
+    for (ui::ButtonBar* bar : {form->ToolBar1, form->ToolBar2}) {
+        bar->toggleViewAction()->trigger();
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_FALSE(bar->toggleViewAction()->isVisible());
+    }
 }
 
 TEST_F(MainWindow, ToolbarWithoutCaptionsGetsButtonsOf22Pixels) {
