@@ -238,6 +238,7 @@ void TForm1::createMenus() {
 void TForm1::createToolBars() {
     ToolBar1 = new ButtonBar(QStringLiteral("Slovníky"), 80, this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setButtonsSizedToCaption(true);
     ToolBar1->addButton(acHlavni, QStringLiteral("ToolButton4"));
     ToolBar1->addButton(acHlavniMesta, QStringLiteral("ToolButton1"));
     ToolBar1->addButton(acChemickeZnacky, QStringLiteral("ToolButton3"));

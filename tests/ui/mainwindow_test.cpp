@@ -321,7 +321,32 @@ TEST_F(MainWindow, FirstRowOfTheDictionaryToolbarEndsAfterTheFourthButton) {
     const int firstRow = form->findChild<QToolButton*>("ToolButton4")->y();
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton14")->y(), firstRow);
     EXPECT_GT(form->findChild<QToolButton*>("ToolButton9")->y(), firstRow);
-    EXPECT_GE(form->findChild<QToolButton*>("ToolButton4")->width(), 80);
+    EXPECT_GE(form->findChild<QToolButton*>("ToolButton13")->width(), 90);
+}
+
+TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheirCaptions) {
+    start();
+    // Captions of very different lengths, as the settings file gives them.
+    form->acHlavniMesta->setText("Hlavní města a státy");
+    form->acOsobnosti->setText("O");
+    form->ToolBar1->setShowCaptions(true);
+    QCoreApplication::processEvents();
+    const QStringList rows[] = {{"ToolButton4", "ToolButton1", "ToolButton3", "ToolButton14"},
+                                {"ToolButton9", "ToolButton7", "ToolButton2", "ToolButton10"}};
+    for (const QStringList& row : rows) {
+        const QToolButton* previous = nullptr;
+        for (const QString& name : row) {
+            const auto* button = form->findChild<QToolButton*>(name);
+            EXPECT_EQ(button->width(), button->sizeHint().width()) << name.toStdString();
+            if (previous) {
+                EXPECT_EQ(button->x(), previous->geometry().right() + 1) << name.toStdString();
+                EXPECT_EQ(button->y(), previous->y()) << name.toStdString();
+            }
+            previous = button;
+        }
+    }
+    EXPECT_LT(form->findChild<QToolButton*>("ToolButton7")->width(),
+              form->findChild<QToolButton*>("ToolButton1")->width());
 }
 
 TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
