@@ -61,9 +61,13 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
         label(QStringLiteral("ProgramRights"),
               QStringLiteral("© 2026 vývojáři Zadrovce, svobodný program"), Panel1);
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Slovní zásoba:"), Panel1);
-    Label3 =
-        label(QStringLiteral("Label3"),
-              QStringLiteral("autoři Českého tezauru (mythes-cs) a vývojáři Zadrovce"), Panel1);
+    // The word stock's sources, as data/README.md lists them with their licences.
+    Label3 = label(QStringLiteral("Label3"),
+                   QStringLiteral("Český tezaurus (mythes-cs), Slovník cizích slov "
+                                  "(stardict-czech), český slovník hunspell-cs, iso-codes a "
+                                  "CLDR; ostatní slovníky vývojáři Zadrovce"),
+                   Panel1);
+    Label3->setWordWrap(true);
     Label4 =
         label(QStringLiteral("Label4"), QStringLiteral("Datum aktualizace slovní zásoby:"), Panel1);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("nezjištěno"), Panel1);

@@ -334,6 +334,8 @@ TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     whileModal(form->acOprogramu, [&](QWidget*) {
         EXPECT_EQ(about().Label5->text(), "15.3.2001");
         EXPECT_EQ(about().Verze->text(), "?");
+        for (const char* source : {"mythes-cs", "stardict-czech", "hunspell-cs", "iso-codes"})
+            EXPECT_TRUE(about().Label3->text().contains(QLatin1String(source))) << source;
         QTest::mouseClick(about().OKButton, Qt::LeftButton);
     });
     QTest::keyClick(form, Qt::Key_F3);
