@@ -204,7 +204,8 @@ void Tnastaveniform::browseForFolder() {
     // A chosen folder passes the same check as a typed one: the field's own validator, so every
     // rule it holds applies to both ways in.
     int position = 0;
-    if (DirectoryEdit1->validator()->validate(chosen, position) != QValidator::Acceptable) {
+    const QValidator* check = DirectoryEdit1->validator();
+    if (check && check->validate(chosen, position) != QValidator::Acceptable) {
         MessageBoxes::error(QStringLiteral("Složku „%1“ nelze použít: její název obsahuje znaky, "
                                            "které nastavení programu nedokáže uchovat.")
                                 .arg(chosen));
