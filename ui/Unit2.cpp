@@ -1,12 +1,12 @@
 #include "Unit2.h"
 
+#include "bevelpanel.h"
 #include "controls.h"
 #include "formstorage.h"
 #include "messageboxes.h"
 #include "programicon.h"
 #include "qtext.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,9 +37,8 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("O programu"));
     setFixedSize(365, 213);
 
-    auto* Panel1 = new QFrame(this);
+    auto* Panel1 = new BevelPanel(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedSize(349, 161);
     auto* grid = new QGridLayout(Panel1);
     grid->setContentsMargins(8, 6, 8, 6);
