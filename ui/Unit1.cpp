@@ -240,6 +240,7 @@ void TForm1::createMenus() {
 void TForm1::createToolBars() {
     ToolBar1 = new ButtonBar(QStringLiteral("Slovníky"), 80, this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setButtonsSizedToCaption(true);
     ToolBar1->addButton(acHlavni, QStringLiteral("ToolButton4"));
     ToolBar1->addButton(acHlavniMesta, QStringLiteral("ToolButton1"));
     ToolBar1->addButton(acChemickeZnacky, QStringLiteral("ToolButton3"));
@@ -303,6 +304,12 @@ void TForm1::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suff
     bar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(bar, &QWidget::customContextMenuRequested, this,
             [menu, bar](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
+}
+
+// The toolbars' only context menus are their own. Qt's menu of toolbars would hide a toolbar
+// with no way back but that menu.
+QMenu* TForm1::createPopupMenu() {
+    return nullptr;
 }
 
 void TForm1::createPanels() {
@@ -420,7 +427,9 @@ void TForm1::loadIconFiles() {
     runHandler([&] {
         for (int n = 1; n <= 9; ++n) {
             const QString path = QDir(programFolder_).filePath(QString::number(n) + ".ico");
-            if (!QFileInfo::exists(path)) continue;
+            // Only a regular file can be an icon file; a folder or the like named so is passed
+            // over like a missing file.
+            if (!QFileInfo(path).isFile()) continue;
             QImageReader reader(path);
             const QImage image = reader.read();
             if (image.isNull()) throw std::runtime_error("Invalid icon format");

@@ -1,5 +1,6 @@
 #include "Unit2.h"
 
+#include "bevelpanel.h"
 #include "controls.h"
 #include "fitting.h"
 #include "formstorage.h"
@@ -7,7 +8,6 @@
 #include "programicon.h"
 #include "qtext.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,9 +39,8 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("O programu"));
 
-    auto* Panel1 = new QFrame(this);
+    auto* Panel1 = new BevelPanel(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* grid = new QGridLayout(Panel1);
     grid->setContentsMargins(4, 6, 4, 6);
     grid->setVerticalSpacing(1);

@@ -4,6 +4,7 @@
 #include "buttonbar.h"
 #include "fitting.h"
 #include "foldervalidator.h"
+#include "messageboxes.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -167,21 +168,22 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
         growToContents(box, box->minimumSize());
     fixSizeGrowingToLayout(this, {301, 352});
 
-    // The folder field comes last in the keyboard order, after the buttons.
-    QWidget* order[] = {RadioGroup1->item(0),
-                        RadioGroup3->item(0),
-                        CheckBox1,
-                        CheckBox3,
-                        RadioGroup2->item(0),
-                        RadioGroup4->item(0),
-                        CheckBox2,
-                        CheckBox4,
-                        RadioButton1,
-                        BitBtn1,
-                        BitBtn2,
-                        DirectoryEdit1,
-                        DirectoryEdit1Button};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    // The folder field comes last in the keyboard order, after the buttons. Every radio button
+    // has its place; Tab stops at the checked one of each group only.
+    tabStopAtCheckedButton({RadioButton1, RadioButton2});
+    QList<QWidget*> order;
+    for (RadioGroup* group : {RadioGroup1, RadioGroup3}) {
+        for (int i = 0; i < group->count(); ++i)
+            order << group->item(i);
+    }
+    order << CheckBox1 << CheckBox3;
+    for (RadioGroup* group : {RadioGroup2, RadioGroup4}) {
+        for (int i = 0; i < group->count(); ++i)
+            order << group->item(i);
+    }
+    order << CheckBox2 << CheckBox4 << RadioButton1 << RadioButton2 << BitBtn1 << BitBtn2
+          << DirectoryEdit1 << DirectoryEdit1Button;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
@@ -208,8 +210,19 @@ void Tnastaveniform::browseForFolder() {
     const QString current = DirectoryEdit1->text();
     const QString start =
         !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::rootPath();
-    const QString chosen = chooseFolder(this, start);
-    if (!chosen.isEmpty()) DirectoryEdit1->setText(QDir::toNativeSeparators(chosen));
+    QString chosen = QDir::toNativeSeparators(chooseFolder(this, start));
+    if (chosen.isEmpty()) return;
+    // A chosen folder passes the same check as a typed one: the field's own validator, so every
+    // rule it holds applies to both ways in.
+    int position = 0;
+    const QValidator* check = DirectoryEdit1->validator();
+    if (check && check->validate(chosen, position) != QValidator::Acceptable) {
+        MessageBoxes::error(QStringLiteral("Složku „%1“ nelze použít: její název obsahuje znaky, "
+                                           "které nastavení programu nedokáže uchovat.")
+                                .arg(chosen));
+        return;
+    }
+    DirectoryEdit1->setText(chosen);
 }
 
 } // namespace zadrovec::ui

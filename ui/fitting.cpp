@@ -31,8 +31,14 @@ QSize buttonSizeFor(const QAbstractButton* button, QSize design) {
 }
 
 void growToContents(QWidget* widget, QSize design) {
-    if (QLayout* layout = widget->layout()) layout->activate();
-    widget->setMinimumSize(design.expandedTo(widget->minimumSizeHint()));
+    QSize needed = widget->minimumSizeHint();
+    if (QLayout* layout = widget->layout()) {
+        layout->activate();
+        // Wrapped texts: the height they need at the width the widget will have.
+        if (layout->hasHeightForWidth())
+            needed.setHeight(layout->totalHeightForWidth(qMax(design.width(), needed.width())));
+    }
+    widget->setMinimumSize(design.expandedTo(needed));
 }
 
 void fixSizeGrowingToLayout(QWidget* window, QSize design) {

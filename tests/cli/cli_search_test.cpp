@@ -120,7 +120,7 @@ TEST_F(CliSearch, IoErrorShowsTheListsAsTheyStood) {
     EXPECT_EQ(result.out, R"({"status":"Počet slov: 7","found":[],"hits":[],"meanings":[]})"
                           "\n");
 
-    setRecordNumber(index, firstSlotOffset(3), 9); // beyond the end: the seek fails
+    setRecordNumber(index, firstSlotOffset(3), 9); // beyond the end: the first read fails
     writeFile(folder_.file("zv.idx"), index);
     const RunResult beyond = search({"p"});
     EXPECT_EQ(beyond.exitCode, 1);

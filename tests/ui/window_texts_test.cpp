@@ -148,7 +148,8 @@ TEST_F(WindowTexts, AboutBoxValuesStandApartFromTheirLabels) {
     QCoreApplication::processEvents();
     EXPECT_GE(about.Verze->x(), about.VerzeCap->geometry().right() + 4);
     EXPECT_GE(about.Label5->x(), about.Label4->geometry().right() + 4);
-    EXPECT_EQ(about.size(), QSize(365, 213));
+    EXPECT_EQ(about.width(), 365);
+    EXPECT_GE(about.height(), 213); // the rights lines wrap: taller where they need it
     about.hide();
 }
 
