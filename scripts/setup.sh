@@ -5,6 +5,7 @@ zadrovec_packages=(
   cmake ninja-build g++ pkg-config
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev  # the windows
+  libcli11-dev  # the command line of zadrovec-cli
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
