@@ -135,43 +135,43 @@ CommandDeclaration::CommandDeclaration(CLI::App& command, Arguments& parsed,
     : command_(command), parsed_(parsed), formatter_(formatter) {}
 
 CommandDeclaration& CommandDeclaration::data() {
-    Arguments& parsed = parsed_;
-    command_
-        .add_option_function<std::string>(
-            "--data", [&parsed](const std::string& folder) { parsed.dataFolder = folder; },
-            "the folder of the dictionaries (default: the folder of this program)")
-        ->type_name("DIR")
-        ->option_text("DIR");
-    return *this;
+    return value("--data", "DIR",
+                 "the folder of the dictionaries (default: the folder of this program)",
+                 [](Arguments& parsed, const std::string& folder) { parsed.dataFolder = folder; });
 }
 
 CommandDeclaration& CommandDeclaration::text(const std::string& name, const std::string& value,
                                              std::optional<std::string> Arguments::*field,
                                              const std::string& help) {
-    Arguments& parsed = parsed_;
-    command_
-        .add_option_function<std::string>(
-            name, [&parsed, field](const std::string& text) { parsed.*field = text; }, help)
-        ->type_name(value)
-        ->option_text(value);
-    return *this;
+    return this->value(name, value, help, [field](Arguments& parsed, const std::string& text) {
+        parsed.*field = text;
+    });
 }
 
 CommandDeclaration& CommandDeclaration::number(const std::string& name, const std::string& value,
                                                std::optional<long long> Arguments::*field,
                                                const std::string& help) {
-    // Decimal only, as before: CLI11's own conversion would also read "010" as octal.
-    const CLI::Validator decimal(
-        [](std::string& text) -> std::string {
-            return wholeNumber(text) ? "" : "needs a whole number, not \"" + text + "\"";
-        },
-        "", "whole number");
+    // Decimal only: CLI11's own conversion would also read "010" as octal and " 1" as one.
+    return this->value(name, value, help, [field](Arguments& parsed, const std::string& text) {
+        parsed.*field = wholeNumber(text);
+        if (!(parsed.*field)) throw UsageError("needs a whole number, not \"" + text + "\"");
+    });
+}
+
+CommandDeclaration& CommandDeclaration::value(const std::string& name, const std::string& value,
+                                              const std::string& help, Reader read) {
     Arguments& parsed = parsed_;
     command_
         .add_option_function<std::string>(
-            name, [&parsed, field](const std::string& text) { parsed.*field = wholeNumber(text); },
+            name,
+            [&parsed, name, read](const std::string& text) {
+                try {
+                    read(parsed, text);
+                } catch (const UsageError& error) {
+                    throw CLI::ValidationError(name, error.what());
+                }
+            },
             help)
-        ->check(decimal)
         ->type_name(value)
         ->option_text(value);
     return *this;
@@ -193,8 +193,8 @@ CommandDeclaration& CommandDeclaration::usage(const std::string& options) {
 CommandLine::CommandLine(const std::string& program, const std::string& description,
                          const std::string& footer)
     : app_(description, program), formatter_(std::make_shared<HelpFormatter>()) {
-    // Commands made later take these over: the help flag, the layout, and the last of an option
-    // given twice, as before.
+    // Commands made later take these over: the help flag, the layout, and that of an option given
+    // twice the last counts.
     app_.set_help_flag("-h,--help", "prints this text");
     app_.formatter(formatter_);
     app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

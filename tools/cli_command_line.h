@@ -5,6 +5,7 @@
 #include "cli_arguments.h"
 
 #include <CLI/CLI.hpp>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,6 +28,11 @@ public:
     // --name VALUE, a whole number written in decimal.
     CommandDeclaration& number(const std::string& name, const std::string& value,
                                std::optional<long long> Arguments::*field, const std::string& help);
+    // --name VALUE read into Arguments by read, which throws UsageError for a value that makes
+    // no sense (the message is told after the option's name).
+    using Reader = std::function<void(Arguments& parsed, const std::string& value)>;
+    CommandDeclaration& value(const std::string& name, const std::string& value,
+                              const std::string& help, Reader read);
     // --name without a value.
     CommandDeclaration& flag(const std::string& name, bool Arguments::*field,
                              const std::string& help);
