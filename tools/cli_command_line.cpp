@@ -231,19 +231,27 @@ Arguments CommandLine::parse(std::vector<std::string> args) {
     }
     args_ = args;
     std::vector<std::string> reversed(args.rbegin(), args.rend()); // as CLI11 takes them
-    try {
-        app_.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
+    const auto help = [this] {
         Arguments help;
         help.command = "help";
         if (const std::string command = selectedCommand(); !command.empty())
             help.operands.push_back(command);
         return help;
-    } catch (const CLI::ExtrasError&) {
-        const std::string command = selectedCommand();
-        throw UsageError(unexpected(command), command);
+    };
+    try {
+        app_.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        return help();
     } catch (const CLI::ParseError& error) {
-        throw UsageError(error.what(), selectedCommand());
+        // CLI11 checks the values before it looks for --help; whoever asks for help gets it.
+        const auto end = std::ranges::find(args_, "--");
+        if (std::find(args_.begin(), end, "--help") != end ||
+            std::find(args_.begin(), end, "-h") != end)
+            return help();
+        const std::string command = selectedCommand();
+        if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr)
+            throw UsageError(unexpected(command), command);
+        throw UsageError(error.what(), command);
     }
 
     Arguments parsed = parsed_;

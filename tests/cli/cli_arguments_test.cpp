@@ -81,6 +81,7 @@ TEST(CliArguments, EachCommandHasItsOwnHelp) {
         EXPECT_NE(search.out.find(word), std::string::npos) << word;
     EXPECT_EQ(runCli({"--help", "search"}).out, search.out);
     EXPECT_EQ(runCli({"search", "hlavni", "-h"}).out, search.out);
+    EXPECT_EQ(runCli({"search", "--select", "x", "a", "b", "c", "--help"}).out, search.out);
     EXPECT_EQ(runCli({"dump", "--help"}).out.find("--select"), std::string::npos);
 }
 
