@@ -6,6 +6,7 @@ zadrovec_packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev  # the windows
   qt6-translations-l10n # the toolkit's own texts in Czech (qtbase_cs)
+  libcli11-dev  # the command line of zadrovec-cli
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
   hunspell-cs   # the Czech word list the dictionary slova is made from

@@ -1,190 +1,139 @@
 #include "cli_arguments.h"
 
-#include <charconv>
-#include <map>
-#include <set>
+#include "cli_command_line.h"
 
 namespace zadrovec::cli {
 namespace {
 
-struct CommandShape {
-    std::size_t operands;
-    std::set<std::string> options;
+const char* const kDescription =
+    R"(Runs the dictionary engine of Zadrovec from a terminal: the output is what the windows show.)";
+
+const char* const kFooter =
+    R"(NAME is a dictionary name without a folder, such as hlavni. Text on the command line and in the
+output is UTF-8; text arguments must consist of characters that Windows-1250 can hold. In text
+output, control characters of the records are shown as \xNN (JSON escapes them its own way).
+After "--" every argument is an operand as it stands, for a TEXT that starts with "-".
+
+Exit status: 0 success; 1 failure (dictionary not found, I/O error, bad source, problems found
+by check, a selected headword beyond the list, output that could not be written: "write
+error: ..." on stderr); 2 usage error or a text argument that Windows-1250 cannot hold. When
+the reader of the output goes away early (| head), the program ends quietly by SIGPIPE: status
+141 in the shell.)";
+
+// Every command with its operands and options, in the order the help lists them. A command's
+// code reads what is declared here from Arguments; main.cpp maps the command's name to it.
+void declareCommands(CommandLine& commandLine) {
+    commandLine
+        .command("info", "NAME",
+                 R"(Opens the dictionary NAME (NAME.dat and NAME.idx in the data folder) and
+prints its record count, its word count and the text of its header record.)")
+        .data();
+
+    commandLine
+        .command("search", "NAME TEXT",
+                 R"(Opens the dictionary NAME and lists the headwords that begin with TEXT
+(folded to capitals first), one a line, then a line "--", then the meanings
+of the first listed headword, one a line. TEXT may be of any length.)")
+        .data()
+        .number("--select", "I", &Arguments::select,
+                "then shows the meanings of listed headword I instead (0 is the first)")
+        .flag("--json", &Arguments::json,
+              R"(prints one JSON object instead: "status" (the word count text), "found"
+(the listed headwords), "hits" (one [headword, meanings text] row per
+matching record, in file order) and "meanings")");
+
+    commandLine
+        .command("find", "TEXT",
+                 R"(Looks for TEXT (folded to capitals first) anywhere in the headwords of all
+eight dictionaries, hlavni, mesta, chzn, meny, mpzspz, osobnost, letadla and
+podniky, reading every record. In TEXT "?" stands for any one character and
+"*" for any run of characters (also none). Lists the found headwords, one a
+line, then a line "--", then the meanings of the first one, merged over all
+dictionaries. A dictionary that cannot be opened is told on stderr and
+skipped; with none opened the exit status is 1.)")
+        .data()
+        .number("--select", "I", &Arguments::select,
+                "then shows the meanings of listed headword I instead (0 is the first)")
+        .flag("--json", &Arguments::json,
+              R"(prints one JSON object instead: "found" (the listed headwords), "hits" (one
+[headword, meanings text] row per matching record, in the dictionaries'
+order and file order), "meanings" and "messages" (what the user was told, in
+order))");
+
+    commandLine
+        .command("build", "SOURCE OUTBASE",
+                 R"(Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
+line: HEADWORD@MEANING;MEANING;  Blank lines and lines starting with "#" are
+skipped. Headwords are folded to capitals and sorted; an entry too long for
+one record is spread over several. On any error nothing is written. SOURCE
+must be a regular file, with no line longer than 1,048,576 bytes, and
+neither output file may be SOURCE itself (under any name). Interrupted by
+SIGINT or SIGTERM, the build removes its temporary files; those of an
+earlier build that was killed are removed by the next one.)")
+        .text("--header", "TEXT", &Arguments::header,
+              R"(the text of the header record, without "@" (default: today's date as d.m.yyyy))");
+
+    commandLine.command("dump", "BASE",
+                        "Prints every record of BASE.dat as text, the header first, one a line.");
+
+    commandLine.command(
+        "check", "BASE",
+        R"(Verifies BASE.dat and BASE.idx: index length, record numbers of the index,
+grouping of the headwords, index entries pointing at the first record of
+their run, folded headwords. Lists the first 1,000 problems as they are
+found, then how many more there were, then the count.)");
+
+    commandLine
+        .command("characters", "",
+                 R"(Opens the characters catalogue postavy.dat in the data folder and filters it
+as the window "Postavy z děl" does. Prints the authors, a line "--", the
+titles, a line "--" and the characters, one a line.)")
+        .data()
+        .text("--author", "TEXT", &Arguments::author,
+              R"(the authors beginning with TEXT (folded to capitals), the works of the
+first of them and the characters of the first of those works)")
+        .text("--title", "TEXT", &Arguments::title,
+              "the titles beginning with TEXT, and the characters and authors of the first")
+        .number("--click-author", "I", &Arguments::clickAuthor,
+                R"(then clicks listed author I (0 is the first): its works and the
+characters of the first of them)")
+        .number("--click-title", "I", &Arguments::clickTitle,
+                "then clicks listed title I: its characters and its authors")
+        .flag("--json", &Arguments::json,
+              R"(prints one JSON object instead: "status" (the entry count text), "authors",
+"titles", "characters" (the three lists) and "working" (one [author, title,
+characters text] row per record the filter kept, in file order))")
+        .usage("(--author TEXT | --title TEXT) [--click-author I | --click-title I] [--json]");
+
+    commandLine
+        .command("build-catalogue", "SOURCE OUT",
+                 R"(Makes the characters catalogue OUT (such as postavy.dat) from the UTF-8 text
+file SOURCE, one work a line: AUTHOR@TITLE@NAME;NAME;  Blank lines and lines
+starting with "#" are skipped; the last name gets its ";" when it lacks one.
+An entry longer than 150 bytes in Windows-1250 is an error naming its line.
+On any error nothing is written. SOURCE and OUT as for build.)")
+        .text("--header", "TEXT", &Arguments::header,
+              R"(the text of the header record, without "@" (default: today's date))");
+}
+
+struct ZadrovecCommandLine : CommandLine {
+    ZadrovecCommandLine() : CommandLine("zadrovec-cli", kDescription, kFooter) {
+        declareCommands(*this);
+    }
 };
-
-const std::map<std::string, CommandShape>& commands() {
-    static const std::map<std::string, CommandShape> shapes = {
-        {"info", {1, {"--data"}}},
-        {"search", {2, {"--data", "--select", "--json"}}},
-        {"build", {2, {"--header"}}},
-        {"dump", {1, {}}},
-        {"check", {1, {}}},
-        {"find", {1, {"--data", "--select", "--json"}}},
-        {"characters",
-         {0, {"--data", "--author", "--title", "--click-author", "--click-title", "--json"}}},
-        {"build-catalogue", {2, {"--header"}}},
-    };
-    return shapes;
-}
-
-long long parseNumber(const std::string& option, const std::string& value) {
-    long long number = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (error != std::errc{} || end != value.data() + value.size())
-        throw UsageError(option + " needs a whole number, not \"" + value + "\"");
-    return number;
-}
 
 } // namespace
 
 Arguments parseArguments(const std::vector<std::string>& args) {
-    Arguments parsed;
-    std::vector<std::string> words;
-    std::vector<std::string> optionsSeen;
-    bool optionsEnded = false;
-    for (std::size_t a = 0; a < args.size(); ++a) {
-        const std::string& arg = args[a];
-        const auto value = [&]() -> const std::string& {
-            if (a + 1 >= args.size()) throw UsageError(arg + " needs a value");
-            return args[++a];
-        };
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            words.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            parsed.command = "help";
-            return parsed;
-        } else if (arg == "--data") {
-            parsed.dataFolder = value();
-            optionsSeen.push_back(arg);
-        } else if (arg == "--header") {
-            parsed.header = value();
-            optionsSeen.push_back(arg);
-        } else if (arg == "--select") {
-            parsed.select = parseNumber(arg, value());
-            optionsSeen.push_back(arg);
-        } else if (arg == "--author") {
-            parsed.author = value();
-            optionsSeen.push_back(arg);
-        } else if (arg == "--title") {
-            parsed.title = value();
-            optionsSeen.push_back(arg);
-        } else if (arg == "--click-author") {
-            parsed.clickAuthor = parseNumber(arg, value());
-            optionsSeen.push_back(arg);
-        } else if (arg == "--click-title") {
-            parsed.clickTitle = parseNumber(arg, value());
-            optionsSeen.push_back(arg);
-        } else if (arg == "--json") {
-            parsed.json = true;
-            optionsSeen.push_back(arg);
-        } else {
-            throw UsageError("unknown option " + arg);
-        }
-    }
-
-    if (words.empty()) throw UsageError("no command given");
-    parsed.command = words.front();
-    const auto shape = commands().find(parsed.command);
-    if (shape == commands().end()) throw UsageError("unknown command \"" + parsed.command + "\"");
-    parsed.operands.assign(words.begin() + 1, words.end());
-    if (parsed.operands.size() != shape->second.operands)
-        throw UsageError(parsed.command + " takes " + std::to_string(shape->second.operands) +
-                         " operand(s), not " + std::to_string(parsed.operands.size()));
-    for (const std::string& option : optionsSeen)
-        if (!shape->second.options.contains(option))
-            throw UsageError(option + " does not apply to " + parsed.command);
-    return parsed;
+    return ZadrovecCommandLine().parse(args);
 }
 
-std::string usageText() {
-    return R"(Usage:
-  zadrovec-cli [--data DIR] info NAME
-  zadrovec-cli [--data DIR] search NAME TEXT [--select I] [--json]
-  zadrovec-cli [--data DIR] find TEXT [--select I] [--json]
-  zadrovec-cli build SOURCE OUTBASE [--header TEXT]
-  zadrovec-cli dump BASE
-  zadrovec-cli check BASE
-  zadrovec-cli [--data DIR] characters (--author TEXT | --title TEXT)
-               [--click-author I | --click-title I] [--json]
-  zadrovec-cli build-catalogue SOURCE OUT [--header TEXT]
-  zadrovec-cli --help
+std::string helpText(const std::string& command) {
+    return ZadrovecCommandLine().help(command);
+}
 
-Commands:
-  info NAME      Opens the dictionary NAME (NAME.dat and NAME.idx in the data folder) and
-                 prints its record count, its word count and the text of its header record.
-  search NAME TEXT
-                 Opens the dictionary NAME and lists the headwords that begin with TEXT
-                 (folded to capitals first), one a line, then a line "--", then the meanings
-                 of the first listed headword, one a line. TEXT may be of any length.
-    --select I   then shows the meanings of listed headword I instead (0 is the first)
-    --json       prints one JSON object instead: "status" (the word count text), "found"
-                 (the listed headwords), "hits" (one [headword, meanings text] row per
-                 matching record, in file order) and "meanings"
-  find TEXT      Looks for TEXT (folded to capitals first) anywhere in the headwords of all
-                 eight dictionaries, hlavni, mesta, chzn, meny, mpzspz, osobnost, letadla and
-                 podniky, reading every record. In TEXT "?" stands for any one character and
-                 "*" for any run of characters (also none). Lists the found headwords, one a
-                 line, then a line "--", then the meanings of the first one, merged over all
-                 dictionaries. A dictionary that cannot be opened is told on stderr and
-                 skipped; with none opened the exit status is 1.
-    --select I   then shows the meanings of listed headword I instead (0 is the first)
-    --json       prints one JSON object instead: "found" (the listed headwords), "hits" (one
-                 [headword, meanings text] row per matching record, in the dictionaries'
-                 order and file order), "meanings" and "messages" (what the user was told, in
-                 order)
-  build SOURCE OUTBASE
-                 Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
-                 line: HEADWORD@MEANING;MEANING;  Blank lines and lines starting with "#" are
-                 skipped. Headwords are folded to capitals and sorted; an entry too long for
-                 one record is spread over several. On any error nothing is written. SOURCE
-                 must be a regular file, with no line longer than 1,048,576 bytes, and
-                 neither output file may be SOURCE itself (under any name). Interrupted by
-                 SIGINT or SIGTERM, the build removes its temporary files; those of an
-                 earlier build that was killed are removed by the next one.
-    --header TEXT  the text of the header record, without "@" (default: today's date as
-                 d.m.yyyy)
-  dump BASE      Prints every record of BASE.dat as text, the header first, one a line.
-  check BASE     Verifies BASE.dat and BASE.idx: index length, record numbers of the index,
-                 grouping of the headwords, index entries pointing at the first record of
-                 their run, folded headwords. Lists the first 1,000 problems as they are
-                 found, then how many more there were, then the count.
-  characters     Opens the characters catalogue postavy.dat in the data folder and filters it
-                 as the window "Postavy z děl" does. Prints the authors, a line "--", the
-                 titles, a line "--" and the characters, one a line.
-    --author TEXT  the authors beginning with TEXT (folded to capitals), the works of the
-                 first of them and the characters of the first of those works
-    --title TEXT   the titles beginning with TEXT, and the characters and authors of the first
-    --click-author I  then clicks listed author I (0 is the first): its works and the
-                 characters of the first of them
-    --click-title I   then clicks listed title I: its characters and its authors
-    --json       prints one JSON object instead: "status" (the entry count text), "authors",
-                 "titles", "characters" (the three lists) and "working" (one [author, title,
-                 characters text] row per record the filter kept, in file order)
-  build-catalogue SOURCE OUT
-                 Makes the characters catalogue OUT (such as postavy.dat) from the UTF-8 text
-                 file SOURCE, one work a line: AUTHOR@TITLE@NAME;NAME;  Blank lines and lines
-                 starting with "#" are skipped; the last name gets its ";" when it lacks one.
-                 An entry longer than 150 bytes in Windows-1250 is an error naming its line.
-                 On any error nothing is written. SOURCE and OUT as for build.
-    --header TEXT  the text of the header record, without "@" (default: today's date)
-
-Options:
-  --data DIR     the folder of the dictionaries (default: the folder of this program)
-  --help, -h     prints this text
-  --             ends the options, for a TEXT that starts with "-"
-
-NAME is a dictionary name without a folder, such as hlavni. Text on the command line and in the
-output is UTF-8; text arguments must consist of characters that Windows-1250 can hold. In text
-output, control characters of the records are shown as \xNN (JSON escapes them its own way).
-
-Exit status: 0 success; 1 failure (dictionary not found, I/O error, bad source, problems found
-by check, --select beyond the listed headwords, output that could not be written: "write
-error: ..." on stderr); 2 usage error or a text argument that Windows-1250 cannot hold. When
-the reader of the output goes away early (| head), the program ends quietly by SIGPIPE: status
-141 in the shell.
-)";
+std::string usageText(const std::string& command) {
+    return ZadrovecCommandLine().usage(command);
 }
 
 } // namespace zadrovec::cli

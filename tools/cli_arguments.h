@@ -4,18 +4,26 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zadrovec::cli {
 
-// A command line that makes no sense: the caller prints it with the usage and exits with 2.
+// A command line that makes no sense: the caller prints it with the usage of the command it
+// concerns (or of the program) and exits with 2.
 class UsageError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& message, std::string command = {})
+        : std::runtime_error(message), command_(std::move(command)) {}
+    // The command the error concerns, when the parser knows it.
+    const std::string& command() const { return command_; }
+
+private:
+    std::string command_;
 };
 
 struct Arguments {
-    std::string command; // "help" for --help
+    std::string command; // "help" for --help, with the command asked about as its operand
     std::vector<std::string> operands;
     std::optional<std::string> dataFolder;
     std::optional<std::string> header;
@@ -30,6 +38,9 @@ struct Arguments {
 // Throws UsageError.
 Arguments parseArguments(const std::vector<std::string>& args);
 
-std::string usageText();
+// The help of the program ("") or of one command, as --help prints it.
+std::string helpText(const std::string& command = {});
+// What follows a usage error's message: the usage of the program ("") or of one command.
+std::string usageText(const std::string& command = {});
 
 } // namespace zadrovec::cli

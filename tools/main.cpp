@@ -14,12 +14,7 @@ namespace {
 
 using namespace zadrovec::cli;
 
-int run(const std::vector<std::string>& args) {
-    const Arguments arguments = parseArguments(args);
-    if (arguments.command == "help") {
-        std::cout << usageText();
-        return kExitOk;
-    }
+int runCommand(const Arguments& arguments) {
     static const std::map<std::string, int (*)(const Arguments&)> commands = {
         {"info", runInfo},
         {"search", runSearch},
@@ -31,6 +26,23 @@ int run(const std::vector<std::string>& args) {
         {"build-catalogue", runBuildCatalogue},
     };
     return commands.at(arguments.command)(arguments);
+}
+
+int run(const std::vector<std::string>& args) {
+    Arguments arguments;
+    try {
+        arguments = parseArguments(args);
+        if (arguments.command == "help") {
+            std::cout << helpText(arguments.operands.empty() ? "" : arguments.operands[0]);
+            return kExitOk;
+        }
+        return runCommand(arguments);
+    } catch (const UsageError& error) {
+        // A command's own usage errors concern that command.
+        const std::string& command = error.command().empty() ? arguments.command : error.command();
+        std::cerr << "zadrovec-cli: " << error.what() << '\n' << usageText(command);
+        return kExitUsage;
+    }
 }
 
 // Output that did not reach its file (a full disk, a closed stdout) is an error of the whole
@@ -56,9 +68,6 @@ int main(int argc, char** argv) {
     } restore{std::cout.rdbuf(&output)};
     try {
         return withOutputChecked(run(std::vector<std::string>(argv + 1, argv + argc)), output);
-    } catch (const UsageError& error) {
-        std::cerr << "zadrovec-cli: " << error.what() << "\n\n" << usageText();
-        return kExitUsage;
     } catch (const ArgumentTextError& error) {
         std::cerr << "zadrovec-cli: " << error.what() << '\n';
         return kExitUsage;

@@ -111,8 +111,14 @@ TEST(CliCharactersCatalogue, HelpDocumentsBothCommandsAndTheirOptions) {
     const RunResult help = runCli({"--help"});
     for (const char* word :
          {"characters (--author TEXT | --title TEXT)", "--click-author I", "--click-title I",
-          "\"working\"", "build-catalogue SOURCE OUT", "AUTHOR@TITLE@NAME;NAME;"})
+          "build-catalogue SOURCE OUT", "AUTHOR@TITLE@NAME;NAME;"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    const RunResult characters = runCli({"characters", "--help"});
+    EXPECT_EQ(characters.exitCode, 0);
+    for (const char* word : {"--author TEXT", "--click-title I", "\"working\""})
+        EXPECT_NE(characters.out.find(word), std::string::npos) << word;
+    const RunResult catalogue = runCli({"build-catalogue", "--help"});
+    EXPECT_NE(catalogue.out.find("without \"@\""), std::string::npos) << catalogue.out;
 }
 
 TEST(CliCharactersCatalogue, MissingCatalogueFailsWithTheWindowsMessage) {
