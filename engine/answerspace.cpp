@@ -1,0 +1,139 @@
+#include "answerspace.h"
+
+#include "collation.h"
+#include "fileunit.h"
+#include "ioerror.h"
+#include "squares.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace zadrovec {
+namespace {
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string_view> DictionaryNames(DictionaryMask mask) {
+    std::vector<std::string_view> names;
+    for (std::size_t i = 0; i < kAnswerDictionaries.size(); ++i)
+        if (mask & (1u << i)) names.push_back(kAnswerDictionaries[i]);
+    return names;
+}
+
+std::uint32_t AnswerSpaceBuilder::textId(std::string_view text, DictionaryMask dictionary) {
+    const std::string upper = UpperCaseCp1250(text);
+    const auto [entry, added] = ids_.try_emplace(upper, static_cast<std::uint32_t>(texts_.size()));
+    if (added) {
+        texts_.push_back(upper);
+        dictionaries_.push_back(0);
+    }
+    dictionaries_[entry->second] |= dictionary;
+    return entry->second;
+}
+
+void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view recordText) {
+    const auto at = recordText.find('@');
+    if (at == std::string_view::npos) return;
+    const auto bit = static_cast<DictionaryMask>(1u << dictionary);
+    const std::string_view headword = recordText.substr(0, at);
+    std::string_view rest = recordText.substr(at + 1);
+    const bool hasHeadword = !headword.empty();
+    const std::uint32_t head = hasHeadword ? textId(headword, bit) : 0;
+    for (auto end = rest.find(';'); end != std::string_view::npos; end = rest.find(';')) {
+        const std::string_view meaning = trimSpaces(rest.substr(0, end));
+        rest.remove_prefix(end + 1);
+        if (meaning.empty()) continue;
+        const std::uint32_t id = textId(meaning, bit);
+        if (hasHeadword) pairs_[std::uint64_t{head} << 32 | id] |= bit;
+    }
+}
+
+AnswerSpace AnswerSpaceBuilder::finish() {
+    AnswerSpace space;
+    // Numbers in the Czech order, so that any list of numbers sorts as the lists do.
+    std::vector<std::string> sorted = texts_;
+    sortCzech(sorted);
+    std::vector<std::uint32_t> newId(texts_.size());
+    for (std::uint32_t i = 0; i < sorted.size(); ++i)
+        newId[ids_.at(sorted[i])] = i;
+    space.dictionaries_.resize(texts_.size());
+    for (std::uint32_t old = 0; old < texts_.size(); ++old)
+        space.dictionaries_[newId[old]] = dictionaries_[old];
+    space.texts_ = std::move(sorted);
+
+    std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
+    links.reserve(pairs_.size() * 2);
+    for (const auto& [key, mask] : pairs_) {
+        const std::uint32_t head = newId[key >> 32];
+        const std::uint32_t meaning = newId[key & 0xFFFFFFFFu];
+        links.push_back({head, {meaning, mask}});
+        links.push_back({meaning, {head, mask}});
+    }
+    std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
+    });
+    space.partnerStart_.assign(space.texts_.size() + 1, 0);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const auto& [from, partner] = links[i];
+        // A pair written both ways is one link, with the dictionaries of both.
+        if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
+            space.partners_.back().dictionaries |= partner.dictionaries;
+            continue;
+        }
+        space.partners_.push_back(partner);
+        space.partnerStart_[from + 1] = static_cast<std::uint32_t>(space.partners_.size());
+    }
+    for (std::size_t i = 1; i < space.partnerStart_.size(); ++i)
+        space.partnerStart_[i] = std::max(space.partnerStart_[i], space.partnerStart_[i - 1]);
+    ids_.clear();
+    texts_.clear();
+    dictionaries_.clear();
+    pairs_.clear();
+    return space;
+}
+
+AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {
+    AnswerSpaceBuilder builder;
+    Dictionary dictionary(folder, messages);
+    int opened = 0;
+    bool readError = false;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+        const std::string_view name = kAnswerDictionaries[d];
+        if (d >= kRequiredAnswerDictionaries) {
+            const std::filesystem::path base = std::filesystem::path(folder) / name;
+            std::error_code error;
+            if (!std::filesystem::exists(base.string() + ".dat", error) ||
+                !std::filesystem::exists(base.string() + ".idx", error))
+                continue;
+        }
+        OpenDictionary(dictionary, name);
+        if (!dictionary.DictionaryOpen) continue;
+        ++opened;
+        try {
+            SeekRecord(dictionary, 0);
+            if (!AtEndOfWords(dictionary)) ReadRecord(dictionary); // the header record
+            while (!AtEndOfWords(dictionary)) {
+                ReadRecord(dictionary);
+                builder.addRecord(d, dictionary.wordRecord.text());
+            }
+        } catch (const IoError& error) {
+            messages.showMessage(std::string(error.what()) + ".");
+            readError = true;
+        }
+        CloseDictionary(dictionary);
+    }
+    AnswerSpace space = builder.finish();
+    space.openedDictionaries = opened;
+    space.readError = readError;
+    return space;
+}
+
+} // namespace zadrovec
