@@ -52,30 +52,39 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
         rest.remove_prefix(end + 1);
         if (meaning.empty()) continue;
         const std::uint32_t id = textId(meaning, bit);
-        if (hasHeadword) pairs_[std::uint64_t{head} << 32 | id] |= bit;
+        if (hasHeadword) pairs_.push_back({head, {id, bit}});
     }
 }
 
 AnswerSpace AnswerSpaceBuilder::finish() {
     AnswerSpace space;
-    // Numbers in the Czech order, so that any list of numbers sorts as the lists do.
-    std::vector<std::string> sorted = texts_;
-    sortCzech(sorted);
+    // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
+    // end in the texts' bytes, so no two are equal.
+    std::vector<std::string> keys;
+    keys.reserve(texts_.size());
+    for (const std::string& text : texts_)
+        keys.push_back(czechSortKey(text));
+    std::vector<std::uint32_t> order(texts_.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
     std::vector<std::uint32_t> newId(texts_.size());
-    for (std::uint32_t i = 0; i < sorted.size(); ++i)
-        newId[ids_.at(sorted[i])] = i;
-    space.dictionaries_.resize(texts_.size());
-    for (std::uint32_t old = 0; old < texts_.size(); ++old)
-        space.dictionaries_[newId[old]] = dictionaries_[old];
-    space.texts_ = std::move(sorted);
+    space.texts_.reserve(texts_.size());
+    space.dictionaries_.reserve(texts_.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) {
+        newId[order[i]] = i;
+        space.texts_.push_back(std::move(texts_[order[i]]));
+        space.dictionaries_.push_back(dictionaries_[order[i]]);
+    }
 
     std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
     links.reserve(pairs_.size() * 2);
-    for (const auto& [key, mask] : pairs_) {
-        const std::uint32_t head = newId[key >> 32];
-        const std::uint32_t meaning = newId[key & 0xFFFFFFFFu];
-        links.push_back({head, {meaning, mask}});
-        links.push_back({meaning, {head, mask}});
+    for (const auto& [oldHead, oldMeaning] : pairs_) {
+        const std::uint32_t head = newId[oldHead];
+        const std::uint32_t meaning = newId[oldMeaning.text];
+        links.push_back({head, {meaning, oldMeaning.dictionaries}});
+        links.push_back({meaning, {head, oldMeaning.dictionaries}});
     }
     std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
@@ -83,7 +92,7 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     space.partnerStart_.assign(space.texts_.size() + 1, 0);
     for (std::size_t i = 0; i < links.size(); ++i) {
         const auto& [from, partner] = links[i];
-        // A pair written both ways is one link, with the dictionaries of both.
+        // A pair met again, or written both ways, is one link with the dictionaries of all.
         if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
             space.partners_.back().dictionaries |= partner.dictionaries;
             continue;

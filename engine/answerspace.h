@@ -71,7 +71,7 @@ private:
     std::unordered_map<std::string, std::uint32_t> ids_;
     std::vector<std::string> texts_;
     std::vector<DictionaryMask> dictionaries_;
-    std::unordered_map<std::uint64_t, DictionaryMask> pairs_; // headword << 32 | meaning
+    std::vector<std::pair<std::uint32_t, AnswerPartner>> pairs_; // headword, meaning
 };
 
 // Reads the dictionaries of folder in order. The eight are opened as everywhere (a failure is

@@ -38,14 +38,38 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
             postings_[fill[postingKey(n, p, squares(id)[p])]++] = id;
     }
 
-    for (std::uint32_t id = 0; id < count; ++id) {
-        const std::size_t n = length(id);
-        if (n == 0) continue;
-        Squares own(squares(id), squares(id) + n);
-        bySquares_[key(own)].push_back(id);
-        std::sort(own.begin(), own.end());
-        bySortedSquares_[key(own)].push_back(id);
-    }
+    // Answers ordered by their squares (and by their sorted squares) for look-ups of a word
+    // and of an anagram: a binary search, no table of strings.
+    sortedSquares_ = squares_;
+    for (std::uint32_t id = 0; id < count; ++id)
+        std::sort(sortedSquares_.begin() + start_[id], sortedSquares_.begin() + start_[id + 1]);
+    const auto orderBy = [&](const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) {
+        for (std::uint32_t id = 0; id < count; ++id)
+            if (length(id) > 0) ids.push_back(id);
+        std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return std::lexicographical_compare(
+                flat.begin() + start_[a], flat.begin() + start_[a + 1], flat.begin() + start_[b],
+                flat.begin() + start_[b + 1]);
+        });
+    };
+    orderBy(squares_, bySquares_);
+    orderBy(sortedSquares_, bySortedSquares_);
+}
+
+std::span<const std::uint32_t> SquareIndex::equalRange(const std::vector<std::uint32_t>& ids,
+                                                       const std::vector<Square>& flat,
+                                                       const Squares& wanted) const {
+    const auto compare = [&](std::uint32_t id, const Squares& w) {
+        return std::lexicographical_compare(flat.begin() + start_[id],
+                                            flat.begin() + start_[id + 1], w.begin(), w.end());
+    };
+    const auto first = std::lower_bound(ids.begin(), ids.end(), wanted, compare);
+    auto last = first;
+    while (last != ids.end() &&
+           std::equal(flat.begin() + start_[*last], flat.begin() + start_[*last + 1],
+                      wanted.begin(), wanted.end()))
+        ++last;
+    return {ids.data() + (first - ids.begin()), static_cast<std::size_t>(last - first)};
 }
 
 std::span<const std::uint32_t> SquareIndex::ofLength(std::size_t length) const {
@@ -61,15 +85,11 @@ std::span<const std::uint32_t> SquareIndex::withSquareAt(std::size_t length, std
 }
 
 std::span<const std::uint32_t> SquareIndex::withSortedSquares(const Squares& sorted) const {
-    const auto found = bySortedSquares_.find(key(sorted));
-    if (found == bySortedSquares_.end()) return {};
-    return found->second;
+    return equalRange(bySortedSquares_, sortedSquares_, sorted);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquares(const Squares& squares) const {
-    const auto found = bySquares_.find(key(squares));
-    if (found == bySquares_.end()) return {};
-    return found->second;
+    return equalRange(bySquares_, squares_, squares);
 }
 
 } // namespace zadrovec

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace zadrovec {
@@ -41,7 +40,10 @@ private:
     static std::size_t postingKey(std::size_t length, std::size_t position, Square square) {
         return (length * kIndexedLength + position) * kSquareCount + square;
     }
-    static std::string key(const Squares& squares) { return {squares.begin(), squares.end()}; }
+    // The answers of the squares in order (sorted squares: in byOrderedSquares_), by id.
+    std::span<const std::uint32_t> equalRange(const std::vector<std::uint32_t>& ids,
+                                              const std::vector<Square>& flat,
+                                              const Squares& wanted) const;
 
     SquareRules rules_;
     std::vector<Square> squares_;
@@ -50,8 +52,9 @@ private:
     std::vector<std::vector<std::uint32_t>> byLength_;
     std::vector<std::uint32_t> postingStart_;
     std::vector<std::uint32_t> postings_;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> bySortedSquares_;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> bySquares_;
+    std::vector<Square> sortedSquares_; // each answer's squares sorted, at start_ like squares_
+    std::vector<std::uint32_t> bySortedSquares_; // the answers ordered by sorted squares, then id
+    std::vector<std::uint32_t> bySquares_;       // ordered by squares, then id
 };
 
 } // namespace zadrovec

@@ -10,6 +10,7 @@ namespace {
 struct CommandShape {
     std::size_t operands;
     std::set<std::string> options;
+    std::size_t optionalOperands = 0;
 };
 
 const std::map<std::string, CommandShape>& commands() {
@@ -23,6 +24,12 @@ const std::map<std::string, CommandShape>& commands() {
         {"characters",
          {0, {"--data", "--author", "--title", "--click-author", "--click-title", "--json"}}},
         {"build-catalogue", {2, {"--header"}}},
+        {"solve",
+         {0,
+          {"--data", "--anagram", "--from", "--contains", "--length", "--exclude", "--clue",
+           "--strict", "--ch", "--json"},
+          1}},
+        {"clues", {1, {"--data", "--strict", "--json"}}},
     };
     return shapes;
 }
@@ -33,6 +40,17 @@ long long parseNumber(const std::string& option, const std::string& value) {
     if (error != std::errc{} || end != value.data() + value.size())
         throw UsageError(option + " needs a whole number, not \"" + value + "\"");
     return number;
+}
+
+// The text options of solve, by name.
+std::optional<std::optional<std::string>*> solveOption(Arguments& parsed, const std::string& arg) {
+    if (arg == "--anagram") return &parsed.anagram;
+    if (arg == "--from") return &parsed.from;
+    if (arg == "--contains") return &parsed.contains;
+    if (arg == "--length") return &parsed.length;
+    if (arg == "--exclude") return &parsed.exclude;
+    if (arg == "--clue") return &parsed.clue;
+    return std::nullopt;
 }
 
 } // namespace
@@ -79,6 +97,12 @@ Arguments parseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--json") {
             parsed.json = true;
             optionsSeen.push_back(arg);
+        } else if (const auto text = solveOption(parsed, arg)) {
+            **text = value();
+            optionsSeen.push_back(arg);
+        } else if (arg == "--strict" || arg == "--ch") {
+            (arg == "--strict" ? parsed.strict : parsed.ch) = true;
+            optionsSeen.push_back(arg);
         } else {
             throw UsageError("unknown option " + arg);
         }
@@ -89,8 +113,11 @@ Arguments parseArguments(const std::vector<std::string>& args) {
     const auto shape = commands().find(parsed.command);
     if (shape == commands().end()) throw UsageError("unknown command \"" + parsed.command + "\"");
     parsed.operands.assign(words.begin() + 1, words.end());
-    if (parsed.operands.size() != shape->second.operands)
-        throw UsageError(parsed.command + " takes " + std::to_string(shape->second.operands) +
+    const std::size_t least = shape->second.operands;
+    const std::size_t most = least + shape->second.optionalOperands;
+    if (parsed.operands.size() < least || parsed.operands.size() > most)
+        throw UsageError(parsed.command + " takes " + std::to_string(least) +
+                         (most > least ? " to " + std::to_string(most) : std::string()) +
                          " operand(s), not " + std::to_string(parsed.operands.size()));
     for (const std::string& option : optionsSeen)
         if (!shape->second.options.contains(option))
@@ -109,6 +136,9 @@ std::string usageText() {
   zadrovec-cli [--data DIR] characters (--author TEXT | --title TEXT)
                [--click-author I | --click-title I] [--json]
   zadrovec-cli build-catalogue SOURCE OUT [--header TEXT]
+  zadrovec-cli [--data DIR] solve [PATTERN] [--anagram L | --from L | --contains L]
+               [--length N[-M]] [--exclude L] [--clue PATTERN] [--strict] [--ch] [--json]
+  zadrovec-cli [--data DIR] clues WORD [--strict] [--json]
   zadrovec-cli --help
 
 Commands:
@@ -163,6 +193,29 @@ Commands:
                  An entry longer than 150 bytes in Windows-1250 is an error naming its line.
                  On any error nothing is written.
     --header TEXT  the text of the header record, without "@" (default: today's date)
+  solve [PATTERN]
+                 Lists the crossword answers that fit: every headword and meaning of all
+                 dictionaries (and of cizi and slova when they are there) in capitals, by
+                 squares (their letters; a text with a digit is no answer), grouped by length
+                 under a line with the count, each with its dictionaries. Diacritics are
+                 ignored. In PATTERN "?" is any one square, "*" any run of squares, "@" a
+                 vowel, "#" a consonant, [ABC] one of the letters, [!ABC] or [^ABC] none of
+                 them, a letter itself. Exactly one of PATTERN, --anagram, --from, --contains
+                 (or none with --clue).
+    --anagram L  the squares are exactly the letters L in any order ("?" any one square)
+    --from L     every square is one of L, each used at most as often as given ("?" allowed)
+    --contains L the answer holds each letter of L at least as often as given
+    --length N[-M]  N squares, or from N to M
+    --exclude L  no square is one of the letters L
+    --clue PATTERN  only answers paired with a headword or meaning that matches PATTERN
+    --strict     compares diacritics too
+    --ch         CH is one square
+    --json       prints one JSON object: "answers" (each with "text", "squares",
+                 "dictionaries" and, with --clue, "clues") and "count"
+  clues WORD     Lists every text paired with WORD (compared by squares) in a dictionary,
+                 as a meaning of it or as the headword it is a meaning of, with the
+                 dictionaries of those pairs. --strict compares diacritics too; --json prints
+                 {"clues": [{"text", "dictionaries"}]}.
 
 Options:
   --data DIR     the folder of the dictionaries (default: the folder of this program)

@@ -25,6 +25,8 @@ int run(const std::vector<std::string>& args) {
         {"check", runCheck},
         {"characters", runCharacters},
         {"build-catalogue", runBuildCatalogue},
+        {"solve", runSolve},
+        {"clues", runClues},
     };
     return commands.at(arguments.command)(arguments);
 }
