@@ -28,8 +28,13 @@ void intersect(std::vector<std::span<const std::uint32_t>> lists, Emit&& emit) {
     for (const std::uint32_t id : lists[0]) {
         bool everywhere = true;
         for (std::size_t l = 1; l < lists.size() && everywhere; ++l) {
+            // Galloping: the next number is usually close by, so look near first.
             const std::uint32_t* end = lists[l].data() + lists[l].size();
-            at[l] = std::lower_bound(at[l], end, id);
+            const std::uint32_t* from = at[l];
+            std::size_t step = 1;
+            while (from + step < end && from[step] < id)
+                step *= 2;
+            at[l] = std::lower_bound(from + step / 2, std::min(from + step + 1, end), id);
             if (at[l] == end) return;
             everywhere = *at[l] == id;
         }
@@ -125,6 +130,11 @@ public:
         for (const Square s : letters.letters)
             ++need[s];
         letterSet = setOf(letters.letters);
+        for (const Square s : letters.letters)
+            if (need[s] > 1) repeatedLetters = true;
+        if (pattern)
+            for (const PatternStep& step : pattern->steps())
+                if (!step.star && step.squares.count() == 1) patternLetters |= step.squares;
     }
 
     // The one test of an answer, which every way of finding answers ends in.
@@ -137,16 +147,18 @@ public:
         const std::size_t given = letters.letters.size();
         switch (kind) {
         case QuestionKind::Pattern:
+            if ((patternLetters & ~present).any()) return false;
             return !pattern || pattern->matches(squares, n);
         case QuestionKind::Anagram:
             if (n != given + letters.blanks || (letterSet & ~present).any()) return false;
-            return holdsNeeded(squares, n);
+            return !repeatedLetters || holdsNeeded(squares, n);
         case QuestionKind::Contains:
             if ((letterSet & ~present).any()) return false;
-            return holdsNeeded(squares, n);
+            return !repeatedLetters || holdsNeeded(squares, n);
         case QuestionKind::From: {
             if (n > given + letters.blanks) return false;
-            if (letters.blanks == 0 && (present & ~letterSet).any()) return false;
+            // Every kind of square outside the letters takes a blank at least.
+            if ((present & ~letterSet).count() > letters.blanks) return false;
             const Counts have = countSquares(squares, n);
             std::size_t beyond = 0;
             for (std::size_t s = 0; s < kSquareCount; ++s)
@@ -199,6 +211,8 @@ public:
     OptionLetters letters;
     Counts need{};
     SquareSet letterSet;
+    bool repeatedLetters = false; // some letter is asked for more than once
+    SquareSet patternLetters;     // the letters every match of the pattern holds
 
 private:
     bool holdsNeeded(const Square* squares, std::size_t n) const {
