@@ -204,7 +204,7 @@ void BM_Clue(benchmark::State& state) {
     std::vector<Question> questions;
     for (const std::string& sample : stock().samples) {
         Question q;
-        q.clue = sample;
+        q.clue = plainSquares(sample);
         questions.push_back(q);
     }
     run(state, questions);

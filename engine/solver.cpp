@@ -8,14 +8,8 @@
 namespace zadrovec {
 namespace {
 
-using Counts = std::array<std::uint16_t, kSquareCount>;
-
-Counts countSquares(const Square* squares, std::size_t n) {
-    Counts counts{};
-    for (std::size_t i = 0; i < n; ++i)
-        ++counts[squares[i]];
-    return counts;
-}
+// How often each square is given; an answer has at most 80 squares, so more never matters.
+using Counts = std::array<std::uint8_t, kSquareCount>;
 
 // Calls emit for every number in all the lists (each ascending), in ascending order.
 template <typename Emit>
@@ -128,7 +122,7 @@ public:
             break;
         }
         for (const Square s : letters.letters)
-            ++need[s];
+            if (need[s] < 255) ++need[s];
         letterSet = setOf(letters.letters);
         for (const Square s : letters.letters)
             if (need[s] > 1) repeatedLetters = true;
@@ -159,14 +153,48 @@ public:
             if (n > given + letters.blanks) return false;
             // Every kind of square outside the letters takes a blank at least.
             if ((present & ~letterSet).count() > letters.blanks) return false;
-            const Counts have = countSquares(squares, n);
-            std::size_t beyond = 0;
-            for (std::size_t s = 0; s < kSquareCount; ++s)
-                if (have[s] > need[s]) beyond += have[s] - need[s];
-            return beyond <= letters.blanks;
+            // Each square takes a given letter while one is left, else a blank.
+            Counts left = need;
+            std::size_t blanks = letters.blanks;
+            for (std::size_t i = 0; i < n; ++i) {
+                if (left[squares[i]] > 0)
+                    --left[squares[i]];
+                else if (blanks-- == 0)
+                    return false;
+            }
+            return true;
         }
         }
         return false;
+    }
+
+    // True when the posting lists of the pattern's letters give its answers exactly: a fixed
+    // length, every step a letter or "?", nothing else to test.
+    bool indexIsExact(const SquareIndex& index) const {
+        if (kind != QuestionKind::Pattern || !pattern || pattern->hasStar() || exclude.any())
+            return false;
+        bool letters = false;
+        for (const PatternStep& step : pattern->steps()) {
+            if (step.squares.count() == 1)
+                letters = true;
+            else if (step.squares != AllSquares())
+                return false;
+        }
+        return !letters || pattern->minimumLength() <= SquareIndex::kIndexedLength ||
+               index.longest() < pattern->minimumLength();
+    }
+
+    // True when no list narrows the answers down, so that reading all of them in memory order
+    // is the fastest way.
+    bool scansEverything() const {
+        if (kind == QuestionKind::From || kind == QuestionKind::Contains) return true;
+        if (kind != QuestionKind::Pattern || !pattern || !pattern->hasStar()) return false;
+        const auto& steps = pattern->steps();
+        for (std::size_t i = 0; i < pattern->prefixLength(); ++i)
+            if (steps[i].squares.count() == 1) return false;
+        for (std::size_t k = 0; k < pattern->suffixLength(); ++k)
+            if (steps[steps.size() - 1 - k].squares.count() == 1) return false;
+        return true;
     }
 
     // Calls emit with the answers that may pass, by length and then in Czech order.
@@ -216,10 +244,14 @@ public:
 
 private:
     bool holdsNeeded(const Square* squares, std::size_t n) const {
-        const Counts have = countSquares(squares, n);
-        for (const Square s : letters.letters)
-            if (have[s] < need[s]) return false;
-        return true;
+        Counts left = need;
+        std::size_t missing = letters.letters.size();
+        for (std::size_t i = 0; i < n && missing > 0; ++i)
+            if (left[squares[i]] > 0) {
+                --left[squares[i]];
+                --missing;
+            }
+        return missing == 0;
     }
 };
 
@@ -234,10 +266,26 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
     const SquareIndex& squares = index(question.rules);
     if (compiled.clue) return solveClue(compiled, squares);
     std::vector<SolvedAnswer> answers;
+    if (compiled.indexIsExact(squares)) {
+        // The posting lists answer the pattern whole: no answer needs a look of its own.
+        const std::size_t n = compiled.pattern->minimumLength();
+        patternCandidates(*compiled.pattern, squares, compiled.range, [&](std::uint32_t id) {
+            answers.push_back({id, n, {}});
+        });
+        return answers;
+    }
+    if (compiled.scansEverything()) {
+        // Answer after answer in memory order, then by length: the order within a length stays.
+        for (std::uint32_t id = 0; id < space_.size(); ++id)
+            if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
+        std::stable_sort(answers.begin(), answers.end(),
+                         [](const auto& a, const auto& b) { return a.squares < b.squares; });
+        return answers;
+    }
+    // By length, and in Czech order within each: as the answers are to be listed.
     compiled.candidates(squares, [&](std::uint32_t id) {
         if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
     });
-    // The anagram map lists one length in Czech order already; the rest come by length.
     return answers;
 }
 
