@@ -8,6 +8,7 @@ zadrovec_packages=(
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
+  dpkg-dev lintian appstream desktop-file-utils # the Debian package: made, checked, validated
 )
 
 zadrovec_install_packages() {

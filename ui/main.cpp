@@ -2,6 +2,7 @@
 #include "application.h"
 #include "program.h"
 #include "programicon.h"
+#include "terminationsignal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
             .absolutePath();
     zadrovec::ui::Program program(folder);
     program.mainWindow().show();
+    zadrovec::ui::closeOnTerminationSignal(program.mainWindow());
     return app.exec();
 }

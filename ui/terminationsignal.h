@@ -1,0 +1,12 @@
+// SIGTERM (the session ending, `kill`) and SIGINT (Ctrl+C in a terminal) close the main window as
+// the user closes it, so the settings are saved, instead of ending the process where it stands.
+#pragma once
+
+class QWidget;
+
+namespace zadrovec::ui {
+
+// From now on the two signals close `window`; it must live until the event loop ends.
+void closeOnTerminationSignal(QWidget& window);
+
+} // namespace zadrovec::ui
