@@ -59,16 +59,36 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
 AnswerSpace AnswerSpaceBuilder::finish() {
     AnswerSpace space;
     // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
-    // end in the texts' bytes, so no two are equal.
-    std::vector<std::string> keys;
-    keys.reserve(texts_.size());
-    for (const std::string& text : texts_)
-        keys.push_back(czechSortKey(text));
+    // end in the texts' bytes, so no two are equal; their first eight bytes decide most
+    // comparisons without a look at the rest.
+    struct Entry {
+        std::uint64_t head;
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
+    entries.reserve(texts_.size());
+    for (const std::string& text : texts_) {
+        const std::size_t offset = keys.size();
+        keys += czechSortKey(text);
+        Entry entry{0, static_cast<std::uint32_t>(offset),
+                    static_cast<std::uint32_t>(keys.size() - offset)};
+        for (std::size_t b = 0; b < 8; ++b)
+            entry.head = entry.head << 8 |
+                         (b < entry.length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+        entries.push_back(entry);
+    }
     std::vector<std::uint32_t> order(texts_.size());
     for (std::uint32_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+    const std::string_view all = keys;
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const Entry& x = entries[a];
+        const Entry& y = entries[b];
+        if (x.head != y.head) return x.head < y.head;
+        return all.substr(x.offset, x.length) < all.substr(y.offset, y.length);
+    });
     std::vector<std::uint32_t> newId(texts_.size());
     space.texts_.reserve(texts_.size());
     space.dictionaries_.reserve(texts_.size());

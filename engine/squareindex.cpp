@@ -37,23 +37,6 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
         for (std::size_t p = 0; p < n; ++p)
             postings_[fill[postingKey(n, p, squares(id)[p])]++] = id;
     }
-
-    // Answers ordered by their squares (and by their sorted squares) for look-ups of a word
-    // and of an anagram: a binary search, no table of strings.
-    sortedSquares_ = squares_;
-    for (std::uint32_t id = 0; id < count; ++id)
-        std::sort(sortedSquares_.begin() + start_[id], sortedSquares_.begin() + start_[id + 1]);
-    const auto orderBy = [&](const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) {
-        for (std::uint32_t id = 0; id < count; ++id)
-            if (length(id) > 0) ids.push_back(id);
-        std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return std::lexicographical_compare(
-                flat.begin() + start_[a], flat.begin() + start_[a + 1], flat.begin() + start_[b],
-                flat.begin() + start_[b + 1]);
-        });
-    };
-    orderBy(squares_, bySquares_);
-    orderBy(sortedSquares_, bySortedSquares_);
 }
 
 std::span<const std::uint32_t> SquareIndex::equalRange(const std::vector<std::uint32_t>& ids,
@@ -84,11 +67,27 @@ std::span<const std::uint32_t> SquareIndex::withSquareAt(std::size_t length, std
     return {postings_.data() + postingStart_[k], postings_.data() + postingStart_[k + 1]};
 }
 
+void SquareIndex::orderBy(const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) const {
+    for (std::uint32_t id = 0; id + 1 < start_.size(); ++id)
+        if (length(id) > 0) ids.push_back(id);
+    std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return std::lexicographical_compare(flat.begin() + start_[a], flat.begin() + start_[a + 1],
+                                            flat.begin() + start_[b], flat.begin() + start_[b + 1]);
+    });
+}
+
 std::span<const std::uint32_t> SquareIndex::withSortedSquares(const Squares& sorted) const {
+    if (bySortedSquares_.empty()) {
+        sortedSquares_ = squares_;
+        for (std::uint32_t id = 0; id + 1 < start_.size(); ++id)
+            std::sort(sortedSquares_.begin() + start_[id], sortedSquares_.begin() + start_[id + 1]);
+        orderBy(sortedSquares_, bySortedSquares_);
+    }
     return equalRange(bySortedSquares_, sortedSquares_, sorted);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquares(const Squares& squares) const {
+    if (bySquares_.empty()) orderBy(squares_, bySquares_);
     return equalRange(bySquares_, squares_, squares);
 }
 

@@ -40,6 +40,7 @@ private:
     static std::size_t postingKey(std::size_t length, std::size_t position, Square square) {
         return (length * kIndexedLength + position) * kSquareCount + square;
     }
+    void orderBy(const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) const;
     // The answers of the squares in order (sorted squares: in byOrderedSquares_), by id.
     std::span<const std::uint32_t> equalRange(const std::vector<std::uint32_t>& ids,
                                               const std::vector<Square>& flat,
@@ -52,9 +53,10 @@ private:
     std::vector<std::vector<std::uint32_t>> byLength_;
     std::vector<std::uint32_t> postingStart_;
     std::vector<std::uint32_t> postings_;
-    std::vector<Square> sortedSquares_; // each answer's squares sorted, at start_ like squares_
-    std::vector<std::uint32_t> bySortedSquares_; // the answers ordered by sorted squares, then id
-    std::vector<std::uint32_t> bySquares_;       // ordered by squares, then id
+    // Made by the first look-up that needs them: a pattern needs neither.
+    mutable std::vector<Square> sortedSquares_;          // each answer's squares sorted, at start_
+    mutable std::vector<std::uint32_t> bySortedSquares_; // ordered by sorted squares, then id
+    mutable std::vector<std::uint32_t> bySquares_;       // ordered by squares, then id
 };
 
 } // namespace zadrovec
