@@ -107,7 +107,7 @@ struct Stock {
         const SquareIndex& index = solver.index({});
         for (std::uint32_t id = 7; samples.size() < kSamples; id += 15'551)
             if (index.length(id % space.size()) >= 6)
-                samples.push_back(space.text(id % space.size()));
+                samples.emplace_back(space.text(id % space.size()));
     }
 };
 

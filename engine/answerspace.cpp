@@ -56,8 +56,24 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
     }
 }
 
+AnswerSpace::~AnswerSpace() = default;
+
+namespace {
+
+// The vectors an answer space made in memory points into.
+struct OwnedAnswers {
+    std::vector<char> textBytes;
+    std::vector<std::uint32_t> textStart;
+    std::vector<DictionaryMask> dictionaries;
+    std::vector<std::uint32_t> partnerStart;
+    std::vector<AnswerPartner> partners;
+};
+
+} // namespace
+
 AnswerSpace AnswerSpaceBuilder::finish() {
-    AnswerSpace space;
+    auto owned = std::make_shared<OwnedAnswers>();
+    OwnedAnswers& space = *owned;
     // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
     // end in the texts' bytes, so no two are equal; their first eight bytes decide most
     // comparisons without a look at the rest.
@@ -90,12 +106,15 @@ AnswerSpace AnswerSpaceBuilder::finish() {
         return all.substr(x.offset, x.length) < all.substr(y.offset, y.length);
     });
     std::vector<std::uint32_t> newId(texts_.size());
-    space.texts_.reserve(texts_.size());
-    space.dictionaries_.reserve(texts_.size());
+    space.textStart.reserve(texts_.size() + 1);
+    space.textStart.push_back(0);
+    space.dictionaries.reserve(texts_.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) {
         newId[order[i]] = i;
-        space.texts_.push_back(std::move(texts_[order[i]]));
-        space.dictionaries_.push_back(dictionaries_[order[i]]);
+        const std::string& text = texts_[order[i]];
+        space.textBytes.insert(space.textBytes.end(), text.begin(), text.end());
+        space.textStart.push_back(static_cast<std::uint32_t>(space.textBytes.size()));
+        space.dictionaries.push_back(dictionaries_[order[i]]);
     }
 
     std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
@@ -109,24 +128,31 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
     });
-    space.partnerStart_.assign(space.texts_.size() + 1, 0);
+    space.partnerStart.assign(texts_.size() + 1, 0);
     for (std::size_t i = 0; i < links.size(); ++i) {
         const auto& [from, partner] = links[i];
         // A pair met again, or written both ways, is one link with the dictionaries of all.
         if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
-            space.partners_.back().dictionaries |= partner.dictionaries;
+            space.partners.back().dictionaries |= partner.dictionaries;
             continue;
         }
-        space.partners_.push_back(partner);
-        space.partnerStart_[from + 1] = static_cast<std::uint32_t>(space.partners_.size());
+        space.partners.push_back(partner);
+        space.partnerStart[from + 1] = static_cast<std::uint32_t>(space.partners.size());
     }
-    for (std::size_t i = 1; i < space.partnerStart_.size(); ++i)
-        space.partnerStart_[i] = std::max(space.partnerStart_[i], space.partnerStart_[i - 1]);
+    for (std::size_t i = 1; i < space.partnerStart.size(); ++i)
+        space.partnerStart[i] = std::max(space.partnerStart[i], space.partnerStart[i - 1]);
     ids_.clear();
     texts_.clear();
     dictionaries_.clear();
     pairs_.clear();
-    return space;
+    AnswerSpace made;
+    made.textBytes_ = space.textBytes;
+    made.textStart_ = space.textStart;
+    made.dictionaries_ = space.dictionaries;
+    made.partnerStart_ = space.partnerStart;
+    made.partners_ = space.partners;
+    made.storage_ = std::move(owned);
+    return made;
 }
 
 AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {

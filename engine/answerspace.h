@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,12 +30,26 @@ std::vector<std::string_view> DictionaryNames(DictionaryMask mask);
 struct AnswerPartner {
     std::uint32_t text;
     DictionaryMask dictionaries; // of the pairs with this partner
+    std::uint16_t unused = 0;    // so that the stored form has no undefined bytes
 };
+
+class SquareIndex;
+
+// The arrays of an answer space or of an index: spans into memory that `storage` keeps, either
+// vectors made in memory or a mapped file.
+template <typename T> using Array = std::span<const T>;
 
 class AnswerSpace {
 public:
-    std::size_t size() const { return texts_.size(); }
-    const std::string& text(std::uint32_t id) const { return texts_[id]; }
+    AnswerSpace() = default;
+    AnswerSpace(AnswerSpace&&) = default;
+    AnswerSpace& operator=(AnswerSpace&&) = default;
+    ~AnswerSpace();
+
+    std::size_t size() const { return textStart_.empty() ? 0 : textStart_.size() - 1; }
+    std::string_view text(std::uint32_t id) const {
+        return {textBytes_.data() + textStart_[id], textStart_[id + 1] - textStart_[id]};
+    }
     DictionaryMask dictionaries(std::uint32_t id) const { return dictionaries_[id]; }
     // The texts paired with this one, either way, in the Czech order.
     const AnswerPartner* partnersBegin(std::uint32_t id) const {
@@ -47,13 +63,28 @@ public:
     // dictionaries could be opened.
     int openedDictionaries = 0;
     bool readError = false;
+    // The index of the default rules when it came ready with the answers (from a stored file).
+    std::shared_ptr<const SquareIndex> storedIndex;
 
 private:
     friend class AnswerSpaceBuilder;
-    std::vector<std::string> texts_;
-    std::vector<DictionaryMask> dictionaries_;
-    std::vector<std::uint32_t> partnerStart_{0};
-    std::vector<AnswerPartner> partners_;
+    friend struct AnswerSpaceArrays;
+    Array<char> textBytes_;
+    Array<std::uint32_t> textStart_;
+    Array<DictionaryMask> dictionaries_;
+    Array<std::uint32_t> partnerStart_;
+    Array<AnswerPartner> partners_;
+    std::shared_ptr<const void> storage_;
+};
+
+// Access to the arrays for storing and reading them.
+struct AnswerSpaceArrays {
+    static Array<char>& textBytes(AnswerSpace& s) { return s.textBytes_; }
+    static Array<std::uint32_t>& textStart(AnswerSpace& s) { return s.textStart_; }
+    static Array<DictionaryMask>& dictionaries(AnswerSpace& s) { return s.dictionaries_; }
+    static Array<std::uint32_t>& partnerStart(AnswerSpace& s) { return s.partnerStart_; }
+    static Array<AnswerPartner>& partners(AnswerSpace& s) { return s.partners_; }
+    static std::shared_ptr<const void>& storage(AnswerSpace& s) { return s.storage_; }
 };
 
 // Collects records and makes the answer space of them.

@@ -257,7 +257,12 @@ private:
 
 const SquareIndex& Solver::index(const SquareRules& rules) {
     auto& slot = indexes_[{rules.strict, rules.chOneSquare}];
-    if (!slot) slot = std::make_unique<SquareIndex>(space_, rules);
+    if (!slot) {
+        if (space_.storedIndex && space_.storedIndex->rules() == rules)
+            slot = space_.storedIndex;
+        else
+            slot = std::make_shared<const SquareIndex>(space_, rules);
+    }
     return *slot;
 }
 

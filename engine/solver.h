@@ -67,7 +67,7 @@ private:
     std::vector<SolvedAnswer> solveClue(const Compiled& question, const SquareIndex& index);
 
     const AnswerSpace& space_;
-    std::map<std::pair<bool, bool>, std::unique_ptr<SquareIndex>> indexes_;
+    std::map<std::pair<bool, bool>, std::shared_ptr<const SquareIndex>> indexes_;
 };
 
 } // namespace zadrovec

@@ -3,92 +3,130 @@
 #include <algorithm>
 
 namespace zadrovec {
+namespace {
+
+// The vectors an index made in memory points into.
+struct OwnedIndex {
+    std::vector<Square> squares;
+    std::vector<std::uint32_t> start;
+    std::vector<SquareSet> letters;
+    std::vector<std::uint32_t> lengthStart;
+    std::vector<std::uint32_t> byLength;
+    std::vector<std::uint32_t> postingStart;
+    std::vector<std::uint32_t> postings;
+};
+
+} // namespace
+
+SquareIndex::SquareIndex(const SquareRules& rules, const Arrays& arrays,
+                         std::shared_ptr<const void> storage)
+    : rules_(rules), arrays_(arrays), storage_(std::move(storage)) {}
 
 SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : rules_(rules) {
+    auto owned = std::make_shared<OwnedIndex>();
+    OwnedIndex& o = *owned;
     const std::size_t count = space.size();
-    start_.reserve(count + 1);
-    start_.push_back(0);
-    letters_.resize(count);
-    squares_.reserve(count * 8);
+    o.start.reserve(count + 1);
+    o.start.push_back(0);
+    o.letters.resize(count);
+    o.squares.reserve(count * 8);
+    std::size_t longest = 0;
     for (std::uint32_t id = 0; id < count; ++id) {
-        TextSquares(space.text(id), rules, squares_);
-        start_.push_back(static_cast<std::uint32_t>(squares_.size()));
-        for (std::size_t p = start_[id]; p < squares_.size(); ++p)
-            letters_[id].set(squares_[p]);
+        TextSquares(space.text(id), rules, o.squares);
+        o.start.push_back(static_cast<std::uint32_t>(o.squares.size()));
+        for (std::size_t p = o.start[id]; p < o.squares.size(); ++p)
+            o.letters[id].set(o.squares[p]);
+        longest = std::max<std::size_t>(longest, o.start[id + 1] - o.start[id]);
     }
+    const auto lengthOf = [&o](std::uint32_t id) { return o.start[id + 1] - o.start[id]; };
 
-    postingStart_.assign(postingKey(kIndexedLength + 1, 0, 0) + 1, 0);
+    // Counting sorts: by length, and by length, position and square.
+    o.lengthStart.assign(longest + 2, 0);
+    o.postingStart.assign(kPostingKeys + 1, 0);
     for (std::uint32_t id = 0; id < count; ++id) {
-        const std::size_t n = length(id);
+        const std::size_t n = lengthOf(id);
         if (n == 0) continue;
-        if (byLength_.size() <= n) byLength_.resize(n + 1);
-        byLength_[n].push_back(id);
+        ++o.lengthStart[n + 1];
         if (n > kIndexedLength) continue;
         for (std::size_t p = 0; p < n; ++p)
-            ++postingStart_[postingKey(n, p, squares(id)[p]) + 1];
+            ++o.postingStart[postingKey(n, p, o.squares[o.start[id] + p]) + 1];
     }
-    for (std::size_t k = 1; k < postingStart_.size(); ++k)
-        postingStart_[k] += postingStart_[k - 1];
-    postings_.resize(postingStart_.back());
-    std::vector<std::uint32_t> fill(postingStart_.begin(), postingStart_.end() - 1);
+    for (std::size_t k = 1; k < o.lengthStart.size(); ++k)
+        o.lengthStart[k] += o.lengthStart[k - 1];
+    for (std::size_t k = 1; k < o.postingStart.size(); ++k)
+        o.postingStart[k] += o.postingStart[k - 1];
+    o.byLength.resize(o.lengthStart.back());
+    o.postings.resize(o.postingStart.back());
+    std::vector<std::uint32_t> lengthFill(o.lengthStart.begin(), o.lengthStart.end() - 1);
+    std::vector<std::uint32_t> postingFill(o.postingStart.begin(), o.postingStart.end() - 1);
     for (std::uint32_t id = 0; id < count; ++id) {
-        const std::size_t n = length(id);
-        if (n == 0 || n > kIndexedLength) continue;
+        const std::size_t n = lengthOf(id);
+        if (n == 0) continue;
+        o.byLength[lengthFill[n]++] = id;
+        if (n > kIndexedLength) continue;
         for (std::size_t p = 0; p < n; ++p)
-            postings_[fill[postingKey(n, p, squares(id)[p])]++] = id;
+            o.postings[postingFill[postingKey(n, p, o.squares[o.start[id] + p])]++] = id;
     }
+    arrays_ = {o.squares,  o.start,        o.letters, o.lengthStart,
+               o.byLength, o.postingStart, o.postings};
+    storage_ = std::move(owned);
+}
+
+void SquareIndex::orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const {
+    const auto& start = arrays_.start;
+    for (std::uint32_t id = 0; id + 1 < start.size(); ++id)
+        if (length(id) > 0) ids.push_back(id);
+    std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return std::lexicographical_compare(flat.begin() + start[a], flat.begin() + start[a + 1],
+                                            flat.begin() + start[b], flat.begin() + start[b + 1]);
+    });
 }
 
 std::span<const std::uint32_t> SquareIndex::equalRange(const std::vector<std::uint32_t>& ids,
-                                                       const std::vector<Square>& flat,
+                                                       Array<Square> flat,
                                                        const Squares& wanted) const {
+    const auto& start = arrays_.start;
     const auto compare = [&](std::uint32_t id, const Squares& w) {
-        return std::lexicographical_compare(flat.begin() + start_[id],
-                                            flat.begin() + start_[id + 1], w.begin(), w.end());
+        return std::lexicographical_compare(flat.begin() + start[id], flat.begin() + start[id + 1],
+                                            w.begin(), w.end());
     };
     const auto first = std::lower_bound(ids.begin(), ids.end(), wanted, compare);
     auto last = first;
     while (last != ids.end() &&
-           std::equal(flat.begin() + start_[*last], flat.begin() + start_[*last + 1],
-                      wanted.begin(), wanted.end()))
+           std::equal(flat.begin() + start[*last], flat.begin() + start[*last + 1], wanted.begin(),
+                      wanted.end()))
         ++last;
     return {ids.data() + (first - ids.begin()), static_cast<std::size_t>(last - first)};
 }
 
 std::span<const std::uint32_t> SquareIndex::ofLength(std::size_t length) const {
-    if (length >= byLength_.size()) return {};
-    return byLength_[length];
+    if (length == 0 || length > longest()) return {};
+    return arrays_.byLength.subspan(arrays_.lengthStart[length],
+                                    arrays_.lengthStart[length + 1] - arrays_.lengthStart[length]);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquareAt(std::size_t length, std::size_t position,
                                                          Square square) const {
     if (length > kIndexedLength || position >= length || square >= kSquareCount) return {};
     const std::size_t k = postingKey(length, position, square);
-    return {postings_.data() + postingStart_[k], postings_.data() + postingStart_[k + 1]};
-}
-
-void SquareIndex::orderBy(const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) const {
-    for (std::uint32_t id = 0; id + 1 < start_.size(); ++id)
-        if (length(id) > 0) ids.push_back(id);
-    std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return std::lexicographical_compare(flat.begin() + start_[a], flat.begin() + start_[a + 1],
-                                            flat.begin() + start_[b], flat.begin() + start_[b + 1]);
-    });
+    return arrays_.postings.subspan(arrays_.postingStart[k],
+                                    arrays_.postingStart[k + 1] - arrays_.postingStart[k]);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSortedSquares(const Squares& sorted) const {
     if (bySortedSquares_.empty()) {
-        sortedSquares_ = squares_;
-        for (std::uint32_t id = 0; id + 1 < start_.size(); ++id)
-            std::sort(sortedSquares_.begin() + start_[id], sortedSquares_.begin() + start_[id + 1]);
+        sortedSquares_.assign(arrays_.squares.begin(), arrays_.squares.end());
+        for (std::uint32_t id = 0; id + 1 < arrays_.start.size(); ++id)
+            std::sort(sortedSquares_.begin() + arrays_.start[id],
+                      sortedSquares_.begin() + arrays_.start[id + 1]);
         orderBy(sortedSquares_, bySortedSquares_);
     }
     return equalRange(bySortedSquares_, sortedSquares_, sorted);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquares(const Squares& squares) const {
-    if (bySquares_.empty()) orderBy(squares_, bySquares_);
-    return equalRange(bySquares_, squares_, squares);
+    if (bySquares_.empty()) orderBy(arrays_.squares, bySquares_);
+    return equalRange(bySquares_, arrays_.squares, squares);
 }
 
 } // namespace zadrovec

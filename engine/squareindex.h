@@ -8,6 +8,7 @@
 #include "squares.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,16 +20,35 @@ public:
     // Lengths up to this have posting lists per position; longer answers are rare and scanned.
     static constexpr std::size_t kIndexedLength = 48;
 
+    // The arrays of an index, to store and to read back.
+    struct Arrays {
+        Array<Square> squares;             // every answer's squares, one after another
+        Array<std::uint32_t> start;        // where each text's squares start, and the end
+        Array<SquareSet> letters;          // the squares each text holds
+        Array<std::uint32_t> lengthStart;  // where the answers of each length start in byLength
+        Array<std::uint32_t> byLength;     // the answers by length, then number
+        Array<std::uint32_t> postingStart; // per length, position and square
+        Array<std::uint32_t> postings;
+    };
+
     SquareIndex(const AnswerSpace& space, const SquareRules& rules);
+    // An index read back: the arrays point into storage, which it keeps.
+    SquareIndex(const SquareRules& rules, const Arrays& arrays,
+                std::shared_ptr<const void> storage);
 
     const SquareRules& rules() const { return rules_; }
+    const Arrays& arrays() const { return arrays_; }
     // The squares of a text; none for a text that is no answer.
-    std::size_t length(std::uint32_t id) const { return start_[id + 1] - start_[id]; }
-    const Square* squares(std::uint32_t id) const { return squares_.data() + start_[id]; }
+    std::size_t length(std::uint32_t id) const { return arrays_.start[id + 1] - arrays_.start[id]; }
+    const Square* squares(std::uint32_t id) const {
+        return arrays_.squares.data() + arrays_.start[id];
+    }
     // The squares an answer holds at least once.
-    const SquareSet& letters(std::uint32_t id) const { return letters_[id]; }
+    const SquareSet& letters(std::uint32_t id) const { return arrays_.letters[id]; }
 
-    std::size_t longest() const { return byLength_.empty() ? 0 : byLength_.size() - 1; }
+    std::size_t longest() const {
+        return arrays_.lengthStart.size() < 2 ? 0 : arrays_.lengthStart.size() - 2;
+    }
     std::span<const std::uint32_t> ofLength(std::size_t length) const;
     // The answers of a length with this square at this position; empty beyond kIndexedLength.
     std::span<const std::uint32_t> withSquareAt(std::size_t length, std::size_t position,
@@ -36,25 +56,23 @@ public:
     std::span<const std::uint32_t> withSortedSquares(const Squares& sorted) const;
     std::span<const std::uint32_t> withSquares(const Squares& squares) const;
 
+    static constexpr std::size_t kPostingKeys =
+        (kIndexedLength + 1) * kIndexedLength * kSquareCount;
+
 private:
     static std::size_t postingKey(std::size_t length, std::size_t position, Square square) {
         return (length * kIndexedLength + position) * kSquareCount + square;
     }
-    void orderBy(const std::vector<Square>& flat, std::vector<std::uint32_t>& ids) const;
-    // The answers of the squares in order (sorted squares: in byOrderedSquares_), by id.
+    void orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const;
+    // The answers whose squares (in flat) equal wanted, from ids ordered by them.
     std::span<const std::uint32_t> equalRange(const std::vector<std::uint32_t>& ids,
-                                              const std::vector<Square>& flat,
-                                              const Squares& wanted) const;
+                                              Array<Square> flat, const Squares& wanted) const;
 
     SquareRules rules_;
-    std::vector<Square> squares_;
-    std::vector<std::uint32_t> start_;
-    std::vector<SquareSet> letters_;
-    std::vector<std::vector<std::uint32_t>> byLength_;
-    std::vector<std::uint32_t> postingStart_;
-    std::vector<std::uint32_t> postings_;
+    Arrays arrays_;
+    std::shared_ptr<const void> storage_;
     // Made by the first look-up that needs them: a pattern needs neither.
-    mutable std::vector<Square> sortedSquares_;          // each answer's squares sorted, at start_
+    mutable std::vector<Square> sortedSquares_;          // each answer's squares sorted, at start
     mutable std::vector<std::uint32_t> bySortedSquares_; // ordered by sorted squares, then id
     mutable std::vector<std::uint32_t> bySquares_;       // ordered by squares, then id
 };

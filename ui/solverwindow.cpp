@@ -243,7 +243,7 @@ void SolverWindow::showClues() {
     cluesTree->clear();
     const QTreeWidgetItem* item = answersTree->currentItem();
     if (!solver_ || !item || !item->data(0, kAnswerRole).isValid()) return;
-    const std::string& answer = space_->text(item->data(0, kAnswerRole).toUInt());
+    const std::string_view answer = space_->text(item->data(0, kAnswerRole).toUInt());
     QList<QTreeWidgetItem*> rows;
     for (const AnswerPartner& clue : solver_->clues(answer, strictCheck->isChecked()))
         rows << new QTreeWidgetItem(

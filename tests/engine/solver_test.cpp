@@ -148,7 +148,7 @@ protected:
     Texts texts(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers) {
         Texts out;
         for (const SolvedAnswer& a : answers)
-            out.push_back(space.text(a.text));
+            out.emplace_back(space.text(a.text));
         return out;
     }
 
@@ -173,7 +173,7 @@ TEST_F(SolverOnDictionaries, AnswersAreUpperCaseTextsOnceWithTheirDictionaries) 
     EXPECT_EQ(messages.shown.size(), 6u);
     Texts all;
     for (std::uint32_t id = 0; id < s.size(); ++id)
-        all.push_back(s.text(id));
+        all.emplace_back(s.text(id));
     EXPECT_NE(std::find(all.begin(), all.end(), cp("STARÁ HERKA")), all.end());
     EXPECT_NE(std::find(all.begin(), all.end(), "MEZEK"), all.end());  // trimmed
     EXPECT_EQ(std::find(all.begin(), all.end(), "ZBYTEK"), all.end()); // no ";" after it
@@ -244,7 +244,7 @@ TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
     Texts found;
     std::vector<DictionaryMask> dictionaries;
     for (const AnswerPartner& p : solver.clues("kun", false)) {
-        found.push_back(s.text(p.text));
+        found.emplace_back(s.text(p.text));
         dictionaries.push_back(p.dictionaries);
     }
     EXPECT_EQ(found, (Texts{cp("HŘEBEC"), "KOBYLA", cp("LESNÍ ŠELMA")}));
