@@ -1,5 +1,6 @@
 #include "answerspace.h"
 
+#include "answerfile.h"
 #include "collation.h"
 #include "fileunit.h"
 #include "ioerror.h"
@@ -155,7 +156,47 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     return made;
 }
 
+namespace {
+AnswerSpace readDictionaries(const std::string& folder, Messages& messages);
+} // namespace
+
 AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {
+    const std::string stored = (std::filesystem::path(folder) / kAnswerFileName).string();
+    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
+    if (std::optional<AnswerSpace> space = ReadAnswerFile(stored, stamps)) {
+        // The dictionaries are those the file was made from: the same ones are missing.
+        for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+            const bool there = stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0;
+            if (there)
+                ++space->openedDictionaries;
+            else if (d < kRequiredAnswerDictionaries)
+                messages.showMessage(DictionaryNotFoundText());
+        }
+        return std::move(*space);
+    }
+    return readDictionaries(folder, messages);
+}
+
+bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
+    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
+    const AnswerSpace space = readDictionaries(folder, messages);
+    // Stored only when every dictionary that is there was read whole and none changed meanwhile,
+    // so that the file answers exactly as the dictionaries would.
+    int there = 0;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
+        if (stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0) ++there;
+    if (space.openedDictionaries != there || there == 0 || space.readError ||
+        DictionaryStamps(folder) != stamps)
+        return false;
+    const SquareIndex index(space, SquareRules{});
+    WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), space, index,
+                    stamps);
+    return true;
+}
+
+namespace {
+
+AnswerSpace readDictionaries(const std::string& folder, Messages& messages) {
     AnswerSpaceBuilder builder;
     Dictionary dictionary(folder, messages);
     int opened = 0;
@@ -190,5 +231,7 @@ AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {
     space.readError = readError;
     return space;
 }
+
+} // namespace
 
 } // namespace zadrovec

@@ -77,7 +77,7 @@ private:
     std::shared_ptr<const void> storage_;
 };
 
-// Access to the arrays for storing and reading them.
+// Access to the arrays for storing (const) and reading them back.
 struct AnswerSpaceArrays {
     static Array<char>& textBytes(AnswerSpace& s) { return s.textBytes_; }
     static Array<std::uint32_t>& textStart(AnswerSpace& s) { return s.textStart_; }
@@ -85,6 +85,11 @@ struct AnswerSpaceArrays {
     static Array<std::uint32_t>& partnerStart(AnswerSpace& s) { return s.partnerStart_; }
     static Array<AnswerPartner>& partners(AnswerSpace& s) { return s.partners_; }
     static std::shared_ptr<const void>& storage(AnswerSpace& s) { return s.storage_; }
+    static Array<char> textBytes(const AnswerSpace& s) { return s.textBytes_; }
+    static Array<std::uint32_t> textStart(const AnswerSpace& s) { return s.textStart_; }
+    static Array<DictionaryMask> dictionaries(const AnswerSpace& s) { return s.dictionaries_; }
+    static Array<std::uint32_t> partnerStart(const AnswerSpace& s) { return s.partnerStart_; }
+    static Array<AnswerPartner> partners(const AnswerSpace& s) { return s.partners_; }
 };
 
 // Collects records and makes the answer space of them.
@@ -107,7 +112,13 @@ private:
 
 // Reads the dictionaries of folder in order. The eight are opened as everywhere (a failure is
 // told through messages); the additional two only when both their files are there. A read error
-// is told and ends that dictionary; what was read stays.
+// is told and ends that dictionary; what was read stays. The answers stored beside the
+// dictionaries (answerfile.h) are taken instead when they were made from these very files.
 AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages);
+
+// Reads the dictionaries and stores their answers beside them. False, and nothing stored, when
+// a dictionary that is there could not be read whole or none is there; throws
+// std::runtime_error when the file cannot be written.
+bool StoreAnswerSpace(const std::string& folder, Messages& messages);
 
 } // namespace zadrovec

@@ -30,6 +30,7 @@ const std::map<std::string, CommandShape>& commands() {
            "--strict", "--ch", "--json"},
           1}},
         {"clues", {1, {"--data", "--strict", "--json"}}},
+        {"store-answers", {0, {"--data"}}},
     };
     return shapes;
 }
@@ -139,6 +140,7 @@ std::string usageText() {
   zadrovec-cli [--data DIR] solve [PATTERN] [--anagram L | --from L | --contains L]
                [--length N[-M]] [--exclude L] [--clue PATTERN] [--strict] [--ch] [--json]
   zadrovec-cli [--data DIR] clues WORD [--strict] [--json]
+  zadrovec-cli [--data DIR] store-answers
   zadrovec-cli --help
 
 Commands:
@@ -216,6 +218,10 @@ Commands:
                  as a meaning of it or as the headword it is a meaning of, with the
                  dictionaries of those pairs. --strict compares diacritics too; --json prints
                  {"clues": [{"text", "dictionaries"}]}.
+  store-answers  Stores the answers of solve and clues with their index beside the
+                 dictionaries (odpovedi.idx), so that each question starts at once. It is
+                 used while it was made from the very dictionary files that are there;
+                 otherwise the answers are read from the dictionaries as before.
 
 Options:
   --data DIR     the folder of the dictionaries (default: the folder of this program)

@@ -1,4 +1,5 @@
-// solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue.
+// solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue;
+// store-answers: the same answers stored beside the dictionaries for a quick start.
 #include "answerspace.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
@@ -123,6 +124,13 @@ int runSolve(const Arguments& arguments) {
     else
         printText(space, answers, clues);
     return space.openedDictionaries == 0 || space.readError ? kExitFailure : kExitOk;
+}
+
+int runStoreAnswers(const Arguments& arguments) {
+    TerminalMessages messages;
+    if (StoreAnswerSpace(dataFolder(arguments), messages)) return kExitOk;
+    std::cerr << "zadrovec-cli: nothing stored: the dictionaries could not all be read\n";
+    return kExitFailure;
 }
 
 } // namespace zadrovec::cli

@@ -27,6 +27,7 @@ int run(const std::vector<std::string>& args) {
         {"build-catalogue", runBuildCatalogue},
         {"solve", runSolve},
         {"clues", runClues},
+        {"store-answers", runStoreAnswers},
     };
     return commands.at(arguments.command)(arguments);
 }

@@ -93,8 +93,29 @@ TEST_F(CliSolve, UsageErrorsSayWhatIsWrong) {
     }
 }
 
+TEST_F(CliSolve, StoredAnswersGiveTheSameOutputWhileTheDictionariesStay) {
+    const std::vector<std::vector<std::string>> questions = {
+        {"solve", "k*"},
+        {"solve", "--clue", "k?b*", "--json"},
+        {"clues", "kun"},
+        {"solve", "--anagram", "AKREH"},
+        {"solve", "--contains", "chl", "--ch"}};
+    std::vector<std::string> before;
+    for (const auto& q : questions)
+        before.push_back(run(q[0], {q.begin() + 1, q.end()}).out);
+    const RunResult stored = runCli({"--data", folder_.path().string(), "store-answers"});
+    EXPECT_EQ(stored.exitCode, 0) << stored.err;
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        EXPECT_EQ(run(questions[i][0], {questions[i].begin() + 1, questions[i].end()}).out,
+                  before[i]);
+    ASSERT_EQ(buildWithCli(folder_, "mesta", "kobyla@herka;\nbrno@město;\nkůň@oř;\n").exitCode, 0);
+    EXPECT_EQ(run("clues", {"kun"}).out,
+              "HŘEBEC\thlavni\nKOBYLA\thlavni\nLESNÍ ŠELMA\thlavni\nOŘ\tmesta\n");
+}
+
 TEST(CliSolveWithoutData, NoDictionaryIsAFailureToldForEach) {
     TempFolder empty;
+    EXPECT_EQ(runCli({"--data", empty.path().string(), "store-answers"}).exitCode, 1);
     for (const std::string command : {"solve", "clues"}) {
         const RunResult result = runCli({"--data", empty.path().string(), command, "pes"});
         EXPECT_EQ(result.exitCode, 1) << command;
