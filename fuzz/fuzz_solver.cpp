@@ -1,9 +1,12 @@
 // The solver's index and matcher held to a plain reference: every answer tested one by one with
 // a recursive matcher and letter counts in maps, over an answer space made of the input.
 //
+// The answers stored in a file and mapped back answer the same.
+//
 // Input: a byte of choices (kind, strict, CH, whether a clue, an exclusion and a length are
 // given), the question's text, the clue, the letters to exclude, the length (each a text with
 // its length in one byte), then records, one a line: a dictionary number byte and the text.
+#include "answerfile.h"
 #include "answerspace.h"
 #include "fuzzinput.h"
 #include "solver.h"
@@ -139,6 +142,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(found[i].squares == expected[i].squares);
         fuzz::require(found[i].clues == expected[i].clues);
     }
+    // The same answers stored and mapped back give the same results.
+    const std::string stored = (fuzz::scratchFolder() / "answers").string();
+    const std::vector<std::int64_t> stamps(4 * kAnswerDictionaries.size(), 7);
+    WriteAnswerFile(stored, space, solver.index({}), stamps);
+    const std::optional<AnswerSpace> read = ReadAnswerFile(stored, stamps);
+    fuzz::require(read.has_value() && read->size() == space.size());
+    Solver fromFile(*read);
+    const std::vector<SolvedAnswer> again = fromFile.solve(q);
+    fuzz::require(again.size() == found.size());
+    for (std::size_t i = 0; i < again.size(); ++i)
+        fuzz::require(again[i].text == found[i].text && again[i].clues == found[i].clues);
+
     // Texts are numbered in the lists' order, so the order of numbers is the Czech order.
     for (std::uint32_t id = 1; id < space.size(); ++id)
         fuzz::require(space.text(id - 1) != space.text(id));
