@@ -13,7 +13,7 @@
 namespace zadrovec {
 namespace {
 
-constexpr char kMagic[16] = "Zadrovec answ 1";
+constexpr char kMagic[16] = "Zadrovec answ 2";
 constexpr char kEnd[8] = "answend";
 
 // A whole file mapped read-only, unmapped with the last answer space that uses it.
@@ -144,6 +144,10 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
         writer.array(a.byLength);
         writer.array(a.postingStart);
         writer.array(a.postings);
+        index.makeWordOrders();
+        writer.array(a.sortedSquares);
+        writer.array(a.bySortedSquares);
+        writer.array(a.bySquares);
         writer.bytes(kEnd, sizeof kEnd);
         out.close();
         if (!out) {
@@ -178,7 +182,8 @@ std::optional<AnswerSpace> ReadAnswerFile(const std::string& path,
         !reader.array(AnswerSpaceArrays::partners(space)) || !reader.array(a.squares) ||
         !reader.array(a.start) || !reader.array(a.letters) || !reader.array(a.lengthStart) ||
         !reader.array(a.byLength) || !reader.array(a.postingStart) || !reader.array(a.postings) ||
-        !reader.bytes(kEnd, sizeof kEnd) || !reader.atEnd())
+        !reader.array(a.sortedSquares) || !reader.array(a.bySortedSquares) ||
+        !reader.array(a.bySquares) || !reader.bytes(kEnd, sizeof kEnd) || !reader.atEnd())
         return std::nullopt;
 
     // Every number that leads to another place is checked once, so no use reads astray.

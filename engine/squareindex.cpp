@@ -67,8 +67,8 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
         for (std::size_t p = 0; p < n; ++p)
             o.postings[postingFill[postingKey(n, p, o.squares[o.start[id] + p])]++] = id;
     }
-    arrays_ = {o.squares,  o.start,        o.letters, o.lengthStart,
-               o.byLength, o.postingStart, o.postings};
+    arrays_ = {o.squares, o.start, o.letters, o.lengthStart, o.byLength, o.postingStart, o.postings,
+               {},        {},      {}};
     storage_ = std::move(owned);
 }
 
@@ -82,8 +82,7 @@ void SquareIndex::orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) c
     });
 }
 
-std::span<const std::uint32_t> SquareIndex::equalRange(const std::vector<std::uint32_t>& ids,
-                                                       Array<Square> flat,
+std::span<const std::uint32_t> SquareIndex::equalRange(Array<std::uint32_t> ids, Array<Square> flat,
                                                        const Squares& wanted) const {
     const auto& start = arrays_.start;
     const auto compare = [&](std::uint32_t id, const Squares& w) {
@@ -113,20 +112,41 @@ std::span<const std::uint32_t> SquareIndex::withSquareAt(std::size_t length, std
                                     arrays_.postingStart[k + 1] - arrays_.postingStart[k]);
 }
 
+void SquareIndex::makeWordOrders() const {
+    if (wordOrdersMade_) return;
+    wordOrdersMade_ = true;
+    // Orders read from a file are taken when every number in them leads somewhere.
+    const std::size_t count = arrays_.letters.size();
+    const auto inRange = [count](std::uint32_t id) { return id < count; };
+    Arrays& a = arrays_;
+    if (a.sortedSquares.size() == a.squares.size() && a.bySquares.size() == a.byLength.size() &&
+        a.bySortedSquares.size() == a.byLength.size() &&
+        std::all_of(a.sortedSquares.begin(), a.sortedSquares.end(),
+                    [](Square s) { return s < kSquareCount; }) &&
+        std::all_of(a.bySquares.begin(), a.bySquares.end(), inRange) &&
+        std::all_of(a.bySortedSquares.begin(), a.bySortedSquares.end(), inRange))
+        return;
+    madeSortedSquares_.assign(a.squares.begin(), a.squares.end());
+    for (std::uint32_t id = 0; id + 1 < a.start.size(); ++id)
+        std::sort(madeSortedSquares_.begin() + a.start[id],
+                  madeSortedSquares_.begin() + a.start[id + 1]);
+    madeBySquares_.clear();
+    madeBySortedSquares_.clear();
+    orderBy(a.squares, madeBySquares_);
+    orderBy(madeSortedSquares_, madeBySortedSquares_);
+    a.sortedSquares = madeSortedSquares_;
+    a.bySquares = madeBySquares_;
+    a.bySortedSquares = madeBySortedSquares_;
+}
+
 std::span<const std::uint32_t> SquareIndex::withSortedSquares(const Squares& sorted) const {
-    if (bySortedSquares_.empty()) {
-        sortedSquares_.assign(arrays_.squares.begin(), arrays_.squares.end());
-        for (std::uint32_t id = 0; id + 1 < arrays_.start.size(); ++id)
-            std::sort(sortedSquares_.begin() + arrays_.start[id],
-                      sortedSquares_.begin() + arrays_.start[id + 1]);
-        orderBy(sortedSquares_, bySortedSquares_);
-    }
-    return equalRange(bySortedSquares_, sortedSquares_, sorted);
+    makeWordOrders();
+    return equalRange(arrays_.bySortedSquares, arrays_.sortedSquares, sorted);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquares(const Squares& squares) const {
-    if (bySquares_.empty()) orderBy(arrays_.squares, bySquares_);
-    return equalRange(bySquares_, arrays_.squares, squares);
+    makeWordOrders();
+    return equalRange(arrays_.bySquares, arrays_.squares, squares);
 }
 
 } // namespace zadrovec

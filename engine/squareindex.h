@@ -29,6 +29,10 @@ public:
         Array<std::uint32_t> byLength;     // the answers by length, then number
         Array<std::uint32_t> postingStart; // per length, position and square
         Array<std::uint32_t> postings;
+        // The orders of words and anagrams: made the first time a look-up needs them.
+        Array<Square> sortedSquares;          // each answer's squares sorted, at start
+        Array<std::uint32_t> bySortedSquares; // the answers ordered by sorted squares, then id
+        Array<std::uint32_t> bySquares;       // the answers ordered by squares, then id
     };
 
     SquareIndex(const AnswerSpace& space, const SquareRules& rules);
@@ -38,6 +42,9 @@ public:
 
     const SquareRules& rules() const { return rules_; }
     const Arrays& arrays() const { return arrays_; }
+    // Makes the orders of words and anagrams now (read ones are checked first), so that
+    // arrays() holds them too.
+    void makeWordOrders() const;
     // The squares of a text; none for a text that is no answer.
     std::size_t length(std::uint32_t id) const { return arrays_.start[id + 1] - arrays_.start[id]; }
     const Square* squares(std::uint32_t id) const {
@@ -65,16 +72,16 @@ private:
     }
     void orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const;
     // The answers whose squares (in flat) equal wanted, from ids ordered by them.
-    std::span<const std::uint32_t> equalRange(const std::vector<std::uint32_t>& ids,
-                                              Array<Square> flat, const Squares& wanted) const;
+    std::span<const std::uint32_t> equalRange(Array<std::uint32_t> ids, Array<Square> flat,
+                                              const Squares& wanted) const;
 
     SquareRules rules_;
-    Arrays arrays_;
+    mutable Arrays arrays_; // the word orders come later
     std::shared_ptr<const void> storage_;
-    // Made by the first look-up that needs them: a pattern needs neither.
-    mutable std::vector<Square> sortedSquares_;          // each answer's squares sorted, at start
-    mutable std::vector<std::uint32_t> bySortedSquares_; // ordered by sorted squares, then id
-    mutable std::vector<std::uint32_t> bySquares_;       // ordered by squares, then id
+    mutable bool wordOrdersMade_ = false;
+    mutable std::vector<Square> madeSortedSquares_;
+    mutable std::vector<std::uint32_t> madeBySortedSquares_;
+    mutable std::vector<std::uint32_t> madeBySquares_;
 };
 
 } // namespace zadrovec
