@@ -15,7 +15,9 @@ int compareCzech(std::string_view a, std::string_view b);
 // A byte string whose plain byte order is the collation order (bytes tie-break included).
 std::string czechSortKey(std::string_view text);
 
-// Sorts in collation order; one sort key per item, so it is the fast way to fill a list.
+// Sorts in collation order; one sort key per item, so it is the fast way to fill a list. All
+// its memory is taken before any item moves: when that fails (std::bad_alloc), the items are
+// left as they were.
 void sortCzech(std::vector<std::string>& items);
 
 } // namespace zadrovec

@@ -57,7 +57,7 @@ std::int64_t RecordFile::recordCount() const {
 
 void RecordFile::seek(std::int64_t record) {
     requireOpen();
-    if (record < 0 || record > recordCount()) throw IoError(IoError::kReadBeyondEnd);
+    if (record < 0) throw IoError(IoError::kReadBeyondEnd);
     position_ = record;
     bufferedRecords_ = 0; // a seek reads afresh, so a search sees the file as it is now
     readsSinceSeek_ = 0;

@@ -26,7 +26,8 @@ public:
     // Whole records in the file now. Throws IoError when the file is not open.
     std::int64_t recordCount() const;
 
-    // Throws IoError 103 when not open, 100 for a record number outside 0..recordCount().
+    // Any record number from 0 on, also past the end: only a read there fails. Throws IoError
+    // 103 when not open, 100 for a negative record number.
     void seek(std::int64_t record);
     // Copies the record at the position into dest (recordSize bytes) and moves on by one.
     // Throws IoError 103 when not open, 100 when no whole record is left.

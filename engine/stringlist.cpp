@@ -69,6 +69,11 @@ void StringList::assign(std::vector<std::string> items) {
     items_ = std::move(items);
 }
 
+void StringList::assignInOrder(std::vector<std::string> items) {
+    Change change(*this);
+    items_ = std::move(items);
+}
+
 void StringList::append(std::vector<std::string> items) {
     if (items.empty()) return;
     Change change(*this);

@@ -46,6 +46,9 @@ public:
     // Replaces the content in one step: the same final list as clearing and adding the items one
     // by one, but a sorted list sorts them once.
     void assign(std::vector<std::string> items);
+    // Replaces the content with the items in their given order, also on a sorted list: for items
+    // sorted already, or kept unsorted when they could not be sorted.
+    void assignInOrder(std::vector<std::string> items);
     // Appends in one step, in the given order (a sorted list merges them into place).
     void append(std::vector<std::string> items);
 

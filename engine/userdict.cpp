@@ -32,7 +32,7 @@ UserDictionary::~UserDictionary() {
 
 std::string UserDictionaryPath(std::string_view folder) {
     std::string path(folder);
-    if (!path.ends_with('/') && !path.ends_with('\\')) path += '/';
+    if (!path.ends_with('/')) path += '/';
     path += kUserDictionaryFileName;
     return path;
 }

@@ -15,8 +15,9 @@ namespace zadrovec {
 
 inline constexpr std::string_view kUserDictionaryFileName = "uziv.dat";
 
-// The folder, a "/" unless it ends with "/" or "\", then uziv.dat. The folder and the path are
-// in the file system's encoding.
+// The folder, a "/" unless it ends with "/", then uziv.dat. A "\" is an ordinary character of a
+// file name here, so a folder ending with one still gets the "/". The folder and the path are in
+// the file system's encoding.
 std::string UserDictionaryPath(std::string_view folder);
 
 // A line split at its first "@"; later "@" belong to the meanings text. A line without "@" has

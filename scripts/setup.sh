@@ -5,7 +5,11 @@ zadrovec_packages=(
   cmake ninja-build g++ pkg-config
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev  # the windows
+  qt6-translations-l10n # the toolkit's own texts in Czech (qtbase_cs)
   mythes-cs     # the Czech thesaurus the main dictionary is made from
+  stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
+  hunspell-cs   # the Czech word list the dictionary slova is made from
+  iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
   dpkg-dev lintian appstream desktop-file-utils # the Debian package: made, checked, validated

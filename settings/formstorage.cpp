@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <cstdint>
 
 namespace zadrovec {
 
@@ -43,6 +45,10 @@ QString quotedForWriting(const QString& value) {
         return QLatin1Char('"') + value + QLatin1Char('"');
     return value;
 }
+
+// The window system's coordinates are 16-bit; placement numbers are clamped to them, so that
+// no sum of two of them leaves the range of int.
+constexpr std::int64_t kFarthestCoordinate = 32767;
 
 QString screenSizeSuffix() {
     const QSize size =
@@ -241,13 +247,26 @@ void TFormPlacement::ReadPlacement() {
             ReadProfileInteger(section(), "PixelsPerInch", screenPixelsPerInch(), iniFile());
         if (pixelsPerInch != screenPixelsPerInch()) found = false;
         if (found) {
-            auto [left, top, right, bottom] = normal;
+            // Computed wide and kept within what a screen can show: the file may hold any int.
+            const QRect desktop = QGuiApplication::primaryScreen()
+                                      ? QGuiApplication::primaryScreen()->virtualGeometry()
+                                      : QRect(0, 0, 1 << 14, 1 << 14);
+            const auto within = [](std::int64_t value) {
+                return std::clamp<std::int64_t>(value, -kFarthestCoordinate, kFarthestCoordinate);
+            };
+            const std::int64_t left = within(normal[0]), top = within(normal[1]);
+            std::int64_t right = within(normal[2]), bottom = within(normal[3]);
             const bool sizeable = window_->minimumSize() != window_->maximumSize();
             if (!sizeable) {
                 right = left + current.width();
                 bottom = top + current.height();
             }
-            if (right > left) window_->setGeometry(left, top, right - left, bottom - top);
+            // No window larger than all screens together: it could not be drawn.
+            const auto width = std::min<std::int64_t>(right - left, desktop.width());
+            const auto height = std::clamp<std::int64_t>(bottom - top, 0, desktop.height());
+            if (right > left)
+                window_->setGeometry(static_cast<int>(left), static_cast<int>(top),
+                                     static_cast<int>(width), static_cast<int>(height));
         }
     }
     if (options & fpState) {

@@ -34,6 +34,20 @@ std::optional<std::string_view> sectionName(std::string_view trimmedLine) {
     return trimBlanks(trimmedLine.substr(1, close - 1));
 }
 
+std::string smallLetters(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = static_cast<char>(cp1250ToLower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+KeyPlace shifted(KeyPlace place, std::size_t offset) {
+    place.valueBegin += offset;
+    place.valueEnd += offset;
+    place.newKeyAt += offset;
+    return place;
+}
+
 } // namespace
 
 std::string_view trimBlanks(std::string_view text) {
@@ -78,6 +92,54 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
         }
     }
     return place;
+}
+
+SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
+    : unindexedFrom_(text.size()), mostNames_(mostNames) {
+    for (std::size_t begin = 0; begin < text.size();) {
+        const Line line = lineAt(text, begin);
+        const auto name = sectionName(trimBlanks(text.substr(begin, line.contentEnd - begin)));
+        if (name) {
+            std::string folded = smallLetters(*name);
+            if (!firstHeaders_.contains(folded) && firstHeaders_.size() == mostNames) {
+                unindexedFrom_ = begin;
+                complete_ = false;
+                return;
+            }
+            firstHeaders_.try_emplace(std::move(folded), begin);
+        }
+        begin = line.next;
+    }
+}
+
+void SectionIndex::moved(std::size_t position, std::ptrdiff_t delta) {
+    const auto shift = [&](std::size_t& offset) {
+        if (offset >= position)
+            offset = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(offset) + delta);
+    };
+    for (auto& entry : firstHeaders_)
+        shift(entry.second);
+    if (!complete_) shift(unindexedFrom_);
+}
+
+void SectionIndex::appended(std::string_view section, std::size_t offset) {
+    if (!complete_) return; // searched from where the index stopped, as before
+    if (firstHeaders_.size() < mostNames_) {
+        firstHeaders_.try_emplace(smallLetters(trimBlanks(section)), offset);
+    } else {
+        complete_ = false;
+        unindexedFrom_ = offset;
+    }
+}
+
+KeyPlace SectionIndex::findKey(std::string_view text, std::string_view section,
+                               std::string_view key) const {
+    const auto found = firstHeaders_.find(smallLetters(trimBlanks(section)));
+    // A name not in the index can only begin where the index stopped.
+    if (found == firstHeaders_.end() && complete_) return KeyPlace{};
+    const std::size_t from = found != firstHeaders_.end() ? found->second : unindexedFrom_;
+    KeyPlace place = zadrovec::findKey(text.substr(from), section, key);
+    return shifted(place, from);
 }
 
 } // namespace zadrovec

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace zadrovec {
 
@@ -26,5 +28,28 @@ struct KeyPlace {
 
 // section and key are taken trimmed.
 KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key);
+
+// Where the first section of each name begins, so that a look-up can start there rather than
+// at the top of a large file. At most mostNames names are kept; the rest of the text is then
+// searched from where the index stopped.
+class SectionIndex {
+public:
+    SectionIndex(std::string_view text, std::size_t mostNames);
+
+    // The same as findKey(text, section, key) for the text the index was made of.
+    KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) const;
+
+    // Follows a change of the text: delta bytes inserted (or, negative, removed) at position,
+    // which lies inside a line or at the start of one; sections from there on move.
+    void moved(std::size_t position, std::ptrdiff_t delta);
+    // Follows a section header added at offset, after every other section.
+    void appended(std::string_view section, std::size_t offset);
+
+private:
+    std::unordered_map<std::string, std::size_t> firstHeaders_; // by the name in small letters
+    std::size_t unindexedFrom_;                                 // text.size() when complete
+    std::size_t mostNames_;
+    bool complete_ = true;
+};
 
 } // namespace zadrovec

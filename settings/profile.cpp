@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace zadrovec {
@@ -63,14 +65,48 @@ std::string fileNameOf(const std::filesystem::path& file) {
     return file.filename().string();
 }
 
+// Enough for any settings file; a hostile one with more is searched on from the last.
+constexpr std::size_t kMostIndexedSections = 4096;
+
+// A value holding a line break would start lines of its own: sections and keys nobody wrote.
+bool breaksLines(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The settings file as last read, with the places of its sections.
+struct ReadFile {
+    FileContents contents;
+    std::filesystem::path path;
+    SectionIndex sections;
+
+    explicit ReadFile(const std::filesystem::path& file)
+        : contents(readWholeFile(file)), path(file),
+          sections(contents.bytes, kMostIndexedSections) {}
+};
+
+// The file as it is now. A start reads some sixty keys: an unchanged file (the same device,
+// inode, size and modification time to the nanosecond) is not read and scanned again for each.
+std::shared_ptr<const ReadFile> currentFile(const std::filesystem::path& file) {
+    static std::mutex guard;
+    static std::shared_ptr<const ReadFile> last;
+    const std::optional<FileIdentity> now = identityOf(file);
+    const std::lock_guard lock(guard);
+    if (last && now && last->path == file && last->contents.status == FileContents::Status::Read &&
+        last->contents.identity == *now)
+        return last;
+    auto read = std::make_shared<const ReadFile>(file);
+    last = read->contents.status == FileContents::Status::Read ? read : nullptr;
+    return read;
+}
+
 } // namespace
 
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultValue, const std::filesystem::path& file) {
-    const FileContents contents = readWholeFile(file);
-    if (contents.status == FileContents::Status::Read) {
-        const std::string_view text = contents.bytes;
-        const KeyPlace place = findKey(text, section, key);
+    const std::shared_ptr<const ReadFile> read = currentFile(file);
+    if (read->contents.status == FileContents::Status::Read) {
+        const std::string_view text = read->contents.bytes;
+        const KeyPlace place = read->sections.findKey(text, section, key);
         if (place.keyFound) {
             const std::string_view raw =
                 text.substr(place.valueBegin, place.valueEnd - place.valueBegin);
@@ -81,34 +117,42 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 }
 
 ProfileEdit::ProfileEdit(std::filesystem::path file) : file_(std::move(file)) {
-    FileContents contents = readWholeFile(file_);
+    const std::shared_ptr<const ReadFile> read = currentFile(file_);
     // A file that is there but cannot be read cannot be rewritten without losing it.
-    if (contents.status == FileContents::Status::Unreadable)
+    if (read->contents.status == FileContents::Status::Unreadable)
         throw ProfileWriteError(fileNameOf(file_));
-    bytes_ = std::move(contents.bytes);
+    bytes_ = read->contents.bytes;
+    sections_ = std::make_unique<SectionIndex>(bytes_, kMostIndexedSections);
 }
 
 void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
-    const std::string& old = bytes_;
-    const KeyPlace place = findKey(old, section, key);
-
-    std::string updated;
-    updated.reserve(old.size() + section.size() + key.size() + value.size() + 8);
+    if (breaksLines(section) || breaksLines(key) || breaksLines(value))
+        throw ProfileWriteError(fileNameOf(file_));
+    const KeyPlace place = sections_->findKey(bytes_, section, key);
+    // Changed in place: a save rewrites the same values mostly, and a large file must not be
+    // copied once for every key.
     if (place.keyFound) {
-        updated.append(old, 0, place.valueBegin).append(value).append(old, place.valueEnd);
-    } else if (place.sectionFound) {
-        updated.append(old, 0, place.newKeyAt);
-        if (place.newKeyNeedsLineBreakFirst) updated.append(kNewLine);
-        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
-        updated.append(old, place.newKeyAt);
-    } else {
-        updated.append(old);
-        if (!old.empty() && old.back() != '\n') updated.append(kNewLine);
-        updated.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
-        updated.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        const std::size_t oldLength = place.valueEnd - place.valueBegin;
+        bytes_.replace(place.valueBegin, oldLength, value);
+        sections_->moved(place.valueBegin, static_cast<std::ptrdiff_t>(value.size()) -
+                                               static_cast<std::ptrdiff_t>(oldLength));
+        return;
     }
-    bytes_ = std::move(updated);
+    std::string lines;
+    if (place.sectionFound) {
+        if (place.newKeyNeedsLineBreakFirst) lines.append(kNewLine);
+        lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        bytes_.insert(place.newKeyAt, lines);
+        sections_->moved(place.newKeyAt, static_cast<std::ptrdiff_t>(lines.size()));
+        return;
+    }
+    if (!bytes_.empty() && bytes_.back() != '\n') bytes_.append(kNewLine);
+    const std::size_t header = bytes_.size();
+    lines.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
+    lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+    bytes_.append(lines);
+    sections_->appended(section, header);
 }
 
 void ProfileEdit::writeInteger(std::string_view section, std::string_view key, int value) {

@@ -1,12 +1,14 @@
 // The settings file's profile functions, behaving as the Windows ones do: an INI text of
-// Windows-1250 bytes, read again on every call, names matched without regard to case, and
-// every write keeping all bytes it does not change.
+// Windows-1250 bytes, seen as it is on the disk at every call, names matched without regard to
+// case, and every write keeping all bytes it does not change.
 #pragma once
 
+#include "inilayout.h"
 #include "profileerror.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,7 +24,8 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 // Sets key in section to value, written as it is. An existing key keeps its line, a new key
 // follows the last key of its section, a new section goes to the end of the file. Creates a
-// missing file. Raises ProfileWriteError when the file cannot be written.
+// missing file. Raises ProfileWriteError when the file cannot be written, and when the
+// section, the key or the value holds a line break (CR or LF), which would add lines of its own.
 void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::filesystem::path& file);
 
@@ -57,6 +60,7 @@ public:
 private:
     std::filesystem::path file_;
     std::string bytes_;
+    std::unique_ptr<SectionIndex> sections_; // of bytes_, kept up to date by every write
 };
 
 } // namespace zadrovec

@@ -49,7 +49,9 @@ fs::path SettingsFilePath() {
 }
 
 void CopySettingsFileAtStart(const fs::path& programFolder) {
+    const auto startedAt = fs::file_time_type::clock::now();
     const fs::path target = SettingsFilePath();
+    removeStaleTemporaries(target, startedAt);
     std::error_code error;
     if (!fs::exists(fs::symlink_status(target, error))) {
         const FileContents source = readWholeFile(programFolder / kSettingsFileName);

@@ -16,7 +16,8 @@ std::filesystem::path SettingsFolder();
 // The settings file in SettingsFolder(): every read and write of the settings goes here.
 std::filesystem::path SettingsFilePath();
 
-// At every start: copies programFolder/zadrovec.ini into the settings folder when no file of
+// At every start: removes the temporary files that saves stopped by a crash left behind, then
+// copies programFolder/zadrovec.ini into the settings folder when no file of
 // that name is there yet (never overwriting one), then makes that file writable by its owner.
 // Nothing is reported: a missing source or a failed step leaves things as they are. The file
 // beside the program is only read.

@@ -170,12 +170,18 @@ Commands:
                  Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
                  line: HEADWORD@MEANING;MEANING;  Blank lines and lines starting with "#" are
                  skipped. Headwords are folded to capitals and sorted; an entry too long for
-                 one record is spread over several. On any error nothing is written.
-    --header TEXT  the text of the header record (default: today's date as d.m.yyyy)
+                 one record is spread over several. On any error nothing is written. SOURCE
+                 must be a regular file, with no line longer than 1,048,576 bytes, and
+                 neither output file may be SOURCE itself (under any name). Interrupted by
+                 SIGINT or SIGTERM, the build removes its temporary files; those of an
+                 earlier build that was killed are removed by the next one.
+    --header TEXT  the text of the header record, without "@" (default: today's date as
+                 d.m.yyyy)
   dump BASE      Prints every record of BASE.dat as text, the header first, one a line.
   check BASE     Verifies BASE.dat and BASE.idx: index length, record numbers of the index,
                  grouping of the headwords, index entries pointing at the first record of
-                 their run, folded headwords. Lists each problem found.
+                 their run, folded headwords. Lists the first 1,000 problems as they are
+                 found, then how many more there were, then the count.
   characters     Opens the characters catalogue postavy.dat in the data folder and filters it
                  as the window "Postavy z děl" does. Prints the authors, a line "--", the
                  titles, a line "--" and the characters, one a line.
@@ -193,7 +199,7 @@ Commands:
                  file SOURCE, one work a line: AUTHOR@TITLE@NAME;NAME;  Blank lines and lines
                  starting with "#" are skipped; the last name gets its ";" when it lacks one.
                  An entry longer than 150 bytes in Windows-1250 is an error naming its line.
-                 On any error nothing is written.
+                 On any error nothing is written. SOURCE and OUT as for build.
     --header TEXT  the text of the header record, without "@" (default: today's date)
   solve [PATTERN]
                  Lists the crossword answers that fit: every headword and meaning of all
@@ -229,10 +235,14 @@ Options:
   --             ends the options, for a TEXT that starts with "-"
 
 NAME is a dictionary name without a folder, such as hlavni. Text on the command line and in the
-output is UTF-8; text arguments must consist of characters that Windows-1250 can hold.
+output is UTF-8; text arguments must consist of characters that Windows-1250 can hold. In text
+output, control characters of the records are shown as \xNN (JSON escapes them its own way).
 
 Exit status: 0 success; 1 failure (dictionary not found, I/O error, bad source, problems found
-by check); 2 usage error or a text argument that Windows-1250 cannot hold.
+by check, --select beyond the listed headwords, output that could not be written: "write
+error: ..." on stderr); 2 usage error or a text argument that Windows-1250 cannot hold. When
+the reader of the output goes away early (| head), the program ends quietly by SIGPIPE: status
+141 in the shell.
 )";
 }
 

@@ -1,5 +1,6 @@
 // build SOURCE OUTBASE: a dictionary pair from a UTF-8 source.
 #include "cli_commands.h"
+#include "cli_files.h"
 #include "cli_text.h"
 #include "dictbuilder.h"
 #include "fileunit.h"
@@ -18,11 +19,18 @@ int runBuild(const Arguments& arguments) {
         if (header.size() > kRecordTextSize)
             throw UsageError("--header: longer than " + std::to_string(kRecordTextSize) +
                              " characters");
+        // The header is read like any record: with an "@" it would be found as a headword.
+        if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
     }
 
+    if (const std::string refusal = sourceRefusal(source, {outBase + ".dat", outBase + ".idx"});
+        !refusal.empty()) {
+        std::cerr << "zadrovec-cli: " << refusal << '\n';
+        return kExitFailure;
+    }
     std::ifstream in(source, std::ios::binary);
     if (!in) {
-        std::cerr << "zadrovec-cli: " << source << ": cannot be read\n";
+        std::cerr << "zadrovec-cli: " << source << ": " << whyNotOpened(source) << '\n';
         return kExitFailure;
     }
     try {

@@ -2,6 +2,7 @@
 // a line: AUTHOR@TITLE@NAME;NAME;
 #include "characters.h"
 #include "cli_commands.h"
+#include "cli_files.h"
 #include "cli_text.h"
 #include "cp1250.h"
 #include "dictbuilder.h"
@@ -62,9 +63,13 @@ int runBuildCatalogue(const Arguments& arguments) {
         if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
     }
 
+    if (const std::string refusal = sourceRefusal(source, {out}); !refusal.empty()) {
+        std::cerr << "zadrovec-cli: " << refusal << '\n';
+        return kExitFailure;
+    }
     std::ifstream in(source, std::ios::binary);
     if (!in) {
-        std::cerr << "zadrovec-cli: " << source << ": cannot be read\n";
+        std::cerr << "zadrovec-cli: " << source << ": " << whyNotOpened(source) << '\n';
         return kExitFailure;
     }
     try {

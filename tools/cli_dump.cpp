@@ -1,5 +1,6 @@
 // dump BASE: every record of a word file as a line of text.
 #include "cli_commands.h"
+#include "cli_files.h"
 #include "cli_text.h"
 #include "fileunit.h"
 #include "ioerror.h"
@@ -12,7 +13,7 @@ int runDump(const Arguments& arguments) {
     const std::string path = arguments.operands[0] + ".dat";
     RecordFile words(kRecordSize);
     if (!words.open(path)) {
-        std::cerr << "zadrovec-cli: " << path << ": cannot be opened\n";
+        std::cerr << "zadrovec-cli: " << path << ": " << whyNotOpened(path) << '\n';
         return kExitFailure;
     }
     try {

@@ -2,6 +2,7 @@
 #include "allsearch.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
+#include "cli_text.h"
 #include "cp1250.h"
 #include "ioerror.h"
 #include "json.h"
@@ -41,10 +42,10 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
 void printText(const FoundLists& lists) {
     std::string out;
     for (const std::string& item : lists.ListBox1.items())
-        out += cp1250ToUtf8(item) + '\n';
+        out += terminalText(item) + '\n';
     out += "--\n";
     for (const std::string& item : lists.ListBox2.items())
-        out += cp1250ToUtf8(item) + '\n';
+        out += terminalText(item) + '\n';
     std::cout << out;
 }
 
@@ -84,8 +85,9 @@ int runFind(const Arguments& arguments) {
         if (messages.shown.size() == DictionaryName.size()) status = kExitFailure;
         if (arguments.select) {
             if (static_cast<unsigned long long>(*arguments.select) >= lists.ListBox1.size())
-                throw UsageError("--select " + std::to_string(*arguments.select) + ": " +
-                                 std::to_string(lists.ListBox1.size()) + " headword(s) found");
+                throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
+                                         std::to_string(lists.ListBox1.size()) +
+                                         " headword(s) found");
             ShowFoundMeanings(lists.results, static_cast<int>(*arguments.select));
         }
     } catch (const IoError& error) {

@@ -71,8 +71,9 @@ int runSearch(const Arguments& arguments) {
         SearchWords(dictionary, lists.results, text);
         if (arguments.select) {
             if (static_cast<unsigned long long>(*arguments.select) >= lists.ListBox1.size())
-                throw UsageError("--select " + std::to_string(*arguments.select) + ": " +
-                                 std::to_string(lists.ListBox1.size()) + " headword(s) found");
+                throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
+                                         std::to_string(lists.ListBox1.size()) +
+                                         " headword(s) found");
             ShowMeanings(lists.results, static_cast<int>(*arguments.select));
         }
     } catch (const IoError& error) {

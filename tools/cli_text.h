@@ -15,10 +15,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Throws ArgumentTextError naming the argument (what, e.g. "TEXT").
+// Throws ArgumentTextError naming the argument (what, e.g. "TEXT") and the byte position of the
+// first fault, without repeating the argument.
 std::string argumentToCp1250(const std::string& utf8, std::string_view what);
 
-// Writes a Windows-1250 text as UTF-8 and ends the line.
+// A Windows-1250 text as UTF-8 for a terminal: control characters (C0, DEL, C1), which could
+// move the cursor or recolour the screen, are shown as \xNN with the byte's value.
+std::string terminalText(std::string_view cp1250);
+
+// Writes a Windows-1250 text as terminalText does and ends the line.
 void printLine(std::ostream& out, std::string_view cp1250);
 
 } // namespace zadrovec::cli

@@ -175,13 +175,20 @@ BuildError::BuildError(std::size_t line, const std::string& what)
 
 void forEachSourceLine(std::istream& in,
                        const std::function<void(std::string_view, std::size_t)>& entry) {
-    std::string line;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        std::string_view text = line;
+    // The longest line and the terminating zero getline writes; a longer line fails the read.
+    std::string line(kLongestSourceLine + 1, '\0');
+    for (std::size_t number = 1;; ++number) {
+        in.getline(line.data(), static_cast<std::streamsize>(line.size()));
+        const auto got = static_cast<std::size_t>(in.gcount()); // with the line break
+        if (in.fail() && !in.bad() && got == line.size() - 1)
+            throw BuildError(number, "longer than " + std::to_string(kLongestSourceLine) +
+                                         " bytes; no entry needs as much");
+        if (got == 0) break;
+        std::string_view text(line.data(), in.eof() ? got : got - 1);
         if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         if (text.ends_with('\r')) text.remove_suffix(1);
-        if (isBlank(text) || text.starts_with('#')) continue;
-        entry(text, number);
+        if (!isBlank(text) && !text.starts_with('#')) entry(text, number);
+        if (in.eof()) break;
     }
     if (in.bad()) throw BuildError(0, "the source could not be read");
 }

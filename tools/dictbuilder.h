@@ -33,9 +33,12 @@ private:
 // starting with "#" are skipped. Throws BuildError naming the line.
 std::vector<SourceEntry> parseSource(std::istream& in);
 
+// The longest source line taken: far more than any entry can use.
+inline constexpr std::size_t kLongestSourceLine = 1 << 20;
+
 // Calls entry(text, lineNumber) for each line of a UTF-8 source that is neither blank nor a
 // comment ("#"), without a byte order mark or a CR at its end. Throws BuildError when the
-// source cannot be read.
+// source cannot be read or a line is longer than kLongestSourceLine, naming that line.
 void forEachSourceLine(std::istream& in,
                        const std::function<void(std::string_view, std::size_t)>& entry);
 

@@ -1,5 +1,6 @@
 #include "dictcheck.h"
 
+#include "cli_files.h"
 #include "cp1250.h"
 #include "dbunit.h"
 #include "fileunit.h"
@@ -60,7 +61,8 @@ private:
 
 class Checker {
 public:
-    explicit Checker(const std::string& base) : base_(base) {}
+    Checker(const std::string& base, const std::function<void(const std::string&)>& problem)
+        : base_(base), problemFound_(problem) {}
 
     CheckReport run() {
         checkWords();
@@ -69,14 +71,24 @@ public:
     }
 
 private:
-    void problem(std::string text) { report_.problems.push_back(std::move(text)); }
+    void problem(const std::string& text) {
+        ++report_.problems;
+        problemFound_(text);
+    }
 
     void checkWords() {
         const std::string path = base_ + ".dat";
         RecordFile words(kRecordSize);
-        if (!words.open(path)) throw std::runtime_error(path + ": cannot be opened");
+        if (!words.open(path)) throw std::runtime_error(path + ": " + cli::whyNotOpened(path));
         report_.records = words.recordCount();
-        if (report_.records == 0) problem(path + ": no header record");
+        if (report_.records == 0) {
+            std::error_code error;
+            const auto bytes = std::filesystem::file_size(path, error);
+            problem(path +
+                    (bytes == 0 ? std::string(": an empty file (0 bytes)")
+                                : ": " + std::to_string(bytes) + " bytes, less than a record") +
+                    ", not even a header record");
+        }
 
         WordRecord record;
         for (std::int64_t r = 0; r < report_.records; ++r) {
@@ -113,7 +125,7 @@ private:
         const std::string path = base_ + ".idx";
         std::error_code error;
         const auto size = std::filesystem::file_size(path, error);
-        if (error) throw std::runtime_error(path + ": cannot be opened");
+        if (error) throw std::runtime_error(path + ": " + cli::whyNotOpened(path));
         if (size < PrefixIndex::kSize) {
             problem(path + ": " + std::to_string(size) + " bytes, fewer than the " +
                     std::to_string(PrefixIndex::kSize) + " of an index");
@@ -163,8 +175,9 @@ private:
             const auto runStart = runs_.firstRecord(key);
             if (record < 1 || record >= report_.records)
                 problem(at + "record " + std::to_string(record) +
-                        " lies outside the word records 1 to " +
-                        std::to_string(report_.records - 1));
+                        (report_.records <= 1 ? " given, but there are no word records"
+                                              : " lies outside the word records 1 to " +
+                                                    std::to_string(report_.records - 1)));
             else if (!runStart)
                 problem(at + "no headword begins with " + shown(key));
             else if (*runStart != record)
@@ -178,6 +191,7 @@ private:
     }
 
     std::string base_;
+    const std::function<void(const std::string&)>& problemFound_;
     CheckReport report_;
     RunTracker runs_;
     PrefixIndex index_;
@@ -187,8 +201,9 @@ private:
 
 } // namespace
 
-CheckReport checkDictionary(const std::string& base) {
-    return Checker(base).run();
+CheckReport checkDictionary(const std::string& base,
+                            const std::function<void(const std::string&)>& problem) {
+    return Checker(base, problem).run();
 }
 
 } // namespace zadrovec::check

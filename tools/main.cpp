@@ -1,10 +1,14 @@
 // zadrovec-cli: the dictionary engine in a terminal.
 #include "cli_arguments.h"
 #include "cli_commands.h"
+#include "cli_output.h"
 #include "cli_text.h"
 
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -32,11 +36,29 @@ int run(const std::vector<std::string>& args) {
     return commands.at(arguments.command)(arguments);
 }
 
+// Output that did not reach its file (a full disk, a closed stdout) is an error of the whole
+// command: it is told on stderr and the status is 1.
+int withOutputChecked(int status, const CheckedOutput& output) {
+    std::cout.flush();
+    if (output.firstError() == 0) return status;
+    std::cerr << "zadrovec-cli: write error: " << std::strerror(output.firstError()) << '\n';
+    return kExitFailure;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away early (| head) ends the program quietly by SIGPIPE, as other
+    // tools end, also when the caller had it ignored.
+    std::signal(SIGPIPE, SIG_DFL);
+    CheckedOutput output(STDOUT_FILENO);
+    // std::cout outlives main: it gets its own buffer back before this one goes.
+    const struct RestoreOutput {
+        std::streambuf* old;
+        ~RestoreOutput() { std::cout.rdbuf(old); }
+    } restore{std::cout.rdbuf(&output)};
     try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
+        return withOutputChecked(run(std::vector<std::string>(argv + 1, argv + argc)), output);
     } catch (const UsageError& error) {
         std::cerr << "zadrovec-cli: " << error.what() << "\n\n" << usageText();
         return kExitUsage;
@@ -45,6 +67,6 @@ int main(int argc, char** argv) {
         return kExitUsage;
     } catch (const std::exception& error) {
         std::cerr << "zadrovec-cli: " << error.what() << '\n';
-        return kExitFailure;
+        return withOutputChecked(kExitFailure, output);
     }
 }

@@ -9,6 +9,7 @@
 #include "buttonbar.h"
 #include "controls.h"
 #include "cp1250validator.h"
+#include "fitting.h"
 #include "formstorage.h"
 #include "helpwindow.h"
 #include "listbox.h"
@@ -244,11 +245,13 @@ void TForm1::createMenus() {
     addMenuItem(napoveda, acObsahaRejstrik, QStringLiteral("Obsaharejstk1"));
     addMenuSeparator(napoveda, QStringLiteral("N1"));
     addMenuItem(napoveda, acOprogramu, QStringLiteral("Oprogramu1"));
+    leaveMenuBarWithItsMenus(bar);
 }
 
 void TForm1::createToolBars() {
     ToolBar1 = new ButtonBar(QStringLiteral("Slovníky"), 80, this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setButtonsSizedToCaption(true);
     ToolBar1->addButton(acHlavni, QStringLiteral("ToolButton4"));
     ToolBar1->addButton(acHlavniMesta, QStringLiteral("ToolButton1"));
     ToolBar1->addButton(acChemickeZnacky, QStringLiteral("ToolButton3"));
@@ -314,6 +317,12 @@ void TForm1::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suff
             [menu, bar](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
 }
 
+// The toolbars' only context menus are their own. Qt's menu of toolbars would hide a toolbar
+// with no way back but that menu.
+QMenu* TForm1::createPopupMenu() {
+    return nullptr;
+}
+
 void TForm1::createPanels() {
     auto* Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -330,13 +339,13 @@ void TForm1::createPanels() {
     Panel2->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* left = column(Panel2);
     QWidget* Panel4 = strip(QStringLiteral("Panel4"), 44, Panel2);
-    label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
+    QLabel* Label1 = label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
     Edit1 = new Edit(Panel4); // its Tag keeps the search trigger: 0 = search as typed
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setValidator(new Cp1250Validator(Edit1));
     Panel4->layout()->addWidget(Edit1);
     QWidget* Panel7 = strip(QStringLiteral("Panel7"), 24, Panel2);
-    label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
+    QLabel* Label2 = label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
     ListBox1 = new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox1"), Panel2);
     left->addWidget(Panel4);
     left->addWidget(Panel7);
@@ -347,7 +356,7 @@ void TForm1::createPanels() {
     Panel5->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* right = column(Panel5);
     QWidget* Panel3 = strip(QStringLiteral("Panel3"), 44, Panel5);
-    label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), Panel3);
+    QLabel* Label4 = label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), Panel3);
     SpinEdit1 = new SpinEdit(Panel3);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setValue(2);
@@ -357,7 +366,7 @@ void TForm1::createPanels() {
     Cesta_k_uzivatelskemu_slovniku->setObjectName(QStringLiteral("Cesta_k_uzivatelskemu_slovniku"));
     Cesta_k_uzivatelskemu_slovniku->hide();
     QWidget* Panel6 = strip(QStringLiteral("Panel6"), 24, Panel5);
-    label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), Panel6);
+    QLabel* Label3 = label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), Panel6);
     ListBox4 = new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox4"), Panel5);
     right->addWidget(Panel3);
     right->addWidget(Panel6);
@@ -376,6 +385,11 @@ void TForm1::createPanels() {
     StatusPanel1->setFixedWidth(50);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1);
+
+    labelControl(Label1, Edit1);
+    labelControl(Label2, ListBox1);
+    labelControl(Label4, SpinEdit1);
+    labelControl(Label3, ListBox4);
 
     setTabOrder(Edit1, ListBox1);
     setTabOrder(ListBox1, ListBox4);
@@ -424,7 +438,9 @@ void TForm1::loadIconFiles() {
     runHandler([&] {
         for (int n = 1; n <= 9; ++n) {
             const QString path = QDir(programFolder_).filePath(QString::number(n) + ".ico");
-            if (!QFileInfo::exists(path)) continue;
+            // Only a regular file can be an icon file; a folder or the like named so is passed
+            // over like a missing file.
+            if (!QFileInfo(path).isFile()) continue;
             QImageReader reader(path);
             const QImage image = reader.read();
             if (image.isNull()) throw std::runtime_error("Invalid icon format");
@@ -446,6 +462,14 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormStorage1RestorePlacement() {
+    // The toolbars' sides came after the placement: the least size they give the window is
+    // settled now, before the window is mapped. Settled later, it would resize a maximized
+    // window to its saved normal size, and window managers take that as leaving the maximized
+    // state. The normal size is clamped to it, the state stays.
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMaximized) setWindowState(state & ~Qt::WindowMaximized);
+    layout()->activate();
+    if (state & Qt::WindowMaximized) setWindowState(state);
     SearchImmediately = Edit1->tag() == 0;
     if (!ToolBar1->showCaptions()) ToolBar1->setButtonHeight(22);
     if (!ToolBar2->showCaptions()) ToolBar2->setButtonHeight(22);

@@ -91,6 +91,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,12 +1,13 @@
 #include "Unit2.h"
 
+#include "bevelpanel.h"
 #include "controls.h"
+#include "fitting.h"
 #include "formstorage.h"
 #include "messageboxes.h"
 #include "programicon.h"
 #include "qtext.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 
 namespace zadrovec::ui {
 namespace {
+
+constexpr int kValueGap = 6; // between a label and its value
 
 template <typename L = QLabel>
 L* label(const QString& name, const QString& text, QWidget* parent, bool boldItalic = false) {
@@ -35,14 +38,11 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     : QDialog(mainWindow), dictionary_(dictionary) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("O programu"));
-    setFixedSize(365, 213);
 
-    auto* Panel1 = new QFrame(this);
+    auto* Panel1 = new BevelPanel(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setFixedSize(349, 161);
     auto* grid = new QGridLayout(Panel1);
-    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setContentsMargins(4, 6, 4, 6);
     grid->setVerticalSpacing(1);
 
     ProgramIcon = label(QStringLiteral("ProgramIcon"), {}, Panel1);
@@ -62,9 +62,13 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
         label(QStringLiteral("ProgramRights"),
               QStringLiteral("© 2026 vývojáři Zadrovce, svobodný program"), Panel1);
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Slovní zásoba:"), Panel1);
-    Label3 =
-        label(QStringLiteral("Label3"),
-              QStringLiteral("autoři Českého tezauru (mythes-cs) a vývojáři Zadrovce"), Panel1);
+    // The word stock's sources, as data/README.md lists them with their licences.
+    Label3 = label(QStringLiteral("Label3"),
+                   QStringLiteral("Český tezaurus (mythes-cs), Slovník cizích slov "
+                                  "(stardict-czech), český slovník hunspell-cs, iso-codes a "
+                                  "CLDR; ostatní slovníky vývojáři Zadrovce"),
+                   Panel1);
+    Label3->setWordWrap(true);
     Label4 =
         label(QStringLiteral("Label4"), QStringLiteral("Datum aktualizace slovní zásoby:"), Panel1);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("nezjištěno"), Panel1);
@@ -74,6 +78,7 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     heading->addWidget(ProductName);
     heading->addWidget(Label6);
     auto* version = new QHBoxLayout;
+    version->setSpacing(kValueGap);
     version->addWidget(VerzeCap);
     version->addWidget(Verze, 1);
     heading->addLayout(version);
@@ -84,13 +89,14 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     grid->addWidget(Label2, 3, 0, 1, 2);
     grid->addWidget(Label3, 4, 0, 1, 2);
     auto* date = new QHBoxLayout;
+    date->setSpacing(kValueGap);
     date->addWidget(Label4);
     date->addWidget(Label5, 1);
     grid->addLayout(date, 5, 0, 1, 2);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setFixedSize(75, 25);
+    OKButton->setFixedSize(buttonSizeFor(OKButton, {75, 25}));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -98,6 +104,9 @@ TAboutBox::TAboutBox(Dictionary& dictionary, QWidget* mainWindow)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(Panel1);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+
+    growToContents(Panel1, {349, 161});
+    fixSizeGrowingToLayout(this, {365, 213});
 
     FormStorage1 = new TFormStorage(this, QStringLiteral("FormStorage1"),
                                     QStringLiteral("O programu"), {}, {"Verze.Caption"});

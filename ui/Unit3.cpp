@@ -1,6 +1,7 @@
 #include "Unit3.h"
 
 #include "cp1250validator.h"
+#include "fitting.h"
 #include "formstorage.h"
 #include "listbox.h"
 #include "messageboxes.h"
@@ -40,8 +41,11 @@ QWidget* column(const QString& name, const QString& caption, QLineEdit* edit, Li
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(new QLabel(caption, panel));
+    auto* title = new QLabel(caption, panel);
+    layout->addWidget(title);
+    nameControl(list, caption);
     if (edit) {
+        labelControl(title, edit);
         edit->setParent(panel);
         layout->addWidget(edit);
     } else {
@@ -116,7 +120,9 @@ CharacterLists TForm3::lists() {
 
 void TForm3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) runHandler([this] { FormShow(); }); // not on un-minimizing
+    if (event->spontaneous()) return; // un-minimizing
+    Edit1->setFocus();                // the window is for finding an author: it opens in that field
+    runHandler([this] { FormShow(); });
 }
 
 void TForm3::done(int result) {

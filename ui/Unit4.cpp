@@ -1,6 +1,7 @@
 #include "Unit4.h"
 
 #include "Unit1.h"
+#include "fitting.h"
 #include "listbox.h"
 #include "messageboxes.h"
 #include "qtext.h"
@@ -91,6 +92,11 @@ TForm4::TForm4(TForm1* mainWindow, Messages& messages)
     Button3 = button(QStringLiteral("Button3"), QStringLiteral("&Smazat význam"), this);
     Button5 = button(QStringLiteral("Button5"), QStringLiteral("&OK"), this);
     Button6 = button(QStringLiteral("Button6"), QStringLiteral("&Storno"), this);
+
+    labelControl(Label3, ListBox1);
+    labelControl(Label4, ListBox2);
+    labelControl(Label1, Edit1);
+    labelControl(Label2, Edit2);
 
     auto* controls = new QVBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Edit1, Button2, Button4})

@@ -1,32 +1,64 @@
 #include "Unit5.h"
 
 #include "findfileanimation.h"
+#include "fitting.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace zadrovec::ui {
 
 TForm5::TForm5(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowStaysOnTopHint),
+    : QWidget(mainWindow, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Zadrovec"));
-    setFixedSize(195, 70);
     // Typing goes on in the main window while a search runs: the progress window never takes
     // the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-    Animate1 = new FindFileAnimation(this);
+
+    // Window managers give any window with a title bar a close button at least: the window
+    // has no frame of theirs, and draws its caption itself, above a client area of 195 x 70.
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* caption = new QLabel(windowTitle(), frame);
+    caption->setObjectName(QStringLiteral("Caption"));
+    caption->setAutoFillBackground(true);
+    QPalette colours = caption->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
+    caption->setPalette(colours);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    caption->setIndent(4);
+    caption->setFixedHeight(caption->fontMetrics().height() + 4);
+
+    auto* client = new QWidget(frame);
+    Animate1 = new FindFileAnimation(client);
     Animate1->setObjectName(QStringLiteral("Animate1"));
-    Label1 = new QLabel(QStringLiteral("Vyhledávám hesla..."), this);
+    Label1 = new QLabel(QStringLiteral("Vyhledávám hesla..."), client);
     Label1->setObjectName(QStringLiteral("Label1"));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(Animate1);
-    layout->addWidget(Label1, 1);
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->addWidget(Animate1);
+    row->addWidget(Label1, 1);
+    growToContents(client, {195, 70});
+
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(frame->frameWidth(), frame->frameWidth(), frame->frameWidth(),
+                               frame->frameWidth());
+    column->setSpacing(0);
+    column->addWidget(caption);
+    column->addWidget(client);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    fixSizeGrowingToLayout(this, {});
 }
 
 void TForm5::begin() {

@@ -2,6 +2,7 @@
 
 #include "Unit5.h"
 #include "controls.h"
+#include "fitting.h"
 #include "formstorage.h"
 #include "listbox.h"
 #include "messageboxes.h"
@@ -32,6 +33,7 @@ Panel* column(const QString& name, QLabel*& header, const QString& caption, List
     header->setFixedHeight(25);
     header->setIndent(4);
     list = new ListBox(order, listName, panel);
+    labelControl(header, list);
     layout->addWidget(header);
     layout->addWidget(list, 1);
     return panel;
@@ -52,7 +54,7 @@ TForm6::TForm6(Dictionary& dictionary, QWidget* mainWindow)
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
                               QStringLiteral("&Zavřít okno"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(6, 5, 93, 25);
+    BitBtn1->setGeometry(QRect(QPoint(6, 5), buttonSizeFor(BitBtn1, QSize(93, 25))));
     BitBtn1->setAutoDefault(false);
 
     Splitter1 = new QSplitter(Qt::Horizontal, this);

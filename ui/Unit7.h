@@ -24,6 +24,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void placeControls();
     void Edit1Change();
 };
 

@@ -2,7 +2,9 @@
 
 #include "Unit1.h"
 #include "buttonbar.h"
-#include "cp1250validator.h"
+#include "fitting.h"
+#include "foldervalidator.h"
+#include "messageboxes.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
@@ -44,7 +46,8 @@ int sideItem(ButtonBar::TAlign align) {
 QGroupBox* groupBox(const QString& name, const QString& caption, int height, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
-    box->setFixedSize(280, height);
+    box->setMinimumSize(280, height); // grown to its contents once they are in
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return box;
 }
 
@@ -52,6 +55,7 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setChecked(true);
+    box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // never narrower than its caption
     return box;
 }
 
@@ -66,7 +70,6 @@ std::function<QString(QWidget*, const QString&)> Tnastaveniform::chooseFolder =
 Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("nastaveniform"));
     setWindowTitle(QStringLiteral("Nastavení"));
-    setFixedSize(301, 352);
     auto* panel = new QVBoxLayout(this);
     panel->setContentsMargins(10, 6, 10, 8);
     panel->setSpacing(4);
@@ -119,6 +122,8 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     RadioButton1->setChecked(true);
     RadioButton2 = new QRadioButton(QStringLiteral("Až po stisku klávesy ENTER"), GroupBox3);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton* button : {RadioButton1, RadioButton2})
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     search->addWidget(RadioButton1);
     search->addWidget(RadioButton2, 1);
     panel->addWidget(GroupBox3);
@@ -130,7 +135,8 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     folder->setSpacing(0);
     DirectoryEdit1 = new QLineEdit(GroupBox4);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setValidator(new Cp1250Validator(DirectoryEdit1));
+    DirectoryEdit1->setValidator(new FolderValidator(DirectoryEdit1));
+    nameControl(DirectoryEdit1, GroupBox4->title());
     DirectoryEdit1Button = new QToolButton(GroupBox4);
     DirectoryEdit1Button->setObjectName(QStringLiteral("DirectoryEdit1Button"));
     DirectoryEdit1Button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -156,21 +162,28 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
     panel->addWidget(GroupBox4);
     panel->addLayout(buttons);
 
-    // The folder field comes last in the keyboard order, after the buttons.
-    QWidget* order[] = {RadioGroup1->item(0),
-                        RadioGroup3->item(0),
-                        CheckBox1,
-                        CheckBox3,
-                        RadioGroup2->item(0),
-                        RadioGroup4->item(0),
-                        CheckBox2,
-                        CheckBox4,
-                        RadioButton1,
-                        BitBtn1,
-                        BitBtn2,
-                        DirectoryEdit1,
-                        DirectoryEdit1Button};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    // Drawn at 280 pixels wide group boxes in a 301 x 352 dialog; wider and taller where the
+    // font needs it.
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4})
+        growToContents(box, box->minimumSize());
+    fixSizeGrowingToLayout(this, {301, 352});
+
+    // The folder field comes last in the keyboard order, after the buttons. Every radio button
+    // has its place; Tab stops at the checked one of each group only.
+    tabStopAtCheckedButton({RadioButton1, RadioButton2});
+    QList<QWidget*> order;
+    for (RadioGroup* group : {RadioGroup1, RadioGroup3}) {
+        for (int i = 0; i < group->count(); ++i)
+            order << group->item(i);
+    }
+    order << CheckBox1 << CheckBox3;
+    for (RadioGroup* group : {RadioGroup2, RadioGroup4}) {
+        for (int i = 0; i < group->count(); ++i)
+            order << group->item(i);
+    }
+    order << CheckBox2 << CheckBox4 << RadioButton1 << RadioButton2 << BitBtn1 << BitBtn2
+          << DirectoryEdit1 << DirectoryEdit1Button;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
@@ -197,8 +210,19 @@ void Tnastaveniform::browseForFolder() {
     const QString current = DirectoryEdit1->text();
     const QString start =
         !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::rootPath();
-    const QString chosen = chooseFolder(this, start);
-    if (!chosen.isEmpty()) DirectoryEdit1->setText(QDir::toNativeSeparators(chosen));
+    QString chosen = QDir::toNativeSeparators(chooseFolder(this, start));
+    if (chosen.isEmpty()) return;
+    // A chosen folder passes the same check as a typed one: the field's own validator, so every
+    // rule it holds applies to both ways in.
+    int position = 0;
+    const QValidator* check = DirectoryEdit1->validator();
+    if (check && check->validate(chosen, position) != QValidator::Acceptable) {
+        MessageBoxes::error(QStringLiteral("Složku „%1“ nelze použít: její název obsahuje znaky, "
+                                           "které nastavení programu nedokáže uchovat.")
+                                .arg(chosen));
+        return;
+    }
+    DirectoryEdit1->setText(chosen);
 }
 
 } // namespace zadrovec::ui

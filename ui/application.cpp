@@ -2,10 +2,19 @@
 
 #include "messageboxes.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace zadrovec::ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Zadrovec")); // the application's title
+    // The program speaks Czech whatever the session's language: so do the toolkit's own texts
+    // (the folder dialog, the edit fields' menu, the buttons of message boxes).
+    auto* toolkitTexts = new QTranslator(this);
+    if (toolkitTexts->load(QStringLiteral("qtbase_cs"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(toolkitTexts);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -1,18 +1,23 @@
 #include "buttonbar.h"
 
-#include <QGridLayout>
+#include <QAction>
+#include <QBoxLayout>
 #include <QMainWindow>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zadrovec::ui {
 
 ButtonBar::ButtonBar(const QString& title, int buttonWidth, QMainWindow* window)
     : QToolBar(title, window), window_(window), box_(new QWidget(this)),
-      grid_(new QGridLayout(box_)), buttonWidth_(buttonWidth) {
+      rows_(new QVBoxLayout(box_)), buttonWidth_(buttonWidth) {
     setMovable(false); // the side is a setting, changed through the toolbar's menu
     setFloatable(false);
-    grid_->setContentsMargins(1, 1, 1, 1);
-    grid_->setSpacing(0);
+    // Nothing hides a toolbar: where it stands and how it shows its captions is its layout.
+    toggleViewAction()->setEnabled(false);
+    toggleViewAction()->setVisible(false);
+    rows_->setContentsMargins(1, 1, 1, 1);
+    rows_->setSpacing(0);
     addWidget(box_);
     window_->addToolBar(Qt::TopToolBarArea, this);
     connect(this, &QToolBar::orientationChanged, this, [this] { relayout(); });
@@ -22,8 +27,11 @@ QToolButton* ButtonBar::addButton(QAction* action, const QString& name, bool end
     auto* button = new QToolButton(box_);
     button->setObjectName(name);
     button->setDefaultAction(action);
+    // The commands have their shortcuts: Tab walks the window's fields and lists only.
+    button->setFocusPolicy(Qt::NoFocus);
     buttons_.append(button);
     items_.append(button);
+    connect(action, &QAction::changed, this, [this] { restyle(); }); // a new caption
     rowEnds_.append(endsRow);
     restyle();
     relayout();
@@ -40,21 +48,23 @@ QWidget* ButtonBar::addSpacer(const QString& name, int width) {
     return spacer;
 }
 
+// Each row lays out its own buttons from the left, so a row's widths never depend on another's.
 void ButtonBar::relayout() {
-    for (QWidget* item : items_)
-        grid_->removeWidget(item);
+    while (QLayoutItem* row = rows_->takeAt(0))
+        delete row; // the items stay children of the box
     const bool horizontal = orientation() == Qt::Horizontal;
-    int row = 0;
-    int column = 0;
+    QHBoxLayout* row = nullptr;
     for (qsizetype i = 0; i < items_.size(); ++i) {
-        grid_->addWidget(items_[i], row, column);
-        if (!horizontal) {
-            ++row; // a side toolbar holds one button a row
-        } else if (rowEnds_[i]) {
-            ++row;
-            column = 0;
-        } else {
-            ++column;
+        if (!row) {
+            row = new QHBoxLayout;
+            row->setSpacing(0);
+            rows_->addLayout(row);
+        }
+        row->addWidget(items_[i]);
+        // A side toolbar holds one button a row.
+        if (!horizontal || rowEnds_[i] || i + 1 == items_.size()) {
+            row->addStretch();
+            row = nullptr;
         }
     }
     box_->adjustSize();
@@ -68,7 +78,11 @@ void ButtonBar::restyle() {
     for (QToolButton* button : buttons_) {
         button->setToolButtonStyle(style);
         button->setAutoRaise(flat_);
-        button->setMinimumWidth(showCaptions_ ? buttonWidth_ : 0);
+        // The button width is the least a squeezed toolbar leaves a button; one sized to its
+        // caption is as wide as the caption needs and gets no wider than that.
+        const int least =
+            sizedToCaption_ ? std::min(buttonWidth_, button->sizeHint().width()) : buttonWidth_;
+        button->setMinimumWidth(showCaptions_ ? least : 0);
         if (showCaptions_) {
             button->setMinimumHeight(0);
             button->setMaximumHeight(QWIDGETSIZE_MAX);
@@ -112,6 +126,11 @@ void ButtonBar::setFlat(bool flat) {
 
 void ButtonBar::setButtonHeight(int height) {
     buttonHeight_ = height;
+    restyle();
+}
+
+void ButtonBar::setButtonsSizedToCaption(bool sized) {
+    sizedToCaption_ = sized;
     restyle();
 }
 

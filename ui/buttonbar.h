@@ -5,7 +5,7 @@
 
 #include <QToolBar>
 
-class QGridLayout;
+class QBoxLayout;
 class QMainWindow;
 class QToolButton;
 
@@ -39,6 +39,8 @@ public:
     void setFlat(bool flat);
     int buttonHeight() const { return buttonHeight_; }
     void setButtonHeight(int height);
+    // Buttons as wide as their caption needs, rather than at least the button width.
+    void setButtonsSizedToCaption(bool sized);
 
     const QList<QToolButton*>& buttons() const { return buttons_; }
 
@@ -48,7 +50,7 @@ private:
 
     QMainWindow* window_;
     QWidget* box_;
-    QGridLayout* grid_;
+    QBoxLayout* rows_;
     QList<QWidget*> items_;
     QList<bool> rowEnds_;
     QList<QToolButton*> buttons_;
@@ -58,6 +60,7 @@ private:
     bool showCaptions_ = true;
     bool flat_ = true;
     int buttonHeight_ = 22;
+    bool sizedToCaption_ = false;
 };
 
 } // namespace zadrovec::ui

@@ -2,6 +2,10 @@
 
 #include "stringlistmodel.h"
 
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QToolTip>
+
 namespace zadrovec::ui {
 
 ListBox::ListBox(StringList::Order order, const QString& name, QWidget* parent)
@@ -27,6 +31,30 @@ void ListBox::setItemIndex(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
+    // A row cut short (with "...", or by the list's edge) shows its whole text as a tooltip.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect seen = visualRect(index).intersected(viewport()->rect());
+    if (index.isValid() && sizeHintForIndex(index).width() > seen.width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), seen);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    // As in a list box, the row with the focus frame is the selected one, so the first Down
+    // goes to the second row and Enter acts on what is seen. A click selects its own row.
+    if (event->reason() == Qt::MouseFocusReason || itemIndex() >= 0) return;
+    QModelIndex current = currentIndex();
+    if (!current.isValid()) current = model_->index(0, 0);
+    if (current.isValid())
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace zadrovec::ui

@@ -20,6 +20,10 @@ public:
     // Selects a row; -1 or a row outside the list selects none.
     void setItemIndex(int row);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
 signals:
     // The selection changed, by mouse or by keys.
     void selectionChangedTo(int row);

@@ -6,11 +6,14 @@
 
 class QActionGroup;
 class QMenu;
+class QMenuBar;
 
 namespace zadrovec::ui {
 
 QAction* addMenuItem(QMenu* menu, QAction* action, const QString& name,
                      QActionGroup* radioGroup = nullptr);
 QAction* addMenuSeparator(QMenu* menu, const QString& name);
+// A menu of the bar left with Esc leaves the bar too: keys typed next go to the field.
+void leaveMenuBarWithItsMenus(QMenuBar* bar);
 
 } // namespace zadrovec::ui

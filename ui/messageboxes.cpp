@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace zadrovec::ui {
 namespace {
@@ -22,6 +23,14 @@ void present(MessageKind kind, const QString& caption, const QString& text) {
                     : kind == MessageKind::Information ? QMessageBox::Information
                                                        : QMessageBox::NoIcon,
                     caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    // A window kept on top (the progress window of a search) must not hide the box's button:
+    // the box belongs to it then, and is kept on top too.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            continue;
+        box.setParent(window, box.windowFlags() | Qt::WindowStaysOnTopHint);
+        break;
+    }
     box.exec();
 }
 

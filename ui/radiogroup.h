@@ -2,11 +2,18 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 
+class QAbstractButton;
 class QButtonGroup;
 class QRadioButton;
 
 namespace zadrovec::ui {
+
+// Makes a set of radio buttons that exclude each other one stop of the keyboard order: Tab
+// enters at the checked button (the first while none is checked) and the arrow keys move
+// inside. Give all of them their place in the order; only the one that is the stop takes Tab.
+void tabStopAtCheckedButton(const QList<QAbstractButton*>& buttons);
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT

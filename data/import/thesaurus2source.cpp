@@ -5,24 +5,31 @@
 // answer, and either side of a synonym pair can be the clue, so both directions are kept:
 // word -> its synonyms and synonym -> the word. Meanings are merged per headword.
 //
+// Nothing is lost without a word: what cannot be stored is counted by its reason and the counts
+// are printed. An item "A; B" is two items; "Andul(ka)" is both "Andul" and "Andulka". A pair
+// too long for one record keeps what means the same in fewer words ("NASA National Aeronautics
+// and Space Administration" is "NASA" as a meaning, and gives NASA <-> its expansion); any other
+// meaning too long is dropped, and its headword keeps its other meanings.
+//
 //   thesaurus2source THESAURUS.dat OUTPUT.txt
 #include "cp1250.h"
 #include "dbunit.h"
+#include "sourcefile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-using zadrovec::kRecordTextSize;
+using zadrovec::import::fitsRecord;
 
 // One headword's meanings in the order first met, each once.
 struct Meanings {
@@ -34,6 +41,15 @@ struct Meanings {
 
 // Keyed by the folded headword, so spellings that differ only in case merge into one entry.
 using Entries = std::map<std::string, Meanings>;
+
+// What could not be stored, each distinct item (or pair) once, by reason.
+struct Losses {
+    std::set<std::string> notCp1250;       // items with a character outside Windows-1250
+    std::set<std::string> reserved;        // items holding "@" or a control character
+    std::set<std::string> headwordTooLong; // headwords that fill a record alone
+    std::set<std::string> meaningTooLong;  // "HEADWORD@MEANING" pairs over a record
+    std::set<std::string> shortened;       // acronym items kept as their acronym
+};
 
 // Drops "(...)" remarks such as "(podst. jm.)" or "dřepnout (si)", squeezes blanks and trims.
 std::string stripRemarks(std::string_view item) {
@@ -55,16 +71,52 @@ std::string stripRemarks(std::string_view item) {
     return out;
 }
 
-// The Windows-1250 text of a thesaurus item, or nothing when it cannot be stored: empty, holding
-// a character of the record syntax or a control, or outside the code page.
-std::optional<std::string> cleanItem(std::string_view utf8) {
-    const std::string text = stripRemarks(utf8);
-    if (text.empty() || text.find_first_of(";@") != std::string::npos) return std::nullopt;
-    auto bytes = zadrovec::utf8ToCp1250(text);
-    if (!bytes) return std::nullopt;
-    for (unsigned char c : *bytes)
-        if (c < 0x20 || c == 0x7F) return std::nullopt;
-    return bytes;
+bool isLetterByte(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// "Andul(ka)": an ending in brackets right after a word, with no blank inside, is optional; the
+// item stands for both spellings. Anything else in brackets is a remark.
+std::vector<std::string> spellings(std::string_view item) {
+    const auto open = item.find('(');
+    if (open == std::string_view::npos || open == 0 || !isLetterByte(item[open - 1]))
+        return {std::string(item)};
+    const auto close = item.find(')', open);
+    if (close == std::string_view::npos) return {std::string(item)};
+    const std::string_view ending = item.substr(open + 1, close - open - 1);
+    if (ending.empty() || !std::all_of(ending.begin(), ending.end(), isLetterByte))
+        return {std::string(item)};
+    const std::string before(item.substr(0, open));
+    const std::string after(item.substr(close + 1));
+    return {before + after, before + std::string(ending) + after};
+}
+
+// The Windows-1250 items of one thesaurus field: "A; B" holds two. Items that cannot be stored
+// are counted in the losses.
+std::vector<std::string> cleanItems(std::string_view utf8, Losses& losses) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start <= utf8.size();) {
+        auto end = utf8.find(';', start);
+        if (end == std::string_view::npos) end = utf8.size();
+        for (const std::string& spelling : spellings(utf8.substr(start, end - start))) {
+            const std::string text = stripRemarks(spelling);
+            if (text.empty()) continue;
+            auto bytes = zadrovec::utf8ToCp1250(text);
+            if (!bytes) {
+                losses.notCp1250.insert(text);
+                continue;
+            }
+            const bool control = std::any_of(bytes->begin(), bytes->end(),
+                                             [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+            if (control || bytes->find('@') != std::string::npos) {
+                losses.reserved.insert(text);
+                continue;
+            }
+            items.push_back(std::move(*bytes));
+        }
+        start = end + 1;
+    }
+    return items;
 }
 
 // A headword: folded, and never one the source reader would take for a comment.
@@ -75,17 +127,83 @@ std::optional<std::string> headwordOf(const std::string& item) {
     return h;
 }
 
-void addMeaning(Entries& entries, const std::string& word, const std::string& meaning) {
-    const auto headword = headwordOf(word);
-    if (!headword) return;
-    std::string folded = meaning;
-    zadrovec::CzechUpperCase(folded);
-    if (folded == *headword) return; // a word is no clue to itself
-    // "HEADWORD@MEANING;" must fit in one record.
-    if (headword->size() + 1 + meaning.size() + 1 > kRecordTextSize) return;
-    Meanings& m = entries[*headword];
-    if (!m.contains(meaning)) m.items.push_back(meaning);
+bool isAcronym(std::string_view word) {
+    int letters = 0;
+    for (char c : word) {
+        if (std::isupper(static_cast<unsigned char>(c)))
+            ++letters;
+        else if (!std::isdigit(static_cast<unsigned char>(c)) && c != '&')
+            return false;
+    }
+    return letters >= 2;
 }
+
+// "NASA National Aeronautics and Space Administration" or the same with the acronym last: the
+// acronym and its expansion (two words at least, not all capitals).
+struct AcronymItem {
+    std::string acronym;
+    std::string expansion;
+};
+std::optional<AcronymItem> acronymItem(const std::string& item) {
+    const auto first = item.find(' ');
+    const auto last = item.rfind(' ');
+    if (first == std::string::npos || first == last) return std::nullopt;
+    AcronymItem split;
+    if (isAcronym(std::string_view(item).substr(0, first)))
+        split = {item.substr(0, first), item.substr(first + 1)};
+    else if (isAcronym(std::string_view(item).substr(last + 1)))
+        split = {item.substr(last + 1), item.substr(0, last)};
+    else
+        return std::nullopt;
+    if (isAcronym(split.expansion) ||
+        std::none_of(split.expansion.begin(), split.expansion.end(),
+                     [](unsigned char c) { return std::islower(c) || c >= 0x80; }))
+        return std::nullopt;
+    return split;
+}
+
+class Importer {
+public:
+    Entries entries;
+    Losses losses;
+
+    // Both directions of a synonym pair.
+    void addPair(const std::string& word, const std::string& synonym) {
+        addMeaning(word, synonym);
+        addMeaning(synonym, word);
+    }
+
+private:
+    void addMeaning(const std::string& word, const std::string& meaning) {
+        const auto headword = headwordOf(word);
+        if (!headword) return;
+        std::string folded = meaning;
+        zadrovec::CzechUpperCase(folded);
+        if (folded == *headword) return; // a word is no clue to itself
+        if (!fitsRecord(headword->size(), 1)) {
+            losses.headwordTooLong.insert(*headword);
+            return;
+        }
+        Meanings& m = entries[*headword]; // the headword is met, even if no meaning fits
+        std::string kept = meaning;
+        if (!fitsRecord(headword->size(), kept.size())) {
+            const auto acronym = acronymItem(meaning);
+            if (!acronym || !fitsRecord(headword->size(), acronym->acronym.size())) {
+                losses.meaningTooLong.insert(*headword + '@' + meaning);
+                return;
+            }
+            // The acronym means what the whole item means; the item itself tells the expansion.
+            losses.shortened.insert(meaning);
+            kept = acronym->acronym;
+            if (fitsRecord(acronym->acronym.size(), acronym->expansion.size()))
+                addPair(acronym->acronym, acronym->expansion);
+            const auto wordAcronym = acronymItem(word);
+            if (!wordAcronym || wordAcronym->acronym != acronym->acronym)
+                addMeaning(acronym->acronym, word);
+        }
+        if (!m.contains(kept)) m.items.push_back(kept);
+    }
+};
 
 std::vector<std::string_view> splitBars(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -127,7 +245,7 @@ struct Counts {
     std::size_t skipped = 0; // lines that were no part of an entry
 };
 
-Counts readThesaurus(std::istream& in, Entries& entries) {
+Counts readThesaurus(std::istream& in, Importer& importer) {
     Counts counts;
     std::string line;
     if (std::getline(in, line)) {
@@ -153,7 +271,7 @@ Counts readThesaurus(std::istream& in, Entries& entries) {
             continue;
         }
         ++counts.entries;
-        const auto word = cleanItem(entry->first);
+        const auto words = cleanItems(entry->first, importer.losses);
         for (int n = 0; n < entry->second; ++n) {
             std::string synonyms;
             if (!std::getline(in, synonyms)) break;
@@ -163,39 +281,35 @@ Counts readThesaurus(std::istream& in, Entries& entries) {
                 break;
             }
             const auto fields = splitBars(synonyms);
-            for (std::size_t f = 1; f < fields.size(); ++f) {
-                const auto synonym = cleanItem(fields[f]);
-                if (!synonym || !word) continue;
-                addMeaning(entries, *word, *synonym);
-                addMeaning(entries, *synonym, *word);
-            }
+            for (std::size_t f = 1; f < fields.size(); ++f)
+                for (const std::string& synonym : cleanItems(fields[f], importer.losses))
+                    for (const std::string& word : words)
+                        importer.addPair(word, synonym);
         }
     }
     return counts;
 }
 
-// Writes the entries as UTF-8 source lines; the file appears whole or not at all.
-bool writeSource(const Entries& entries, const std::string& path, std::size_t& written) {
-    const std::string partial = path + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << "# Made by thesaurus2source from a MyThes thesaurus; do not edit.\n";
-        for (const auto& [headword, meanings] : entries) {
-            if (meanings.items.empty()) continue;
-            out << zadrovec::cp1250ToUtf8(headword) << '@';
-            for (const auto& m : meanings.items)
-                out << zadrovec::cp1250ToUtf8(m) << ';';
-            out << '\n';
-            ++written;
+// Writes the entries as UTF-8 source lines; the file appears whole or not at all. Counts the
+// headwords written and those left without any meaning.
+bool writeSource(const Entries& entries, const std::string& path, std::size_t& written,
+                 std::size_t& empty) {
+    zadrovec::import::SourceFile file(path);
+    if (!file.isOpen()) return false;
+    std::ostream& out = file.stream();
+    out << "# Made by thesaurus2source from a MyThes thesaurus; do not edit.\n";
+    for (const auto& [headword, meanings] : entries) {
+        if (meanings.items.empty()) {
+            ++empty;
+            continue;
         }
-        out.flush();
-        if (!out) {
-            std::remove(partial.c_str());
-            return false;
-        }
+        out << zadrovec::cp1250ToUtf8(headword) << '@';
+        for (const auto& m : meanings.items)
+            out << zadrovec::cp1250ToUtf8(m) << ';';
+        out << '\n';
+        ++written;
     }
-    return std::rename(partial.c_str(), path.c_str()) == 0;
+    return file.commit();
 }
 
 } // namespace
@@ -210,14 +324,22 @@ int main(int argc, char** argv) {
         std::cerr << "thesaurus2source: cannot read " << argv[1] << '\n';
         return 1;
     }
-    Entries entries;
-    const Counts counts = readThesaurus(in, entries);
-    std::size_t written = 0;
-    if (!writeSource(entries, argv[2], written)) {
+    Importer importer;
+    const Counts counts = readThesaurus(in, importer);
+    std::size_t written = 0, empty = 0;
+    if (!writeSource(importer.entries, argv[2], written, empty)) {
         std::cerr << "thesaurus2source: cannot write " << argv[2] << '\n';
         return 1;
     }
+    const Losses& l = importer.losses;
     std::cout << "thesaurus2source: " << counts.entries << " thesaurus entries, " << counts.skipped
-              << " stray lines skipped, " << written << " headwords written\n";
+              << " stray lines skipped, " << written << " headwords written\n"
+              << "thesaurus2source: dropped " << l.meaningTooLong.size()
+              << " meanings too long for a record, " << l.headwordTooLong.size()
+              << " headwords too long for a record, " << l.notCp1250.size()
+              << " items outside Windows-1250, " << l.reserved.size()
+              << " items holding @ or a control character; " << l.shortened.size()
+              << " items shortened to their acronym; " << empty
+              << " headwords left without a meaning\n";
     return 0;
 }

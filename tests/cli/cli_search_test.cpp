@@ -51,12 +51,15 @@ TEST_F(CliSearch, SelectShowsTheMergedMeaningsOfThatWord) {
     EXPECT_EQ(search({"--select", "1", "kos"}).out, "KOS\nKOSTEL\n--\nstavba\n");
 }
 
-TEST_F(CliSearch, SelectBeyondTheFoundWordsIsAUsageError) {
-    for (const char* index : {"2", "-1", "99999999999"}) {
+TEST_F(CliSearch, SelectBeyondTheFoundWordsIsAPlainFailure) {
+    for (const std::string index : {"2", "99999999999"}) {
         const RunResult result = search({"kos", "--select", index});
-        EXPECT_EQ(result.exitCode, 2) << index;
-        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(result.exitCode, 1) << index;
+        EXPECT_EQ(result.err, "zadrovec-cli: --select " + index + ": 2 headword(s) found\n");
     }
+    const RunResult negative = search({"kos", "--select", "-1"});
+    EXPECT_EQ(negative.exitCode, 2); // no number of a list at all: a usage error
+    EXPECT_NE(negative.err.find("Usage:"), std::string::npos);
 }
 
 TEST_F(CliSearch, JsonHoldsStatusFoundHitsAndMeanings) {
@@ -117,7 +120,7 @@ TEST_F(CliSearch, IoErrorShowsTheListsAsTheyStood) {
     EXPECT_EQ(result.out, R"({"status":"Počet slov: 7","found":[],"hits":[],"meanings":[]})"
                           "\n");
 
-    setRecordNumber(index, firstSlotOffset(3), 9); // beyond the end: the seek fails
+    setRecordNumber(index, firstSlotOffset(3), 9); // beyond the end: the first read fails
     writeFile(folder_.file("zv.idx"), index);
     const RunResult beyond = search({"p"});
     EXPECT_EQ(beyond.exitCode, 1);

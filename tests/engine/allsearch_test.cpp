@@ -230,3 +230,20 @@ TEST_F(AllDictionaries, ReadErrorLeavesTheHitsFoundSoFar) {
 }
 
 } // namespace
+
+TEST(MatchPattern, RunsOfStarsMeanOneStarAtAnyLength) {
+    const std::string field(32767, '*');
+    EXPECT_TRUE(MatchPattern(field, "A"));
+    EXPECT_FALSE(MatchPattern(field, ""));
+    const std::string wide(20000, '*');
+    EXPECT_TRUE(MatchPattern(wide + "P" + wide + "S" + wide, "OPASEK"));
+    EXPECT_FALSE(MatchPattern(wide + "S" + wide + "P" + wide, "OPASEK"));
+    EXPECT_TRUE(MatchPattern("P*******?E", "PASEKE"));
+    EXPECT_FALSE(MatchPattern("P*******??E", "PAE"));
+    // Runs across the eight-byte steps of the skip, ending at every offset.
+    for (std::size_t n = 1; n <= 17; ++n) {
+        EXPECT_TRUE(MatchPattern("A" + std::string(n, '*') + "B", "AxB")) << n;
+        EXPECT_TRUE(MatchPattern("A" + std::string(n, '*') + "B", "AB")) << n;
+        EXPECT_FALSE(MatchPattern("A" + std::string(n, '*') + "B", "BA")) << n;
+    }
+}

@@ -123,9 +123,12 @@ TEST_F(DictionaryFiles, RecordsAreReadInOrderUntilTheEnd) {
     SeekRecord(dictionary, 0);
     ReadRecord(dictionary);
     EXPECT_EQ(dictionary.wordRecord.text(), "1.1.2026");
-    SeekRecord(dictionary, 3); // just past the last record: allowed, and at the end
-    EXPECT_TRUE(AtEndOfWords(dictionary));
-    EXPECT_EQ(ioErrorOf([&] { SeekRecord(dictionary, 4); }), IoError::kReadBeyondEnd);
+    // Positioning past the end is allowed, and there is the end; only a read there fails.
+    for (const std::int64_t past : {3, 4, 1000}) {
+        SeekRecord(dictionary, past);
+        EXPECT_TRUE(AtEndOfWords(dictionary));
+        EXPECT_EQ(ioErrorOf([&] { ReadRecord(dictionary); }), IoError::kReadBeyondEnd);
+    }
     EXPECT_EQ(ioErrorOf([&] { SeekRecord(dictionary, -5); }), IoError::kReadBeyondEnd);
 }
 

@@ -1,6 +1,7 @@
 // Case folding, the word search and the meanings of a found word.
 #include "dbunit.h"
 #include "fixture.h"
+#include "hits.h"
 #include "ioerror.h"
 
 #include <gtest/gtest.h>
@@ -232,17 +233,54 @@ TEST_F(WordSearch, RunReachingTheEndOfTheFileEndsThere) {
     EXPECT_EQ(found(), (Items{"Z", "ZA", "ZB"}));
 }
 
-TEST_F(WordSearch, RecordNumberPastTheEndRaisesAndLeavesTheListsAsTheyWere) {
-    Items texts = {"h", "A@1;", "B@2;"};
+TEST_F(WordSearch, RecordNumberPastTheEndEmptiesTheListsBeforeTheReadFails) {
+    Items texts = {"h", "A@1;", "B@2;", "C@3;"};
     writeWords(texts);
     IndexImage index = completeIndex(texts);
-    index.setFirst(2, 'B', 99);
+    index.setFirst(2, 'B', 99); // far past the end
+    index.setFirst(3, 'C', 4);  // just past the last record
+    index.setFirst(1, 'A', -7); // no record at all: the seek itself fails
     writeBytes(folder.file("hlavni.idx"), index.bytes());
     openAs("hlavni");
-    search("a");
-    ASSERT_EQ(found(), (Items{"A"}));
-    EXPECT_THROW(search("b"), IoError);
-    EXPECT_EQ(found(), (Items{"A"}));
+    for (const char* text : {"b", "c"}) {
+        main.ListBox1.add("STARE");
+        main.ListBox5.add("STARE");
+        main.ListBox2.add("X;");
+        main.ListBox4.add("X");
+        try {
+            search(text);
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const IoError& error) {
+            EXPECT_EQ(error.code(), IoError::kReadBeyondEnd);
+        }
+        EXPECT_TRUE(main.ListBox1.empty()) << text;
+        EXPECT_TRUE(main.ListBox5.empty()) << text;
+        EXPECT_TRUE(main.ListBox2.empty()) << text;
+        EXPECT_TRUE(main.ListBox4.empty()) << text;
+    }
+    // A negative record number fails before anything is cleared.
+    main.ListBox1.add("STARE");
+    EXPECT_THROW(search("a"), IoError);
+    EXPECT_EQ(found(), (Items{"STARE"}));
+}
+
+TEST_F(WordSearch, HitsThatCannotBeSortedAreKeptInTheOrderTheyWereRead) {
+    open({"h", "C@1;", "CH@2;", "CH@3;", "CZ@4;", "D@5;"});
+    search("c");
+    ASSERT_EQ(found(), (Items{"C", "CZ", "CH"})); // CH comes after H in Czech
+
+    // The sort runs out of memory: the search still ends normally with every hit kept.
+    struct FailingSort {
+        FailingSort() {
+            sortFoundHeadwords = [](std::vector<std::string>&) { throw std::bad_alloc(); };
+        }
+        ~FailingSort() { sortFoundHeadwords = sortCzech; }
+    } failing;
+    main.ListBox1.add("OLD");
+    EXPECT_NO_THROW(search("c"));
+    EXPECT_EQ(found(), (Items{"C", "CH", "CZ"}));
+    EXPECT_EQ(main.ListBox5.items(), (Items{"C", "CH", "CH", "CZ"}));
+    EXPECT_EQ(main.ListBox2.items(), (Items{"1;", "2;", "3;", "4;"}));
     EXPECT_EQ(meanings(), (Items{"1"}));
 }
 

@@ -50,9 +50,18 @@ TEST(UserDictionaryPath, TheFileNameFollowsTheFolderWithOneSeparator) {
     EXPECT_EQ(UserDictionaryPath("/home/eva/slovnik"), "/home/eva/slovnik/uziv.dat");
     EXPECT_EQ(UserDictionaryPath("/home/eva/slovnik/"), "/home/eva/slovnik/uziv.dat");
     EXPECT_EQ(UserDictionaryPath("/"), "/uziv.dat");
-    // A folder written the Windows way keeps its last backslash and gets no second separator.
-    EXPECT_EQ(UserDictionaryPath("C:\\DATA\\"), "C:\\DATA\\uziv.dat");
     EXPECT_EQ(UserDictionaryPath("C:\\DATA"), "C:\\DATA/uziv.dat");
+}
+
+TEST_F(UserDictionaryFile, AFolderEndingWithABackslashGetsTheFileInsideIt) {
+    // A backslash is an ordinary character of a name: the file goes into that folder, not
+    // beside it under the name "slovnik\uziv.dat".
+    EXPECT_EQ(UserDictionaryPath("/home/eva/slovnik\\"), "/home/eva/slovnik\\/uziv.dat");
+    const fs::path inner = folder.path() / "slovnik\\";
+    fs::create_directory(inner);
+    load(inner.string());
+    EXPECT_TRUE(fs::exists(inner / "uziv.dat"));
+    EXPECT_FALSE(fs::exists(folder.path() / "slovnik\\uziv.dat"));
 }
 
 TEST(UserDictionaryLine, SplitsAtTheFirstAt) {

@@ -291,7 +291,8 @@ TEST_F(AllSearchWindows, ResultsWindowLayout) {
     EXPECT_EQ(panelWidth, 231);
     EXPECT_EQ(barHeight, 35);
     EXPECT_EQ(headerHeight, 25);
-    EXPECT_EQ(found->BitBtn1->size(), QSize(93, 25));
+    EXPECT_GE(found->BitBtn1->width(), 93); // wider only where the caption needs it
+    EXPECT_EQ(found->BitBtn1->height(), 25);
     EXPECT_EQ(found->BitBtn1->text(), "&Zavřít okno");
     EXPECT_EQ(found->Label1->text(), "Nalezená slova");
     EXPECT_EQ(found->Label2->text(), "Významy slova");

@@ -5,6 +5,7 @@
 #include "Unit8.h"
 #include "buttonbar.h"
 #include "controls.h"
+#include "foldervalidator.h"
 #include "guitest.h"
 #include "listbox.h"
 #include "radiogroup.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +25,18 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+
+// A widget list by class, name and caption.
+inline void PrintTo(const QWidgetList& list, std::ostream* out) {
+    *out << '{';
+    for (const QWidget* w : list) {
+        *out << w->metaObject()->className() << ':' << w->objectName().toStdString();
+        if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+            *out << '"' << b->text().toStdString() << '"';
+        *out << ' ';
+    }
+    *out << '}';
+}
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -193,11 +207,139 @@ TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
     ui::Tnastaveniform::chooseFolder = nullptr;
 }
 
+TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsText) {
+    start();
+    const auto desktopDialog = ui::Tnastaveniform::chooseFolder;
+    QString answer = QStringLiteral("/home/jana/Жук");
+    ui::Tnastaveniform::chooseFolder = [&](QWidget*, const QString&) { return answer; };
+    runSettings(
+        [&](ui::Tnastaveniform& d) {
+            d.DirectoryEdit1->setText("/data/slova");
+            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+            EXPECT_EQ(d.DirectoryEdit1->text(), "/data/slova");
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Error);
+            EXPECT_TRUE(boxes.shown[0].text.contains(answer)) << boxes.shown[0].text.toStdString();
+            EXPECT_TRUE(boxes.shown[0].text.contains("znaky")) << boxes.shown[0].text.toStdString();
+            // Czech letters fit the code page and are taken.
+            answer = QStringLiteral("/data/Příliš žluťoučký kůň");
+            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+            EXPECT_EQ(d.DirectoryEdit1->text(), answer);
+            EXPECT_EQ(boxes.shown.size(), 1u);
+        },
+        true);
+    ui::Tnastaveniform::chooseFolder = desktopDialog;
+    EXPECT_EQ(form->UserDictionaryFolder, answer);
+}
+
+TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
+    start();
+    // What Tab visits, from the first stop round to it again.
+    auto tabOrder = [](QWidget* dialog) {
+        QWidgetList visited{QApplication::focusWidget()};
+        for (int n = 0; n < 20; ++n) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == visited.first()) break;
+            visited << QApplication::focusWidget();
+        }
+        EXPECT_TRUE(dialog->isAncestorOf(visited.last()));
+        return visited;
+    };
+    // Every state of every group: each position, no caption style and both, both triggers.
+    for (int state = 0; state < 4; ++state) {
+        whileModal(form->acNastaveni, [&](QWidget* dialog) {
+            ui::Tnastaveniform& d = settings();
+            d.RadioGroup1->setItemIndex(state);
+            d.RadioGroup2->setItemIndex(3 - state);
+            d.RadioGroup3->setItemIndex(state % 3 - 1);
+            d.RadioGroup4->setItemIndex((state + 1) % 3 - 1);
+            (state % 2 ? d.RadioButton2 : d.RadioButton1)->setChecked(true);
+            QApplication::setActiveWindow(dialog);
+            d.RadioGroup1->item(state)->setFocus();
+            const QWidgetList expected = {d.RadioGroup1->item(state),
+                                          d.RadioGroup3->item(std::max(0, state % 3 - 1)),
+                                          d.CheckBox1,
+                                          d.CheckBox3,
+                                          d.RadioGroup2->item(3 - state),
+                                          d.RadioGroup4->item(std::max(0, (state + 1) % 3 - 1)),
+                                          d.CheckBox2,
+                                          d.CheckBox4,
+                                          state % 2 ? d.RadioButton2 : d.RadioButton1,
+                                          d.BitBtn1,
+                                          d.BitBtn2,
+                                          d.DirectoryEdit1,
+                                          d.DirectoryEdit1Button};
+            EXPECT_EQ(tabOrder(dialog), expected) << "state " << state;
+            d.reject();
+        });
+    }
+    // Arrows move inside a group, and Tab then enters it at the new item; a choice made this way
+    // and taken with OK holds at the next showing.
+    whileModal(form->acNastaveni, [&](QWidget* dialog) {
+        ui::Tnastaveniform& d = settings();
+        QApplication::setActiveWindow(dialog);
+        d.RadioGroup1->item(0)->setFocus();
+        QTest::keyClick(d.RadioGroup1->item(0), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), d.RadioGroup1->item(1));
+        EXPECT_EQ(d.RadioGroup1->itemIndex(), 1);
+        d.RadioButton1->setFocus();
+        QTest::keyClick(d.RadioButton1, Qt::Key_Right);
+        EXPECT_TRUE(d.RadioButton2->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.BitBtn1);
+        QTest::keyClick(d.BitBtn1, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
+        QTest::mouseClick(d.BitBtn1, Qt::LeftButton);
+    });
+    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::BottomToolBarArea);
+    EXPECT_FALSE(form->SearchImmediately);
+    whileModal(form->acNastaveni, [&](QWidget* dialog) {
+        ui::Tnastaveniform& d = settings();
+        QApplication::setActiveWindow(dialog);
+        d.CheckBox4->setFocus();
+        QTest::keyClick(d.CheckBox4, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
+        d.DirectoryEdit1->setFocus();
+        QTest::keyClick(d.DirectoryEdit1, Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
+        d.reject();
+    });
+}
+
+TEST_F(Dialogs, AboutPanelHasALoweredOuterAndARaisedInnerBevel) {
+    start();
+    auto* panel = about().findChild<QWidget*>("Panel1");
+    ASSERT_NE(panel, nullptr);
+    const QImage image = panel->grab().toImage();
+    ASSERT_EQ(image.size(), panel->size());
+    EXPECT_EQ(image.width(), 349); // taller only where the wrapped texts need it
+    EXPECT_GE(image.height(), 161);
+    const QRgb light = panel->palette().light().color().rgb();
+    const QRgb dark = panel->palette().dark().color().rgb();
+    ASSERT_NE(light, dark);
+    const int midX = image.width() / 2, midY = image.height() / 2;
+    const int right = image.width() - 1, bottom = image.height() - 1;
+    // Outside: shadow above and left, light below and right.
+    EXPECT_EQ(image.pixel(midX, 0), dark);
+    EXPECT_EQ(image.pixel(0, midY), dark);
+    EXPECT_EQ(image.pixel(midX, bottom), light);
+    EXPECT_EQ(image.pixel(right, midY), light);
+    // Inside it the other way round.
+    EXPECT_EQ(image.pixel(midX, 1), light);
+    EXPECT_EQ(image.pixel(1, midY), light);
+    EXPECT_EQ(image.pixel(midX, bottom - 1), dark);
+    EXPECT_EQ(image.pixel(right - 1, midY), dark);
+}
+
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
     whileModal(form->acOprogramu, [&](QWidget*) {
         EXPECT_EQ(about().Label5->text(), "15.3.2001");
         EXPECT_EQ(about().Verze->text(), "?");
+        for (const char* source : {"mythes-cs", "stardict-czech", "hunspell-cs", "iso-codes"})
+            EXPECT_TRUE(about().Label3->text().contains(QLatin1String(source))) << source;
         QTest::mouseClick(about().OKButton, Qt::LeftButton);
     });
     QTest::keyClick(form, Qt::Key_F3);
@@ -240,4 +382,30 @@ TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
         about().accept();
     });
     EXPECT_EQ(ini(), "[O programu]\r\nVerze_Caption=7.12.2026\r\nFormVersion=0\r\n");
+}
+
+TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
+    start();
+    runSettings(
+        [](ui::Tnastaveniform& d) {
+            QLineEdit* field = d.DirectoryEdit1;
+            field->clear();
+            field->setFocus();
+            QTest::keyClicks(field, "/home/jana");
+            QApplication::clipboard()->setText("/x\r\n[Menu]\r\nacHlavni_Caption=X");
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            field->insert(QStringLiteral("/y\x1b[31m"));
+            field->insert(QStringLiteral("\t"));
+            EXPECT_EQ(field->text(), "/home/jana");
+            QApplication::clipboard()->setText("/slovník");
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(field->text(), "/home/jana/slovník");
+        },
+        true);
+    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovník");
+    EXPECT_EQ(ui::FolderValidator::accepts("/a b/č"), true);
+    EXPECT_EQ(ui::FolderValidator::accepts("/a\nb"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts(QString("/a") + QChar(0x85) + "b"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts("/a\x7f"), false);
+    EXPECT_EQ(ui::FolderValidator::accepts("/日本"), false); // not in the code page
 }

@@ -10,11 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -152,6 +154,7 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
     ASSERT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
     // Enter with no row selected changes nothing.
     form->ListBox4->setFocus();
+    form->ListBox4->setItemIndex(-1);
     press(form->ListBox4, Qt::Key_Return);
     EXPECT_EQ(form->Edit1->text(), "pes");
 
@@ -274,6 +277,35 @@ TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
     EXPECT_TRUE(form->ToolBar1->list()); // the other toolbar keeps its style
 }
 
+TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
+    start();
+    // Where the right click goes, and which menu comes up (none: nullptr).
+    auto rightClick = [](QWidget* widget, QPoint at) -> QWidget* {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &event);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup) popup->close();
+        return popup;
+    };
+    EXPECT_EQ(rightClick(form->menuBar(), QPoint(form->menuBar()->width() - 2, 2)), nullptr);
+    QWidget* buttons1 = form->findChild<QToolButton*>("ToolButton4")->parentWidget();
+    EXPECT_EQ(rightClick(buttons1, QPoint(buttons1->width() - 1, buttons1->height() - 1)),
+              form->PopupToolMenu);
+    EXPECT_EQ(rightClick(form->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
+              form->PopupToolMenu2);
+    EXPECT_EQ(rightClick(form->ToolBar2, QPoint(form->ToolBar2->width() - 1, 1)),
+              form->PopupToolMenu2);
+    // Beside the toolbars, in their lines.
+    const QPoint besideToolBar1(form->width() - 2, form->ToolBar1->geometry().center().y());
+    EXPECT_EQ(rightClick(form, besideToolBar1), nullptr);
+
+    for (ui::ButtonBar* bar : {form->ToolBar1, form->ToolBar2}) {
+        bar->toggleViewAction()->trigger();
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_FALSE(bar->toggleViewAction()->isVisible());
+    }
+}
+
 TEST_F(MainWindow, ToolbarWithoutCaptionsGetsButtonsOf22Pixels) {
     start();
     form->ToolBar1->setShowCaptions(false);
@@ -290,7 +322,32 @@ TEST_F(MainWindow, FirstRowOfTheDictionaryToolbarEndsAfterTheFourthButton) {
     const int firstRow = form->findChild<QToolButton*>("ToolButton4")->y();
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton14")->y(), firstRow);
     EXPECT_GT(form->findChild<QToolButton*>("ToolButton9")->y(), firstRow);
-    EXPECT_GE(form->findChild<QToolButton*>("ToolButton4")->width(), 80);
+    EXPECT_GE(form->findChild<QToolButton*>("ToolButton13")->width(), 90);
+}
+
+TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheirCaptions) {
+    start();
+    // Captions of very different lengths, as the settings file gives them.
+    form->acHlavniMesta->setText("Hlavní města a státy");
+    form->acOsobnosti->setText("O");
+    form->ToolBar1->setShowCaptions(true);
+    QCoreApplication::processEvents();
+    const QStringList rows[] = {{"ToolButton4", "ToolButton1", "ToolButton3", "ToolButton14"},
+                                {"ToolButton9", "ToolButton7", "ToolButton2", "ToolButton10"}};
+    for (const QStringList& row : rows) {
+        const QToolButton* previous = nullptr;
+        for (const QString& name : row) {
+            const auto* button = form->findChild<QToolButton*>(name);
+            EXPECT_EQ(button->width(), button->sizeHint().width()) << name.toStdString();
+            if (previous) {
+                EXPECT_EQ(button->x(), previous->geometry().right() + 1) << name.toStdString();
+                EXPECT_EQ(button->y(), previous->y()) << name.toStdString();
+            }
+            previous = button;
+        }
+    }
+    EXPECT_LT(form->findChild<QToolButton*>("ToolButton7")->width(),
+              form->findChild<QToolButton*>("ToolButton1")->width());
 }
 
 TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
@@ -371,6 +428,15 @@ TEST_F(IconFiles, TooSmallIconEndsTheStepWithTheErrorReport) {
     EXPECT_EQ(imageIndex(form->acHlavniMesta), 6);
     EXPECT_EQ(imageIndex(form->acMeny), 8); // after the bad one: not loaded
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
+    std::filesystem::create_directory(folder.path() / "5.ico");
+    writeIcon(7, 32);
+    start();
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join(' ').toStdString();
+    EXPECT_EQ(imageIndex(form->acMPZSPZ), 9);
+    EXPECT_EQ(imageIndex(form->acOznaceniLetadel), 14); // the icon after it is loaded
 }
 
 TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {

@@ -321,3 +321,52 @@ TEST_F(SettingsFile, FoundWindowAndCharactersWindowKeepTheirSections) {
     EXPECT_EQ(keysOf(written, foundSection), QStringList{"Panel2_Width"} + placement);
     EXPECT_NE(written.find("Panel2_Width=150\r\n"), std::string::npos);
 }
+
+TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
+    const std::string found = cp("Okno nalezených výrazů");
+    writeIni("[Main window]\r\nShowCmd=1\r\nNormPos=-2147483648,-2147483648,2147483647,"
+             "2147483647\r\nMinMaxPos=-2147483648,-2147483648,2147483647,2147483647\r\n"
+             "Panel2_Width=-2147483648\r\n[Window Postavy]\r\nNormPos=2147483647,2147483647,"
+             "-2147483648,-2147483648\r\n[" +
+             found +
+             "]\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n"
+             "Panel2_Width=2147483647\r\n");
+    start();
+    EXPECT_EQ(form->Panel2->width(), form->Panel2->minimumWidth());
+    EXPECT_GE(form->geometry().left(), -32767);
+    EXPECT_LE(form->geometry().width(), QGuiApplication::primaryScreen()->virtualSize().width());
+    program->charactersWindow().show(); // right before left: not applied
+    program->charactersWindow().close();
+    ui::TForm6& foundWindow = program->foundWindow();
+    foundWindow.SearchText = "PES";
+    foundWindow.show();
+    EXPECT_GE(foundWindow.Panel2->width(), 0);
+    foundWindow.close();
+    closeAndEnd();
+
+    // What was written reads back as four numbers each, all within int.
+    const std::string written = ini();
+    for (std::size_t at = written.find("NormPos="); at != std::string::npos;
+         at = written.find("NormPos=", at + 1)) {
+        const std::string line = written.substr(at + 8, written.find('\r', at) - at - 8);
+        const QStringList numbers = QString::fromStdString(line).split(',');
+        ASSERT_EQ(numbers.size(), 4) << line;
+        for (const QString& number : numbers) {
+            bool ok = false;
+            number.toInt(&ok);
+            EXPECT_TRUE(ok) << line;
+        }
+    }
+    EXPECT_FALSE(boxes.texts().join("\n").contains("Unable to write")); // every save went through
+}
+
+TEST_F(SettingsFile, AFolderWithLineBreaksFailsTheSaveAndAddsNoLines) {
+    writeIni("[Main window]\r\nSpinEdit1_Value=4\r\n");
+    start();
+    form->Cesta_k_uzivatelskemu_slovniku->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
+    closeAndEnd();
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");
+    EXPECT_EQ(ini().find("acHlavni_Caption=X"), std::string::npos);
+    EXPECT_EQ(ini().find("[Main window]\r\nSpinEdit1_Value=4\r\n"), 0u);
+}

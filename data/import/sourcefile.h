@@ -1,0 +1,74 @@
+// The pieces the importers share: the record limit of a dictionary source line, the limit of the
+// index on first characters, and the source file written whole or not at all.
+#pragma once
+
+#include "fileunit.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zadrovec::import {
+
+// Whether "HEADWORD@MEANING;" fits in one record (Windows-1250 byte counts).
+inline bool fitsRecord(std::size_t headwordBytes, std::size_t meaningBytes) {
+    return headwordBytes + 1 + meaningBytes + 1 <= kRecordTextSize;
+}
+
+// A UTF-8 dictionary source written to PATH.part and renamed to PATH when committed, so a failed
+// import never leaves a half file for the build to take.
+class SourceFile {
+public:
+    explicit SourceFile(std::string path);
+    ~SourceFile(); // removes the partial file unless committed
+    SourceFile(const SourceFile&) = delete;
+    SourceFile& operator=(const SourceFile&) = delete;
+
+    bool isOpen() const { return static_cast<bool>(out_); }
+    std::ostream& stream() { return out_; }
+    bool commit();
+
+private:
+    std::string path_;
+    std::string partial_;
+    std::ofstream out_;
+    bool committed_ = false;
+};
+
+} // namespace zadrovec::import
+
+namespace zadrovec::import {
+
+// The headword of a map entry or a set item.
+template <typename Entry> const std::string& headwordOf(const Entry& entry) {
+    if constexpr (requires { entry.first; })
+        return entry.first;
+    else
+        return entry;
+}
+
+// The index of a dictionary has a slot for at most kFirstSlots different first characters of
+// headwords. Keeps the headwords of the most frequent first characters (keyed by the folded
+// headword, in a map or a set) and returns how many it dropped.
+template <typename Entries> std::size_t dropRareFirstCharacters(Entries& entries) {
+    std::map<unsigned char, std::size_t> counts;
+    for (const auto& entry : entries)
+        ++counts[static_cast<unsigned char>(headwordOf(entry).front())];
+    if (counts.size() <= PrefixIndex::kFirstSlots) return 0;
+    std::vector<std::pair<std::size_t, unsigned char>> byCount;
+    for (const auto& [c, n] : counts)
+        byCount.emplace_back(n, c);
+    std::stable_sort(byCount.begin(), byCount.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::set<unsigned char> rare;
+    for (std::size_t k = PrefixIndex::kFirstSlots; k < byCount.size(); ++k)
+        rare.insert(byCount[k].second);
+    return std::erase_if(entries, [&](const auto& entry) {
+        return rare.contains(static_cast<unsigned char>(headwordOf(entry).front()));
+    });
+}
+
+} // namespace zadrovec::import

@@ -1,0 +1,164 @@
+// The importers of the foreign words (StarDict) and of the word list (Hunspell): what they read,
+// how they cut meanings to fit a record, and what they tell they dropped.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace zadrovec::clitest {
+namespace {
+
+bool hasLine(const std::string& source, const std::string& line) {
+    return ("\n" + source).find("\n" + line + "\n") != std::string::npos;
+}
+
+// A StarDict dictionary of the articles (word, definition), its .dict compressed as dictzip is.
+class StarDict {
+public:
+    void add(const std::string& word, const std::string& definition) {
+        const auto offset = static_cast<std::uint32_t>(dict_.size());
+        dict_ += definition;
+        idx_ += word + '\0' + bigEndian(offset) + bigEndian(std::uint32_t(definition.size()));
+        ++count_;
+    }
+    void addDamaged(const std::string& word) {
+        idx_ += word + '\0' + bigEndian(1u << 30) + bigEndian(10);
+        ++count_;
+    }
+    std::string write(const TempFolder& folder) const {
+        const std::string base = folder.file("words");
+        writeFile(base + ".ifo", "StarDict's dict ifo file\nversion=2.4.2\nwordcount=" +
+                                     std::to_string(count_) + "\nsametypesequence=g\n");
+        writeFile(base + ".idx", idx_);
+        gzFile dz = gzopen((base + ".dict.dz").c_str(), "wb");
+        gzwrite(dz, dict_.data(), static_cast<unsigned>(dict_.size()));
+        gzclose(dz);
+        return base;
+    }
+
+private:
+    static std::string bigEndian(std::uint32_t v) {
+        return {char(v >> 24), char(v >> 16 & 0xFF), char(v >> 8 & 0xFF), char(v & 0xFF)};
+    }
+    std::string idx_, dict_;
+    int count_ = 0;
+};
+
+TEST(ForeignWordsImport, ArticlesBecomeHeadwordsWithTheirSenses) {
+    TempFolder folder;
+    StarDict words;
+    words.add("abak, abakus", "\n    <b>1. starověká početní tabulka, počitadlo; 2. arch. deska na "
+                              "hlavici sloupu; 3. stolek u oltáře</b>\n");
+    words.add("a capella",
+              "\n    [<i>a kapela</i>]\n\n<b>vokální skladba bez instrumentálního doprovodu</b>\n");
+    words.add("akomodace", "<b>akomodace &amp;#8211; přizpůsobení oka</b>");
+    words.add("secese", "<b>umělecký sloh kolem roku 1900; sloh ve 20. století</b>");
+    words.add("abiturient", "<b>absolvent školy nebo student v období krátce před závěrečnou "
+                            "zkouškou a po ní</b>");
+    words.add("fax", "<b>snímání, přenos a reprodukce dokumentu prostřednictvím telefonní sítě, "
+                     "telefax</b>");
+    words.add("São Paulo", "<b>město</b>");
+    words.addDamaged("zlom");
+    const std::string base = words.write(folder);
+
+    const RunResult run = runProgram(STARDICT2SOURCE, {base, folder.file("cizi.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string s = readFile(folder.file("cizi.txt"));
+    const std::string abak = "@starověká početní tabulka, počitadlo;arch. deska na hlavici "
+                             "sloupu;stolek u oltáře;";
+    EXPECT_TRUE(hasLine(s, "ABAK" + abak)) << s;
+    EXPECT_TRUE(hasLine(s, "ABAKUS" + abak)) << s;
+    EXPECT_TRUE(hasLine(s, "A CAPELLA@vokální skladba bez instrumentálního doprovodu;")) << s;
+    EXPECT_TRUE(hasLine(s, "AKOMODACE@akomodace – přizpůsobení oka;")) << s;
+    EXPECT_TRUE(hasLine(s, "SECESE@umělecký sloh kolem roku 1900;sloh ve 20. století;")) << s;
+    EXPECT_TRUE(hasLine(s, "ABITURIENT@absolvent školy nebo student v období krátce před "
+                           "závěrečnou…;"))
+        << s;
+    EXPECT_TRUE(hasLine(s, "FAX@snímání, přenos a reprodukce dokumentu prostřednictvím telefonní "
+                           "sítě…;"))
+        << s;
+    EXPECT_EQ(s.find("SÃO"), std::string::npos);
+    EXPECT_NE(run.out.find("7 articles, 7 headwords written with 12 meanings"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("1 at a clause, 1 at a word; dropped 0 meanings too long for a record, "
+                           "1 items outside Windows-1250"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("1 damaged index entries"), std::string::npos) << run.out;
+
+    const RunResult built = runCli({"build", folder.file("cizi.txt"), folder.file("cizi")});
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    EXPECT_EQ(runCli({"check", folder.file("cizi")}).exitCode, 0);
+}
+
+TEST(ForeignWordsImport, MissingOrForeignFilesFailWithoutOutput) {
+    TempFolder folder;
+    RunResult run = runProgram(STARDICT2SOURCE, {folder.file("none"), folder.file("out.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot read"), std::string::npos) << run.err;
+
+    StarDict words;
+    words.add("fax", "<b>telefax</b>");
+    const std::string base = words.write(folder);
+    writeFile(base + ".ifo", "StarDict's dict ifo file\nsametypesequence=tm\n");
+    run = runProgram(STARDICT2SOURCE, {base, folder.file("out.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("one text field"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.txt")));
+}
+
+TEST(WordListImport, StemsInTheEncodingTheAffixFileNames) {
+    TempFolder folder;
+    writeFile(folder.file("cs.aff"), "# Czech\nSET ISO8859-2\nFLAG long\n");
+    // "kůň", "Kůň", "žluťoučký" in ISO 8859-2, flags and a morphological field after them.
+    writeFile(folder.file("cs.dic"),
+              "4\nk\xF9\xF2/H\nK\xF9\xF2\n\xBElu\xBBou\xE8k\xFD/YKR\tpo:adj\n"
+              "pes\n");
+    const RunResult run = runProgram(
+        HUNSPELL2SOURCE, {folder.file("cs.dic"), folder.file("cs.aff"), folder.file("slova.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string s = readFile(folder.file("slova.txt"));
+    EXPECT_EQ(s.substr(s.find('\n') + 1), "KŮŇ@\nPES@\nŽLUŤOUČKÝ@\n");
+    EXPECT_NE(run.out.find("4 stems (ISO8859-2), 3 headwords written"), std::string::npos)
+        << run.out;
+
+    writeFile(folder.file("cs.aff"), "SET KOI-NONSENSE\n");
+    EXPECT_EQ(runProgram(HUNSPELL2SOURCE,
+                         {folder.file("cs.dic"), folder.file("cs.aff"), folder.file("other.txt")})
+                  .exitCode,
+              1);
+}
+
+TEST(WordListImport, KeepsTheFirstCharactersTheIndexHolds) {
+    TempFolder folder;
+    writeFile(folder.file("cs.aff"), "SET UTF-8\n");
+    // 61 different first characters; the one met least is dropped so the index can hold the rest.
+    const std::vector<std::string> firsts = {
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F",
+        "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V",
+        "W", "X", "Y", "Z", "Á", "Č", "Ď", "É", "Ě", "Í", "Ň", "Ó", "Ř", "Š", "Ť", "Ú",
+        "Ů", "Ý", "Ž", "Ä", "Ö", "Ü", "Ł", "Ą", "Ę", "Ś", "Ć", "Ź", "Ż"};
+    ASSERT_EQ(firsts.size(), 61u);
+    std::string dic = "0\n";
+    for (const std::string& first : firsts)
+        dic += first + "x\n" + (first == "Ś" ? "" : first + "y\n");
+    dic += "São\n";
+    writeFile(folder.file("cs.dic"), dic);
+    const RunResult run = runProgram(
+        HUNSPELL2SOURCE, {folder.file("cs.dic"), folder.file("cs.aff"), folder.file("slova.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("120 headwords written; dropped 1 outside Windows-1250, 0 unusable as "
+                           "a headword, 1 beyond the index's first characters"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(readFile(folder.file("slova.txt")).find("ŚX@"), std::string::npos);
+
+    const RunResult built = runCli({"build", folder.file("slova.txt"), folder.file("slova")});
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    const RunResult check = runCli({"check", folder.file("slova")});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_NE(check.out.find("60 first"), std::string::npos) << check.out;
+}
+
+} // namespace
+} // namespace zadrovec::clitest
