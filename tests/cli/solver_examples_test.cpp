@@ -46,12 +46,12 @@ bool holds(const std::string& output, const Listed& wanted) {
 
 TEST(SolverExamples, HoldOnTheBundledDataAndStandInTheHelpAndTheReadme) {
     const std::vector<Example> examples = {
-        {{"solve", "B?RL?N"}, {{"BERLÍN", "mesta"}}},
-        {{"solve", "--anagram", "AHPAR"}, {{"PRAHA", "mesta"}}},
+        {{"solve", "B?RL?N"}, {{"BERLÍN", "mesta", ""}}},
+        {{"solve", "--anagram", "AHPAR"}, {{"PRAHA", "mesta", ""}}},
         {{"solve", "P????", "--clue", "Česko"}, {{"PRAHA", "mesta", "ČESKO"}}},
-        {{"solve", "--from", "AELST", "--length", "5"}, {{"TESLA", "podniky"}}},
-        {{"solve", "CH??", "--ch"}, {{"CHEB", "mpzspz"}, {"CHON", "meny"}}},
-        {{"clues", "praha"}, {{"ČESKO", "mesta"}}},
+        {{"solve", "--from", "AELST", "--length", "5"}, {{"TESLA", "podniky", ""}}},
+        {{"solve", "CH??", "--ch"}, {{"CHEB", "mpzspz", ""}, {"CHON", "meny", ""}}},
+        {{"clues", "praha"}, {{"ČESKO", "mesta", ""}}},
     };
     const std::string help = sourceFile("data/zadrov.html");
     const std::string readme = sourceFile("README.md");
