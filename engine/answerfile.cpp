@@ -5,8 +5,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <stdexcept>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,34 +17,41 @@ namespace {
 constexpr char kMagic[16] = "Zadrovec answ 2";
 constexpr char kEnd[8] = "answend";
 
-// A whole file mapped read-only, unmapped with the last answer space that uses it.
-class MappedFile {
+// A whole file read into memory, freed with the last answer space that uses it. It is read,
+// not mapped: a file that another program truncates meanwhile must never crash the reader.
+class LoadedFile {
 public:
-    explicit MappedFile(const std::string& path) {
+    explicit LoadedFile(const std::string& path) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) return;
         struct stat info {};
         if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-            void* at = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ,
-                              MAP_PRIVATE, fd, 0);
-            if (at != MAP_FAILED) {
-                data_ = static_cast<const char*>(at);
-                size_ = static_cast<std::size_t>(info.st_size);
+            const auto size = static_cast<std::size_t>(info.st_size);
+            // Whole 8-byte words, so the arrays in the file keep their alignment in memory.
+            std::unique_ptr<std::uint64_t[]> words(new (std::nothrow)
+                                                       std::uint64_t[(size + 7) / 8]);
+            std::size_t done = 0;
+            while (words && done < size) {
+                const ssize_t n =
+                    ::read(fd, reinterpret_cast<char*>(words.get()) + done, size - done);
+                if (n <= 0) break;
+                done += static_cast<std::size_t>(n);
+            }
+            if (words && done == size) {
+                words_ = std::move(words);
+                size_ = size;
             }
         }
         ::close(fd);
     }
-    ~MappedFile() {
-        if (data_) ::munmap(const_cast<char*>(data_), size_);
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
+    LoadedFile(const LoadedFile&) = delete;
+    LoadedFile& operator=(const LoadedFile&) = delete;
 
-    const char* data() const { return data_; }
+    const char* data() const { return reinterpret_cast<const char*>(words_.get()); }
     std::size_t size() const { return size_; }
 
 private:
-    const char* data_ = nullptr;
+    std::unique_ptr<std::uint64_t[]> words_;
     std::size_t size_ = 0;
 };
 
@@ -165,7 +173,7 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
 
 std::optional<AnswerSpace> ReadAnswerFile(const std::string& path,
                                           const std::vector<std::int64_t>& stamps) {
-    auto file = std::make_shared<MappedFile>(path);
+    auto file = std::make_shared<LoadedFile>(path);
     if (!file->data()) return std::nullopt;
     Reader reader(file->data(), file->size());
     Array<std::int64_t> stored;

@@ -1,6 +1,6 @@
 // The answer space and its index of the default rules stored in one file beside the
-// dictionaries, so that a question needs no reading of every record: the file is mapped and
-// used as it lies. It names the sizes and times of the dictionaries it was made from and is
+// dictionaries, so that a question needs no reading of every record: the file is read in one
+// piece and used as it lies. It names the sizes and times of the dictionaries it was made from and is
 // made again when they differ.
 #pragma once
 

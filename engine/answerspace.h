@@ -36,7 +36,7 @@ struct AnswerPartner {
 class SquareIndex;
 
 // The arrays of an answer space or of an index: spans into memory that `storage` keeps, either
-// vectors made in memory or a mapped file.
+// vectors made in memory or a stored file read in one piece.
 template <typename T> using Array = std::span<const T>;
 
 class AnswerSpace {
