@@ -114,6 +114,51 @@ An entry longer than 150 bytes in Windows-1250 is an error naming its line.
 On any error nothing is written. SOURCE and OUT as for build.)")
         .text("--header", "TEXT", &Arguments::header,
               R"(the text of the header record, without "@" (default: today's date))");
+
+    commandLine
+        .command("solve", "[PATTERN]",
+                 R"(Lists the crossword answers that fit: every headword and meaning of all
+dictionaries (and of cizi and slova when they are there) in capitals, by
+squares (their letters; a text with a digit is no answer), grouped by length
+under a line with the count, each with its dictionaries. Diacritics are
+ignored. In PATTERN "?" is any one square, "*" any run of squares, "@" a
+vowel, "#" a consonant, [ABC] one of the letters, [!ABC] or [^ABC] none of
+them, a letter itself. Exactly one of PATTERN, --anagram, --from, --contains
+(or none with --clue).)")
+        .data()
+        .text("--anagram", "L", &Arguments::anagram,
+              R"(the squares are exactly the letters L in any order ("?" any one square))")
+        .text("--from", "L", &Arguments::from,
+              R"(every square is one of L, each used at most as often as given ("?" allowed))")
+        .text("--contains", "L", &Arguments::contains,
+              "the answer holds each letter of L at least as often as given")
+        .text("--length", "N[-M]", &Arguments::length, "N squares, or from N to M")
+        .text("--exclude", "L", &Arguments::exclude, "no square is one of the letters L")
+        .text("--clue", "PATTERN", &Arguments::clue,
+              "only answers paired with a headword or meaning that matches PATTERN")
+        .flag("--strict", &Arguments::strict, "compares diacritics too")
+        .flag("--ch", &Arguments::ch, "CH is one square")
+        .flag("--json", &Arguments::json,
+              R"(prints one JSON object: "answers" (each with "text", "squares",
+"dictionaries" and, with --clue, "clues") and "count")");
+
+    commandLine
+        .command("clues", "WORD",
+                 R"(Lists every text paired with WORD (compared by squares) in a dictionary,
+as a meaning of it or as the headword it is a meaning of, with the
+dictionaries of those pairs.)")
+        .data()
+        .flag("--strict", &Arguments::strict, "compares diacritics too")
+        .flag("--json", &Arguments::json,
+              R"(prints one JSON object: {"clues": [{"text", "dictionaries"}]})");
+
+    commandLine
+        .command("store-answers", "",
+                 R"(Stores the answers of solve and clues with their index beside the
+dictionaries (odpovedi.idx), so that each question starts at once. It is
+used while it was made from the very dictionary files that are there;
+otherwise the answers are read from the dictionaries as before.)")
+        .data();
 }
 
 struct ZadrovecCommandLine : CommandLine {

@@ -33,6 +33,15 @@ struct Arguments {
     std::optional<long long> clickAuthor;
     std::optional<long long> clickTitle;
     bool json = false;
+    // solve and clues
+    std::optional<std::string> anagram;
+    std::optional<std::string> from;
+    std::optional<std::string> contains;
+    std::optional<std::string> length;
+    std::optional<std::string> exclude;
+    std::optional<std::string> clue;
+    bool strict = false;
+    bool ch = false;
 };
 
 // Throws UsageError.

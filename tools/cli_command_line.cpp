@@ -61,7 +61,8 @@ std::vector<const CLI::Option*> operands(const CLI::App& command) {
 std::string operandNames(const CLI::App& command) {
     std::string names;
     for (const CLI::Option* operand : operands(command))
-        names += (names.empty() ? "" : " ") + operand->get_name();
+        names += (names.empty() ? "" : " ") +
+                 (operand->get_required() ? operand->get_name() : "[" + operand->get_name() + "]");
     return names;
 }
 
@@ -210,8 +211,13 @@ CommandDeclaration CommandLine::command(const std::string& name, const std::stri
     command.group("Commands");
     command.footer(app_.get_footer());
     std::istringstream names(operands);
-    for (std::string operand; names >> operand;)
-        command.add_option(operand)->required();
+    // "[NAME]" is an operand that may be left out.
+    for (std::string operand; names >> operand;) {
+        if (operand.starts_with('[') && operand.ends_with(']'))
+            command.add_option(operand.substr(1, operand.size() - 2));
+        else
+            command.add_option(operand)->required();
+    }
     return {command, parsed_, *formatter_};
 }
 
@@ -261,7 +267,7 @@ Arguments CommandLine::parse(std::vector<std::string> args) {
     if (app_.count("--data") > 0 && command.get_option_no_throw("--data") == nullptr)
         throw UsageError("--data does not apply to " + parsed.command, parsed.command);
     for (const CLI::Option* operand : operands(command))
-        parsed.operands.push_back(operand->as<std::string>());
+        if (operand->count() > 0) parsed.operands.push_back(operand->as<std::string>());
     return parsed;
 }
 

@@ -54,7 +54,7 @@ public:
     CommandLine(const CommandLine&) = delete;
     CommandLine& operator=(const CommandLine&) = delete;
 
-    // operands: their names, separated by spaces; each is required.
+    // operands: their names, separated by spaces; each is required unless written "[NAME]".
     CommandDeclaration command(const std::string& name, const std::string& operands,
                                const std::string& description);
 

@@ -20,6 +20,9 @@ int runDump(const Arguments& arguments);
 int runCheck(const Arguments& arguments);
 int runCharacters(const Arguments& arguments);
 int runBuildCatalogue(const Arguments& arguments);
+int runSolve(const Arguments& arguments);
+int runClues(const Arguments& arguments);
+int runStoreAnswers(const Arguments& arguments);
 
 // The folder of the dictionaries: --data, else the folder of this program (links resolved).
 std::string dataFolder(const Arguments& arguments);

@@ -24,6 +24,9 @@ int runCommand(const Arguments& arguments) {
         {"check", runCheck},
         {"characters", runCharacters},
         {"build-catalogue", runBuildCatalogue},
+        {"solve", runSolve},
+        {"clues", runClues},
+        {"store-answers", runStoreAnswers},
     };
     return commands.at(arguments.command)(arguments);
 }

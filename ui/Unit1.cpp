@@ -18,6 +18,7 @@
 #include "qtext.h"
 #include "radiogroup.h"
 #include "settingsfolder.h"
+#include "solverwindow.h"
 #include "spinedit.h"
 
 #include <QActionGroup>
@@ -168,6 +169,9 @@ void TForm1::createActions() {
     acObsahaRejstrik =
         makeAction("acObsahaRejstrik", QStringLiteral("&Obsah a rejstřík"), {}, Qt::Key_F1, 2);
     acOprogramu = makeAction("acOprogramu", QStringLiteral("O &programu"), {}, {}, -1);
+    acLusteni = makeAction("acLusteni", QStringLiteral("&Luštění..."),
+                           QStringLiteral("Luštění|Hledá odpovědi podle vzoru a legendy"),
+                           Qt::CTRL | Qt::Key_L, -1);
 
     dictionaryGroup_ = new QActionGroup(this);
     dictionaryGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -194,6 +198,12 @@ void TForm1::createActions() {
             [this] { runHandler([this] { acHledejExecute(); }); });
     connect(acNastaveni, &QAction::triggered, this,
             [this] { runHandler([this] { acNastaveniExecute(); }); });
+    connect(acLusteni, &QAction::triggered, this, [this] {
+        if (!solverWindow_) solverWindow_ = new SolverWindow(this, programFolder_);
+        solverWindow_->show();
+        solverWindow_->raise();
+        solverWindow_->activateWindow();
+    });
     connect(acOprogramu, &QAction::triggered, this, [this] {
         if (aboutBox_) aboutBox_->exec();
     });
@@ -228,6 +238,7 @@ void TForm1::createMenus() {
     QMenu* nastroje = bar->addMenu(QStringLiteral("&Nástroje"));
     nastroje->setObjectName(QStringLiteral("Nstroje1"));
     addMenuItem(nastroje, acNastaveni, QStringLiteral("Nastaveni1"));
+    addMenuItem(nastroje, acLusteni, QStringLiteral("Lusteni1"));
 
     QMenu* napoveda = bar->addMenu(QStringLiteral("Ná&pověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));

@@ -28,6 +28,7 @@ class TForm3;
 class TForm5;
 class TForm6;
 class TForm7;
+class SolverWindow;
 class Tnastaveniform;
 class WindowMessages;
 
@@ -42,6 +43,7 @@ public:
     void setCharactersWindow(TForm3* characters) { charactersWindow_ = characters; }
     void setAboutBox(TAboutBox* about) { aboutBox_ = about; }
     void setSettingsDialog(Tnastaveniform* settings) { settingsDialog_ = settings; }
+    SolverWindow* solverWindow() const { return solverWindow_; }
     void setFindWindows(TForm6* found, TForm7* find) {
         foundWindow_ = found;
         findDialog_ = find;
@@ -67,6 +69,7 @@ public:
     QAction *acHlavni, *acHlavniMesta, *acChemickeZnacky, *acMeny, *acMPZSPZ, *acOsobnosti,
         *acOznaceniLetadel, *acPodniky, *acPostavy, *acUziv, *acHledej, *acNastaveni, *acKonec,
         *acObsahaRejstrik, *acOprogramu;
+    QAction* acLusteni; // opens the window "Luštění"
     QMenu* PopupToolMenu;
     QMenu* PopupToolMenu2;
     TFormStorage* FormStorage1; // "Main window": placement, toolbars, search options, folder
@@ -111,6 +114,7 @@ private:
     WindowMessages& messages_;
     QString programFolder_;
     TForm3* charactersWindow_ = nullptr;
+    SolverWindow* solverWindow_ = nullptr; // made the first time it is opened
     TAboutBox* aboutBox_ = nullptr;
     Tnastaveniform* settingsDialog_ = nullptr;
     TForm5* progress_ = nullptr;

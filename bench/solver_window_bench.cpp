@@ -1,0 +1,72 @@
+// From the keystroke to the answers shown in the window "Luštění", offscreen, on the bundled
+// dictionaries beside the programs: the last key of a pattern or a clue runs the whole path a
+// user waits for, the question and the list with its groups.
+#include "Unit1.h"
+#include "application.h"
+#include "messageboxes.h"
+#include "program.h"
+#include "solverwindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+#include <iostream>
+
+namespace {
+
+using namespace zadrovec;
+
+ui::SolverWindow* window = nullptr;
+
+// Types `first` into the emptied field and times the keystroke of `last`.
+void BM_SolverKeystroke(benchmark::State& state, QLineEdit* ui::SolverWindow::*field,
+                        const char* first, char last) {
+    QLineEdit* edit = window->*field;
+    std::size_t groups = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->patternEdit->clear();
+        window->clueEdit->clear();
+        QTest::keyClicks(edit, first);
+        state.ResumeTiming();
+        QTest::keyClick(edit, last);
+        groups = static_cast<std::size_t>(window->answersTree->topLevelItemCount());
+    }
+    state.counters["groups"] = static_cast<double>(groups);
+}
+
+BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_k_n, &ui::SolverWindow::patternEdit, "k?", 'n')
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_5_squares, &ui::SolverWindow::patternEdit, "p???",
+                  'a')
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_star_a, &ui::SolverWindow::patternEdit, "*", 'a')
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolverKeystroke, clue_mesto, &ui::SolverWindow::clueEdit, "mest", 'o')
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings; // the run keeps nothing in the user's settings
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    ui::Application app(argc, argv);
+    ui::MessageBoxes::setPresenter([](ui::MessageKind, const QString&, const QString& text) {
+        std::cerr << "message: " << text.toStdString() << '\n';
+    });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    ui::Program program(QStringLiteral(ZADROVEC_DATA_DIR));
+    ui::TForm1& main = program.mainWindow();
+    main.show();
+    main.acLusteni->trigger(); // reads the answers once
+    window = main.solverWindow();
+    QCoreApplication::processEvents();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

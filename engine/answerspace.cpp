@@ -1,0 +1,237 @@
+#include "answerspace.h"
+
+#include "answerfile.h"
+#include "collation.h"
+#include "fileunit.h"
+#include "ioerror.h"
+#include "squares.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace zadrovec {
+namespace {
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string_view> DictionaryNames(DictionaryMask mask) {
+    std::vector<std::string_view> names;
+    for (std::size_t i = 0; i < kAnswerDictionaries.size(); ++i)
+        if (mask & (1u << i)) names.push_back(kAnswerDictionaries[i]);
+    return names;
+}
+
+std::uint32_t AnswerSpaceBuilder::textId(std::string_view text, DictionaryMask dictionary) {
+    const std::string upper = UpperCaseCp1250(text);
+    const auto [entry, added] = ids_.try_emplace(upper, static_cast<std::uint32_t>(texts_.size()));
+    if (added) {
+        texts_.push_back(upper);
+        dictionaries_.push_back(0);
+    }
+    dictionaries_[entry->second] |= dictionary;
+    return entry->second;
+}
+
+void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view recordText) {
+    const auto at = recordText.find('@');
+    if (at == std::string_view::npos) return;
+    const auto bit = static_cast<DictionaryMask>(1u << dictionary);
+    const std::string_view headword = recordText.substr(0, at);
+    std::string_view rest = recordText.substr(at + 1);
+    const bool hasHeadword = !headword.empty();
+    const std::uint32_t head = hasHeadword ? textId(headword, bit) : 0;
+    for (auto end = rest.find(';'); end != std::string_view::npos; end = rest.find(';')) {
+        const std::string_view meaning = trimSpaces(rest.substr(0, end));
+        rest.remove_prefix(end + 1);
+        if (meaning.empty()) continue;
+        const std::uint32_t id = textId(meaning, bit);
+        if (hasHeadword) pairs_.push_back({head, {id, bit}});
+    }
+}
+
+AnswerSpace::~AnswerSpace() = default;
+
+namespace {
+
+// The vectors an answer space made in memory points into.
+struct OwnedAnswers {
+    std::vector<char> textBytes;
+    std::vector<std::uint32_t> textStart;
+    std::vector<DictionaryMask> dictionaries;
+    std::vector<std::uint32_t> partnerStart;
+    std::vector<AnswerPartner> partners;
+};
+
+} // namespace
+
+AnswerSpace AnswerSpaceBuilder::finish() {
+    auto owned = std::make_shared<OwnedAnswers>();
+    OwnedAnswers& space = *owned;
+    // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
+    // end in the texts' bytes, so no two are equal; their first eight bytes decide most
+    // comparisons without a look at the rest.
+    struct Entry {
+        std::uint64_t head;
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
+    entries.reserve(texts_.size());
+    for (const std::string& text : texts_) {
+        const std::size_t offset = keys.size();
+        keys += czechSortKey(text);
+        Entry entry{0, static_cast<std::uint32_t>(offset),
+                    static_cast<std::uint32_t>(keys.size() - offset)};
+        for (std::size_t b = 0; b < 8; ++b)
+            entry.head = entry.head << 8 |
+                         (b < entry.length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+        entries.push_back(entry);
+    }
+    std::vector<std::uint32_t> order(texts_.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    const std::string_view all = keys;
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const Entry& x = entries[a];
+        const Entry& y = entries[b];
+        if (x.head != y.head) return x.head < y.head;
+        return all.substr(x.offset, x.length) < all.substr(y.offset, y.length);
+    });
+    std::vector<std::uint32_t> newId(texts_.size());
+    space.textStart.reserve(texts_.size() + 1);
+    space.textStart.push_back(0);
+    space.dictionaries.reserve(texts_.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) {
+        newId[order[i]] = i;
+        const std::string& text = texts_[order[i]];
+        space.textBytes.insert(space.textBytes.end(), text.begin(), text.end());
+        space.textStart.push_back(static_cast<std::uint32_t>(space.textBytes.size()));
+        space.dictionaries.push_back(dictionaries_[order[i]]);
+    }
+
+    std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
+    links.reserve(pairs_.size() * 2);
+    for (const auto& [oldHead, oldMeaning] : pairs_) {
+        const std::uint32_t head = newId[oldHead];
+        const std::uint32_t meaning = newId[oldMeaning.text];
+        links.push_back({head, {meaning, oldMeaning.dictionaries}});
+        links.push_back({meaning, {head, oldMeaning.dictionaries}});
+    }
+    std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
+    });
+    space.partnerStart.assign(texts_.size() + 1, 0);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const auto& [from, partner] = links[i];
+        // A pair met again, or written both ways, is one link with the dictionaries of all.
+        if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
+            space.partners.back().dictionaries |= partner.dictionaries;
+            continue;
+        }
+        space.partners.push_back(partner);
+        space.partnerStart[from + 1] = static_cast<std::uint32_t>(space.partners.size());
+    }
+    for (std::size_t i = 1; i < space.partnerStart.size(); ++i)
+        space.partnerStart[i] = std::max(space.partnerStart[i], space.partnerStart[i - 1]);
+    ids_.clear();
+    texts_.clear();
+    dictionaries_.clear();
+    pairs_.clear();
+    AnswerSpace made;
+    made.textBytes_ = space.textBytes;
+    made.textStart_ = space.textStart;
+    made.dictionaries_ = space.dictionaries;
+    made.partnerStart_ = space.partnerStart;
+    made.partners_ = space.partners;
+    made.storage_ = std::move(owned);
+    return made;
+}
+
+namespace {
+AnswerSpace readDictionaries(const std::string& folder, Messages& messages);
+} // namespace
+
+AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {
+    const std::string stored = (std::filesystem::path(folder) / kAnswerFileName).string();
+    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
+    if (std::optional<AnswerSpace> space = ReadAnswerFile(stored, stamps)) {
+        // The dictionaries are those the file was made from: the same ones are missing.
+        for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+            const bool there = stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0;
+            if (there)
+                ++space->openedDictionaries;
+            else if (d < kRequiredAnswerDictionaries)
+                messages.showMessage(DictionaryNotFoundText());
+        }
+        return std::move(*space);
+    }
+    return readDictionaries(folder, messages);
+}
+
+bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
+    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
+    const AnswerSpace space = readDictionaries(folder, messages);
+    // Stored only when every dictionary that is there was read whole and none changed meanwhile,
+    // so that the file answers exactly as the dictionaries would.
+    int there = 0;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
+        if (stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0) ++there;
+    if (space.openedDictionaries != there || there == 0 || space.readError ||
+        DictionaryStamps(folder) != stamps)
+        return false;
+    const SquareIndex index(space, SquareRules{});
+    WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), space, index,
+                    stamps);
+    return true;
+}
+
+namespace {
+
+AnswerSpace readDictionaries(const std::string& folder, Messages& messages) {
+    AnswerSpaceBuilder builder;
+    Dictionary dictionary(folder, messages);
+    int opened = 0;
+    bool readError = false;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+        const std::string_view name = kAnswerDictionaries[d];
+        if (d >= kRequiredAnswerDictionaries) {
+            const std::filesystem::path base = std::filesystem::path(folder) / name;
+            std::error_code error;
+            if (!std::filesystem::exists(base.string() + ".dat", error) ||
+                !std::filesystem::exists(base.string() + ".idx", error))
+                continue;
+        }
+        OpenDictionary(dictionary, name);
+        if (!dictionary.DictionaryOpen) continue;
+        ++opened;
+        try {
+            SeekRecord(dictionary, 0);
+            if (!AtEndOfWords(dictionary)) ReadRecord(dictionary); // the header record
+            while (!AtEndOfWords(dictionary)) {
+                ReadRecord(dictionary);
+                builder.addRecord(d, dictionary.wordRecord.text());
+            }
+        } catch (const IoError& error) {
+            messages.showMessage(std::string(error.what()) + ".");
+            readError = true;
+        }
+        CloseDictionary(dictionary);
+    }
+    AnswerSpace space = builder.finish();
+    space.openedDictionaries = opened;
+    space.readError = readError;
+    return space;
+}
+
+} // namespace
+
+} // namespace zadrovec

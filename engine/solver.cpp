@@ -1,0 +1,357 @@
+#include "solver.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace zadrovec {
+namespace {
+
+// How often each square is given; an answer has at most 80 squares, so more never matters.
+using Counts = std::array<std::uint8_t, kSquareCount>;
+
+// Calls emit for every number in all the lists (each ascending), in ascending order.
+template <typename Emit>
+void intersect(std::vector<std::span<const std::uint32_t>> lists, Emit&& emit) {
+    std::sort(lists.begin(), lists.end(),
+              [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    std::vector<const std::uint32_t*> at;
+    for (const auto& list : lists)
+        at.push_back(list.data());
+    for (const std::uint32_t id : lists[0]) {
+        bool everywhere = true;
+        for (std::size_t l = 1; l < lists.size() && everywhere; ++l) {
+            // Galloping: the next number is usually close by, so look near first.
+            const std::uint32_t* end = lists[l].data() + lists[l].size();
+            const std::uint32_t* from = at[l];
+            std::size_t step = 1;
+            while (from + step < end && from[step] < id)
+                step *= 2;
+            at[l] = std::lower_bound(from + step / 2, std::min(from + step + 1, end), id);
+            if (at[l] == end) return;
+            everywhere = *at[l] == id;
+        }
+        if (everywhere) emit(id);
+    }
+}
+
+// Calls emit for the answers that may match the pattern within the lengths, by length and then
+// in Czech order: the posting lists of the squares known before the first star and after the
+// last one narrow each length down. The caller tests each.
+template <typename Emit>
+void patternCandidates(const SquarePattern& pattern, const SquareIndex& index, LengthRange range,
+                       Emit&& emit) {
+    const std::size_t shortest = std::max(range.shortest, pattern.minimumLength());
+    std::size_t longest = std::min(range.longest, index.longest());
+    if (!pattern.hasStar()) longest = std::min(longest, pattern.minimumLength());
+    const auto& steps = pattern.steps();
+    for (std::size_t n = shortest; n <= longest; ++n) {
+        std::vector<std::span<const std::uint32_t>> lists;
+        const auto known = [&](const PatternStep& step, std::size_t position) {
+            if (step.squares.count() != 1) return;
+            for (Square s = 0; s < kSquareCount; ++s)
+                if (step.squares.test(s)) lists.push_back(index.withSquareAt(n, position, s));
+        };
+        if (n <= SquareIndex::kIndexedLength) {
+            for (std::size_t i = 0; i < pattern.prefixLength(); ++i)
+                known(steps[i], i);
+            for (std::size_t k = 0; k < pattern.suffixLength(); ++k)
+                known(steps[steps.size() - pattern.suffixLength() + k],
+                      n - pattern.suffixLength() + k);
+        }
+        if (lists.empty()) {
+            for (const std::uint32_t id : index.ofLength(n))
+                emit(id);
+        } else {
+            intersect(std::move(lists), emit);
+        }
+    }
+}
+
+SquareSet setOf(const Squares& squares) {
+    SquareSet set;
+    for (const Square s : squares)
+        set.set(s);
+    return set;
+}
+
+} // namespace
+
+LengthRange ParseLengthRange(std::string_view text) {
+    const auto number = [&](std::string_view part) {
+        std::size_t value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || error != std::errc{} || end != part.data() + part.size())
+            throw SolverInputError("the length \"" + std::string(text) +
+                                   "\" is not N or N-M with whole numbers");
+        return value;
+    };
+    const auto dash = text.find('-');
+    LengthRange range;
+    range.shortest = number(text.substr(0, dash));
+    range.longest = dash == std::string_view::npos ? range.shortest : number(text.substr(dash + 1));
+    if (range.shortest < 1) throw SolverInputError("the length must be at least 1");
+    if (range.longest < range.shortest)
+        throw SolverInputError("the length range " + std::string(text) + " ends below its start");
+    return range;
+}
+
+class Solver::Compiled {
+public:
+    explicit Compiled(const Question& q) : kind(q.kind), rules(q.rules) {
+        if (!q.length.empty()) range = ParseLengthRange(q.length);
+        if (!q.exclude.empty())
+            exclude = setOf(ParseOptionLetters(q.exclude, rules, false, "--exclude").letters);
+        if (!q.clue.empty()) clue.emplace(q.clue, rules, "clue");
+        switch (kind) {
+        case QuestionKind::Pattern:
+            if (!q.text.empty())
+                pattern.emplace(q.text, rules, "pattern");
+            else if (!clue)
+                throw SolverInputError("give a pattern, letters or a clue");
+            break;
+        case QuestionKind::Anagram:
+            letters = ParseOptionLetters(q.text, rules, true, "--anagram");
+            break;
+        case QuestionKind::From:
+            letters = ParseOptionLetters(q.text, rules, true, "--from");
+            break;
+        case QuestionKind::Contains:
+            letters = ParseOptionLetters(q.text, rules, false, "--contains");
+            break;
+        }
+        for (const Square s : letters.letters)
+            if (need[s] < 255) ++need[s];
+        letterSet = setOf(letters.letters);
+        for (const Square s : letters.letters)
+            if (need[s] > 1) repeatedLetters = true;
+        if (pattern)
+            for (const PatternStep& step : pattern->steps())
+                if (!step.star && step.squares.count() == 1) patternLetters |= step.squares;
+    }
+
+    // The one test of an answer, which every way of finding answers ends in.
+    bool accepts(const SquareIndex& index, std::uint32_t id) const {
+        const std::size_t n = index.length(id);
+        if (n == 0 || n < range.shortest || n > range.longest) return false;
+        const SquareSet& present = index.letters(id);
+        if ((present & exclude).any()) return false;
+        const Square* squares = index.squares(id);
+        const std::size_t given = letters.letters.size();
+        switch (kind) {
+        case QuestionKind::Pattern:
+            if ((patternLetters & ~present).any()) return false;
+            return !pattern || pattern->matches(squares, n);
+        case QuestionKind::Anagram:
+            if (n != given + letters.blanks || (letterSet & ~present).any()) return false;
+            return !repeatedLetters || holdsNeeded(squares, n);
+        case QuestionKind::Contains:
+            if ((letterSet & ~present).any()) return false;
+            return !repeatedLetters || holdsNeeded(squares, n);
+        case QuestionKind::From: {
+            if (n > given + letters.blanks) return false;
+            // Every kind of square outside the letters takes a blank at least.
+            if ((present & ~letterSet).count() > letters.blanks) return false;
+            // Each square takes a given letter while one is left, else a blank.
+            Counts left = need;
+            std::size_t blanks = letters.blanks;
+            for (std::size_t i = 0; i < n; ++i) {
+                if (left[squares[i]] > 0)
+                    --left[squares[i]];
+                else if (blanks-- == 0)
+                    return false;
+            }
+            return true;
+        }
+        }
+        return false;
+    }
+
+    // True when the posting lists of the pattern's letters give its answers exactly: a fixed
+    // length, every step a letter or "?", nothing else to test.
+    bool indexIsExact(const SquareIndex& index) const {
+        if (kind != QuestionKind::Pattern || !pattern || pattern->hasStar() || exclude.any())
+            return false;
+        bool letters = false;
+        for (const PatternStep& step : pattern->steps()) {
+            if (step.squares.count() == 1)
+                letters = true;
+            else if (step.squares != AllSquares())
+                return false;
+        }
+        return !letters || pattern->minimumLength() <= SquareIndex::kIndexedLength ||
+               index.longest() < pattern->minimumLength();
+    }
+
+    // True when no list narrows the answers down, so that reading all of them in memory order
+    // is the fastest way.
+    bool scansEverything() const {
+        if (kind == QuestionKind::From || kind == QuestionKind::Contains) return true;
+        if (kind != QuestionKind::Pattern || !pattern || !pattern->hasStar()) return false;
+        const auto& steps = pattern->steps();
+        for (std::size_t i = 0; i < pattern->prefixLength(); ++i)
+            if (steps[i].squares.count() == 1) return false;
+        for (std::size_t k = 0; k < pattern->suffixLength(); ++k)
+            if (steps[steps.size() - 1 - k].squares.count() == 1) return false;
+        return true;
+    }
+
+    // Calls emit with the answers that may pass, by length and then in Czech order.
+    template <typename Emit> void candidates(const SquareIndex& index, Emit&& emit) const {
+        const std::size_t given = letters.letters.size();
+        switch (kind) {
+        case QuestionKind::Pattern:
+            patternCandidates(*pattern, index, range, emit);
+            return;
+        case QuestionKind::Anagram:
+            if (letters.blanks == 0) {
+                Squares sorted = letters.letters;
+                std::sort(sorted.begin(), sorted.end());
+                for (const std::uint32_t id : index.withSortedSquares(sorted))
+                    emit(id);
+            } else {
+                for (const std::uint32_t id : index.ofLength(given + letters.blanks))
+                    emit(id);
+            }
+            return;
+        case QuestionKind::From:
+            for (std::size_t n = range.shortest;
+                 n <= std::min(range.longest, given + letters.blanks); ++n)
+                for (const std::uint32_t id : index.ofLength(n))
+                    emit(id);
+            return;
+        case QuestionKind::Contains:
+            for (std::size_t n = std::max(range.shortest, given);
+                 n <= std::min(range.longest, index.longest()); ++n)
+                for (const std::uint32_t id : index.ofLength(n))
+                    emit(id);
+            return;
+        }
+    }
+
+    QuestionKind kind;
+    SquareRules rules;
+    LengthRange range;
+    SquareSet exclude;
+    std::optional<SquarePattern> pattern;
+    std::optional<SquarePattern> clue;
+    OptionLetters letters;
+    Counts need{};
+    SquareSet letterSet;
+    bool repeatedLetters = false; // some letter is asked for more than once
+    SquareSet patternLetters;     // the letters every match of the pattern holds
+
+private:
+    bool holdsNeeded(const Square* squares, std::size_t n) const {
+        Counts left = need;
+        std::size_t missing = letters.letters.size();
+        for (std::size_t i = 0; i < n && missing > 0; ++i)
+            if (left[squares[i]] > 0) {
+                --left[squares[i]];
+                --missing;
+            }
+        return missing == 0;
+    }
+};
+
+const SquareIndex& Solver::index(const SquareRules& rules) {
+    auto& slot = indexes_[{rules.strict, rules.chOneSquare}];
+    if (!slot) {
+        if (space_.storedIndex && space_.storedIndex->rules() == rules)
+            slot = space_.storedIndex;
+        else
+            slot = std::make_shared<const SquareIndex>(space_, rules);
+    }
+    return *slot;
+}
+
+std::vector<SolvedAnswer> Solver::solve(const Question& question) {
+    const Compiled compiled(question);
+    const SquareIndex& squares = index(question.rules);
+    if (compiled.clue) return solveClue(compiled, squares);
+    std::vector<SolvedAnswer> answers;
+    if (compiled.indexIsExact(squares)) {
+        // The posting lists answer the pattern whole: no answer needs a look of its own.
+        const std::size_t n = compiled.pattern->minimumLength();
+        patternCandidates(*compiled.pattern, squares, compiled.range, [&](std::uint32_t id) {
+            answers.push_back({id, n, {}});
+        });
+        return answers;
+    }
+    if (compiled.scansEverything()) {
+        // Answer after answer in memory order, then by length: the order within a length stays.
+        for (std::uint32_t id = 0; id < space_.size(); ++id)
+            if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
+        std::stable_sort(answers.begin(), answers.end(),
+                         [](const auto& a, const auto& b) { return a.squares < b.squares; });
+        return answers;
+    }
+    // By length, and in Czech order within each: as the answers are to be listed.
+    compiled.candidates(squares, [&](std::uint32_t id) {
+        if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
+    });
+    return answers;
+}
+
+std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const SquareIndex& squares) {
+    // The texts of the clue, then their partners that are answers, each with its clues.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> paired; // answer, clue
+    patternCandidates(*question.clue, squares, {}, [&](std::uint32_t clue) {
+        if (!question.clue->matches(squares.squares(clue), squares.length(clue))) return;
+        for (auto p = space_.partnersBegin(clue); p != space_.partnersEnd(clue); ++p)
+            if (squares.length(p->text) > 0) paired.push_back({p->text, clue});
+    });
+    std::sort(paired.begin(), paired.end());
+    std::vector<SolvedAnswer> answers;
+    for (std::size_t i = 0; i < paired.size();) {
+        const std::uint32_t id = paired[i].first;
+        const bool accepted = question.accepts(squares, id);
+        if (accepted) answers.push_back({id, squares.length(id), {}});
+        for (; i < paired.size() && paired[i].first == id; ++i)
+            if (accepted) answers.back().clues.push_back(paired[i].second);
+    }
+    std::stable_sort(answers.begin(), answers.end(),
+                     [](const auto& a, const auto& b) { return a.squares < b.squares; });
+    return answers;
+}
+
+std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
+    const Compiled compiled(question);
+    const SquareIndex& squares = index(question.rules);
+    std::vector<SolvedAnswer> answers;
+    for (std::uint32_t id = 0; id < space_.size(); ++id) {
+        if (!compiled.accepts(squares, id)) continue;
+        SolvedAnswer answer{id, squares.length(id), {}};
+        if (compiled.clue) {
+            for (auto p = space_.partnersBegin(id); p != space_.partnersEnd(id); ++p)
+                if (squares.length(p->text) > 0 &&
+                    compiled.clue->matches(squares.squares(p->text), squares.length(p->text)))
+                    answer.clues.push_back(p->text);
+            if (answer.clues.empty()) continue;
+        }
+        answers.push_back(std::move(answer));
+    }
+    std::stable_sort(answers.begin(), answers.end(),
+                     [](const auto& a, const auto& b) { return a.squares < b.squares; });
+    return answers;
+}
+
+std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {
+    SquareRules rules;
+    rules.strict = strict;
+    Squares wordSquares;
+    if (!TextSquares(word, rules, wordSquares))
+        throw SolverInputError("the word has no squares: it needs letters and no digits");
+    const SquareIndex& squares = index(rules);
+    std::map<std::uint32_t, DictionaryMask> partners;
+    for (const std::uint32_t id : squares.withSquares(wordSquares))
+        for (auto p = space_.partnersBegin(id); p != space_.partnersEnd(id); ++p)
+            partners[p->text] |= p->dictionaries;
+    std::vector<AnswerPartner> found;
+    for (const auto& [text, dictionaries] : partners)
+        found.push_back({text, dictionaries});
+    return found;
+}
+
+} // namespace zadrovec

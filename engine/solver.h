@@ -1,0 +1,73 @@
+// The solver's questions over the answer space: a pattern, an anagram, "only from these
+// letters" or "contains these letters", filtered by length, by letters to exclude and by a clue
+// the answer is paired with; and the look-up of a word's clues.
+#pragma once
+
+#include "answerspace.h"
+#include "solverpattern.h"
+#include "squareindex.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zadrovec {
+
+enum class QuestionKind { Pattern, Anagram, From, Contains };
+
+// Every text is Windows-1250 as typed. An empty field is no filter; an empty pattern asks for
+// the clue alone.
+struct Question {
+    QuestionKind kind = QuestionKind::Pattern;
+    std::string text;   // the pattern, or the letters of the other kinds
+    std::string length; // "N" or "N-M" squares
+    std::string exclude;
+    std::string clue;
+    SquareRules rules;
+};
+
+struct LengthRange {
+    std::size_t shortest = 1;
+    std::size_t longest = SIZE_MAX;
+};
+
+// "N" or "N-M" with N at least 1 and M not below N; throws SolverInputError otherwise.
+LengthRange ParseLengthRange(std::string_view text);
+
+struct SolvedAnswer {
+    std::uint32_t text;
+    std::size_t squares;
+    std::vector<std::uint32_t> clues; // with a clue: the matching clues, in Czech order
+};
+
+class Solver {
+public:
+    explicit Solver(const AnswerSpace& space) : space_(space) {}
+
+    const AnswerSpace& space() const { return space_; }
+
+    // The answers by squares, then in Czech order. Throws SolverInputError for a question that
+    // means nothing.
+    std::vector<SolvedAnswer> solve(const Question& question);
+    // The same answers found by testing every answer in turn, without the index.
+    std::vector<SolvedAnswer> solveByScan(const Question& question);
+
+    // Every text paired with a text of the word's squares, either way, with the dictionaries of
+    // those pairs, in Czech order. Throws SolverInputError for a word without squares.
+    std::vector<AnswerPartner> clues(std::string_view word, bool strict);
+
+    // Built the first time a question needs these rules.
+    const SquareIndex& index(const SquareRules& rules);
+
+private:
+    class Compiled;
+    std::vector<SolvedAnswer> solveClue(const Compiled& question, const SquareIndex& index);
+
+    const AnswerSpace& space_;
+    std::map<std::pair<bool, bool>, std::shared_ptr<const SquareIndex>> indexes_;
+};
+
+} // namespace zadrovec

@@ -1,0 +1,87 @@
+// The index of the answers' squares under one set of rules: the squares of every answer, the
+// answers of every length, posting lists per length, position and square, the answers by their
+// sorted squares (anagrams) and by their squares (look-up of a word). Every list holds answer
+// numbers in ascending, that is Czech, order.
+#pragma once
+
+#include "answerspace.h"
+#include "squares.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zadrovec {
+
+class SquareIndex {
+public:
+    // Lengths up to this have posting lists per position; longer answers are rare and scanned.
+    static constexpr std::size_t kIndexedLength = 48;
+
+    // The arrays of an index, to store and to read back.
+    struct Arrays {
+        Array<Square> squares;             // every answer's squares, one after another
+        Array<std::uint32_t> start;        // where each text's squares start, and the end
+        Array<SquareSet> letters;          // the squares each text holds
+        Array<std::uint32_t> lengthStart;  // where the answers of each length start in byLength
+        Array<std::uint32_t> byLength;     // the answers by length, then number
+        Array<std::uint32_t> postingStart; // per length, position and square
+        Array<std::uint32_t> postings;
+        // The orders of words and anagrams: made the first time a look-up needs them.
+        Array<Square> sortedSquares;          // each answer's squares sorted, at start
+        Array<std::uint32_t> bySortedSquares; // the answers ordered by sorted squares, then id
+        Array<std::uint32_t> bySquares;       // the answers ordered by squares, then id
+    };
+
+    SquareIndex(const AnswerSpace& space, const SquareRules& rules);
+    // An index read back: the arrays point into storage, which it keeps.
+    SquareIndex(const SquareRules& rules, const Arrays& arrays,
+                std::shared_ptr<const void> storage);
+
+    const SquareRules& rules() const { return rules_; }
+    const Arrays& arrays() const { return arrays_; }
+    // Makes the orders of words and anagrams now (read ones are checked first), so that
+    // arrays() holds them too.
+    void makeWordOrders() const;
+    // The squares of a text; none for a text that is no answer.
+    std::size_t length(std::uint32_t id) const { return arrays_.start[id + 1] - arrays_.start[id]; }
+    const Square* squares(std::uint32_t id) const {
+        return arrays_.squares.data() + arrays_.start[id];
+    }
+    // The squares an answer holds at least once.
+    const SquareSet& letters(std::uint32_t id) const { return arrays_.letters[id]; }
+
+    std::size_t longest() const {
+        return arrays_.lengthStart.size() < 2 ? 0 : arrays_.lengthStart.size() - 2;
+    }
+    std::span<const std::uint32_t> ofLength(std::size_t length) const;
+    // The answers of a length with this square at this position; empty beyond kIndexedLength.
+    std::span<const std::uint32_t> withSquareAt(std::size_t length, std::size_t position,
+                                                Square square) const;
+    std::span<const std::uint32_t> withSortedSquares(const Squares& sorted) const;
+    std::span<const std::uint32_t> withSquares(const Squares& squares) const;
+
+    static constexpr std::size_t kPostingKeys =
+        (kIndexedLength + 1) * kIndexedLength * kSquareCount;
+
+private:
+    static std::size_t postingKey(std::size_t length, std::size_t position, Square square) {
+        return (length * kIndexedLength + position) * kSquareCount + square;
+    }
+    void orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const;
+    // The answers whose squares (in flat) equal wanted, from ids ordered by them.
+    std::span<const std::uint32_t> equalRange(Array<std::uint32_t> ids, Array<Square> flat,
+                                              const Squares& wanted) const;
+
+    SquareRules rules_;
+    mutable Arrays arrays_; // the word orders come later
+    std::shared_ptr<const void> storage_;
+    mutable bool wordOrdersMade_ = false;
+    mutable std::vector<Square> madeSortedSquares_;
+    mutable std::vector<std::uint32_t> madeBySortedSquares_;
+    mutable std::vector<std::uint32_t> madeBySquares_;
+};
+
+} // namespace zadrovec

@@ -1,0 +1,138 @@
+#include "squares.h"
+
+#include "cp1250.h"
+
+#include <array>
+
+namespace zadrovec {
+namespace {
+
+constexpr Square kNoSquare = 0xFF;
+
+struct SquareTables {
+    std::array<unsigned char, 256> upper{};
+    std::array<unsigned char, 256> folded{}; // of a capital: without its diacritics
+    std::array<bool, 256> letter{};
+    std::array<Square, 256> square{}; // of a capital byte
+    std::array<unsigned char, kSquareCount> byte{};
+    Square ch = kNoSquare;
+    SquareSet all;
+    SquareSet vowels;
+
+    SquareTables() {
+        for (int b = 0; b < 256; ++b) {
+            upper[b] = static_cast<unsigned char>(b);
+            folded[b] = static_cast<unsigned char>(b);
+            square[b] = kNoSquare;
+        }
+        const auto pair = [this](unsigned char small, unsigned char capital) {
+            upper[small] = capital;
+            letter[small] = letter[capital] = true;
+        };
+        for (int c = 'a'; c <= 'z'; ++c)
+            pair(static_cast<unsigned char>(c), static_cast<unsigned char>(c - 32));
+        const std::string smalls = cp1250Literal("šśťžźłąşľż");
+        const std::string capitals = cp1250Literal("ŠŚŤŽŹŁĄŞĽŻ");
+        for (std::size_t i = 0; i < smalls.size(); ++i)
+            pair(static_cast<unsigned char>(smalls[i]), static_cast<unsigned char>(capitals[i]));
+        for (int b = 0xE0; b <= 0xFE; ++b)
+            if (b != 0xF7) pair(static_cast<unsigned char>(b), static_cast<unsigned char>(b - 32));
+        // Small letters without a capital in the code page: sharp s and micro sign.
+        letter[0xDF] = letter[0xB5] = true;
+
+        const std::string accented = cp1250Literal("ŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢŠŚŤŽŹŁĄŞĽŻ");
+        const std::string plain = "RAAAALCCCEEEEIIDDNNOOOORUUUUYTSSTZZLASLZ";
+        for (std::size_t i = 0; i < accented.size(); ++i)
+            folded[static_cast<unsigned char>(accented[i])] = static_cast<unsigned char>(plain[i]);
+
+        Square next = 0;
+        for (int b = 0; b < 256; ++b)
+            if (letter[b] && upper[b] == b) {
+                square[b] = next;
+                byte[next] = static_cast<unsigned char>(b);
+                ++next;
+            }
+        ch = next++;
+        for (Square s = 0; s < next; ++s)
+            all.set(s);
+        for (Square s = 0; s < ch; ++s) {
+            const unsigned char base = folded[byte[s]];
+            if (std::string_view("AEIOUY").find(static_cast<char>(base)) != std::string_view::npos)
+                vowels.set(s);
+        }
+    }
+};
+
+const SquareTables& tables() {
+    static const SquareTables t;
+    return t;
+}
+
+} // namespace
+
+bool IsCp1250Letter(unsigned char byte) {
+    return tables().letter[byte];
+}
+
+std::string UpperCaseCp1250(std::string_view text) {
+    const SquareTables& t = tables();
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(t.upper[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+Square LetterSquare(unsigned char letter, bool strict) {
+    const SquareTables& t = tables();
+    const unsigned char capital = t.upper[letter];
+    return t.square[strict ? capital : t.folded[capital]];
+}
+
+void JoinChSquares(Squares& squares) {
+    const Square c = LetterSquare('C', true);
+    const Square h = LetterSquare('H', true);
+    std::size_t to = 0;
+    for (std::size_t from = 0; from < squares.size(); ++from) {
+        if (squares[from] == c && from + 1 < squares.size() && squares[from + 1] == h) {
+            squares[to++] = tables().ch;
+            ++from;
+        } else {
+            squares[to++] = squares[from];
+        }
+    }
+    squares.resize(to);
+}
+
+bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out) {
+    const SquareTables& t = tables();
+    Squares squares;
+    squares.reserve(text.size());
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= '0' && b <= '9') return false;
+        if (t.letter[b]) squares.push_back(LetterSquare(b, rules.strict));
+    }
+    if (squares.empty()) return false;
+    if (rules.chOneSquare) JoinChSquares(squares);
+    out.insert(out.end(), squares.begin(), squares.end());
+    return true;
+}
+
+bool IsVowel(Square square) {
+    return tables().vowels.test(square);
+}
+
+const SquareSet& AllSquares() {
+    return tables().all;
+}
+
+const SquareSet& VowelSquares() {
+    return tables().vowels;
+}
+
+std::string SquareText(Square square) {
+    if (square == tables().ch) return "CH";
+    return std::string(1, static_cast<char>(tables().byte[square]));
+}
+
+} // namespace zadrovec

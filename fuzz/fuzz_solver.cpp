@@ -1,0 +1,161 @@
+// The solver's index and matcher held to a plain reference: every answer tested one by one with
+// a recursive matcher and letter counts in maps, over an answer space made of the input.
+//
+// The answers stored in a file and mapped back answer the same.
+//
+// Input: a byte of choices (kind, strict, CH, whether a clue, an exclusion and a length are
+// given), the question's text, the clue, the letters to exclude, the length (each a text with
+// its length in one byte), then records, one a line: a dictionary number byte and the text.
+#include "answerfile.h"
+#include "answerspace.h"
+#include "fuzzinput.h"
+#include "solver.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+using namespace zadrovec;
+
+namespace {
+
+// Whether steps[p..] matches squares[s..]: a star tries every run, from none on.
+bool referenceMatches(const std::vector<PatternStep>& steps, std::size_t p, const Squares& squares,
+                      std::size_t s) {
+    if (p == steps.size()) return s == squares.size();
+    if (steps[p].star) {
+        for (std::size_t run = s; run <= squares.size(); ++run)
+            if (referenceMatches(steps, p + 1, squares, run)) return true;
+        return false;
+    }
+    return s < squares.size() && steps[p].squares.test(squares[s]) &&
+           referenceMatches(steps, p + 1, squares, s + 1);
+}
+
+std::map<Square, int> counts(const Squares& squares) {
+    std::map<Square, int> c;
+    for (const Square s : squares)
+        ++c[s];
+    return c;
+}
+
+// What the question asks of one answer's squares, written the plain way.
+bool referenceAccepts(const Question& q, const Squares& squares,
+                      const std::optional<SquarePattern>& pattern) {
+    if (squares.empty()) return false;
+    if (!q.length.empty()) {
+        const LengthRange range = ParseLengthRange(q.length);
+        if (squares.size() < range.shortest || squares.size() > range.longest) return false;
+    }
+    if (!q.exclude.empty()) {
+        const Squares excluded = ParseOptionLetters(q.exclude, q.rules, false, "x").letters;
+        for (const Square s : squares)
+            if (std::find(excluded.begin(), excluded.end(), s) != excluded.end()) return false;
+    }
+    if (q.kind == QuestionKind::Pattern)
+        return !pattern || referenceMatches(pattern->steps(), 0, squares, 0);
+    const OptionLetters letters =
+        ParseOptionLetters(q.text, q.rules, q.kind != QuestionKind::Contains, "x");
+    const auto have = counts(squares);
+    const auto given = counts(letters.letters);
+    int missing = 0; // given letters the answer lacks
+    int extra = 0;   // answer squares beyond the given letters
+    for (const auto& [s, n] : given)
+        missing += std::max(0, n - (have.contains(s) ? have.at(s) : 0));
+    for (const auto& [s, n] : have)
+        extra += std::max(0, n - (given.contains(s) ? given.at(s) : 0));
+    const auto blanks = static_cast<int>(letters.blanks);
+    switch (q.kind) {
+    case QuestionKind::Anagram:
+        return missing == 0 && extra == blanks;
+    case QuestionKind::From:
+        return extra <= blanks;
+    default:
+        return missing == 0;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::InputReader input(data, size);
+    const std::uint8_t choices = input.byte();
+    Question q;
+    q.kind = static_cast<QuestionKind>(choices & 3);
+    q.rules.strict = choices & 4;
+    q.rules.chOneSquare = choices & 8;
+    q.text = input.text();
+    const std::string clue(input.text());
+    const std::string exclude(input.text());
+    const std::string length(input.text());
+    if (choices & 16) q.clue = clue;
+    if (choices & 32) q.exclude = exclude;
+    if (choices & 64) q.length = length;
+
+    AnswerSpaceBuilder builder;
+    std::string_view rest = input.rest();
+    while (!rest.empty()) {
+        const auto end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (line.empty()) continue;
+        builder.addRecord(static_cast<unsigned char>(line[0]) % kAnswerDictionaries.size(),
+                          line.substr(1, 80));
+    }
+    const AnswerSpace space = builder.finish();
+    Solver solver(space);
+
+    std::vector<SolvedAnswer> found;
+    try {
+        found = solver.solve(q);
+    } catch (const SolverInputError&) {
+        return 0; // a question that means nothing is refused whole; nothing to compare
+    }
+    std::optional<SquarePattern> pattern;
+    if (q.kind == QuestionKind::Pattern && !q.text.empty()) pattern.emplace(q.text, q.rules, "p");
+    std::optional<SquarePattern> cluePattern;
+    if (!q.clue.empty()) cluePattern.emplace(q.clue, q.rules, "c");
+
+    std::vector<SolvedAnswer> expected;
+    for (std::uint32_t id = 0; id < space.size(); ++id) {
+        Squares squares;
+        TextSquares(space.text(id), q.rules, squares);
+        if (!referenceAccepts(q, squares, pattern)) continue;
+        SolvedAnswer answer{id, squares.size(), {}};
+        if (cluePattern) {
+            for (auto p = space.partnersBegin(id); p != space.partnersEnd(id); ++p) {
+                Squares clueSquares;
+                if (TextSquares(space.text(p->text), q.rules, clueSquares) &&
+                    referenceMatches(cluePattern->steps(), 0, clueSquares, 0))
+                    answer.clues.push_back(p->text);
+            }
+            if (answer.clues.empty()) continue;
+        }
+        expected.push_back(answer);
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.squares < b.squares; });
+
+    fuzz::require(found.size() == expected.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        fuzz::require(found[i].text == expected[i].text);
+        fuzz::require(found[i].squares == expected[i].squares);
+        fuzz::require(found[i].clues == expected[i].clues);
+    }
+    // The same answers stored and mapped back give the same results.
+    const std::string stored = (fuzz::scratchFolder() / "answers").string();
+    const std::vector<std::int64_t> stamps(4 * kAnswerDictionaries.size(), 7);
+    WriteAnswerFile(stored, space, solver.index({}), stamps);
+    const std::optional<AnswerSpace> read = ReadAnswerFile(stored, stamps);
+    fuzz::require(read.has_value() && read->size() == space.size());
+    Solver fromFile(*read);
+    const std::vector<SolvedAnswer> again = fromFile.solve(q);
+    fuzz::require(again.size() == found.size());
+    for (std::size_t i = 0; i < again.size(); ++i)
+        fuzz::require(again[i].text == found[i].text && again[i].clues == found[i].clues);
+
+    // Texts are numbered in the lists' order, so the order of numbers is the Czech order.
+    for (std::uint32_t id = 1; id < space.size(); ++id)
+        fuzz::require(space.text(id - 1) != space.text(id));
+    return 0;
+}

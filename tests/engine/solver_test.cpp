@@ -1,0 +1,268 @@
+// The solver: squares of Czech texts, the pattern language, the answer space read from the
+// dictionaries, and every kind of question with its filters.
+#include "answerspace.h"
+#include "fixture.h"
+#include "solver.h"
+
+#include <gtest/gtest.h>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const SquareRules kStrict{true, false};
+const SquareRules kCh{false, true};
+const SquareRules kStrictCh{true, true};
+
+Question ask(QuestionKind kind, std::string text, std::string length = "", std::string exclude = "",
+             std::string clue = "", SquareRules rules = {}) {
+    Question q;
+    q.kind = kind;
+    q.text = std::move(text);
+    q.length = std::move(length);
+    q.exclude = std::move(exclude);
+    q.clue = std::move(clue);
+    q.rules = rules;
+    return q;
+}
+
+std::size_t squareCount(std::string_view utf8, SquareRules rules = {}) {
+    Squares squares;
+    return TextSquares(cp(utf8), rules, squares) ? squares.size() : 0;
+}
+
+bool matches(std::string_view pattern, std::string_view answer, SquareRules rules = {}) {
+    const SquarePattern compiled(cp(pattern), rules, "pattern");
+    Squares squares;
+    if (!TextSquares(cp(answer), rules, squares)) return false;
+    return compiled.matches(squares.data(), squares.size());
+}
+
+std::string patternError(std::string_view pattern) {
+    try {
+        SquarePattern(cp(pattern), {}, "pattern");
+    } catch (const SolverInputError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(Squares, UpperCaseCoversEveryWindows1250Letter) {
+    EXPECT_EQ(UpperCaseCp1250(cp("koňská síla")), cp("KOŇSKÁ SÍLA"));
+    EXPECT_EQ(UpperCaseCp1250(cp("łódź ľubovňa ŕ ä ö ű ţ ş ż")), cp("ŁÓDŹ ĽUBOVŇA Ŕ Ä Ö Ű Ţ Ş Ż"));
+    EXPECT_EQ(UpperCaseCp1250(cp("ß µ 1-2 ÷")), cp("ß µ 1-2 ÷")); // no capital in the code page
+}
+
+TEST(Squares, OnlyLettersTakeSquaresAndDigitsMakeNoAnswer) {
+    EXPECT_EQ(squareCount("A.B.C."), 3u);
+    EXPECT_EQ(squareCount("KOŇSKÁ SÍLA"), 10u);
+    EXPECT_EQ(squareCount("Rolls-Royce"), 10u);
+    EXPECT_EQ(squareCount("BOEING 747"), 0u);
+    EXPECT_EQ(squareCount("-- . --"), 0u);
+    EXPECT_EQ(squareCount(""), 0u);
+}
+
+TEST(Squares, DiacriticsFoldUnlessStrictAndChJoinsAfterFolding) {
+    EXPECT_TRUE(matches("KUN", "kůň"));
+    EXPECT_TRUE(matches("LODZ", "Łódź"));
+    EXPECT_TRUE(matches("kůň", "KUN")); // what the user types folds too
+    EXPECT_FALSE(matches("KUN", "KŮŇ", kStrict));
+    EXPECT_TRUE(matches("KŮŇ", "kůň", kStrict));
+    EXPECT_EQ(squareCount("CHOCHOL", kCh), 5u);
+    EXPECT_EQ(squareCount("C-H", kCh), 1u);
+    EXPECT_EQ(squareCount("ČH", kStrictCh), 2u);
+    EXPECT_EQ(squareCount("ČH", kCh), 1u);
+    EXPECT_TRUE(matches("?O?OL", "CHOCHOL", kCh));
+    EXPECT_TRUE(matches("CH????", "CHOCHOL", kCh));
+    EXPECT_FALSE(matches("CH???", "CHOCHOL", kCh));
+    EXPECT_TRUE(matches("[CH]O#O#", "CHOCHOL", kCh)); // CH is a consonant
+    EXPECT_FALSE(matches("C?OCHOL", "CHOCHOL", kCh));
+}
+
+TEST(SquarePattern, WildcardsSetsAndVowels) {
+    EXPECT_TRUE(matches("h?rka", "HERKA"));
+    EXPECT_FALSE(matches("H?RKA", "HERKAN"));
+    EXPECT_TRUE(matches("*KA", "HERKA"));
+    EXPECT_TRUE(matches("H*", "H"));
+    EXPECT_TRUE(matches("*E*A*", "HERKA"));
+    EXPECT_FALSE(matches("*E*E*", "HERKA"));
+    EXPECT_TRUE(matches("#@#@", "MÁMA"));
+    EXPECT_TRUE(matches("@", "ý"));
+    EXPECT_FALSE(matches("#", "Y"));
+    EXPECT_TRUE(matches("[PM]ES", "MES"));
+    EXPECT_FALSE(matches("[!PM]ES", "PES"));
+    EXPECT_TRUE(matches("[^PM]ES", "LES"));
+    EXPECT_TRUE(matches("P?S", "P-E-S"));
+}
+
+TEST(SquarePattern, MeaninglessPatternsSayWhatIsWrong) {
+    EXPECT_NE(patternError("").find("empty"), std::string::npos);
+    EXPECT_NE(patternError("A1").find("digit"), std::string::npos);
+    EXPECT_NE(patternError("A B").find("space"), std::string::npos);
+    EXPECT_NE(patternError("A[BC").find("without its"), std::string::npos);
+    EXPECT_NE(patternError("A[]").find("empty set"), std::string::npos);
+    EXPECT_NE(patternError("A[!]").find("empty set"), std::string::npos);
+    EXPECT_NE(patternError("A[B?]").find("no letter"), std::string::npos);
+    EXPECT_NE(patternError("A-B").find("\"-\""), std::string::npos);
+    EXPECT_NE(patternError("AB]").find("without its"), std::string::npos);
+}
+
+TEST(SquarePattern, OptionLettersAllowBlanksOnlyWhereAsked) {
+    const OptionLetters letters = ParseOptionLetters("AB?C", {}, true, "--anagram");
+    EXPECT_EQ(letters.letters.size(), 3u);
+    EXPECT_EQ(letters.blanks, 1u);
+    EXPECT_THROW(ParseOptionLetters("AB?", {}, false, "--contains"), SolverInputError);
+    EXPECT_THROW(ParseOptionLetters("", {}, true, "--from"), SolverInputError);
+    EXPECT_THROW(ParseOptionLetters("A1", {}, true, "--from"), SolverInputError);
+    // C?H is two letters and a blank, never the CH square.
+    EXPECT_EQ(ParseOptionLetters("C?H", kCh, true, "x").letters.size(), 2u);
+    EXPECT_EQ(ParseOptionLetters("CH", kCh, true, "x").letters.size(), 1u);
+}
+
+TEST(LengthRange, NumbersAndRanges) {
+    EXPECT_EQ(ParseLengthRange("5").shortest, 5u);
+    EXPECT_EQ(ParseLengthRange("5").longest, 5u);
+    EXPECT_EQ(ParseLengthRange("3-7").longest, 7u);
+    for (const char* bad : {"0", "7-3", "", "x", "3-", "-3", "3-x"})
+        EXPECT_THROW(ParseLengthRange(bad), SolverInputError) << bad;
+}
+
+// Two small dictionaries: the pairs cross them and go both ways.
+class SolverOnDictionaries : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeDictionary(folder, "hlavni",
+                        sortedDictionary({cp("HERKA@kobyla;stará herka;"), cp("KŮŇ@hřebec;kobyla;"),
+                                          cp("KUN@lesní šelma;"), cp("CHOCHOL@chochol;vrchol;"),
+                                          cp("MES@ mezek ;;  ;"), cp("BEZ ZAVINÁČE"), cp("MPZ@F1;"),
+                                          cp("PES@hafan;čokl;zbytek")}));
+        writeDictionary(folder, "mesta",
+                        sortedDictionary({cp("KOBYLA@herka;"), cp("BRNO@město;")}));
+    }
+
+    AnswerSpace load() { return LoadAnswerSpace(folder.path().string(), messages); }
+
+    Texts texts(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers) {
+        Texts out;
+        for (const SolvedAnswer& a : answers)
+            out.emplace_back(space.text(a.text));
+        return out;
+    }
+
+    Texts solve(const Question& question) {
+        if (!space) space = std::make_unique<AnswerSpace>(load());
+        if (!solver) solver = std::make_unique<Solver>(*space);
+        const auto viaIndex = texts(*space, solver->solve(question));
+        EXPECT_EQ(viaIndex, texts(*space, solver->solveByScan(question)));
+        return viaIndex;
+    }
+
+    TempFolder folder;
+    RecordedMessages messages;
+    std::unique_ptr<AnswerSpace> space;
+    std::unique_ptr<Solver> solver;
+};
+
+TEST_F(SolverOnDictionaries, AnswersAreUpperCaseTextsOnceWithTheirDictionaries) {
+    const AnswerSpace s = load();
+    EXPECT_EQ(s.openedDictionaries, 2);
+    // The six missing dictionaries are told; the two additional ones are not looked for.
+    EXPECT_EQ(messages.shown.size(), 6u);
+    Texts all;
+    for (std::uint32_t id = 0; id < s.size(); ++id)
+        all.emplace_back(s.text(id));
+    EXPECT_NE(std::find(all.begin(), all.end(), cp("STARÁ HERKA")), all.end());
+    EXPECT_NE(std::find(all.begin(), all.end(), "MEZEK"), all.end());  // trimmed
+    EXPECT_EQ(std::find(all.begin(), all.end(), "ZBYTEK"), all.end()); // no ";" after it
+    EXPECT_EQ(std::find(all.begin(), all.end(), cp("BEZ ZAVINÁČE")), all.end());
+    EXPECT_EQ(std::find(all.begin(), all.end(), ""), all.end());
+    // In Czech order: CH after H.
+    const auto herka = std::find(all.begin(), all.end(), "HERKA");
+    const auto chochol = std::find(all.begin(), all.end(), "CHOCHOL");
+    EXPECT_LT(herka, chochol);
+    const auto kobyla =
+        static_cast<std::uint32_t>(std::find(all.begin(), all.end(), "KOBYLA") - all.begin());
+    EXPECT_EQ(DictionaryNames(s.dictionaries(kobyla)),
+              (std::vector<std::string_view>{"hlavni", "mesta"}));
+}
+
+TEST_F(SolverOnDictionaries, AdditionalDictionariesCountWhenTheirFilesAreThere) {
+    writeDictionary(folder, "slova", sortedDictionary({cp("ŽÍŽALA@červ;")}));
+    writeBytes(folder.file("cizi.dat"), wordFile(sortedDictionary({cp("XENON@plyn;")})));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "ZIZALA")), Texts{cp("ŽÍŽALA")});
+    EXPECT_TRUE(solve(ask(QuestionKind::Pattern, "XENON")).empty()); // its index is missing
+    EXPECT_EQ(messages.shown.size(), 6u);
+}
+
+TEST_F(SolverOnDictionaries, PatternsAreOrderedBySquaresThenCzech) {
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "K*")), (Texts{"KUN", cp("KŮŇ"), "KOBYLA"}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "k?n")), (Texts{"KUN", cp("KŮŇ")}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "K?N", "", "", "", kStrict)), Texts{"KUN"});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "*A", "6-11")),
+              (Texts{"KOBYLA", cp("LESNÍ ŠELMA"), cp("STARÁ HERKA")}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "???OL", "", "", "", kCh)),
+              (Texts{"CHOCHOL", "VRCHOL"}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "???OL")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "?????", "", "ak")), Texts{cp("MĚSTO")});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "F?")), Texts{}); // F1 has a digit
+}
+
+TEST_F(SolverOnDictionaries, AnagramFromAndContains) {
+    EXPECT_EQ(solve(ask(QuestionKind::Anagram, "akreh")), Texts{"HERKA"});
+    EXPECT_EQ(solve(ask(QuestionKind::Anagram, "ONUK")), Texts{}); // none of 4
+    EXPECT_EQ(solve(ask(QuestionKind::Anagram, "N?K")), (Texts{"KUN", cp("KŮŇ")}));
+    EXPECT_EQ(solve(ask(QuestionKind::From, "SEPNUK")), (Texts{"KUN", cp("KŮŇ"), "PES"}));
+    EXPECT_EQ(solve(ask(QuestionKind::From, "PS?")), Texts{"PES"});
+    EXPECT_EQ(solve(ask(QuestionKind::From, "PEKS", "1-2")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Contains, "OO")), Texts{"CHOCHOL"});
+    EXPECT_EQ(solve(ask(QuestionKind::Contains, "CHL", "", "", "", kCh)),
+              (Texts{"CHOCHOL", "VRCHOL"}));
+}
+
+TEST_F(SolverOnDictionaries, CluesCountBothWays) {
+    // KOBYLA is a meaning of HERKA and of KŮŇ, and a headword whose meaning is HERKA.
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "??????", "", "", "HERKA")), Texts{"KOBYLA"});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "KOBYLA")), (Texts{cp("KŮŇ"), "HERKA"}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "kobyla", kStrict)),
+              (Texts{cp("KŮŇ"), "HERKA"}));
+    EXPECT_EQ(solve(ask(QuestionKind::Anagram, "AKREH", "", "", "K*")), Texts{"HERKA"});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "ZBYTEK")), Texts{});
+    const auto withClues = solver->solve(ask(QuestionKind::Pattern, "", "", "", "*A"));
+    ASSERT_FALSE(withClues.empty());
+    const auto kun = std::find_if(withClues.begin(), withClues.end(),
+                                  [&](const auto& a) { return space->text(a.text) == cp("KŮŇ"); });
+    ASSERT_NE(kun, withClues.end());
+    EXPECT_EQ(texts(*space, {{kun->clues[0], 0, {}}}), Texts{"KOBYLA"});
+}
+
+TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
+    const AnswerSpace s = load();
+    Solver solver(s);
+    Texts found;
+    std::vector<DictionaryMask> dictionaries;
+    for (const AnswerPartner& p : solver.clues("kun", false)) {
+        found.emplace_back(s.text(p.text));
+        dictionaries.push_back(p.dictionaries);
+    }
+    EXPECT_EQ(found, (Texts{cp("HŘEBEC"), "KOBYLA", cp("LESNÍ ŠELMA")}));
+    EXPECT_EQ(dictionaries, (std::vector<DictionaryMask>{1, 1, 1}));
+    EXPECT_EQ(solver.clues("kun", true).size(), 1u);
+    EXPECT_EQ(solver.clues(cp("herka"), false).size(), 2u); // KOBYLA of two dictionaries
+    EXPECT_THROW(solver.clues("123", false), SolverInputError);
+}
+
+TEST_F(SolverOnDictionaries, QuestionsThatMeanNothing) {
+    const AnswerSpace s = load();
+    Solver solver(s);
+    EXPECT_THROW(solver.solve(Question{}), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "0")), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "?")), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Contains, "A?")), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Anagram, "")), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "", "1")), SolverInputError);
+}
+
+} // namespace

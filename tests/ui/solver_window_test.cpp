@@ -1,0 +1,194 @@
+// The window "Luštění" driven as a user would: opened with Ctrl+L, typed into, browsed with the
+// keyboard, and its choices kept in a section of the settings file.
+#include "Unit1.h"
+#include "guitest.h"
+#include "solverwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace zadrovec;
+using namespace zadrovec::testing;
+
+namespace {
+
+// Each group as "caption: answer (dictionaries), ...".
+QStringList listed(const QTreeWidget* tree) {
+    QStringList rows;
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = tree->topLevelItem(g);
+        QStringList answers;
+        for (int a = 0; a < group->childCount(); ++a)
+            answers << group->child(a)->text(0) + " (" + group->child(a)->text(1) + ")";
+        rows << group->text(0) + " | " + answers.join(", ");
+    }
+    return rows;
+}
+
+QStringList column(const QTreeWidget* tree) {
+    QStringList rows;
+    for (int r = 0; r < tree->topLevelItemCount(); ++r)
+        rows << tree->topLevelItem(r)->text(0) + " (" + tree->topLevelItem(r)->text(1) + ")";
+    return rows;
+}
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class SolverWindowTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    TempFolder config;
+    RecordedBoxes boxes;
+    std::unique_ptr<ui::Program> program;
+    ui::TForm1* form = nullptr;
+    ui::SolverWindow* window = nullptr;
+
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+        writeDictionary(folder, "hlavni",
+                        sortedDictionary({cp("HERKA@kobyla;stará herka;"), cp("KŮŇ@hřebec;kobyla;"),
+                                          cp("KUN@lesní šelma;"), cp("PES@hafan;")}));
+        writeDictionary(folder, "mesta", sortedDictionary({cp("KOBYLA@herka;")}));
+    }
+    void TearDown() override {
+        program.reset();
+        qputenv("XDG_CONFIG_HOME", testConfigHome());
+    }
+
+    void start() {
+        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+        form = &program->mainWindow();
+        form->show();
+        QApplication::setActiveWindow(form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    }
+    void open() {
+        QTest::keyClick(form, Qt::Key_L, Qt::ControlModifier);
+        window = form->solverWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    std::string ini() const { return readAll(config.path() / "zadrovec" / "zadrovec.ini"); }
+};
+
+} // namespace
+
+TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
+    start();
+    EXPECT_EQ(form->solverWindow(), nullptr); // nothing read at start-up
+    EXPECT_EQ(form->acLusteni->text(), "&Luštění...");
+    open();
+    EXPECT_EQ(window->windowTitle(), "Luštění");
+    EXPECT_EQ(QApplication::focusWidget(), window->patternEdit);
+    QTest::keyClicks(window->patternEdit, "k?n");
+    EXPECT_EQ(listed(window->answersTree),
+              QStringList{"3 políčka: 2 | KUN (hlavni), KŮŇ (hlavni)"});
+    EXPECT_EQ(window->selectedAnswer(), "KUN");
+    // The clues of every answer of these squares, as zadrovec-cli clues gives them.
+    EXPECT_EQ(column(window->cluesTree),
+              (QStringList{"HŘEBEC (hlavni)", "KOBYLA (hlavni)", "LESNÍ ŠELMA (hlavni)"}));
+    QTest::keyClick(window->patternEdit, Qt::Key_Backspace);
+    QTest::keyClicks(window->patternEdit, "*");
+    EXPECT_EQ(listed(window->answersTree), (QStringList{"3 políčka: 2 | KUN (hlavni), KŮŇ (hlavni)",
+                                                        "6 políček: 1 | KOBYLA (hlavni, mesta)"}));
+    QTest::keyClicks(window->patternEdit, "1");
+    EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
+    EXPECT_TRUE(window->statusLabel->text().contains("digit"))
+        << window->statusLabel->text().toStdString();
+    EXPECT_TRUE(boxes.shown.empty()); // six missing dictionaries, and no box about them
+}
+
+TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
+    start();
+    open();
+    QTest::keyClicks(window->patternEdit, "ekrha");
+    EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
+    QTest::keyClick(window->patternEdit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->kindCombo);
+    QTest::keyClick(window->kindCombo, Qt::Key_Down); // Přesmyčka
+    EXPECT_EQ(listed(window->answersTree), QStringList{"5 políček: 1 | HERKA (hlavni, mesta)"});
+    EXPECT_EQ(column(window->cluesTree),
+              (QStringList{"KOBYLA (hlavni, mesta)", "STARÁ HERKA (hlavni)"}));
+
+    QTest::keyClick(window->kindCombo, Qt::Key_Up); // back to Vzor
+    window->patternEdit->clear();
+    QTest::keyClick(window->kindCombo, Qt::Key_Tab);
+    QTest::keyClicks(window->clueEdit, "kobyla");
+    EXPECT_EQ(listed(window->answersTree),
+              (QStringList{"3 políčka: 1 | KŮŇ (hlavni)", "5 políček: 1 | HERKA (hlavni, mesta)"}));
+    QTest::keyClick(window->clueEdit, Qt::Key_Tab);
+    QTest::keyClicks(window->lengthEdit, "5");
+    EXPECT_EQ(listed(window->answersTree), QStringList{"5 políček: 1 | HERKA (hlavni, mesta)"});
+    window->lengthEdit->clear();
+    QTest::keyClick(window->lengthEdit, Qt::Key_Tab);
+    QTest::keyClick(window->excludeEdit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->strictCheck);
+    QTest::keyClick(window->strictCheck, Qt::Key_Space);
+    EXPECT_TRUE(window->strictCheck->isChecked());
+
+    // Enter takes the focus to the answers; the arrows move through them; Ctrl+C copies one.
+    QTest::keyClick(window->clueEdit, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), window->answersTree);
+    EXPECT_EQ(window->selectedAnswer(), "KŮŇ");
+    QTest::keyClick(window->answersTree, Qt::Key_Down); // the group line of 5
+    QTest::keyClick(window->answersTree, Qt::Key_Down);
+    EXPECT_EQ(window->selectedAnswer(), "HERKA");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(window->answersTree, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "HERKA");
+    QTest::keyClick(window->answersTree, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
+    start();
+    open();
+    QTest::keyClick(window->kindCombo, Qt::Key_Down);
+    QTest::keyClicks(window->lengthEdit, "4-6");
+    QTest::keyClicks(window->excludeEdit, "xy");
+    window->chCheck->setChecked(true);
+    window->setGeometry(40, 50, 600, 500);
+    window->close();
+    const std::string written = ini();
+    const std::string section = "[" + cp("Okno luštění") + "]\r\n";
+    const auto at = written.find(section);
+    ASSERT_NE(at, std::string::npos) << written;
+    const auto end = written.find("\r\n[", at + 1);
+    const std::string own = written.substr(at, end == std::string::npos ? end : end + 2 - at);
+    EXPECT_EQ(own, section +
+                       "FormVersion=0\r\nFlags=0\r\nShowCmd=1\r\nPixelsPerInch=96\r\n"
+                       "MinMaxPos(800x800)=-1,-1,-2,-2\r\nMinMaxPos=-1,-1,-2,-2\r\n"
+                       "NormPos(800x800)=40,50,640,550\r\nNormPos=40,50,640,550\r\nVisible=0\r\n"
+                       "kindCombo_CurrentIndex=1\r\nlengthEdit_Text=4-6\r\nexcludeEdit_Text=xy\r\n"
+                       "strictCheck_Checked=False\r\nchCheck_Checked=True\r\n");
+
+    // The next run offers the same choices, and the main window's sections are as they were.
+    program.reset();
+    const std::string afterEnd = ini();
+    EXPECT_NE(afterEnd.find("[Main window]"), std::string::npos);
+    EXPECT_NE(afterEnd.find(own), std::string::npos); // the main window leaves it alone
+    start();
+    open();
+    EXPECT_EQ(window->kindCombo->currentIndex(), 1);
+    EXPECT_EQ(window->lengthEdit->text(), "4-6");
+    EXPECT_EQ(window->excludeEdit->text(), "xy");
+    EXPECT_TRUE(window->chCheck->isChecked());
+    EXPECT_FALSE(window->strictCheck->isChecked());
+}

@@ -1,0 +1,136 @@
+// solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue;
+// store-answers: the same answers stored beside the dictionaries for a quick start.
+#include "answerspace.h"
+#include "cli_commands.h"
+#include "cli_messages.h"
+#include "cp1250.h"
+#include "json.h"
+#include "solver.h"
+
+#include <iostream>
+
+namespace zadrovec::cli {
+namespace {
+
+Question questionOf(const Arguments& arguments) {
+    Question question;
+    int kinds = 0;
+    const auto take = [&](const std::optional<std::string>& text, QuestionKind kind,
+                          std::string_view what) {
+        if (!text) return;
+        ++kinds;
+        question.kind = kind;
+        question.text = argumentToCp1250(*text, what);
+    };
+    take(arguments.operands.empty() ? std::nullopt
+                                    : std::optional<std::string>(arguments.operands[0]),
+         QuestionKind::Pattern, "PATTERN");
+    take(arguments.anagram, QuestionKind::Anagram, "--anagram");
+    take(arguments.from, QuestionKind::From, "--from");
+    take(arguments.contains, QuestionKind::Contains, "--contains");
+    if (kinds > 1) throw UsageError("give only one of PATTERN, --anagram, --from and --contains");
+    if (kinds == 0 && !arguments.clue)
+        throw UsageError("give a PATTERN, --anagram, --from, --contains or --clue");
+    if (arguments.length) question.length = *arguments.length;
+    if (arguments.exclude) question.exclude = argumentToCp1250(*arguments.exclude, "--exclude");
+    if (arguments.clue) question.clue = argumentToCp1250(*arguments.clue, "--clue");
+    // An option given empty would look like no option at all to the solver.
+    if (arguments.length && arguments.length->empty()) throw UsageError("--length needs N or N-M");
+    if (arguments.exclude && question.exclude.empty())
+        throw UsageError("--exclude needs at least one letter");
+    if (arguments.clue && question.clue.empty()) throw UsageError("--clue needs a pattern");
+    question.rules.strict = arguments.strict;
+    question.rules.chOneSquare = arguments.ch;
+    return question;
+}
+
+std::vector<std::string> dictionaryNames(DictionaryMask mask) {
+    std::vector<std::string> names;
+    for (const std::string_view name : DictionaryNames(mask))
+        names.emplace_back(name);
+    return names;
+}
+
+std::string join(const std::vector<std::string>& items, std::string_view separator) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i > 0 ? std::string(separator) : std::string()) + items[i];
+    return out;
+}
+
+void printText(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
+    std::string out;
+    for (std::size_t i = 0; i < answers.size();) {
+        std::size_t end = i;
+        while (end < answers.size() && answers[end].squares == answers[i].squares)
+            ++end;
+        out += std::to_string(answers[i].squares) + " squares: " + std::to_string(end - i) + '\n';
+        for (; i < end; ++i) {
+            const SolvedAnswer& answer = answers[i];
+            out += cp1250ToUtf8(space.text(answer.text)) + '\t' +
+                   join(dictionaryNames(space.dictionaries(answer.text)), ",");
+            if (clues) {
+                std::vector<std::string> texts;
+                for (const std::uint32_t clue : answer.clues)
+                    texts.push_back(cp1250ToUtf8(space.text(clue)));
+                out += '\t' + join(texts, "; ");
+            }
+            out += '\n';
+        }
+    }
+    std::cout << out;
+}
+
+void printJson(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
+    std::string out = "{\"answers\": [";
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const SolvedAnswer& answer = answers[i];
+        if (i > 0) out += ", ";
+        out += "{\"text\": " + json::quoted(cp1250ToUtf8(space.text(answer.text))) +
+               ", \"squares\": " + std::to_string(answer.squares) + ", \"dictionaries\": [";
+        const auto names = dictionaryNames(space.dictionaries(answer.text));
+        for (std::size_t n = 0; n < names.size(); ++n)
+            out += (n > 0 ? ", " : "") + json::quoted(names[n]);
+        out += ']';
+        if (clues) {
+            out += ", \"clues\": [";
+            for (std::size_t c = 0; c < answer.clues.size(); ++c)
+                out +=
+                    (c > 0 ? ", " : "") + json::quoted(cp1250ToUtf8(space.text(answer.clues[c])));
+            out += ']';
+        }
+        out += '}';
+    }
+    out += "], \"count\": " + std::to_string(answers.size()) + "}\n";
+    std::cout << out;
+}
+
+} // namespace
+
+int runSolve(const Arguments& arguments) {
+    const Question question = questionOf(arguments);
+    TerminalMessages messages;
+    const AnswerSpace space = LoadAnswerSpace(dataFolder(arguments), messages);
+    Solver solver(space);
+    std::vector<SolvedAnswer> answers;
+    try {
+        answers = solver.solve(question);
+    } catch (const SolverInputError& error) {
+        throw UsageError(cp1250ToUtf8(error.what()));
+    }
+    const bool clues = !question.clue.empty();
+    if (arguments.json)
+        printJson(space, answers, clues);
+    else
+        printText(space, answers, clues);
+    return space.openedDictionaries == 0 || space.readError ? kExitFailure : kExitOk;
+}
+
+int runStoreAnswers(const Arguments& arguments) {
+    TerminalMessages messages;
+    if (StoreAnswerSpace(dataFolder(arguments), messages)) return kExitOk;
+    std::cerr << "zadrovec-cli: nothing stored: the dictionaries could not all be read\n";
+    return kExitFailure;
+}
+
+} // namespace zadrovec::cli

@@ -1,0 +1,259 @@
+#include "solverwindow.h"
+
+#include "answerspace.h"
+#include "cp1250validator.h"
+#include "formstorage.h"
+#include "messages.h"
+#include "qtext.h"
+#include "solver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zadrovec::ui {
+namespace {
+
+constexpr int kAnswerRole = Qt::UserRole; // the answer's number; groups have none
+
+QString dictionaryList(DictionaryMask mask) {
+    QStringList names;
+    for (const std::string_view name : DictionaryNames(mask))
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return names.join(QStringLiteral(", "));
+}
+
+QString squaresCaption(std::size_t squares, std::size_t count) {
+    return QStringLiteral("%1 %2: %3")
+        .arg(squares)
+        .arg(squares == 1  ? QStringLiteral("políčko")
+             : squares < 5 ? QStringLiteral("políčka")
+                           : QStringLiteral("políček"))
+        .arg(count);
+}
+
+QLineEdit* textField(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setValidator(new Cp1250Validator(edit));
+    edit->setClearButtonEnabled(true);
+    return edit;
+}
+
+QTreeWidget* tree(QWidget* parent, const char* name, const QStringList& headers) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setHeaderLabels(headers);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->header()->setStretchLastSection(true);
+    return list;
+}
+
+} // namespace
+
+SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
+    : QDialog(mainWindow), dataFolder_(dataFolder) {
+    setObjectName(QStringLiteral("SolverWindow"));
+    setWindowTitle(QStringLiteral("Luštění"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    resize(560, 520);
+
+    patternEdit = textField(this, "patternEdit");
+    patternEdit->setPlaceholderText(QStringLiteral("např. H?RKA, K*, [PM]@#"));
+    kindCombo = new QComboBox(this);
+    kindCombo->setObjectName(QStringLiteral("kindCombo"));
+    kindCombo->addItems({QStringLiteral("Vzor"), QStringLiteral("Přesmyčka"),
+                         QStringLiteral("Z písmen"), QStringLiteral("Obsahuje")});
+    clueEdit = textField(this, "clueEdit");
+    lengthEdit = textField(this, "lengthEdit");
+    lengthEdit->setPlaceholderText(QStringLiteral("např. 5 nebo 4-6"));
+    excludeEdit = textField(this, "excludeEdit");
+    strictCheck = new QCheckBox(QStringLiteral("&Rozlišovat diakritiku"), this);
+    strictCheck->setObjectName(QStringLiteral("strictCheck"));
+    chCheck = new QCheckBox(QStringLiteral("C&H jako jedno políčko"), this);
+    chCheck->setObjectName(QStringLiteral("chCheck"));
+
+    auto* form = new QFormLayout;
+    const auto row = [&](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        form->addRow(label, field);
+    };
+    row(QStringLiteral("&Vzor nebo písmena:"), patternEdit);
+    row(QStringLiteral("&Druh:"), kindCombo);
+    row(QStringLiteral("&Legenda:"), clueEdit);
+    row(QStringLiteral("Dél&ka:"), lengthEdit);
+    row(QStringLiteral("Vyl&oučit písmena:"), excludeEdit);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(strictCheck);
+    checks->addWidget(chCheck);
+    checks->addStretch();
+    form->addRow(checks);
+
+    answersTree =
+        tree(this, "answersTree", {QStringLiteral("Odpověď"), QStringLiteral("Slovníky")});
+    cluesTree =
+        tree(this, "cluesTree", {QStringLiteral("Legenda a významy"), QStringLiteral("Slovníky")});
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("splitter"));
+    splitter->addWidget(answersTree);
+    splitter->addWidget(cluesTree);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(statusLabel);
+
+    setTabOrder(patternEdit, kindCombo);
+    setTabOrder(kindCombo, clueEdit);
+    setTabOrder(clueEdit, lengthEdit);
+    setTabOrder(lengthEdit, excludeEdit);
+    setTabOrder(excludeEdit, strictCheck);
+    setTabOrder(strictCheck, chCheck);
+    setTabOrder(chCheck, answersTree);
+    setTabOrder(answersTree, cluesTree);
+
+    for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
+        connect(edit, &QLineEdit::textChanged, this, &SolverWindow::updateAnswers);
+    connect(kindCombo, &QComboBox::currentIndexChanged, this, &SolverWindow::updateAnswers);
+    connect(strictCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
+    connect(chCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
+    connect(answersTree, &QTreeWidget::currentItemChanged, this, &SolverWindow::showClues);
+    auto* copy = new QShortcut(QKeySequence::Copy, answersTree);
+    copy->setContext(Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &SolverWindow::copyAnswer);
+    // Enter in a field goes to the answers, as the list is there already.
+    for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
+        connect(edit, &QLineEdit::returnPressed, answersTree,
+                [this] { answersTree->setFocus(Qt::OtherFocusReason); });
+
+    FormStorage1 =
+        new TFormStorage(this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
+                         TFormPlacement::fpState | TFormPlacement::fpPosition,
+                         {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text",
+                          "strictCheck.Checked", "chCheck.Checked"});
+}
+
+SolverWindow::~SolverWindow() {
+    TFormPlacement::notifyDestroying(this);
+}
+
+void SolverWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!space_) loadAnswers();
+    patternEdit->setFocus();
+    patternEdit->selectAll();
+}
+
+void SolverWindow::loadAnswers() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    RecordedMessages messages; // a missing dictionary is said once below, not in eight boxes
+    space_ = std::make_unique<AnswerSpace>(LoadAnswerSpace(fromQString(dataFolder_), messages));
+    solver_ = std::make_unique<Solver>(*space_);
+    QApplication::restoreOverrideCursor();
+    updateAnswers();
+}
+
+void SolverWindow::updateAnswers() {
+    if (!solver_) return;
+    answersTree->clear();
+    cluesTree->clear();
+    if (space_->openedDictionaries == 0) {
+        statusLabel->setText(QStringLiteral("Žádný slovník nebyl nalezen."));
+        return;
+    }
+    Question question;
+    question.kind = static_cast<QuestionKind>(std::max(0, kindCombo->currentIndex()));
+    question.text = fromQString(patternEdit->text().trimmed());
+    question.clue = fromQString(clueEdit->text().trimmed());
+    question.length = fromQString(lengthEdit->text().trimmed());
+    question.exclude = fromQString(excludeEdit->text().trimmed());
+    question.rules.strict = strictCheck->isChecked();
+    question.rules.chOneSquare = chCheck->isChecked();
+    if (question.text.empty() && question.clue.empty()) {
+        statusLabel->setText(QStringLiteral("Napište vzor, písmena nebo legendu."));
+        return;
+    }
+    std::vector<SolvedAnswer> answers;
+    try {
+        answers = solver_->solve(question);
+    } catch (const SolverInputError& error) {
+        statusLabel->setText(QStringLiteral("Nelze hledat: ") + toQString(error.what()));
+        return;
+    }
+
+    answersTree->setUpdatesEnabled(false);
+    QList<QTreeWidgetItem*> groups;
+    const std::size_t listed = std::min<std::size_t>(answers.size(), kListedAnswers);
+    for (std::size_t i = 0; i < listed;) {
+        std::size_t end = i;
+        while (end < answers.size() && answers[end].squares == answers[i].squares)
+            ++end;
+        auto* group = new QTreeWidgetItem({squaresCaption(answers[i].squares, end - i)});
+        QFont bold = group->font(0);
+        bold.setBold(true);
+        group->setFont(0, bold);
+        group->setFlags(Qt::ItemIsEnabled);
+        for (; i < end && i < listed; ++i) {
+            const std::uint32_t id = answers[i].text;
+            auto* item = new QTreeWidgetItem(
+                group, {toQString(space_->text(id)), dictionaryList(space_->dictionaries(id))});
+            item->setData(0, kAnswerRole, id);
+        }
+        i = end;
+        groups << group;
+    }
+    answersTree->addTopLevelItems(groups);
+    answersTree->expandAll();
+    answersTree->setUpdatesEnabled(true);
+    if (answers.empty())
+        statusLabel->setText(QStringLiteral("Žádná odpověď."));
+    else if (listed < answers.size())
+        statusLabel->setText(
+            QStringLiteral("Odpovědí: %1, vypsáno prvních %2.").arg(answers.size()).arg(listed));
+    else
+        statusLabel->setText(QStringLiteral("Odpovědí: %1").arg(answers.size()));
+    if (!groups.isEmpty()) answersTree->setCurrentItem(groups.front()->child(0));
+}
+
+QString SolverWindow::selectedAnswer() const {
+    const QTreeWidgetItem* item = answersTree->currentItem();
+    if (!item || !item->data(0, kAnswerRole).isValid()) return {};
+    return item->text(0);
+}
+
+void SolverWindow::showClues() {
+    cluesTree->clear();
+    const QTreeWidgetItem* item = answersTree->currentItem();
+    if (!solver_ || !item || !item->data(0, kAnswerRole).isValid()) return;
+    const std::string_view answer = space_->text(item->data(0, kAnswerRole).toUInt());
+    QList<QTreeWidgetItem*> rows;
+    for (const AnswerPartner& clue : solver_->clues(answer, strictCheck->isChecked()))
+        rows << new QTreeWidgetItem(
+            {toQString(space_->text(clue.text)), dictionaryList(clue.dictionaries)});
+    cluesTree->addTopLevelItems(rows);
+}
+
+void SolverWindow::copyAnswer() {
+    const QString answer = selectedAnswer();
+    if (!answer.isEmpty()) QApplication::clipboard()->setText(answer);
+}
+
+} // namespace zadrovec::ui
