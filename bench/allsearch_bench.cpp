@@ -4,12 +4,12 @@
 //
 //   allsearch_bench [benchmark options]   runs the timings on a stock generated for the run
 //   allsearch_bench --write-stock DIR     only writes the stock into DIR (for compare_grep.sh)
-#include "Unit5.h"
-#include "Unit6.h"
 #include "allsearch.h"
 #include "cp1250.h"
 #include "dictbuilder.h"
+#include "foundtextwindow.h"
 #include "messages.h"
+#include "searchprogresswindow.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -150,11 +150,11 @@ Stock& stock() {
 }
 
 struct FoundLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox3;
-    StringList ListBox4;
-    StringList ListBox2{StringList::Order::Sorted};
-    ResultLists lists{ListBox1, ListBox3, ListBox4, ListBox2};
+    StringList foundList{StringList::Order::Sorted};
+    StringList hitHeadwordList;
+    StringList hitMeaningList;
+    StringList meaningList{StringList::Order::Sorted};
+    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
 };
 
 void scan(benchmark::State& state, const std::string& text) {
@@ -164,11 +164,11 @@ void scan(benchmark::State& state, const std::string& text) {
     int pumped = 0;
     for (auto _ : state) {
         SearchAllDictionaries(dictionary, found.lists, text, [&] { ++pumped; });
-        benchmark::DoNotOptimize(found.ListBox1.size());
+        benchmark::DoNotOptimize(found.foundList.size());
     }
     CloseDictionary(dictionary);
-    state.counters["hits"] = static_cast<double>(found.ListBox3.size());
-    state.counters["found"] = static_cast<double>(found.ListBox1.size());
+    state.counters["hits"] = static_cast<double>(found.hitHeadwordList.size());
+    state.counters["found"] = static_cast<double>(found.foundList.size());
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(state.iterations()) *
                                                          (kMainRecords + 7 * kOtherRecords),
                                                      benchmark::Counter::kIsRate);
@@ -191,11 +191,11 @@ void BM_ResultsWindowManyHits(benchmark::State& state) {
     QWidget mainWindow;
     mainWindow.resize(530, 378);
     mainWindow.show();
-    ui::TForm5 progress(&mainWindow);
-    ui::TForm6 window(dictionary, &mainWindow);
+    ui::SearchProgressWindow progress(&mainWindow);
+    ui::FoundTextWindow window(dictionary, &mainWindow);
     window.setProgressWindow(&progress);
     for (auto _ : state) {
-        window.SearchText = stock().manyHitsText();
+        window.searchText = stock().manyHitsText();
         window.show();
         window.repaint();
         QApplication::processEvents();
@@ -204,7 +204,7 @@ void BM_ResultsWindowManyHits(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["hits"] = static_cast<double>(window.ListBox3.size());
+    state.counters["hits"] = static_cast<double>(window.hitHeadwords.size());
     state.counters["found"] = static_cast<double>(window.resultLists().found.size());
     CloseDictionary(dictionary);
 }

@@ -2,7 +2,7 @@
 
 #include "cp1250.h"
 #include "dictbuilder.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 
 #include <random>
 #include <string_view>

@@ -1,11 +1,11 @@
 // From the keystroke to the lists filled: the main window, offscreen, on the generated dictionary
 // of a million records. A key typed into the search field runs the whole path a user waits for:
 // the progress window, the search, the lists shown.
-#include "Unit1.h"
 #include "application.h"
 #include "controls.h"
 #include "generated_stock.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "messageboxes.h"
 #include "program.h"
 #include "spinedit.h"
@@ -21,20 +21,20 @@ namespace {
 
 using namespace zadrovec;
 
-ui::TForm1* window = nullptr;
+ui::MainWindow* window = nullptr;
 
 // Types `first` into an emptied field (a text below the minimum: no search) and times the
 // keystroke of `last`, which searches.
 void BM_Keystroke(benchmark::State& state, const char* first, char last, int minimum) {
-    window->SpinEdit1->setValue(minimum);
+    window->searchFromLetter->setValue(minimum);
     std::size_t found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        window->Edit1->clear();
-        QTest::keyClicks(window->Edit1, first);
+        window->searchField->clear();
+        QTest::keyClicks(window->searchField, first);
         state.ResumeTiming();
-        QTest::keyClick(window->Edit1, last);
-        found = window->ListBox1->items().size();
+        QTest::keyClick(window->searchField, last);
+        found = window->foundWordsList->items().size();
     }
     state.counters["found"] = static_cast<double>(found);
 }

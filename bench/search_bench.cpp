@@ -1,9 +1,9 @@
 // The word search on the generated dictionary of a million records.
 #include "cp1250.h"
-#include "dbunit.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "generated_stock.h"
 #include "messages.h"
+#include "wordsearch.h"
 
 #include <benchmark/benchmark.h>
 #include <iostream>

@@ -1,8 +1,8 @@
 // From the keystroke to the answers shown in the window "Luštění", offscreen, on the bundled
 // dictionaries beside the programs: the last key of a pattern or a clue runs the whole path a
 // user waits for, the question and the list with its groups.
-#include "Unit1.h"
 #include "application.h"
+#include "mainwindow.h"
 #include "messageboxes.h"
 #include "program.h"
 #include "solverwindow.h"
@@ -61,9 +61,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     ui::Program program(QStringLiteral(ZADROVEC_DATA_DIR));
-    ui::TForm1& main = program.mainWindow();
+    ui::MainWindow& main = program.mainWindow();
     main.show();
-    main.acLusteni->trigger(); // reads the answers once
+    main.solverAction->trigger(); // reads the answers once
     window = main.solverWindow();
     QCoreApplication::processEvents();
     benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,7 @@
 // against a text anywhere in them, with "?" for any one character and "*" for any run.
 #pragma once
 
-#include "dbunit.h"
+#include "wordsearch.h"
 
 #include <chrono>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "answerfile.h"
 #include "collation.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "ioerror.h"
 #include "squares.h"
 

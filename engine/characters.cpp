@@ -1,8 +1,8 @@
 #include "characters.h"
 
-#include "dbunit.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "ioerror.h"
+#include "wordsearch.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "collation.h"
-#include "dbunit.h"
+#include "wordsearch.h"
 
 #include <new>
 #include <string>

@@ -4,9 +4,9 @@
 // Input: the author filter and the title filter (each its length in one byte, then its bytes),
 // a byte of the item to click, then the catalogue file as it is.
 #include "characters.h"
-#include "dbunit.h"
 #include "fuzzinput.h"
 #include "ioerror.h"
+#include "wordsearch.h"
 
 using namespace zadrovec;
 

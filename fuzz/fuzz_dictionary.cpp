@@ -7,10 +7,10 @@
 // part is a list of slots written into it: 8 bytes each (first, second and third slot numbers,
 // 0 for "none" in the last two, the character, the record number little-endian).
 #include "collation.h"
-#include "dbunit.h"
 #include "fixture.h"
 #include "fuzzinput.h"
 #include "ioerror.h"
+#include "wordsearch.h"
 
 #include <cstring>
 #include <vector>

@@ -108,7 +108,7 @@ def userdict():
 
 
 def profile():
-    ini = cp("; nastavení\r\n[TForm1]\r\nLeft=10\r\n  Top = 20 \r\n\r\n[Volby]\r\nCesta=\"C:\\x\"\r\n")
+    ini = cp("; nastavení\r\n[Hlavni okno]\r\nLeft=10\r\n  Top = 20 \r\n\r\n[Volby]\r\nCesta=\"C:\\x\"\r\n")
     write("fuzz_profile", "existing-key", short_text("tform1") + short_text("TOP") +
           short_text("33") + ini)
     write("fuzz_profile", "new-key", short_text("Volby") + short_text("Nový") +

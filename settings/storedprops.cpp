@@ -1,6 +1,6 @@
-// The stored properties of TFormStorage: entries "Component.Property" of the window's controls,
+// The stored properties of WindowSettings: entries "Component.Property" of the window's controls,
 // written and read by the kind of the property (integer, Boolean, enumeration, text).
-#include "formstorage.h"
+#include "windowsettings.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>
@@ -106,19 +106,19 @@ void setFromText(QObject* object, const QMetaProperty& property, const QString& 
 
 } // namespace
 
-TFormStorage::TFormStorage(QWidget* window, const QString& name, const QString& section,
-                           Options options, const QStringList& storedProps)
-    : TFormPlacement(window, name, section, options) {
+WindowSettings::WindowSettings(QWidget* window, const QString& name, const QString& section,
+                               Options options, const QStringList& entries)
+    : WindowPlacement(window, name, section, options) {
     // Entries naming a component the window does not have are dropped at once.
-    for (const QString& entry : storedProps) {
+    for (const QString& entry : entries) {
         const auto parsed = parseEntry(entry);
         if (parsed && !findComponent(window, parsed->component)) continue;
-        StoredProps.append(entry);
+        storedProps.append(entry);
     }
 }
 
-void TFormStorage::writeStoredProperties() {
-    for (const QString& entry : StoredProps) {
+void WindowSettings::writeStoredProperties() {
+    for (const QString& entry : storedProps) {
         const auto parsed = parseEntry(entry);
         if (!parsed) continue;
         const QObject* component = findComponent(window(), parsed->component);
@@ -131,8 +131,8 @@ void TFormStorage::writeStoredProperties() {
     }
 }
 
-void TFormStorage::readStoredProperties() {
-    for (const QString& entry : StoredProps) {
+void WindowSettings::readStoredProperties() {
+    for (const QString& entry : storedProps) {
         const auto parsed = parseEntry(entry);
         if (!parsed) continue;
         QObject* component = findComponent(window(), parsed->component);

@@ -3,7 +3,7 @@
 #include "cli_files.h"
 #include "cli_text.h"
 #include "dictbuilder.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 
 #include <fstream>
 #include <iostream>

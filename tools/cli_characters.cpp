@@ -13,13 +13,14 @@ namespace {
 
 // The characters window's lists under their names.
 struct CharactersWindowLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox2{StringList::Order::Sorted};
-    StringList ListBox3{StringList::Order::Sorted};
-    StringList listautor;
-    StringList listopera;
-    StringList listpostavy;
-    CharacterLists lists{ListBox1, ListBox2, ListBox3, listautor, listopera, listpostavy};
+    StringList authorsList{StringList::Order::Sorted};
+    StringList titlesList{StringList::Order::Sorted};
+    StringList charactersList{StringList::Order::Sorted};
+    StringList workingAuthors;
+    StringList workingTitles;
+    StringList workingCharacters;
+    CharacterLists lists{authorsList,    titlesList,    charactersList,
+                         workingAuthors, workingTitles, workingCharacters};
 };
 
 std::vector<std::string> toUtf8(const StringList& list) {
@@ -32,7 +33,8 @@ std::vector<std::string> toUtf8(const StringList& list) {
 
 void printText(const CharactersWindowLists& window) {
     bool first = true;
-    for (const StringList* list : {&window.ListBox1, &window.ListBox2, &window.ListBox3}) {
+    for (const StringList* list :
+         {&window.authorsList, &window.titlesList, &window.charactersList}) {
         if (!first) std::cout << "--\n";
         first = false;
         for (const std::string& item : list->items())
@@ -42,21 +44,21 @@ void printText(const CharactersWindowLists& window) {
 
 void printJson(const CharactersWindowLists& window, const std::string& status) {
     std::string working = "[";
-    const std::size_t rows =
-        std::max({window.listautor.size(), window.listopera.size(), window.listpostavy.size()});
+    const std::size_t rows = std::max({window.workingAuthors.size(), window.workingTitles.size(),
+                                       window.workingCharacters.size()});
     for (std::size_t r = 0; r < rows; ++r) {
         const auto cell = [r](const StringList& list) {
             return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
         };
         if (r > 0) working += ',';
-        working +=
-            json::array({cell(window.listautor), cell(window.listopera), cell(window.listpostavy)});
+        working += json::array({cell(window.workingAuthors), cell(window.workingTitles),
+                                cell(window.workingCharacters)});
     }
     working += ']';
     std::cout << "{\"status\":" << json::quoted(cp1250ToUtf8(status))
-              << ",\"authors\":" << json::array(toUtf8(window.ListBox1))
-              << ",\"titles\":" << json::array(toUtf8(window.ListBox2))
-              << ",\"characters\":" << json::array(toUtf8(window.ListBox3))
+              << ",\"authors\":" << json::array(toUtf8(window.authorsList))
+              << ",\"titles\":" << json::array(toUtf8(window.titlesList))
+              << ",\"characters\":" << json::array(toUtf8(window.charactersList))
               << ",\"working\":" << working << "}\n";
 }
 
@@ -92,10 +94,10 @@ int runCharacters(const Arguments& arguments) {
             FilterByTitle(catalogue, window.lists, filter);
         if (arguments.clickAuthor)
             ClickAuthor(window.lists,
-                        clickIndex(*arguments.clickAuthor, window.ListBox1, "--click-author"));
+                        clickIndex(*arguments.clickAuthor, window.authorsList, "--click-author"));
         if (arguments.clickTitle)
             ClickTitle(window.lists,
-                       clickIndex(*arguments.clickTitle, window.ListBox2, "--click-title"));
+                       clickIndex(*arguments.clickTitle, window.titlesList, "--click-title"));
     } catch (const IoError& error) {
         // As the program's error report: the text and a full stop; the lists stay as they are.
         std::cerr << error.what() << ".\n";

@@ -2,7 +2,7 @@
 #include "cli_commands.h"
 #include "cli_files.h"
 #include "cli_text.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "ioerror.h"
 
 #include <iostream>

@@ -14,11 +14,11 @@ namespace {
 
 // The results window's lists under their names.
 struct FoundLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox3;
-    StringList ListBox4;
-    StringList ListBox2{StringList::Order::Sorted};
-    ResultLists results{ListBox1, ListBox3, ListBox4, ListBox2};
+    StringList foundList{StringList::Order::Sorted};
+    StringList hitHeadwordList;
+    StringList hitMeaningList;
+    StringList meaningList{StringList::Order::Sorted};
+    ResultLists results{foundList, hitHeadwordList, hitMeaningList, meaningList};
 };
 
 // Messages go to stderr as they come and are kept, in order, for the JSON output.
@@ -41,28 +41,28 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
 
 void printText(const FoundLists& lists) {
     std::string out;
-    for (const std::string& item : lists.ListBox1.items())
+    for (const std::string& item : lists.foundList.items())
         out += terminalText(item) + '\n';
     out += "--\n";
-    for (const std::string& item : lists.ListBox2.items())
+    for (const std::string& item : lists.meaningList.items())
         out += terminalText(item) + '\n';
     std::cout << out;
 }
 
 void printJson(const FoundLists& lists, const std::vector<std::string>& messages) {
     std::string hits = "[";
-    const std::size_t rows = std::max(lists.ListBox3.size(), lists.ListBox4.size());
+    const std::size_t rows = std::max(lists.hitHeadwordList.size(), lists.hitMeaningList.size());
     for (std::size_t r = 0; r < rows; ++r) {
         const auto cell = [r](const StringList& list) {
             return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
         };
         if (r > 0) hits += ',';
-        hits += json::array({cell(lists.ListBox3), cell(lists.ListBox4)});
+        hits += json::array({cell(lists.hitHeadwordList), cell(lists.hitMeaningList)});
     }
     hits += ']';
-    std::cout << "{\"found\":" << json::array(toUtf8(lists.ListBox1.items()))
+    std::cout << "{\"found\":" << json::array(toUtf8(lists.foundList.items()))
               << ",\"hits\":" << hits
-              << ",\"meanings\":" << json::array(toUtf8(lists.ListBox2.items()))
+              << ",\"meanings\":" << json::array(toUtf8(lists.meaningList.items()))
               << ",\"messages\":" << json::array(toUtf8(messages)) << "}\n";
 }
 
@@ -84,9 +84,9 @@ int runFind(const Arguments& arguments) {
         // nothing to search at all, which a script should see in the exit status.
         if (messages.shown.size() == DictionaryName.size()) status = kExitFailure;
         if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= lists.ListBox1.size())
+            if (static_cast<unsigned long long>(*arguments.select) >= lists.foundList.size())
                 throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(lists.ListBox1.size()) +
+                                         std::to_string(lists.foundList.size()) +
                                          " headword(s) found");
             ShowFoundMeanings(lists.results, static_cast<int>(*arguments.select));
         }

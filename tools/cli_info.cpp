@@ -1,7 +1,7 @@
 // info NAME: the size of a dictionary and its header, as the About box and status bar show them.
 #include "cli_commands.h"
 #include "cli_messages.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "ioerror.h"
 
 #include <algorithm>

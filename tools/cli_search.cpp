@@ -2,9 +2,9 @@
 #include "cli_commands.h"
 #include "cli_messages.h"
 #include "cp1250.h"
-#include "dbunit.h"
 #include "ioerror.h"
 #include "json.h"
+#include "wordsearch.h"
 
 #include <iostream>
 
@@ -13,11 +13,11 @@ namespace {
 
 // The main window's result lists under their names.
 struct MainWindowLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox5;
-    StringList ListBox2;
-    StringList ListBox4{StringList::Order::Sorted};
-    ResultLists results{ListBox1, ListBox5, ListBox2, ListBox4};
+    StringList foundList{StringList::Order::Sorted};
+    StringList hitHeadwordList;
+    StringList hitMeaningList;
+    StringList meaningList{StringList::Order::Sorted};
+    ResultLists results{foundList, hitHeadwordList, hitMeaningList, meaningList};
 };
 
 std::vector<std::string> toUtf8(const StringList& list) {
@@ -29,27 +29,27 @@ std::vector<std::string> toUtf8(const StringList& list) {
 }
 
 void printText(const MainWindowLists& lists) {
-    for (const std::string& item : lists.ListBox1.items())
+    for (const std::string& item : lists.foundList.items())
         printLine(std::cout, item);
     std::cout << "--\n";
-    for (const std::string& item : lists.ListBox4.items())
+    for (const std::string& item : lists.meaningList.items())
         printLine(std::cout, item);
 }
 
 void printJson(const MainWindowLists& lists, const std::string& status) {
     std::string hits = "[";
-    const std::size_t rows = std::max(lists.ListBox5.size(), lists.ListBox2.size());
+    const std::size_t rows = std::max(lists.hitHeadwordList.size(), lists.hitMeaningList.size());
     for (std::size_t r = 0; r < rows; ++r) {
         const auto cell = [r](const StringList& list) {
             return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
         };
         if (r > 0) hits += ',';
-        hits += json::array({cell(lists.ListBox5), cell(lists.ListBox2)});
+        hits += json::array({cell(lists.hitHeadwordList), cell(lists.hitMeaningList)});
     }
     hits += ']';
     std::cout << "{\"status\":" << json::quoted(cp1250ToUtf8(status))
-              << ",\"found\":" << json::array(toUtf8(lists.ListBox1)) << ",\"hits\":" << hits
-              << ",\"meanings\":" << json::array(toUtf8(lists.ListBox4)) << "}\n";
+              << ",\"found\":" << json::array(toUtf8(lists.foundList)) << ",\"hits\":" << hits
+              << ",\"meanings\":" << json::array(toUtf8(lists.meaningList)) << "}\n";
 }
 
 } // namespace
@@ -70,9 +70,9 @@ int runSearch(const Arguments& arguments) {
     try {
         SearchWords(dictionary, lists.results, text);
         if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= lists.ListBox1.size())
+            if (static_cast<unsigned long long>(*arguments.select) >= lists.foundList.size())
                 throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(lists.ListBox1.size()) +
+                                         std::to_string(lists.foundList.size()) +
                                          " headword(s) found");
             ShowMeanings(lists.results, static_cast<int>(*arguments.select));
         }

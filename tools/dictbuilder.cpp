@@ -1,8 +1,8 @@
 #include "dictbuilder.h"
 
 #include "cp1250.h"
-#include "dbunit.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
+#include "wordsearch.h"
 
 #include <algorithm>
 #include <array>

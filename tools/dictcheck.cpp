@@ -2,9 +2,9 @@
 
 #include "cli_files.h"
 #include "cp1250.h"
-#include "dbunit.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "ioerror.h"
+#include "wordsearch.h"
 
 #include <filesystem>
 #include <map>

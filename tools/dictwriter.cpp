@@ -2,7 +2,7 @@
 // never half a file: both files go to temporary files beside their targets, reach the disk, and
 // are renamed into place; a failure on the way takes every change back.
 #include "dictbuilder.h"
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 
 #include <array>
 #include <cerrno>

@@ -1,5 +1,5 @@
-#include "Unit1.h"
 #include "application.h"
+#include "mainwindow.h"
 #include "program.h"
 #include "programicon.h"
 #include "terminationsignal.h"

@@ -2,7 +2,7 @@
 // and living until the end.
 #pragma once
 
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "messageboxes.h"
 
 #include <QString>
@@ -10,41 +10,41 @@
 
 namespace zadrovec::ui {
 
-class TAboutBox;
-class TForm1;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class Tnastaveniform;
+class AboutBox;
+class MainWindow;
+class CharactersWindow;
+class UserDictionaryEditor;
+class SearchProgressWindow;
+class FoundTextWindow;
+class FindTextDialog;
+class SettingsDialog;
 
 class Program {
 public:
     explicit Program(const QString& programFolder);
     ~Program();
 
-    TForm1& mainWindow() { return *form1_; }
-    TAboutBox& aboutBox() { return *about_; }
-    Tnastaveniform& settingsDialog() { return *settings_; }
-    TForm3& charactersWindow() { return *form3_; }
-    TForm4& userDictionaryEditor() { return *form4_; }
-    TForm5& progressWindow() { return *form5_; }
-    TForm6& foundWindow() { return *form6_; }
-    TForm7& findDialog() { return *form7_; }
+    MainWindow& mainWindow() { return *form1_; }
+    AboutBox& aboutBox() { return *about_; }
+    SettingsDialog& settingsDialog() { return *settings_; }
+    CharactersWindow& charactersWindow() { return *form3_; }
+    UserDictionaryEditor& userDictionaryEditor() { return *form4_; }
+    SearchProgressWindow& progressWindow() { return *form5_; }
+    FoundTextWindow& foundWindow() { return *form6_; }
+    FindTextDialog& findDialog() { return *form7_; }
     Dictionary& dictionary() { return dictionary_; }
 
 private:
     WindowMessages messages_;
     Dictionary dictionary_;
-    std::unique_ptr<TForm1> form1_;
-    TAboutBox* about_ = nullptr; // the other windows are owned by the main window
-    TForm3* form3_ = nullptr;    // owned by the main window
-    TForm4* form4_ = nullptr;    // owned by the main window
-    TForm5* form5_ = nullptr;    // owned by the main window
-    TForm6* form6_ = nullptr;    // owned by the main window
-    TForm7* form7_ = nullptr;    // owned by the main window
-    Tnastaveniform* settings_ = nullptr;
+    std::unique_ptr<MainWindow> form1_;
+    AboutBox* about_ = nullptr;             // the other windows are owned by the main window
+    CharactersWindow* form3_ = nullptr;     // owned by the main window
+    UserDictionaryEditor* form4_ = nullptr; // owned by the main window
+    SearchProgressWindow* form5_ = nullptr; // owned by the main window
+    FoundTextWindow* form6_ = nullptr;      // owned by the main window
+    FindTextDialog* form7_ = nullptr;       // owned by the main window
+    SettingsDialog* settings_ = nullptr;
 };
 
 } // namespace zadrovec::ui

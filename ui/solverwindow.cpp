@@ -2,10 +2,10 @@
 
 #include "answerspace.h"
 #include "cp1250validator.h"
-#include "formstorage.h"
 #include "messages.h"
 #include "qtext.h"
 #include "solver.h"
+#include "windowsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -144,15 +144,15 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
         connect(edit, &QLineEdit::returnPressed, answersTree,
                 [this] { answersTree->setFocus(Qt::OtherFocusReason); });
 
-    FormStorage1 =
-        new TFormStorage(this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
-                         TFormPlacement::fpState | TFormPlacement::fpPosition,
-                         {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text",
-                          "strictCheck.Checked", "chCheck.Checked"});
+    windowSettings =
+        new WindowSettings(this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
+                           WindowPlacement::fpState | WindowPlacement::fpPosition,
+                           {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text",
+                            "strictCheck.Checked", "chCheck.Checked"});
 }
 
 SolverWindow::~SolverWindow() {
-    TFormPlacement::notifyDestroying(this);
+    WindowPlacement::notifyDestroying(this);
 }
 
 void SolverWindow::showEvent(QShowEvent* event) {

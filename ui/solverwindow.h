@@ -15,7 +15,7 @@ class QTreeWidget;
 namespace zadrovec {
 class AnswerSpace;
 class Solver;
-class TFormStorage;
+class WindowSettings;
 } // namespace zadrovec
 
 namespace zadrovec::ui {
@@ -40,7 +40,7 @@ public:
     QTreeWidget* answersTree; // a group per length, the answers under it
     QTreeWidget* cluesTree;   // the clues and meanings of the selected answer
     QLabel* statusLabel;
-    TFormStorage* FormStorage1; // "Okno luštění": placement and choices
+    WindowSettings* windowSettings; // "Okno luštění": placement and choices
 
     // The selected answer, empty when a group or nothing is selected.
     QString selectedAnswer() const;

@@ -4,8 +4,8 @@
 //
 //   hunspell2source DIC AFF OUTPUT.txt
 #include "cp1250.h"
-#include "dbunit.h"
 #include "sourcefile.h"
+#include "wordsearch.h"
 
 #include <cerrno>
 #include <fstream>

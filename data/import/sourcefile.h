@@ -2,7 +2,7 @@
 // index on first characters, and the source file written whole or not at all.
 #pragma once
 
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 
 #include <algorithm>
 #include <fstream>

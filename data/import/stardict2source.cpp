@@ -9,8 +9,8 @@
 //
 //   stardict2source BASE OUTPUT.txt
 #include "cp1250.h"
-#include "dbunit.h"
 #include "sourcefile.h"
+#include "wordsearch.h"
 
 #include <cstdint>
 #include <fstream>

@@ -13,8 +13,8 @@
 //
 //   thesaurus2source THESAURUS.dat OUTPUT.txt
 #include "cp1250.h"
-#include "dbunit.h"
 #include "sourcefile.h"
+#include "wordsearch.h"
 
 #include <algorithm>
 #include <cctype>

@@ -86,11 +86,11 @@ TEST(IsPattern, StarOrQuestionMarkAnywhere) {
 
 // The results window's lists under their names.
 struct FoundLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox3;
-    StringList ListBox4;
-    StringList ListBox2{StringList::Order::Sorted};
-    ResultLists lists{ListBox1, ListBox3, ListBox4, ListBox2};
+    StringList foundList{StringList::Order::Sorted};
+    StringList hitHeadwordList;
+    StringList hitMeaningList;
+    StringList meaningList{StringList::Order::Sorted};
+    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
 };
 
 // Each dictionary holds a word telling where it came from, so the hit table shows the order.
@@ -115,8 +115,8 @@ protected:
     }
 
     void find(std::string_view text) { SearchAllDictionaries(dictionary, results.lists, text); }
-    Items found() const { return results.ListBox1.items(); }
-    Items meanings() const { return results.ListBox2.items(); }
+    Items found() const { return results.foundList.items(); }
+    Items meanings() const { return results.meaningList.items(); }
 };
 
 TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
@@ -124,10 +124,11 @@ TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
     EXPECT_EQ(found(), (Items{cp("ČESKÝ"), "ES", "ESO", "LESY", "PES", "PESKOV"}));
     // One row per matching record, in the dictionaries' order and file order; the header record
     // of "podniky" holds "@" and is tested like any other.
-    EXPECT_EQ(results.ListBox3.items(),
+    EXPECT_EQ(results.hitHeadwordList.items(),
               (Items{"ESO", "LESY", "PES", "PES", "PESKOV", "ES", "PES", cp("ČESKÝ"), "PES"}));
-    EXPECT_EQ(results.ListBox4.items(), (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;",
-                                               "EINSTEINIUM;", "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
+    EXPECT_EQ(results.hitMeaningList.items(),
+              (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;", "EINSTEINIUM;",
+                     "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
     EXPECT_EQ(meanings(), (Items{"LEV"})); // of the first found headword
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -165,8 +166,8 @@ TEST_F(AllDictionaries, NothingFoundEmptiesEveryListWithoutAMessage) {
     ASSERT_FALSE(found().empty());
     find("QQ");
     EXPECT_TRUE(found().empty());
-    EXPECT_TRUE(results.ListBox3.empty());
-    EXPECT_TRUE(results.ListBox4.empty());
+    EXPECT_TRUE(results.hitHeadwordList.empty());
+    EXPECT_TRUE(results.hitMeaningList.empty());
     EXPECT_TRUE(meanings().empty());
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -223,9 +224,9 @@ TEST_F(AllDictionaries, ReadErrorLeavesTheHitsFoundSoFar) {
     EXPECT_LT(found().size(), 1000u);
     EXPECT_EQ(found().front(), "PES");
     EXPECT_EQ(found().back(), "PES");
-    EXPECT_EQ(results.ListBox3.size(), found().size());
-    EXPECT_EQ(results.ListBox4.size(), found().size());
-    EXPECT_EQ(results.ListBox4[0], "0;");
+    EXPECT_EQ(results.hitHeadwordList.size(), found().size());
+    EXPECT_EQ(results.hitMeaningList.size(), found().size());
+    EXPECT_EQ(results.hitMeaningList[0], "0;");
     EXPECT_TRUE(meanings().empty());
 }
 

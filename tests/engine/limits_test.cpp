@@ -1,9 +1,9 @@
 // Files of the sizes and shapes a user can meet: a huge word file, an index pointing anywhere,
 // a large user dictionary.
-#include "dbunit.h"
 #include "fixture.h"
 #include "ioerror.h"
 #include "userdict.h"
+#include "wordsearch.h"
 
 #include <climits>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
 // Case folding, the word search and the meanings of a found word.
-#include "dbunit.h"
 #include "fixture.h"
 #include "hits.h"
 #include "ioerror.h"
+#include "wordsearch.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@ using Items = std::vector<std::string>;
 
 // The main window's four result lists.
 struct MainLists {
-    StringList ListBox1{StringList::Order::Sorted};
-    StringList ListBox5;
-    StringList ListBox2;
-    StringList ListBox4{StringList::Order::Sorted};
-    ResultLists lists{ListBox1, ListBox5, ListBox2, ListBox4};
+    StringList foundList{StringList::Order::Sorted};
+    StringList hitHeadwordList;
+    StringList hitMeaningList;
+    StringList meaningList{StringList::Order::Sorted};
+    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
 };
 
 class WordSearch : public ::testing::Test {
@@ -40,8 +40,8 @@ protected:
     }
     void writeWords(const Items& texts) { writeBytes(folder.file("hlavni.dat"), wordFile(texts)); }
     void search(std::string_view text) { SearchWords(dictionary, main.lists, text); }
-    Items found() const { return main.ListBox1.items(); }
-    Items meanings() const { return main.ListBox4.items(); }
+    Items found() const { return main.foundList.items(); }
+    Items meanings() const { return main.meaningList.items(); }
 };
 
 const Items kWords = {
@@ -113,16 +113,16 @@ TEST_F(WordSearch, BlanksAndPunctuationAreOrdinaryCharacters) {
 TEST_F(WordSearch, DuplicateHeadwordsListedOnceWithBothRowsKept) {
     open(kWords);
     search("abcd");
-    EXPECT_EQ(main.ListBox5.items(), (Items{"ABCD", "ABCD"}));
-    EXPECT_EQ(main.ListBox2.items(), (Items{"A2;A3;", "A4;"}));
+    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"ABCD", "ABCD"}));
+    EXPECT_EQ(main.hitMeaningList.items(), (Items{"A2;A3;", "A4;"}));
     EXPECT_EQ(meanings(), (Items{"A2", "A3", "A4"}));
 }
 
 TEST_F(WordSearch, HitTableIsInFileOrderAndMeaningsAreOfTheFirstFoundWord) {
     open(kWords);
     search("ab");
-    EXPECT_EQ(main.ListBox5.items(), (Items{"AB", "ABC", "ABCD", "ABCD", "ABD"}));
-    EXPECT_EQ(main.ListBox2.items(), (Items{"X;", "A1;", "A2;A3;", "A4;", "B1;"}));
+    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"AB", "ABC", "ABCD", "ABCD", "ABD"}));
+    EXPECT_EQ(main.hitMeaningList.items(), (Items{"X;", "A1;", "A2;A3;", "A4;", "B1;"}));
     EXPECT_EQ(meanings(), (Items{"X"}));
 }
 
@@ -132,16 +132,16 @@ TEST_F(WordSearch, NothingFoundOrNoSlotClearsAllFourLists) {
     ASSERT_FALSE(found().empty());
     search("zz"); // no first-character slot
     EXPECT_TRUE(found().empty());
-    EXPECT_TRUE(main.ListBox5.empty());
-    EXPECT_TRUE(main.ListBox2.empty());
+    EXPECT_TRUE(main.hitHeadwordList.empty());
+    EXPECT_TRUE(main.hitMeaningList.empty());
     EXPECT_TRUE(meanings().empty());
     search("ab");
     search("");
-    EXPECT_TRUE(found().empty() && main.ListBox5.empty() && main.ListBox2.empty() &&
+    EXPECT_TRUE(found().empty() && main.hitHeadwordList.empty() && main.hitMeaningList.empty() &&
                 meanings().empty());
     search("ab");
     search("AX"); // first character found, second not: the A run is read, nothing matches
-    EXPECT_TRUE(found().empty() && main.ListBox5.empty() && main.ListBox2.empty() &&
+    EXPECT_TRUE(found().empty() && main.hitHeadwordList.empty() && main.hitMeaningList.empty() &&
                 meanings().empty());
 }
 
@@ -157,10 +157,10 @@ TEST_F(WordSearch, ClearsTheListsInTheirOrder) {
     };
     std::string log;
     Recorder r1("1", &log), r2("2", &log), r4("4", &log), r5("5", &log);
-    main.ListBox1.setListener(&r1);
-    main.ListBox2.setListener(&r2);
-    main.ListBox4.setListener(&r4);
-    main.ListBox5.setListener(&r5);
+    main.foundList.setListener(&r1);
+    main.hitMeaningList.setListener(&r2);
+    main.meaningList.setListener(&r4);
+    main.hitHeadwordList.setListener(&r5);
     search("zz");
     EXPECT_EQ(log, "1245");
 }
@@ -224,7 +224,7 @@ TEST_F(WordSearch, FullTablesHaveNoEndSlot) {
                            static_cast<char>(0xA0 + 50)};
     search(last);
     EXPECT_EQ(found(), (Items{last}));
-    EXPECT_EQ(main.ListBox5.size(), 1u);
+    EXPECT_EQ(main.hitHeadwordList.size(), 1u);
 }
 
 TEST_F(WordSearch, RunReachingTheEndOfTheFileEndsThere) {
@@ -243,23 +243,23 @@ TEST_F(WordSearch, RecordNumberPastTheEndEmptiesTheListsBeforeTheReadFails) {
     writeBytes(folder.file("hlavni.idx"), index.bytes());
     openAs("hlavni");
     for (const char* text : {"b", "c"}) {
-        main.ListBox1.add("STARE");
-        main.ListBox5.add("STARE");
-        main.ListBox2.add("X;");
-        main.ListBox4.add("X");
+        main.foundList.add("STARE");
+        main.hitHeadwordList.add("STARE");
+        main.hitMeaningList.add("X;");
+        main.meaningList.add("X");
         try {
             search(text);
             ADD_FAILURE() << "no error for " << text;
         } catch (const IoError& error) {
             EXPECT_EQ(error.code(), IoError::kReadBeyondEnd);
         }
-        EXPECT_TRUE(main.ListBox1.empty()) << text;
-        EXPECT_TRUE(main.ListBox5.empty()) << text;
-        EXPECT_TRUE(main.ListBox2.empty()) << text;
-        EXPECT_TRUE(main.ListBox4.empty()) << text;
+        EXPECT_TRUE(main.foundList.empty()) << text;
+        EXPECT_TRUE(main.hitHeadwordList.empty()) << text;
+        EXPECT_TRUE(main.hitMeaningList.empty()) << text;
+        EXPECT_TRUE(main.meaningList.empty()) << text;
     }
     // A negative record number fails before anything is cleared.
-    main.ListBox1.add("STARE");
+    main.foundList.add("STARE");
     EXPECT_THROW(search("a"), IoError);
     EXPECT_EQ(found(), (Items{"STARE"}));
 }
@@ -276,11 +276,11 @@ TEST_F(WordSearch, HitsThatCannotBeSortedAreKeptInTheOrderTheyWereRead) {
         }
         ~FailingSort() { sortFoundHeadwords = sortCzech; }
     } failing;
-    main.ListBox1.add("OLD");
+    main.foundList.add("OLD");
     EXPECT_NO_THROW(search("c"));
     EXPECT_EQ(found(), (Items{"C", "CH", "CZ"}));
-    EXPECT_EQ(main.ListBox5.items(), (Items{"C", "CH", "CH", "CZ"}));
-    EXPECT_EQ(main.ListBox2.items(), (Items{"1;", "2;", "3;", "4;"}));
+    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"C", "CH", "CH", "CZ"}));
+    EXPECT_EQ(main.hitMeaningList.items(), (Items{"1;", "2;", "3;", "4;"}));
     EXPECT_EQ(meanings(), (Items{"1"}));
 }
 

@@ -1,13 +1,13 @@
 // The search in all dictionaries driven as a user would: the command, the find dialog, the
 // results window, and the main window afterwards.
-#include "Unit1.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "Unit7.h"
 #include "controls.h"
 #include "findfileanimation.h"
+#include "findtextdialog.h"
+#include "foundtextwindow.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
+#include "searchprogresswindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,9 +51,9 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
-    ui::TForm6* found = nullptr;
-    ui::TForm7* find = nullptr;
+    ui::MainWindow* form = nullptr;
+    ui::FoundTextWindow* found = nullptr;
+    ui::FindTextDialog* find = nullptr;
     int progressShown = 0;
 
     void SetUp() override {
@@ -70,7 +70,7 @@ protected:
         form = &program->mainWindow();
         found = &program->foundWindow();
         find = &program->findDialog();
-        QObject::connect(&program->progressWindow(), &ui::TForm5::shown,
+        QObject::connect(&program->progressWindow(), &ui::SearchProgressWindow::shown,
                          [this] { ++progressShown; });
         form->show();
         QApplication::setActiveWindow(form);
@@ -82,20 +82,20 @@ protected:
     void searchAll(
         const QString& text, std::function<void()> browse = [] {}) {
         whenModal(QStringLiteral("Form7"), [=, this](QWidget*) {
-            find->Edit1->clear();
-            QTest::keyClicks(find->Edit1, text);
+            find->textField->clear();
+            QTest::keyClicks(find->textField, text);
             whenModal(QStringLiteral("Form6"), [=, this](QWidget*) {
                 browse();
-                QTest::mouseClick(found->BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(found->closeButton, Qt::LeftButton);
             });
-            QTest::mouseClick(find->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(find->findButton, Qt::LeftButton);
         });
-        form->acHledej->trigger();
+        form->findInAllAction->trigger();
     }
 
-    QStringList foundWords() const { return items(found->ListBox1->items()); }
-    QStringList foundMeanings() const { return items(found->ListBox2->items()); }
-    QString status() const { return form->StatusPanel0->text(); }
+    QStringList foundWords() const { return items(found->foundWordsList->items()); }
+    QStringList foundMeanings() const { return items(found->meaningsList->items()); }
+    QString status() const { return form->statusTextPanel->text(); }
 };
 
 } // namespace
@@ -107,26 +107,26 @@ TEST_F(AllSearchWindows, FindDialogEnablesSearchExactlyWhenThereIsText) {
     QWidgetList tabOrder;
     whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Vyhledat text");
-        enabledAtFirst = find->BitBtn1->isEnabled();
-        focusInField = dialog->focusWidget() == find->Edit1;
-        QTest::keyClicks(find->Edit1, "x"); // the buttons take the focus only when enabled
+        enabledAtFirst = find->findButton->isEnabled();
+        focusInField = dialog->focusWidget() == find->textField;
+        QTest::keyClicks(find->textField, "x"); // the buttons take the focus only when enabled
         for (int n = 0; n < 3; ++n) {
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
             tabOrder << dialog->focusWidget();
         }
-        find->Edit1->clear();
-        QTest::keyClick(find->Edit1, Qt::Key_Return); // Enter does nothing without text
-        QTest::keyClicks(find->Edit1, " ");
-        enabledWithBlank = find->BitBtn1->isEnabled();
-        QTest::keyClick(find->Edit1, Qt::Key_Backspace);
-        enabledWhenCleared = find->BitBtn1->isEnabled();
+        find->textField->clear();
+        QTest::keyClick(find->textField, Qt::Key_Return); // Enter does nothing without text
+        QTest::keyClicks(find->textField, " ");
+        enabledWithBlank = find->findButton->isEnabled();
+        QTest::keyClick(find->textField, Qt::Key_Backspace);
+        enabledWhenCleared = find->findButton->isEnabled();
         EXPECT_TRUE(dialog->isVisible());
-        QTest::keyClick(find->Edit1, Qt::Key_Escape);
+        QTest::keyClick(find->textField, Qt::Key_Escape);
     });
-    form->acHledej->trigger();
+    form->findInAllAction->trigger();
     EXPECT_FALSE(enabledAtFirst);
     EXPECT_TRUE(focusInField);
-    EXPECT_EQ(tabOrder, (QWidgetList{find->BitBtn1, find->BitBtn2, find->Edit1}));
+    EXPECT_EQ(tabOrder, (QWidgetList{find->findButton, find->cancelButton, find->textField}));
     EXPECT_TRUE(enabledWithBlank);
     EXPECT_FALSE(enabledWhenCleared);
     EXPECT_FALSE(find->isVisible());
@@ -136,20 +136,20 @@ TEST_F(AllSearchWindows, FindDialogEnablesSearchExactlyWhenThereIsText) {
 TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
     start();
     whenModal(QStringLiteral("Form7"), [&](QWidget*) {
-        QTest::keyClicks(find->Edit1, "pes");
-        QTest::mouseClick(find->BitBtn2, Qt::LeftButton);
+        QTest::keyClicks(find->textField, "pes");
+        QTest::mouseClick(find->cancelButton, Qt::LeftButton);
     });
-    form->acHledej->trigger();
+    form->findInAllAction->trigger();
     bool enabled = false, focusInField = false;
     QString offered;
     whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
-        offered = find->Edit1->text();
-        enabled = find->BitBtn1->isEnabled();
-        focusInField = dialog->focusWidget() == find->Edit1;
+        offered = find->textField->text();
+        enabled = find->findButton->isEnabled();
+        focusInField = dialog->focusWidget() == find->textField;
         static_cast<QDialog*>(dialog)->reject();
     });
-    find->BitBtn2->setFocus(); // wherever the focus was left, a showing puts it in the field
-    form->acHledej->trigger();
+    find->cancelButton->setFocus(); // wherever the focus was left, a showing puts it in the field
+    form->findInAllAction->trigger();
     EXPECT_EQ(offered, "pes");
     EXPECT_TRUE(enabled);
     EXPECT_TRUE(focusInField);
@@ -158,33 +158,33 @@ TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
 TEST_F(AllSearchWindows, FindDialogLayout) {
     start();
     EXPECT_EQ(find->size(), QSize(331, 87));
-    EXPECT_EQ(find->Edit1->width(), 299);
-    EXPECT_EQ(find->BitBtn1->size(), QSize(75, 25));
-    EXPECT_EQ(find->BitBtn2->size(), QSize(75, 25));
-    EXPECT_EQ(find->BitBtn1->text(), "&Hledej");
-    EXPECT_EQ(find->BitBtn2->text(), "&Storno");
-    EXPECT_TRUE(find->BitBtn1->isDefault());
-    EXPECT_FALSE(find->BitBtn1->icon().isNull());
-    EXPECT_FALSE(find->BitBtn2->icon().isNull());
+    EXPECT_EQ(find->textField->width(), 299);
+    EXPECT_EQ(find->findButton->size(), QSize(75, 25));
+    EXPECT_EQ(find->cancelButton->size(), QSize(75, 25));
+    EXPECT_EQ(find->findButton->text(), "&Hledej");
+    EXPECT_EQ(find->cancelButton->text(), "&Storno");
+    EXPECT_TRUE(find->findButton->isDefault());
+    EXPECT_FALSE(find->findButton->icon().isNull());
+    EXPECT_FALSE(find->cancelButton->icon().isNull());
 }
 
 TEST_F(AllSearchWindows, CancelStartsNoSearchAndChangesNothing) {
     start();
-    form->acMeny->trigger();
-    QTest::keyClicks(form->Edit1, "qq");
-    ASSERT_EQ(items(form->ListBox1->items()), (QStringList{"QQ"}));
+    form->currenciesAction->trigger();
+    QTest::keyClicks(form->searchField, "qq");
+    ASSERT_EQ(items(form->foundWordsList->items()), (QStringList{"QQ"}));
     const int searchesBefore = progressShown;
     const QString statusBefore = status();
     whenModal(QStringLiteral("Form7"), [&](QWidget*) {
-        QTest::keyClicks(find->Edit1, "es");
-        QTest::mouseClick(find->BitBtn2, Qt::LeftButton);
+        QTest::keyClicks(find->textField, "es");
+        QTest::mouseClick(find->cancelButton, Qt::LeftButton);
     });
-    form->acHledej->trigger();
+    form->findInAllAction->trigger();
     EXPECT_EQ(progressShown, searchesBefore);
-    EXPECT_TRUE(found->ListBox1->items().empty());
-    EXPECT_EQ(items(form->ListBox1->items()), (QStringList{"QQ"}));
+    EXPECT_TRUE(found->foundWordsList->items().empty());
+    EXPECT_EQ(items(form->foundWordsList->items()), (QStringList{"QQ"}));
     EXPECT_EQ(status(), statusBefore);
-    EXPECT_TRUE(form->acMeny->isChecked());
+    EXPECT_TRUE(form->currenciesAction->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -197,19 +197,20 @@ TEST_F(AllSearchWindows, ResultsListHeadwordsOfAllDictionariesWithMeaningsOfTheF
         EXPECT_EQ(found->windowTitle(), "Nalezené výrazy");
         shownFirst = foundWords();
         meaningsFirst = foundMeanings();
-        selectedAtFirst = found->ListBox1->itemIndex();
+        selectedAtFirst = found->foundWordsList->itemIndex();
         progressVisible = program->progressWindow().isVisible();
-        animating = program->progressWindow().Animate1->active();
-        found->ListBox1->setFocus();
-        QTest::keyClick(found->ListBox1, Qt::Key_End); // a selection by keys shows its meanings
-        QTest::keyClick(found->ListBox1, Qt::Key_Up);
+        animating = program->progressWindow().animation->active();
+        found->foundWordsList->setFocus();
+        QTest::keyClick(found->foundWordsList,
+                        Qt::Key_End); // a selection by keys shows its meanings
+        QTest::keyClick(found->foundWordsList, Qt::Key_Up);
         meaningsOfPes = foundMeanings();
     });
     EXPECT_EQ(shownFirst, (QStringList{"ESO", "LES", "PES", "PESKOV"}));
     EXPECT_EQ(meaningsFirst, (QStringList{"KARTA"}));
     EXPECT_EQ(selectedAtFirst, -1);
     EXPECT_EQ(meaningsOfPes, (QStringList{"ARGOS", "HAFAN"}));
-    EXPECT_EQ(items(found->ListBox3),
+    EXPECT_EQ(items(found->hitHeadwords),
               (QStringList{"ESO", "LES", "PES", "PESKOV", "PES"})); // hit table in file order
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(progressVisible);
@@ -229,19 +230,19 @@ TEST_F(AllSearchWindows, PatternTextUsesTheWildcards) {
 
 TEST_F(AllSearchWindows, AfterwardsTheCurrentDictionaryIsOpenAgainWithEmptyLists) {
     start();
-    form->acHlavniMesta->trigger();
+    form->capitalsAction->trigger();
     const QString mestaStatus = status();
-    QTest::keyClicks(form->Edit1, "pe");
-    ASSERT_EQ(items(form->ListBox1->items()), (QStringList{"PESKOV"}));
+    QTest::keyClicks(form->searchField, "pe");
+    ASSERT_EQ(items(form->foundWordsList->items()), (QStringList{"PESKOV"}));
     QString statusDuringBrowse;
     searchAll(QStringLiteral("zeus"), [&] { statusDuringBrowse = status(); });
     EXPECT_EQ(statusDuringBrowse, "Počet slov: 1"); // "podniky" was opened last
-    EXPECT_TRUE(form->ListBox1->items().empty());
-    EXPECT_TRUE(form->ListBox4->items().empty());
-    EXPECT_TRUE(form->acHlavniMesta->isChecked());
+    EXPECT_TRUE(form->foundWordsList->items().empty());
+    EXPECT_TRUE(form->meaningsList->items().empty());
+    EXPECT_TRUE(form->capitalsAction->isChecked());
     EXPECT_EQ(status(), mestaStatus);
-    QTest::keyClicks(form->Edit1, "s"); // the current dictionary searches again
-    EXPECT_EQ(items(form->ListBox1->items()), (QStringList{"PESKOV"}));
+    QTest::keyClicks(form->searchField, "s"); // the current dictionary searches again
+    EXPECT_EQ(items(form->foundWordsList->items()), (QStringList{"PESKOV"}));
 }
 
 TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
@@ -254,7 +255,7 @@ TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
     });
     EXPECT_EQ(second, (QStringList{"ABC"}));
     EXPECT_EQ(secondMeanings, (QStringList{"X"}));
-    EXPECT_EQ(found->ListBox3.size(), 1u);
+    EXPECT_EQ(found->hitHeadwords.size(), 1u);
 
     QStringList none, noMeanings;
     searchAll(QStringLiteral("nic"), [&] {
@@ -263,7 +264,7 @@ TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
     });
     EXPECT_TRUE(none.isEmpty());
     EXPECT_TRUE(noMeanings.isEmpty());
-    EXPECT_TRUE(found->ListBox4.empty());
+    EXPECT_TRUE(found->hitMeanings.empty());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -283,19 +284,19 @@ TEST_F(AllSearchWindows, ResultsWindowLayout) {
     int panelWidth = 0, barHeight = 0, headerHeight = 0;
     searchAll(QStringLiteral("es"), [&] {
         size = found->size();
-        panelWidth = found->Panel2->width();
-        barHeight = found->Panel1->height();
-        headerHeight = found->Label1->height();
+        panelWidth = found->wordsColumn->width();
+        barHeight = found->topBar->height();
+        headerHeight = found->foundWordsLabel->height();
     });
     EXPECT_EQ(size, QSize(544, 375));
     EXPECT_EQ(panelWidth, 231);
     EXPECT_EQ(barHeight, 35);
     EXPECT_EQ(headerHeight, 25);
-    EXPECT_GE(found->BitBtn1->width(), 93); // wider only where the caption needs it
-    EXPECT_EQ(found->BitBtn1->height(), 25);
-    EXPECT_EQ(found->BitBtn1->text(), "&Zavřít okno");
-    EXPECT_EQ(found->Label1->text(), "Nalezená slova");
-    EXPECT_EQ(found->Label2->text(), "Významy slova");
-    EXPECT_EQ(found->Splitter1->handleWidth(), 3);
-    EXPECT_TRUE(found->Splitter1->opaqueResize());
+    EXPECT_GE(found->closeButton->width(), 93); // wider only where the caption needs it
+    EXPECT_EQ(found->closeButton->height(), 25);
+    EXPECT_EQ(found->closeButton->text(), "&Zavřít okno");
+    EXPECT_EQ(found->foundWordsLabel->text(), "Nalezená slova");
+    EXPECT_EQ(found->meaningsLabel->text(), "Významy slova");
+    EXPECT_EQ(found->columnsSplitter->handleWidth(), 3);
+    EXPECT_TRUE(found->columnsSplitter->opaqueResize());
 }

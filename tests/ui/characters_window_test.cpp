@@ -1,9 +1,9 @@
 // The characters window driven as a user would: opened from the main window, typing into the
 // two filter fields, clicking authors and titles, then the three columns and the status bar.
-#include "Unit1.h"
-#include "Unit3.h"
+#include "characterswindow.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,8 +43,8 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* mainWindow = nullptr;
-    ui::TForm3* form = nullptr;
+    ui::MainWindow* mainWindow = nullptr;
+    ui::CharactersWindow* form = nullptr;
 
     void SetUp() override {
         writeDictionary(folder, "hlavni", {"1.1.2024", "KOS@PTAK;", "PES@HAFAN;"});
@@ -86,17 +86,17 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
-    QString status() const { return mainWindow->StatusPanel0->text(); }
-    QStringList authors() const { return items(form->ListBox1->items()); }
-    QStringList titles() const { return items(form->ListBox2->items()); }
-    QStringList characters() const { return items(form->ListBox3->items()); }
+    QString status() const { return mainWindow->statusTextPanel->text(); }
+    QStringList authors() const { return items(form->authorsList->items()); }
+    QStringList titles() const { return items(form->titlesList->items()); }
+    QStringList characters() const { return items(form->charactersList->items()); }
     bool columnsEmpty() const {
         return authors().isEmpty() && titles().isEmpty() && characters().isEmpty() &&
-               form->listautor.empty() && form->listopera.empty() && form->listpostavy.empty();
+               form->authors.empty() && form->titles.empty() && form->characters.empty();
     }
     bool nothingSelected() const {
-        return form->ListBox1->itemIndex() == -1 && form->ListBox2->itemIndex() == -1 &&
-               form->ListBox3->itemIndex() == -1;
+        return form->authorsList->itemIndex() == -1 && form->titlesList->itemIndex() == -1 &&
+               form->charactersList->itemIndex() == -1;
     }
 };
 
@@ -105,7 +105,7 @@ protected:
 TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClosing) {
     start();
     EXPECT_EQ(form->windowTitle(), "Postavy z děl");
-    EXPECT_EQ(form->Button1->text(), "Zavřít okno");
+    EXPECT_EQ(form->closeButton->text(), "Zavřít okno");
     EXPECT_EQ(status(), "Počet slov: 2");
 
     bool modal = false;
@@ -113,11 +113,11 @@ TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClo
     QTimer::singleShot(0, form, [&] {
         modal = QApplication::activeModalWidget() == form;
         statusWhileOpen = status();
-        type(form->Edit1, "mann");
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        type(form->authorField, "mann");
+        QTest::mouseClick(form->closeButton, Qt::LeftButton);
         if (form->isVisible()) form->reject(); // never leave the test waiting on the window
     });
-    mainWindow->acPostavy->trigger();
+    mainWindow->charactersAction->trigger();
 
     EXPECT_TRUE(modal);
     EXPECT_EQ(statusWhileOpen, "Počet slov: 8");
@@ -131,66 +131,66 @@ TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClo
         titlesShownAgain = titles();
         form->close(); // the close box
     });
-    mainWindow->acPostavy->trigger();
-    EXPECT_EQ(form->Edit1->text(), "mann");
+    mainWindow->charactersAction->trigger();
+    EXPECT_EQ(form->authorField->text(), "mann");
     EXPECT_EQ(titlesShownAgain, (QStringList{"DOKTOR FAUSTUS", "KOUZELNÝ VRCH"}));
     EXPECT_EQ(status(), "Počet slov: 2");
 }
 
 TEST_F(CharactersWindow, AuthorFilterListsAuthorsTheFirstOnesWorksAndThatWorksCast) {
     startShown();
-    type(form->Edit1, "č");
-    EXPECT_EQ(form->Edit1->text(), "č");
+    type(form->authorField, "č");
+    EXPECT_EQ(form->authorField->text(), "č");
     EXPECT_EQ(authors(), (QStringList{"ČAPEK JOSEF", "ČAPEK KAREL", "ČECH SVATOPLUK"}));
     EXPECT_EQ(titles(), (QStringList{"POVÍDÁNÍ O PEJSKOVI A KOČIČCE"}));
     EXPECT_EQ(characters(), (QStringList{"KOČIČKA", "PEJSEK"}));
     EXPECT_TRUE(nothingSelected());
-    EXPECT_EQ(form->listautor.size(), 4u); // every kept record, in file order
-    EXPECT_EQ(items(form->listopera).first(), "R.U.R.");
+    EXPECT_EQ(form->authors.size(), 4u); // every kept record, in file order
+    EXPECT_EQ(items(form->titles).first(), "R.U.R.");
 
-    click(form->ListBox1, 1);
+    click(form->authorsList, 1);
     EXPECT_EQ(authors(), (QStringList{"ČAPEK JOSEF", "ČAPEK KAREL", "ČECH SVATOPLUK"}));
-    EXPECT_EQ(form->ListBox1->itemIndex(), 1); // the clicked author stays selected
+    EXPECT_EQ(form->authorsList->itemIndex(), 1); // the clicked author stays selected
     EXPECT_EQ(titles(), (QStringList{"KRAKATIT", "R.U.R."}));
     EXPECT_EQ(characters(), (QStringList{"PROKOP", "TOMEŠ"}));
 
-    click(form->ListBox2, 1);
+    click(form->titlesList, 1);
     EXPECT_EQ(authors(), (QStringList{"ČAPEK KAREL"}));
     EXPECT_EQ(characters(), (QStringList{"ALQUIST", "DOMIN", "HELENA"}));
-    EXPECT_EQ(form->ListBox2->itemIndex(), 1);
+    EXPECT_EQ(form->titlesList->itemIndex(), 1);
 
     // Emptying the field empties every column.
-    QTest::keyClick(form->Edit1, Qt::Key_Backspace);
+    QTest::keyClick(form->authorField, Qt::Key_Backspace);
     EXPECT_TRUE(columnsEmpty());
 }
 
 TEST_F(CharactersWindow, EachFilterEmptiesTheOtherFieldAndATitleListsAllItsAuthors) {
     startShown();
-    type(form->Edit1, "č");
-    type(form->Edit2, "do");
-    EXPECT_EQ(form->Edit1->text(), "");
-    EXPECT_EQ(form->Edit2->text(), "do");
+    type(form->authorField, "č");
+    type(form->titleField, "do");
+    EXPECT_EQ(form->authorField->text(), "");
+    EXPECT_EQ(form->titleField->text(), "do");
     EXPECT_EQ(titles(), (QStringList{"DOKTOR FAUSTUS", "DON QUIJOTE"}));
     // A title under two authors: both casts, both authors.
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
     EXPECT_EQ(characters(), (QStringList{"FAUSTUS", "LEVERKüHN", "WAGNER", "ZEITBLOM"}));
     EXPECT_TRUE(nothingSelected());
 
-    click(form->ListBox2, 1);
+    click(form->titlesList, 1);
     EXPECT_EQ(authors(), (QStringList{"CERVANTES"}));
     EXPECT_EQ(characters(), (QStringList{"SANCHO PANZA"}));
-    click(form->ListBox2, 0);
+    click(form->titlesList, 0);
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
 
-    type(form->Edit1, "ma");
-    EXPECT_EQ(form->Edit2->text(), "");
-    EXPECT_EQ(form->Edit1->text(), "ma");
+    type(form->authorField, "ma");
+    EXPECT_EQ(form->titleField->text(), "");
+    EXPECT_EQ(form->authorField->text(), "ma");
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
     EXPECT_EQ(titles(), (QStringList{"DOKTOR FAUSTUS", "KOUZELNÝ VRCH"}));
     EXPECT_EQ(characters(), (QStringList{"FAUSTUS", "LEVERKüHN", "WAGNER", "ZEITBLOM"}));
 
-    type(form->Edit2, "x");
-    EXPECT_EQ(form->Edit1->text(), "");
+    type(form->titleField, "x");
+    EXPECT_EQ(form->authorField->text(), "");
     EXPECT_TRUE(columnsEmpty());
 }
 
@@ -204,9 +204,9 @@ TEST_F(CharactersWindow, MissingCatalogueIsToldTheWindowOpensAndFindsNothing) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(status(), "Počet slov: 2");
 
-    type(form->Edit2, "d");
-    type(form->Edit1, "č");
-    EXPECT_EQ(form->Edit2->text(), "");
+    type(form->titleField, "d");
+    type(form->authorField, "č");
+    EXPECT_EQ(form->titleField->text(), "");
     EXPECT_TRUE(columnsEmpty());
     EXPECT_EQ(boxes.shown.size(), 1u);
 
@@ -217,10 +217,10 @@ TEST_F(CharactersWindow, MissingCatalogueIsToldTheWindowOpensAndFindsNothing) {
 
 TEST_F(CharactersWindow, FilterFieldsTakeWindows1250OnlyAndEnterKeepsTheWindowOpen) {
     startShown();
-    type(form->Edit1, "maж");
-    EXPECT_EQ(form->Edit1->text(), "ma");
-    QTest::keyClick(form->Edit1, Qt::Key_Return);
-    QTest::keyClick(form->Edit2, Qt::Key_Enter);
+    type(form->authorField, "maж");
+    EXPECT_EQ(form->authorField->text(), "ma");
+    QTest::keyClick(form->authorField, Qt::Key_Return);
+    QTest::keyClick(form->titleField, Qt::Key_Enter);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(status(), "Počet slov: 8");
 }

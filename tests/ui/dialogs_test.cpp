@@ -1,14 +1,14 @@
 // The settings dialog and the About box, shown modally from the main window's commands and
 // driven as a user would.
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit8.h"
+#include "aboutbox.h"
 #include "buttonbar.h"
 #include "controls.h"
 #include "foldervalidator.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "radiogroup.h"
+#include "settingsdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,7 +48,7 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
 
     void SetUp() override {
         writeDictionary(folder, "hlavni", {"15.3.2001", "PES@HAFAN;", "PESEK@PSÍK;"});
@@ -61,8 +61,8 @@ protected:
         QApplication::setActiveWindow(form);
         QCoreApplication::processEvents();
     }
-    ui::Tnastaveniform& settings() { return program->settingsDialog(); }
-    ui::TAboutBox& about() { return program->aboutBox(); }
+    ui::SettingsDialog& settings() { return program->settingsDialog(); }
+    ui::AboutBox& about() { return program->aboutBox(); }
 
     // Runs the command; while its modal dialog is up, `inside` acts on it.
     void whileModal(QAction* command, const std::function<void(QWidget*)>& inside) {
@@ -79,10 +79,10 @@ protected:
         QApplication::setActiveWindow(form);
         QCoreApplication::processEvents();
     }
-    void runSettings(const std::function<void(ui::Tnastaveniform&)>& change, bool ok) {
-        whileModal(form->acNastaveni, [&](QWidget*) {
+    void runSettings(const std::function<void(ui::SettingsDialog&)>& change, bool ok) {
+        whileModal(form->settingsAction, [&](QWidget*) {
             change(settings());
-            QTest::mouseClick(ok ? settings().BitBtn1 : settings().BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(ok ? settings().okButton : settings().cancelButton, Qt::LeftButton);
         });
     }
     std::string ini() const {
@@ -98,64 +98,64 @@ protected:
 
 TEST_F(Dialogs, SettingsShowTheMainWindowsValuesAndStornoChangesNothing) {
     start();
-    form->Cesta_k_uzivatelskemu_slovniku->setText("/data/slova");
-    form->FormStorage1RestorePlacement();
-    form->ToolBar2->setFlat(false);
+    form->userDictionaryPathLabel->setText("/data/slova");
+    form->applyRestoredSettings();
+    form->toolsBar->setFlat(false);
     runSettings(
-        [](ui::Tnastaveniform& d) {
-            EXPECT_EQ(d.DirectoryEdit1->text(), "/data/slova");
-            EXPECT_EQ(d.RadioGroup1->itemIndex(), 0);
-            EXPECT_EQ(d.RadioGroup3->itemIndex(), 0);
-            EXPECT_TRUE(d.CheckBox1->isChecked());
-            EXPECT_FALSE(d.CheckBox4->isChecked());
-            EXPECT_TRUE(d.RadioButton1->isChecked());
-            d.RadioGroup1->setItemIndex(2);
-            d.CheckBox1->setChecked(false);
-            d.RadioButton2->setChecked(true);
-            d.DirectoryEdit1->clear();
+        [](ui::SettingsDialog& d) {
+            EXPECT_EQ(d.userDictionaryFolderField->text(), "/data/slova");
+            EXPECT_EQ(d.dictionaryBarSide->itemIndex(), 0);
+            EXPECT_EQ(d.dictionaryBarCaptionStyle->itemIndex(), 0);
+            EXPECT_TRUE(d.dictionaryBarShowCaptions->isChecked());
+            EXPECT_FALSE(d.toolsBarFlat->isChecked());
+            EXPECT_TRUE(d.searchAsTypedButton->isChecked());
+            d.dictionaryBarSide->setItemIndex(2);
+            d.dictionaryBarShowCaptions->setChecked(false);
+            d.searchOnEnterButton->setChecked(true);
+            d.userDictionaryFolderField->clear();
         },
         false);
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::TopToolBarArea);
-    EXPECT_TRUE(form->ToolBar1->showCaptions());
-    EXPECT_TRUE(form->SearchImmediately);
-    EXPECT_EQ(form->UserDictionaryFolder, "/data/slova");
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(form->dictionaryBar->showCaptions());
+    EXPECT_TRUE(form->searchAsTyped);
+    EXPECT_EQ(form->userDictionaryFolder, "/data/slova");
     // The next showing shows the main window's values again.
-    whileModal(form->acNastaveni, [&](QWidget* dialog) {
-        EXPECT_EQ(settings().RadioGroup1->itemIndex(), 0);
-        EXPECT_TRUE(settings().CheckBox1->isChecked());
-        EXPECT_TRUE(settings().RadioButton1->isChecked());
-        EXPECT_EQ(settings().DirectoryEdit1->text(), "/data/slova");
+    whileModal(form->settingsAction, [&](QWidget* dialog) {
+        EXPECT_EQ(settings().dictionaryBarSide->itemIndex(), 0);
+        EXPECT_TRUE(settings().dictionaryBarShowCaptions->isChecked());
+        EXPECT_TRUE(settings().searchAsTypedButton->isChecked());
+        EXPECT_EQ(settings().userDictionaryFolderField->text(), "/data/slova");
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(form->UserDictionaryFolder, "/data/slova");
+    EXPECT_EQ(form->userDictionaryFolder, "/data/slova");
 }
 
 TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
     start();
-    auto* vlevoItem = form->PopupToolMenu->findChild<QAction*>("Vlevo1");
+    auto* vlevoItem = form->dictionaryBarMenu->findChild<QAction*>("Vlevo1");
     runSettings(
-        [](ui::Tnastaveniform& d) {
-            d.RadioGroup1->setItemIndex(2);
-            d.RadioGroup4->setItemIndex(1);
-            d.CheckBox1->setChecked(false);
-            d.CheckBox4->setChecked(false);
-            d.RadioButton2->setChecked(true);
-            d.DirectoryEdit1->clear();
+        [](ui::SettingsDialog& d) {
+            d.dictionaryBarSide->setItemIndex(2);
+            d.toolsBarCaptionStyle->setItemIndex(1);
+            d.dictionaryBarShowCaptions->setChecked(false);
+            d.toolsBarFlat->setChecked(false);
+            d.searchOnEnterButton->setChecked(true);
+            d.userDictionaryFolderField->clear();
         },
         true);
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::LeftToolBarArea);
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::LeftToolBarArea);
     EXPECT_FALSE(vlevoItem->isChecked()); // the toolbar menu keeps its mark
-    EXPECT_FALSE(form->ToolBar2->list());
-    EXPECT_FALSE(form->ToolBar1->showCaptions());
-    EXPECT_EQ(form->ToolBar1->buttonHeight(), 22);
-    EXPECT_FALSE(form->ToolBar2->flat());
-    EXPECT_TRUE(form->UserDictionaryFolder.isEmpty());
-    EXPECT_EQ(form->Edit1->tag(), 1);
+    EXPECT_FALSE(form->toolsBar->list());
+    EXPECT_FALSE(form->dictionaryBar->showCaptions());
+    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22);
+    EXPECT_FALSE(form->toolsBar->flat());
+    EXPECT_TRUE(form->userDictionaryFolder.isEmpty());
+    EXPECT_EQ(form->searchField->tag(), 1);
     // Typing no longer searches; Enter does.
-    QTest::keyClicks(form->Edit1, "pes");
-    EXPECT_TRUE(form->ListBox1->items().empty());
-    QTest::keyClick(form->Edit1, Qt::Key_Return);
-    EXPECT_EQ(form->ListBox1->items().size(), 2u);
+    QTest::keyClicks(form->searchField, "pes");
+    EXPECT_TRUE(form->foundWordsList->items().empty());
+    QTest::keyClick(form->searchField, Qt::Key_Return);
+    EXPECT_EQ(form->foundWordsList->items().size(), 2u);
 
     form->close();
     const std::string written = ini();
@@ -167,69 +167,70 @@ TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
 
 TEST_F(Dialogs, CaptionsShownAgainKeepTheHeightToTheToolbarAndTheFolderIsKeptAsTyped) {
     start();
-    runSettings([](ui::Tnastaveniform& d) { d.CheckBox2->setChecked(false); }, true);
-    EXPECT_EQ(form->ToolBar2->buttonHeight(), 22);
-    form->ToolBar2->setButtonHeight(30);
+    runSettings([](ui::SettingsDialog& d) { d.toolsBarShowCaptions->setChecked(false); }, true);
+    EXPECT_EQ(form->toolsBar->buttonHeight(), 22);
+    form->toolsBar->setButtonHeight(30);
     runSettings(
-        [](ui::Tnastaveniform& d) {
-            d.CheckBox2->setChecked(true);
-            d.DirectoryEdit1->setText("/home/jana/slovnik");
+        [](ui::SettingsDialog& d) {
+            d.toolsBarShowCaptions->setChecked(true);
+            d.userDictionaryFolderField->setText("/home/jana/slovnik");
         },
         true);
-    EXPECT_TRUE(form->ToolBar2->showCaptions());
-    EXPECT_EQ(form->ToolBar2->buttonHeight(), 30);
-    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(form->Cesta_k_uzivatelskemu_slovniku->text(), "/home/jana/slovnik");
+    EXPECT_TRUE(form->toolsBar->showCaptions());
+    EXPECT_EQ(form->toolsBar->buttonHeight(), 30);
+    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(form->userDictionaryPathLabel->text(), "/home/jana/slovnik");
 }
 
 TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
     start();
     QString startedAt;
     QString answer = QString::fromStdString(folder.path().string());
-    ui::Tnastaveniform::chooseFolder = [&](QWidget*, const QString& start) {
+    ui::SettingsDialog::chooseFolder = [&](QWidget*, const QString& start) {
         startedAt = start;
         return answer;
     };
     runSettings(
-        [&](ui::Tnastaveniform& d) {
-            d.DirectoryEdit1->setText("/no/such/folder");
-            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+        [&](ui::SettingsDialog& d) {
+            d.userDictionaryFolderField->setText("/no/such/folder");
+            QTest::mouseClick(d.browseButton, Qt::LeftButton);
             EXPECT_EQ(startedAt, "/");
-            EXPECT_EQ(d.DirectoryEdit1->text(), answer);
-            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
+            EXPECT_EQ(d.userDictionaryFolderField->text(), answer);
+            QTest::mouseClick(d.browseButton, Qt::LeftButton);
             EXPECT_EQ(startedAt, answer);
             answer.clear(); // cancelled
-            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
-            EXPECT_EQ(d.DirectoryEdit1->text(), QString::fromStdString(folder.path().string()));
+            QTest::mouseClick(d.browseButton, Qt::LeftButton);
+            EXPECT_EQ(d.userDictionaryFolderField->text(),
+                      QString::fromStdString(folder.path().string()));
         },
         true);
-    EXPECT_EQ(form->UserDictionaryFolder, QString::fromStdString(folder.path().string()));
-    ui::Tnastaveniform::chooseFolder = nullptr;
+    EXPECT_EQ(form->userDictionaryFolder, QString::fromStdString(folder.path().string()));
+    ui::SettingsDialog::chooseFolder = nullptr;
 }
 
 TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsText) {
     start();
-    const auto desktopDialog = ui::Tnastaveniform::chooseFolder;
+    const auto desktopDialog = ui::SettingsDialog::chooseFolder;
     QString answer = QStringLiteral("/home/jana/Жук");
-    ui::Tnastaveniform::chooseFolder = [&](QWidget*, const QString&) { return answer; };
+    ui::SettingsDialog::chooseFolder = [&](QWidget*, const QString&) { return answer; };
     runSettings(
-        [&](ui::Tnastaveniform& d) {
-            d.DirectoryEdit1->setText("/data/slova");
-            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
-            EXPECT_EQ(d.DirectoryEdit1->text(), "/data/slova");
+        [&](ui::SettingsDialog& d) {
+            d.userDictionaryFolderField->setText("/data/slova");
+            QTest::mouseClick(d.browseButton, Qt::LeftButton);
+            EXPECT_EQ(d.userDictionaryFolderField->text(), "/data/slova");
             ASSERT_EQ(boxes.shown.size(), 1u);
             EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Error);
             EXPECT_TRUE(boxes.shown[0].text.contains(answer)) << boxes.shown[0].text.toStdString();
             EXPECT_TRUE(boxes.shown[0].text.contains("znaky")) << boxes.shown[0].text.toStdString();
             // Czech letters fit the code page and are taken.
             answer = QStringLiteral("/data/Příliš žluťoučký kůň");
-            QTest::mouseClick(d.DirectoryEdit1Button, Qt::LeftButton);
-            EXPECT_EQ(d.DirectoryEdit1->text(), answer);
+            QTest::mouseClick(d.browseButton, Qt::LeftButton);
+            EXPECT_EQ(d.userDictionaryFolderField->text(), answer);
             EXPECT_EQ(boxes.shown.size(), 1u);
         },
         true);
-    ui::Tnastaveniform::chooseFolder = desktopDialog;
-    EXPECT_EQ(form->UserDictionaryFolder, answer);
+    ui::SettingsDialog::chooseFolder = desktopDialog;
+    EXPECT_EQ(form->userDictionaryFolder, answer);
 }
 
 TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
@@ -247,63 +248,64 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     };
     // Every state of every group: each position, no caption style and both, both triggers.
     for (int state = 0; state < 4; ++state) {
-        whileModal(form->acNastaveni, [&](QWidget* dialog) {
-            ui::Tnastaveniform& d = settings();
-            d.RadioGroup1->setItemIndex(state);
-            d.RadioGroup2->setItemIndex(3 - state);
-            d.RadioGroup3->setItemIndex(state % 3 - 1);
-            d.RadioGroup4->setItemIndex((state + 1) % 3 - 1);
-            (state % 2 ? d.RadioButton2 : d.RadioButton1)->setChecked(true);
+        whileModal(form->settingsAction, [&](QWidget* dialog) {
+            ui::SettingsDialog& d = settings();
+            d.dictionaryBarSide->setItemIndex(state);
+            d.toolsBarSide->setItemIndex(3 - state);
+            d.dictionaryBarCaptionStyle->setItemIndex(state % 3 - 1);
+            d.toolsBarCaptionStyle->setItemIndex((state + 1) % 3 - 1);
+            (state % 2 ? d.searchOnEnterButton : d.searchAsTypedButton)->setChecked(true);
             QApplication::setActiveWindow(dialog);
-            d.RadioGroup1->item(state)->setFocus();
-            const QWidgetList expected = {d.RadioGroup1->item(state),
-                                          d.RadioGroup3->item(std::max(0, state % 3 - 1)),
-                                          d.CheckBox1,
-                                          d.CheckBox3,
-                                          d.RadioGroup2->item(3 - state),
-                                          d.RadioGroup4->item(std::max(0, (state + 1) % 3 - 1)),
-                                          d.CheckBox2,
-                                          d.CheckBox4,
-                                          state % 2 ? d.RadioButton2 : d.RadioButton1,
-                                          d.BitBtn1,
-                                          d.BitBtn2,
-                                          d.DirectoryEdit1,
-                                          d.DirectoryEdit1Button};
+            d.dictionaryBarSide->item(state)->setFocus();
+            const QWidgetList expected = {
+                d.dictionaryBarSide->item(state),
+                d.dictionaryBarCaptionStyle->item(std::max(0, state % 3 - 1)),
+                d.dictionaryBarShowCaptions,
+                d.dictionaryBarFlat,
+                d.toolsBarSide->item(3 - state),
+                d.toolsBarCaptionStyle->item(std::max(0, (state + 1) % 3 - 1)),
+                d.toolsBarShowCaptions,
+                d.toolsBarFlat,
+                state % 2 ? d.searchOnEnterButton : d.searchAsTypedButton,
+                d.okButton,
+                d.cancelButton,
+                d.userDictionaryFolderField,
+                d.browseButton};
             EXPECT_EQ(tabOrder(dialog), expected) << "state " << state;
             d.reject();
         });
     }
     // Arrows move inside a group, and Tab then enters it at the new item; a choice made this way
     // and taken with OK holds at the next showing.
-    whileModal(form->acNastaveni, [&](QWidget* dialog) {
-        ui::Tnastaveniform& d = settings();
+    whileModal(form->settingsAction, [&](QWidget* dialog) {
+        ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
-        d.RadioGroup1->item(0)->setFocus();
-        QTest::keyClick(d.RadioGroup1->item(0), Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), d.RadioGroup1->item(1));
-        EXPECT_EQ(d.RadioGroup1->itemIndex(), 1);
-        d.RadioButton1->setFocus();
-        QTest::keyClick(d.RadioButton1, Qt::Key_Right);
-        EXPECT_TRUE(d.RadioButton2->isChecked());
+        d.dictionaryBarSide->item(0)->setFocus();
+        QTest::keyClick(d.dictionaryBarSide->item(0), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), d.dictionaryBarSide->item(1));
+        EXPECT_EQ(d.dictionaryBarSide->itemIndex(), 1);
+        d.searchAsTypedButton->setFocus();
+        QTest::keyClick(d.searchAsTypedButton, Qt::Key_Right);
+        EXPECT_TRUE(d.searchOnEnterButton->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), d.BitBtn1);
-        QTest::keyClick(d.BitBtn1, Qt::Key_Backtab);
-        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
-        QTest::mouseClick(d.BitBtn1, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), d.okButton);
+        QTest::keyClick(d.okButton, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.searchOnEnterButton);
+        QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::BottomToolBarArea);
-    EXPECT_FALSE(form->SearchImmediately);
-    whileModal(form->acNastaveni, [&](QWidget* dialog) {
-        ui::Tnastaveniform& d = settings();
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_FALSE(form->searchAsTyped);
+    whileModal(form->settingsAction, [&](QWidget* dialog) {
+        ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
-        d.CheckBox4->setFocus();
-        QTest::keyClick(d.CheckBox4, Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
-        d.DirectoryEdit1->setFocus();
-        QTest::keyClick(d.DirectoryEdit1, Qt::Key_Backtab);
+        d.toolsBarFlat->setFocus();
+        QTest::keyClick(d.toolsBarFlat, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.searchOnEnterButton);
+        d.userDictionaryFolderField->setFocus();
+        QTest::keyClick(d.userDictionaryFolderField, Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        EXPECT_EQ(QApplication::focusWidget(), d.RadioButton2);
+        EXPECT_EQ(QApplication::focusWidget(), d.searchOnEnterButton);
         d.reject();
     });
 }
@@ -335,16 +337,16 @@ TEST_F(Dialogs, AboutPanelHasALoweredOuterAndARaisedInnerBevel) {
 
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
-    whileModal(form->acOprogramu, [&](QWidget*) {
-        EXPECT_EQ(about().Label5->text(), "15.3.2001");
-        EXPECT_EQ(about().Verze->text(), "?");
+    whileModal(form->aboutAction, [&](QWidget*) {
+        EXPECT_EQ(about().updateDate->text(), "15.3.2001");
+        EXPECT_EQ(about().wordStockVersion->text(), "?");
         for (const char* source : {"mythes-cs", "stardict-czech", "hunspell-cs", "iso-codes"})
-            EXPECT_TRUE(about().Label3->text().contains(QLatin1String(source))) << source;
-        QTest::mouseClick(about().OKButton, Qt::LeftButton);
+            EXPECT_TRUE(about().wordStockSources->text().contains(QLatin1String(source))) << source;
+        QTest::mouseClick(about().okButton, Qt::LeftButton);
     });
     QTest::keyClick(form, Qt::Key_F3);
-    whileModal(form->acOprogramu, [&](QWidget* box) {
-        EXPECT_EQ(about().Label5->text(), "1.1.2026");
+    whileModal(form->aboutAction, [&](QWidget* box) {
+        EXPECT_EQ(about().updateDate->text(), "1.1.2026");
         QTest::keyClick(box, Qt::Key_Return);
     });
     // "O programu" keeps the version it was given, written back unchanged.
@@ -358,16 +360,16 @@ TEST_F(Dialogs, AboutWithAnEmptyHeaderAndWithNoDictionaryOpen) {
     std::filesystem::remove(folder.path() / "chzn.dat");
     start();
     QTest::keyClick(form, Qt::Key_F3);
-    whileModal(form->acOprogramu, [&](QWidget*) {
-        EXPECT_EQ(about().Label5->text(), "");
+    whileModal(form->aboutAction, [&](QWidget*) {
+        EXPECT_EQ(about().updateDate->text(), "");
         about().accept();
     });
     QTest::keyClick(form, Qt::Key_F4); // no such dictionary: told, nothing open
     ASSERT_EQ(boxes.texts(), QStringList{"Tento slovník nebyl nalezen."});
-    whileModal(form->acOprogramu, [&](QWidget*) {
+    whileModal(form->aboutAction, [&](QWidget*) {
         EXPECT_EQ(boxes.texts().last(), "I/O error 103."); // before the box came up
         EXPECT_EQ(boxes.shown.back().caption, "Zadrovec");
-        EXPECT_EQ(about().Label5->text(), ""); // unchanged
+        EXPECT_EQ(about().updateDate->text(), ""); // unchanged
         about().accept();
     });
 }
@@ -377,8 +379,8 @@ TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
     std::filesystem::create_directories(dir);
     writeBytes(dir + "/zadrovec.ini", "[O programu]\r\nVerze_Caption=7.12.2026\r\n");
     start();
-    whileModal(form->acOprogramu, [&](QWidget*) {
-        EXPECT_EQ(about().Verze->text(), "7.12.2026");
+    whileModal(form->aboutAction, [&](QWidget*) {
+        EXPECT_EQ(about().wordStockVersion->text(), "7.12.2026");
         about().accept();
     });
     EXPECT_EQ(ini(), "[O programu]\r\nVerze_Caption=7.12.2026\r\nFormVersion=0\r\n");
@@ -387,8 +389,8 @@ TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
 TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
     start();
     runSettings(
-        [](ui::Tnastaveniform& d) {
-            QLineEdit* field = d.DirectoryEdit1;
+        [](ui::SettingsDialog& d) {
+            QLineEdit* field = d.userDictionaryFolderField;
             field->clear();
             field->setFocus();
             QTest::keyClicks(field, "/home/jana");
@@ -402,7 +404,7 @@ TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
             EXPECT_EQ(field->text(), "/home/jana/slovník");
         },
         true);
-    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovník");
+    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovník");
     EXPECT_EQ(ui::FolderValidator::accepts("/a b/č"), true);
     EXPECT_EQ(ui::FolderValidator::accepts("/a\nb"), false);
     EXPECT_EQ(ui::FolderValidator::accepts(QString("/a") + QChar(0x85) + "b"), false);

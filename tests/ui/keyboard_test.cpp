@@ -1,11 +1,11 @@
 // The keyboard as a user without a mouse meets it: shortcuts in every state of the menu bar, the
 // Tab order, lists that get the focus, and the window that opens in its first field.
-#include "Unit1.h"
-#include "Unit3.h"
 #include "buttonbar.h"
+#include "characterswindow.h"
 #include "controls.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "spinedit.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
     QStringList warnings;
     QtMessageHandler previousHandler = nullptr;
     static Keyboard* current;
@@ -65,8 +65,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QStringList found() const { return items(form->ListBox1->items()); }
-    QStringList meanings() const { return items(form->ListBox4->items()); }
+    QStringList found() const { return items(form->foundWordsList->items()); }
+    QStringList meanings() const { return items(form->meaningsList->items()); }
 };
 
 Keyboard* Keyboard::current = nullptr;
@@ -76,12 +76,12 @@ Keyboard* Keyboard::current = nullptr;
 TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     start();
     int switches = 0;
-    for (QAction* action : {form->acHlavni, form->acHlavniMesta})
+    for (QAction* action : {form->mainDictionaryAction, form->capitalsAction})
         QObject::connect(action, &QAction::triggered, [&] { ++switches; });
 
     press(Qt::Key_F3);
     EXPECT_EQ(switches, 1);
-    EXPECT_TRUE(form->acHlavniMesta->isChecked());
+    EXPECT_TRUE(form->capitalsAction->isChecked());
 
     // The menu opened with its letter and left with Esc.
     press(Qt::Key_S, Qt::AltModifier);
@@ -90,13 +90,13 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     press(Qt::Key_F2);
     EXPECT_EQ(switches, 2);
-    EXPECT_TRUE(form->acHlavni->isChecked());
+    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
 
     // Keys typed then go to the field that had the focus.
     press(Qt::Key_S, Qt::AltModifier);
     press(Qt::Key_Escape);
     QTest::keyClicks(QApplication::focusWidget(), "pe");
-    EXPECT_EQ(form->Edit1->text(), "pe");
+    EXPECT_EQ(form->searchField->text(), "pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 
     // The shortcut of a command that opens a modal window, in the same state.
@@ -116,14 +116,14 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
 
 TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
     start();
-    ASSERT_EQ(QApplication::focusWidget(), form->Edit1);
+    ASSERT_EQ(QApplication::focusWidget(), form->searchField);
     QList<QWidget*> walked;
     for (int n = 0; n < 5; ++n) {
         walked << QApplication::focusWidget();
         press(Qt::Key_Tab);
     }
-    const QList<QWidget*> expected = {form->Edit1, form->ListBox1, form->ListBox4, form->SpinEdit1,
-                                      form->Edit1};
+    const QList<QWidget*> expected = {form->searchField, form->foundWordsList, form->meaningsList,
+                                      form->searchFromLetter, form->searchField};
     EXPECT_EQ(walked.size(), expected.size());
     for (qsizetype n = 0; n < walked.size(); ++n) {
         QWidget* w = walked[n];
@@ -133,7 +133,7 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
         EXPECT_EQ(w, expected[n]) << "stop " << n << ": "
                                   << (walked[n] ? walked[n]->objectName().toStdString() : "none");
     }
-    for (ui::ButtonBar* bar : {form->ToolBar1, form->ToolBar2})
+    for (ui::ButtonBar* bar : {form->dictionaryBar, form->toolsBar})
         for (QToolButton* button : bar->buttons())
             EXPECT_EQ(button->focusPolicy() & Qt::TabFocus, 0)
                 << button->objectName().toStdString();
@@ -141,35 +141,35 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
 
 TEST_F(Keyboard, AListThatGetsTheFocusHasItsCurrentRowSelected) {
     start();
-    QTest::keyClicks(form->Edit1, "pe");
+    QTest::keyClicks(form->searchField, "pe");
     ASSERT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    EXPECT_EQ(form->ListBox1->itemIndex(), -1);
+    EXPECT_EQ(form->foundWordsList->itemIndex(), -1);
 
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form->ListBox1);
-    EXPECT_EQ(form->ListBox1->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), form->foundWordsList);
+    EXPECT_EQ(form->foundWordsList->itemIndex(), 0);
     EXPECT_EQ(meanings(), (QStringList{"HAFAN", "VOLEK"}));
     press(Qt::Key_Down);
-    EXPECT_EQ(form->ListBox1->itemIndex(), 1);
+    EXPECT_EQ(form->foundWordsList->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
 
     // Back to the first word, then Tab into the meanings and Enter takes the first of them.
     press(Qt::Key_Up);
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form->ListBox4);
-    EXPECT_EQ(form->ListBox4->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), form->meaningsList);
+    EXPECT_EQ(form->meaningsList->itemIndex(), 0);
     press(Qt::Key_Return);
-    EXPECT_EQ(form->Edit1->text(), "HAFAN");
+    EXPECT_EQ(form->searchField->text(), "HAFAN");
 }
 
 TEST_F(Keyboard, CharactersWindowOpensInTheAuthorField) {
     start();
-    ui::TForm3& characters = program->charactersWindow();
+    ui::CharactersWindow& characters = program->charactersWindow();
     QWidget* focused = nullptr;
     QTimer::singleShot(0, [&] {
         focused = characters.focusWidget();
         characters.close();
     });
     characters.exec();
-    EXPECT_EQ(focused, characters.Edit1);
+    EXPECT_EQ(focused, characters.authorField);
 }

@@ -1,11 +1,11 @@
 // The main window driven as a user would: typing, keys, clicks, then the lists and the status.
-#include "Unit1.h"
-#include "Unit5.h"
 #include "buttonbar.h"
 #include "controls.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "qtext.h"
+#include "searchprogresswindow.h"
 #include "spinedit.h"
 
 #include <QAction>
@@ -35,7 +35,7 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
     int progressShown = 0;
 
     void SetUp() override {
@@ -53,27 +53,27 @@ protected:
     void start() {
         program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
         form = &program->mainWindow();
-        QObject::connect(&program->progressWindow(), &ui::TForm5::shown,
+        QObject::connect(&program->progressWindow(), &ui::SearchProgressWindow::shown,
                          [this] { ++progressShown; });
         form->show();
         QApplication::setActiveWindow(form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
 
-    void type(const QString& text) { QTest::keyClicks(form->Edit1, text); }
+    void type(const QString& text) { QTest::keyClicks(form->searchField, text); }
     void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(widget, key, mods);
     }
-    QStringList found() const { return items(form->ListBox1->items()); }
-    QStringList meanings() const { return items(form->ListBox4->items()); }
-    QString status() const { return form->StatusPanel0->text(); }
+    QStringList found() const { return items(form->foundWordsList->items()); }
+    QStringList meanings() const { return items(form->meaningsList->items()); }
+    QString status() const { return form->statusTextPanel->text(); }
     bool allListsEmpty() const {
-        return form->ListBox1->items().empty() && form->ListBox2.empty() &&
-               form->ListBox4->items().empty() && form->ListBox5.empty();
+        return form->foundWordsList->items().empty() && form->hitMeanings.empty() &&
+               form->meaningsList->items().empty() && form->hitHeadwords.empty();
     }
     void searchOnEnterOnly() {
-        form->Edit1->setTag(1);
-        form->FormStorage1RestorePlacement();
+        form->searchField->setTag(1);
+        form->applyRestoredSettings();
     }
 };
 
@@ -82,12 +82,12 @@ protected:
 TEST_F(MainWindow, StartsOnTheMainDictionarySearchingAsTyped) {
     start();
     EXPECT_EQ(form->windowTitle(), "Zadrovec");
-    EXPECT_TRUE(form->acHlavni->isChecked());
+    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
-    EXPECT_TRUE(form->SearchImmediately);
-    EXPECT_EQ(form->SpinEdit1->value(), 2);
-    EXPECT_TRUE(form->Edit1->hasFocus());
-    EXPECT_TRUE(form->Cesta_k_uzivatelskemu_slovniku->text().isEmpty());
+    EXPECT_TRUE(form->searchAsTyped);
+    EXPECT_EQ(form->searchFromLetter->value(), 2);
+    EXPECT_TRUE(form->searchField->hasFocus());
+    EXPECT_TRUE(form->userDictionaryPathLabel->text().isEmpty());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -96,16 +96,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
     type("pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
-    EXPECT_EQ(form->ListBox1->itemIndex(), -1);
+    EXPECT_EQ(form->foundWordsList->itemIndex(), -1);
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(program->progressWindow().isVisible());
 
-    press(form->Edit1, Qt::Key_Backspace);
+    press(form->searchField, Qt::Key_Backspace);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 1); // no search below the minimum
-    EXPECT_EQ(form->Edit1->text(), "p");
+    EXPECT_EQ(form->searchField->text(), "p");
 
-    form->SpinEdit1->setValue(1);
+    form->searchFromLetter->setValue(1);
     type("s");
     EXPECT_EQ(found(), (QStringList{"PSÍK"}));
 }
@@ -113,16 +113,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
 TEST_F(MainWindow, EnterSearchesWhenTypingDoesNot) {
     start();
     searchOnEnterOnly();
-    EXPECT_FALSE(form->SearchImmediately);
+    EXPECT_FALSE(form->searchAsTyped);
     type("pes");
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
-    press(form->Edit1, Qt::Key_Return);
+    press(form->searchField, Qt::Key_Return);
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     // Typing keeps the lists; Enter on one character applies the minimum.
-    form->Edit1->setText("h");
+    form->searchField->setText("h");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    press(form->Edit1, Qt::Key_Enter);
+    press(form->searchField, Qt::Key_Enter);
     EXPECT_TRUE(allListsEmpty());
 }
 
@@ -130,7 +130,7 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
     start();
     type("pa");
     EXPECT_EQ(progressShown, 1);
-    press(form->Edit1, Qt::Key_Return);
+    press(form->searchField, Qt::Key_Return);
     EXPECT_EQ(progressShown, 2);
     EXPECT_EQ(found(), (QStringList{"PAS"}));
 }
@@ -138,13 +138,14 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
 TEST_F(MainWindow, ChoosingAHeadwordShowsItsMeanings) {
     start();
     type("pe");
-    form->ListBox1->setFocus();
-    press(form->ListBox1, Qt::Key_Down); // the first row becomes current and selected
-    press(form->ListBox1, Qt::Key_Down);
-    EXPECT_EQ(form->ListBox1->itemIndex(), 1);
+    form->foundWordsList->setFocus();
+    press(form->foundWordsList, Qt::Key_Down); // the first row becomes current and selected
+    press(form->foundWordsList, Qt::Key_Down);
+    EXPECT_EQ(form->foundWordsList->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
-    const QRect first = form->ListBox1->visualRect(form->ListBox1->model()->index(0, 0));
-    QTest::mouseClick(form->ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    const QRect first =
+        form->foundWordsList->visualRect(form->foundWordsList->model()->index(0, 0));
+    QTest::mouseClick(form->foundWordsList->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
 }
 
@@ -153,53 +154,54 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
     type("pes");
     ASSERT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
     // Enter with no row selected changes nothing.
-    form->ListBox4->setFocus();
-    form->ListBox4->setItemIndex(-1);
-    press(form->ListBox4, Qt::Key_Return);
-    EXPECT_EQ(form->Edit1->text(), "pes");
+    form->meaningsList->setFocus();
+    form->meaningsList->setItemIndex(-1);
+    press(form->meaningsList, Qt::Key_Return);
+    EXPECT_EQ(form->searchField->text(), "pes");
 
-    const QRect hafan = form->ListBox4->visualRect(form->ListBox4->model()->index(1, 0));
-    QTest::mouseClick(form->ListBox4->viewport(), Qt::LeftButton, {}, hafan.center());
-    QTest::mouseDClick(form->ListBox4->viewport(), Qt::LeftButton, {}, hafan.center());
-    EXPECT_EQ(form->Edit1->text(), "HAFAN");
+    const QRect hafan = form->meaningsList->visualRect(form->meaningsList->model()->index(1, 0));
+    QTest::mouseClick(form->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
+    QTest::mouseDClick(form->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
+    EXPECT_EQ(form->searchField->text(), "HAFAN");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
     EXPECT_EQ(meanings(), (QStringList{"PES"}));
-    EXPECT_TRUE(form->ListBox4->hasFocus());
+    EXPECT_TRUE(form->meaningsList->hasFocus());
 
-    form->ListBox4->setCurrentIndex(form->ListBox4->model()->index(0, 0));
-    press(form->ListBox4, Qt::Key_Return);
-    EXPECT_EQ(form->Edit1->text(), "PES");
+    form->meaningsList->setCurrentIndex(form->meaningsList->model()->index(0, 0));
+    press(form->meaningsList, Qt::Key_Return);
+    EXPECT_EQ(form->searchField->text(), "PES");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 }
 
 TEST_F(MainWindow, EveryDictionarySwitchEmptiesTheListsAndKeepsTheField) {
     start();
     const std::vector<std::pair<QAction*, Qt::Key>> switches = {
-        {form->acHlavniMesta, Qt::Key_F3}, {form->acChemickeZnacky, Qt::Key_F4},
-        {form->acMeny, Qt::Key_F5},        {form->acMPZSPZ, Qt::Key_F6},
-        {form->acOsobnosti, Qt::Key_F7},   {form->acOznaceniLetadel, Qt::Key_F8},
-        {form->acPodniky, Qt::Key_F9},     {form->acHlavni, Qt::Key_F2}};
+        {form->capitalsAction, Qt::Key_F3},      {form->chemicalSymbolsAction, Qt::Key_F4},
+        {form->currenciesAction, Qt::Key_F5},    {form->vehicleCodesAction, Qt::Key_F6},
+        {form->personalitiesAction, Qt::Key_F7}, {form->aircraftMarksAction, Qt::Key_F8},
+        {form->enterprisesAction, Qt::Key_F9},   {form->mainDictionaryAction, Qt::Key_F2}};
     int words = 2;
     for (const auto& [action, key] : switches) {
         type("x");
-        form->Edit1->setText("xa");
+        form->searchField->setText("xa");
         press(form, key);
         EXPECT_TRUE(action->isChecked()) << action->objectName().toStdString();
         EXPECT_TRUE(allListsEmpty());
-        EXPECT_EQ(form->Edit1->text(), "xa");
-        EXPECT_EQ(status(), action == form->acHlavni ? QString("Počet slov: 7")
-                                                     : QString("Počet slov: %1").arg(words++));
+        EXPECT_EQ(form->searchField->text(), "xa");
+        EXPECT_EQ(status(), action == form->mainDictionaryAction
+                                ? QString("Počet slov: 7")
+                                : QString("Počet slov: %1").arg(words++));
     }
     // The next change searches the dictionary now open.
     press(form, Qt::Key_F5);
-    form->Edit1->setText("xb");
+    form->searchField->setText("xb");
     EXPECT_EQ(found(), (QStringList{"XB"}));
     EXPECT_EQ(meanings(), (QStringList{"M3"}));
     // The current dictionary's button pressed again stays down, reopens, empties the lists.
-    auto* button = form->ToolBar1->findChild<QToolButton*>("ToolButton14");
+    auto* button = form->dictionaryBar->findChild<QToolButton*>("ToolButton14");
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(form->acMeny->isChecked());
+    EXPECT_TRUE(form->currenciesAction->isChecked());
     EXPECT_TRUE(button->isChecked());
     EXPECT_TRUE(allListsEmpty());
     EXPECT_TRUE(boxes.shown.empty());
@@ -212,36 +214,36 @@ TEST_F(MainWindow, MissingDictionaryIsToldAndNothingSearches) {
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_EQ(status(), "Počet slov:");
     type("pes");
-    press(form->Edit1, Qt::Key_Return);
+    press(form->searchField, Qt::Key_Return);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
     // Another dictionary opens and searching works again.
     press(form, Qt::Key_F3);
     EXPECT_EQ(status(), "Počet slov: 2");
-    form->Edit1->setText("xa");
+    form->searchField->setText("xa");
     EXPECT_EQ(found(), (QStringList{"XA"}));
 }
 
 TEST_F(MainWindow, UserDictionaryCommandIsDisabled) {
     start();
-    EXPECT_FALSE(form->acUziv->isEnabled());
+    EXPECT_FALSE(form->userDictionaryAction->isEnabled());
     EXPECT_FALSE(form->findChild<QToolButton*>("ToolButton8")->isEnabled());
     EXPECT_FALSE(form->findChild<QAction*>("Uivatelsk1")->isEnabled());
     press(form, Qt::Key_F9, Qt::ShiftModifier);
-    EXPECT_TRUE(form->acHlavni->isChecked());
+    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     start();
-    EXPECT_EQ(form->acHledej->toolTip(), "Hledat výraz");
-    EXPECT_EQ(form->acHledej->property("Hint").toString(),
+    EXPECT_EQ(form->findInAllAction->toolTip(), "Hledat výraz");
+    EXPECT_EQ(form->findInAllAction->property("Hint").toString(),
               "Hledat výraz|Vyhledá výraz ve všech slovnících");
-    EXPECT_EQ(form->acHledej->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-    EXPECT_EQ(form->acPostavy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
-    EXPECT_EQ(form->acKonec->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    EXPECT_EQ(form->acPodniky->text(), "Pomocný 7");
-    EXPECT_EQ(form->acOznaceniLetadel->toolTip(), "Označení letadel");
+    EXPECT_EQ(form->findInAllAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    EXPECT_EQ(form->charactersAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
+    EXPECT_EQ(form->exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    EXPECT_EQ(form->enterprisesAction->text(), "Pomocný 7");
+    EXPECT_EQ(form->aircraftMarksAction->toolTip(), "Označení letadel");
     // Menu items follow their actions, check mark included.
     auto* item = form->findChild<QAction*>("Mny1");
     ASSERT_NE(item, nullptr);
@@ -250,31 +252,31 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_TRUE(item->isChecked());
     EXPECT_FALSE(form->findChild<QAction*>("Hlavn1")->isChecked());
     form->findChild<QAction*>("Hlavn1")->trigger();
-    EXPECT_TRUE(form->acHlavni->isChecked());
+    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
 }
 
 TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
     start();
-    auto* dole = form->PopupToolMenu->findChild<QAction*>("Dole1");
+    auto* dole = form->dictionaryBarMenu->findChild<QAction*>("Dole1");
     ASSERT_NE(dole, nullptr);
     dole->trigger();
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::BottomToolBarArea);
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
     EXPECT_TRUE(dole->isChecked());
-    EXPECT_FALSE(form->PopupToolMenu->findChild<QAction*>("Nahoe1")->isChecked());
-    EXPECT_EQ(form->toolBarArea(form->ToolBar2), Qt::TopToolBarArea);
+    EXPECT_FALSE(form->dictionaryBarMenu->findChild<QAction*>("Nahoe1")->isChecked());
+    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::TopToolBarArea);
 
-    form->PopupToolMenu2->findChild<QAction*>("Vlevo2")->trigger();
-    EXPECT_EQ(form->toolBarArea(form->ToolBar2), Qt::LeftToolBarArea);
-    EXPECT_EQ(form->ToolBar2->orientation(), Qt::Vertical);
+    form->toolsBarMenu->findChild<QAction*>("Vlevo2")->trigger();
+    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::LeftToolBarArea);
+    EXPECT_EQ(form->toolsBar->orientation(), Qt::Vertical);
 
-    form->PopupToolMenu2->findChild<QAction*>("Popiskypodikonama2")->trigger();
-    EXPECT_FALSE(form->ToolBar2->list());
-    EXPECT_TRUE(form->PopupToolMenu2->findChild<QAction*>("Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(form->PopupToolMenu2->findChild<QAction*>("Popiskyvedleikon2")->isChecked());
+    form->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->trigger();
+    EXPECT_FALSE(form->toolsBar->list());
+    EXPECT_TRUE(form->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(form->toolsBarMenu->findChild<QAction*>("Popiskyvedleikon2")->isChecked());
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton13")->toolButtonStyle(),
               Qt::ToolButtonTextUnderIcon);
-    EXPECT_TRUE(form->ToolBar1->list()); // the other toolbar keeps its style
+    EXPECT_TRUE(form->dictionaryBar->list()); // the other toolbar keeps its style
 }
 
 TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
@@ -290,16 +292,16 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
     EXPECT_EQ(rightClick(form->menuBar(), QPoint(form->menuBar()->width() - 2, 2)), nullptr);
     QWidget* buttons1 = form->findChild<QToolButton*>("ToolButton4")->parentWidget();
     EXPECT_EQ(rightClick(buttons1, QPoint(buttons1->width() - 1, buttons1->height() - 1)),
-              form->PopupToolMenu);
+              form->dictionaryBarMenu);
     EXPECT_EQ(rightClick(form->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
-              form->PopupToolMenu2);
-    EXPECT_EQ(rightClick(form->ToolBar2, QPoint(form->ToolBar2->width() - 1, 1)),
-              form->PopupToolMenu2);
+              form->toolsBarMenu);
+    EXPECT_EQ(rightClick(form->toolsBar, QPoint(form->toolsBar->width() - 1, 1)),
+              form->toolsBarMenu);
     // Beside the toolbars, in their lines.
-    const QPoint besideToolBar1(form->width() - 2, form->ToolBar1->geometry().center().y());
+    const QPoint besideToolBar1(form->width() - 2, form->dictionaryBar->geometry().center().y());
     EXPECT_EQ(rightClick(form, besideToolBar1), nullptr);
 
-    for (ui::ButtonBar* bar : {form->ToolBar1, form->ToolBar2}) {
+    for (ui::ButtonBar* bar : {form->dictionaryBar, form->toolsBar}) {
         bar->toggleViewAction()->trigger();
         EXPECT_TRUE(bar->isVisible());
         EXPECT_FALSE(bar->toggleViewAction()->isVisible());
@@ -308,10 +310,10 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
 
 TEST_F(MainWindow, ToolbarWithoutCaptionsGetsButtonsOf22Pixels) {
     start();
-    form->ToolBar1->setShowCaptions(false);
-    form->ToolBar1->setButtonHeight(40);
-    form->FormStorage1RestorePlacement();
-    EXPECT_EQ(form->ToolBar1->buttonHeight(), 22);
+    form->dictionaryBar->setShowCaptions(false);
+    form->dictionaryBar->setButtonHeight(40);
+    form->applyRestoredSettings();
+    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22);
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton4")->height(), 22);
     EXPECT_EQ(form->findChild<QToolButton*>("ToolButton4")->toolButtonStyle(),
               Qt::ToolButtonIconOnly);
@@ -328,9 +330,9 @@ TEST_F(MainWindow, FirstRowOfTheDictionaryToolbarEndsAfterTheFourthButton) {
 TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheirCaptions) {
     start();
     // Captions of very different lengths, as the settings file gives them.
-    form->acHlavniMesta->setText("Hlavní města a státy");
-    form->acOsobnosti->setText("O");
-    form->ToolBar1->setShowCaptions(true);
+    form->capitalsAction->setText("Hlavní města a státy");
+    form->personalitiesAction->setText("O");
+    form->dictionaryBar->setShowCaptions(true);
     QCoreApplication::processEvents();
     const QStringList rows[] = {{"ToolButton4", "ToolButton1", "ToolButton3", "ToolButton14"},
                                 {"ToolButton9", "ToolButton7", "ToolButton2", "ToolButton10"}};
@@ -361,39 +363,39 @@ TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(boxes.shown[0].text, "I/O error 100.");
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_FALSE(program->progressWindow().isVisible());
-    EXPECT_FALSE(program->progressWindow().Animate1 == nullptr);
-    form->Edit1->setText("ha");
+    EXPECT_FALSE(program->progressWindow().animation == nullptr);
+    form->searchField->setText("ha");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
 }
 
 TEST_F(MainWindow, SpinEditCountsAnythingButANumberAsOne) {
     start();
-    form->SpinEdit1->setFocus();
-    form->SpinEdit1->selectAll();
-    QTest::keyClicks(form->SpinEdit1, "-a"); // a sign is taken, letters are refused
-    EXPECT_EQ(form->SpinEdit1->text(), "-");
-    EXPECT_EQ(form->SpinEdit1->currentValue(), 1);
-    form->Edit1->setText("p");
+    form->searchFromLetter->setFocus();
+    form->searchFromLetter->selectAll();
+    QTest::keyClicks(form->searchFromLetter, "-a"); // a sign is taken, letters are refused
+    EXPECT_EQ(form->searchFromLetter->text(), "-");
+    EXPECT_EQ(form->searchFromLetter->currentValue(), 1);
+    form->searchField->setText("p");
     EXPECT_EQ(found(), (QStringList{"PAS", "PES", "PESEK", "PSÍK"}));
     // Leaving the field sets a value out of range to the nearer bound.
-    form->SpinEdit1->setFocus();
-    form->SpinEdit1->selectAll();
-    QTest::keyClicks(form->SpinEdit1, "70");
-    EXPECT_EQ(form->SpinEdit1->currentValue(), 70);
-    form->Edit1->setFocus();
-    EXPECT_EQ(form->SpinEdit1->value(), 50);
+    form->searchFromLetter->setFocus();
+    form->searchFromLetter->selectAll();
+    QTest::keyClicks(form->searchFromLetter, "70");
+    EXPECT_EQ(form->searchFromLetter->currentValue(), 70);
+    form->searchField->setFocus();
+    EXPECT_EQ(form->searchFromLetter->value(), 50);
 }
 
 TEST_F(MainWindow, TypedTextKeepsToTheCodePage) {
     start();
-    form->SpinEdit1->setValue(1);
+    form->searchFromLetter->setValue(1);
     for (const QString& text : {QString("č"), QString("ж"), QString("ø"), QString("s")}) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-        QApplication::sendEvent(form->Edit1, &press);
+        QApplication::sendEvent(form->searchField, &press);
     }
-    EXPECT_EQ(form->Edit1->text(), "čs");
-    form->Edit1->insert("жx");
-    EXPECT_EQ(form->Edit1->text(), "čs");
+    EXPECT_EQ(form->searchField->text(), "čs");
+    form->searchField->insert("жx");
+    EXPECT_EQ(form->searchField->text(), "čs");
 }
 
 class IconFiles : public MainWindow {
@@ -410,11 +412,11 @@ protected:
 TEST_F(IconFiles, OnlyTheActionOfAPresentFileGetsANewImage) {
     writeIcon(3, 32);
     start();
-    EXPECT_EQ(imageIndex(form->acChemickeZnacky), 14);
-    EXPECT_EQ(form->ImageList1.count(), 15);
-    EXPECT_EQ(imageIndex(form->acHlavni), 5);
-    EXPECT_EQ(imageIndex(form->acHlavniMesta), 6);
-    EXPECT_EQ(imageIndex(form->acPostavy), 13);
+    EXPECT_EQ(imageIndex(form->chemicalSymbolsAction), 14);
+    EXPECT_EQ(form->toolBarImages.count(), 15);
+    EXPECT_EQ(imageIndex(form->mainDictionaryAction), 5);
+    EXPECT_EQ(imageIndex(form->capitalsAction), 6);
+    EXPECT_EQ(imageIndex(form->charactersAction), 13);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -424,9 +426,9 @@ TEST_F(IconFiles, TooSmallIconEndsTheStepWithTheErrorReport) {
     writeIcon(4, 16);
     start();
     EXPECT_EQ(boxes.texts(), QStringList{"Invalid image size."});
-    EXPECT_EQ(imageIndex(form->acHlavni), 14);
-    EXPECT_EQ(imageIndex(form->acHlavniMesta), 6);
-    EXPECT_EQ(imageIndex(form->acMeny), 8); // after the bad one: not loaded
+    EXPECT_EQ(imageIndex(form->mainDictionaryAction), 14);
+    EXPECT_EQ(imageIndex(form->capitalsAction), 6);
+    EXPECT_EQ(imageIndex(form->currenciesAction), 8); // after the bad one: not loaded
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -435,15 +437,15 @@ TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
     writeIcon(7, 32);
     start();
     EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join(' ').toStdString();
-    EXPECT_EQ(imageIndex(form->acMPZSPZ), 9);
-    EXPECT_EQ(imageIndex(form->acOznaceniLetadel), 14); // the icon after it is loaded
+    EXPECT_EQ(imageIndex(form->vehicleCodesAction), 9);
+    EXPECT_EQ(imageIndex(form->aircraftMarksAction), 14); // the icon after it is loaded
 }
 
 TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {
     writeBytes(folder.file("9.ico"), "not an icon at all");
     start();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(imageIndex(form->acPostavy), 13);
+    EXPECT_EQ(imageIndex(form->charactersAction), 13);
 }
 
 TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
@@ -463,7 +465,7 @@ TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
 TEST_F(MainWindow, EndCommandClosesTheWindowAndTheDictionary) {
     start();
     ASSERT_TRUE(program->dictionary().words.isOpen());
-    form->acKonec->trigger();
+    form->exitAction->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(program->dictionary().words.isOpen());
     EXPECT_FALSE(program->dictionary().index.isOpen());

@@ -1,12 +1,12 @@
 // The settings file as the windows keep it: what a close writes, what the next start restores,
 // and what happens with missing, malformed and unwritable settings.
-#include "Unit1.h"
-#include "Unit3.h"
-#include "Unit6.h"
 #include "buttonbar.h"
+#include "characterswindow.h"
 #include "controls.h"
+#include "foundtextwindow.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "spinedit.h"
 
 #include <QAction>
@@ -62,7 +62,7 @@ protected:
     TempFolder config;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
 
     void SetUp() override {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
@@ -104,10 +104,10 @@ protected:
 TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSections) {
     start();
     EXPECT_TRUE(form->isMaximized());
-    EXPECT_EQ(form->acHlavniMesta->text(), "Pomocný 1");
-    EXPECT_EQ(form->acPodniky->text(), "Pomocný 7");
-    EXPECT_EQ(form->SpinEdit1->value(), 2);
-    EXPECT_TRUE(form->SearchImmediately);
+    EXPECT_EQ(form->capitalsAction->text(), "Pomocný 1");
+    EXPECT_EQ(form->enterprisesAction->text(), "Pomocný 7");
+    EXPECT_EQ(form->searchFromLetter->value(), 2);
+    EXPECT_TRUE(form->searchAsTyped);
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
     closeAndEnd();
 
@@ -161,47 +161,47 @@ TEST_F(SettingsFile, TheCopyBesideTheProgramSeedsTheSettingsOnce) {
                                             "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec"
                                             "sta\r\n");
     start();
-    EXPECT_EQ(form->acHlavniMesta->text(), "Města");
-    EXPECT_EQ(form->acHlavniMesta->toolTip(), "Hlavní města");
+    EXPECT_EQ(form->capitalsAction->text(), "Města");
+    EXPECT_EQ(form->capitalsAction->toolTip(), "Hlavní města");
     closeAndEnd();
     writeBytes(folder.file("zadrovec.ini"), "[Menu]\r\nacHlavniMesta_Caption=Jiné\r\n");
     start();
-    EXPECT_EQ(form->acHlavniMesta->text(), "Města"); // the settings file is never replaced
+    EXPECT_EQ(form->capitalsAction->text(), "Města"); // the settings file is never replaced
 }
 
 TEST_F(SettingsFile, EveryStoredPropertySurvivesARestart) {
     start();
     form->showNormal();
-    form->SpinEdit1->setValue(5);
-    item(form->PopupToolMenu, "Dole1")->trigger();
-    item(form->PopupToolMenu2, "Vpravo2")->trigger();
-    item(form->PopupToolMenu2, "Popiskypodikonama2")->trigger();
-    form->ToolBar1->setShowCaptions(false);
-    form->ToolBar2->setFlat(false);
-    form->Edit1->setTag(1);
-    form->Cesta_k_uzivatelskemu_slovniku->setText("/home/jana/slovnik");
-    form->Panel2->setPanelWidth(180);
+    form->searchFromLetter->setValue(5);
+    item(form->dictionaryBarMenu, "Dole1")->trigger();
+    item(form->toolsBarMenu, "Vpravo2")->trigger();
+    item(form->toolsBarMenu, "Popiskypodikonama2")->trigger();
+    form->dictionaryBar->setShowCaptions(false);
+    form->toolsBar->setFlat(false);
+    form->searchField->setTag(1);
+    form->userDictionaryPathLabel->setText("/home/jana/slovnik");
+    form->wordsColumn->setPanelWidth(180);
     form->setGeometry(40, 50, 600, 420);
     restart();
 
     EXPECT_FALSE(form->isMaximized());
     EXPECT_EQ(form->geometry(), QRect(40, 50, 600, 420));
-    EXPECT_EQ(form->SpinEdit1->value(), 5);
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::BottomToolBarArea);
-    EXPECT_TRUE(item(form->PopupToolMenu, "Dole1")->isChecked());
-    EXPECT_FALSE(item(form->PopupToolMenu, "Nahoe1")->isChecked());
-    EXPECT_EQ(form->toolBarArea(form->ToolBar2), Qt::RightToolBarArea);
-    EXPECT_TRUE(item(form->PopupToolMenu2, "Vpravo2")->isChecked());
-    EXPECT_FALSE(form->ToolBar2->list());
-    EXPECT_TRUE(item(form->PopupToolMenu2, "Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(item(form->PopupToolMenu2, "Popiskyvedleikon2")->isChecked());
-    EXPECT_FALSE(form->ToolBar1->showCaptions());
-    EXPECT_EQ(form->ToolBar1->buttonHeight(), 22); // no captions: 22-pixel buttons
-    EXPECT_FALSE(form->ToolBar2->flat());
-    EXPECT_EQ(form->Edit1->tag(), 1);
-    EXPECT_FALSE(form->SearchImmediately);
-    EXPECT_EQ(form->UserDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(form->Panel2->width(), 180);
+    EXPECT_EQ(form->searchFromLetter->value(), 5);
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_TRUE(item(form->dictionaryBarMenu, "Dole1")->isChecked());
+    EXPECT_FALSE(item(form->dictionaryBarMenu, "Nahoe1")->isChecked());
+    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::RightToolBarArea);
+    EXPECT_TRUE(item(form->toolsBarMenu, "Vpravo2")->isChecked());
+    EXPECT_FALSE(form->toolsBar->list());
+    EXPECT_TRUE(item(form->toolsBarMenu, "Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(item(form->toolsBarMenu, "Popiskyvedleikon2")->isChecked());
+    EXPECT_FALSE(form->dictionaryBar->showCaptions());
+    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22); // no captions: 22-pixel buttons
+    EXPECT_FALSE(form->toolsBar->flat());
+    EXPECT_EQ(form->searchField->tag(), 1);
+    EXPECT_FALSE(form->searchAsTyped);
+    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(form->wordsColumn->width(), 180);
 }
 
 TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
@@ -209,29 +209,30 @@ TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
              "Nahoe1_Checked=false\r\nDole1_Checked=true\r\nToolBar2_List=maybe\r\n"
              "Edit1_Tag=7\r\n");
     start();
-    EXPECT_EQ(form->SpinEdit1->value(), 50);
-    EXPECT_EQ(form->Panel2->width(), form->Panel2->minimumWidth()); // 0, held at the minimum
-    EXPECT_EQ(form->toolBarArea(form->ToolBar1), Qt::TopToolBarArea);
-    EXPECT_TRUE(item(form->PopupToolMenu, "Dole1")->isChecked());
-    EXPECT_TRUE(form->ToolBar2->list());
-    EXPECT_FALSE(form->SearchImmediately); // any tag but 0: search on Enter
+    EXPECT_EQ(form->searchFromLetter->value(), 50);
+    EXPECT_EQ(form->wordsColumn->width(),
+              form->wordsColumn->minimumWidth()); // 0, held at the minimum
+    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(item(form->dictionaryBarMenu, "Dole1")->isChecked());
+    EXPECT_TRUE(form->toolsBar->list());
+    EXPECT_FALSE(form->searchAsTyped); // any tag but 0: search on Enter
     restart();
     EXPECT_NE(ini().find("SpinEdit1_Value=50\r\n"), std::string::npos);
 
     closeAndEnd();
     writeIni("[Main window]\r\nSpinEdit1_Value=0\r\n");
     start();
-    EXPECT_EQ(form->SpinEdit1->value(), 1);
+    EXPECT_EQ(form->searchFromLetter->value(), 1);
 }
 
 TEST_F(SettingsFile, NegativeFormVersionSkipsTheWholeRestore) {
     writeIni("[Main window]\r\nFormVersion=-1\r\nShowCmd=1\r\nSpinEdit1_Value=7\r\n");
     start();
     EXPECT_FALSE(form->isMaximized()); // not even the default state is applied
-    EXPECT_EQ(form->SpinEdit1->value(), 2);
-    EXPECT_FALSE(form->SearchImmediately); // the after-restore notification did not run
-    QTest::keyClicks(form->Edit1, "pes");
-    EXPECT_TRUE(form->ListBox1->items().empty());
+    EXPECT_EQ(form->searchFromLetter->value(), 2);
+    EXPECT_FALSE(form->searchAsTyped); // the after-restore notification did not run
+    QTest::keyClicks(form->searchField, "pes");
+    EXPECT_TRUE(form->foundWordsList->items().empty());
 }
 
 TEST_F(SettingsFile, StoredStatesAndPositions) {
@@ -257,10 +258,10 @@ TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
     writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec"
              "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
     start();
-    EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
-    EXPECT_EQ(form->acMPZSPZ->text(), "SPZ");
+    EXPECT_EQ(form->currenciesAction->text(), "\"Měny\"");
+    EXPECT_EQ(form->vehicleCodesAction->text(), "SPZ");
     restart();
-    EXPECT_EQ(form->acMeny->text(), "\"Měny\"");
+    EXPECT_EQ(form->currenciesAction->text(), "\"Měny\"");
     EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec"
                          "ny\"\"\r\n"),
               std::string::npos);
@@ -283,7 +284,7 @@ TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
     garbage += "\r\n[Main window]\r\nSpinEdit1_Value=3\r\n" + std::string(1 << 20, 'x') + "\r\n";
     writeIni(garbage);
     start();
-    EXPECT_EQ(form->SpinEdit1->value(), 3);
+    EXPECT_EQ(form->searchFromLetter->value(), 3);
     closeAndEnd();
     const std::string after = ini();
     EXPECT_EQ(after.substr(0, 200'000), garbage.substr(0, 200'000)); // the rest is kept
@@ -295,18 +296,18 @@ TEST_F(SettingsFile, FoundWindowAndCharactersWindowKeepTheirSections) {
     writeIni("[Window Postavy]\r\nShowCmd=3\r\nNormPos=30,40,530,440\r\n[" + foundSection +
              "]\r\nPanel2_Width=120\r\n");
     start();
-    ui::TForm3& characters = program->charactersWindow();
+    ui::CharactersWindow& characters = program->charactersWindow();
     characters.show();
     EXPECT_FALSE(characters.isMaximized()); // a stored state is no concern of this window
     EXPECT_EQ(characters.geometry(), QRect(30, 40, 500, 400));
     characters.close();
 
-    ui::TForm6& found = program->foundWindow();
-    found.SearchText = "PES";
+    ui::FoundTextWindow& found = program->foundWindow();
+    found.searchText = "PES";
     found.show();
-    EXPECT_EQ(found.Panel2->width(), 120);
+    EXPECT_EQ(found.wordsColumn->width(), 120);
     EXPECT_FALSE(found.isMaximized());
-    found.Panel2->setPanelWidth(150);
+    found.wordsColumn->setPanelWidth(150);
     found.close();
 
     const std::string written = ini();
@@ -332,15 +333,15 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
              "]\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n"
              "Panel2_Width=2147483647\r\n");
     start();
-    EXPECT_EQ(form->Panel2->width(), form->Panel2->minimumWidth());
+    EXPECT_EQ(form->wordsColumn->width(), form->wordsColumn->minimumWidth());
     EXPECT_GE(form->geometry().left(), -32767);
     EXPECT_LE(form->geometry().width(), QGuiApplication::primaryScreen()->virtualSize().width());
     program->charactersWindow().show(); // right before left: not applied
     program->charactersWindow().close();
-    ui::TForm6& foundWindow = program->foundWindow();
-    foundWindow.SearchText = "PES";
+    ui::FoundTextWindow& foundWindow = program->foundWindow();
+    foundWindow.searchText = "PES";
     foundWindow.show();
-    EXPECT_GE(foundWindow.Panel2->width(), 0);
+    EXPECT_GE(foundWindow.wordsColumn->width(), 0);
     foundWindow.close();
     closeAndEnd();
 
@@ -363,7 +364,7 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
 TEST_F(SettingsFile, AFolderWithLineBreaksFailsTheSaveAndAddsNoLines) {
     writeIni("[Main window]\r\nSpinEdit1_Value=4\r\n");
     start();
-    form->Cesta_k_uzivatelskemu_slovniku->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
+    form->userDictionaryPathLabel->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
     closeAndEnd();
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");

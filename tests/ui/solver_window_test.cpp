@@ -1,7 +1,7 @@
 // The window "Luštění" driven as a user would: opened with Ctrl+L, typed into, browsed with the
 // keyboard, and its choices kept in a section of the settings file.
-#include "Unit1.h"
 #include "guitest.h"
+#include "mainwindow.h"
 #include "solverwindow.h"
 
 #include <QAction>
@@ -55,7 +55,7 @@ protected:
     TempFolder config;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
     ui::SolverWindow* window = nullptr;
 
     void SetUp() override {
@@ -93,7 +93,7 @@ protected:
 TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
     start();
     EXPECT_EQ(form->solverWindow(), nullptr); // nothing read at start-up
-    EXPECT_EQ(form->acLusteni->text(), "&Luštění...");
+    EXPECT_EQ(form->solverAction->text(), "&Luštění...");
     open();
     EXPECT_EQ(window->windowTitle(), "Luštění");
     EXPECT_EQ(QApplication::focusWidget(), window->patternEdit);

@@ -1,10 +1,10 @@
 // The user dictionary editor, shown modally and driven as a user would: loading uziv.dat at
 // every showing, selecting headwords, adding and deleting headwords and meanings.
-#include "Unit1.h"
-#include "Unit4.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
 #include "qtext.h"
+#include "userdictionaryeditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,8 +33,8 @@ protected:
     TempFolder userFolder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* mainWindow = nullptr;
-    ui::TForm4* form = nullptr;
+    ui::MainWindow* mainWindow = nullptr;
+    ui::UserDictionaryEditor* form = nullptr;
 
     void SetUp() override {
         writeDictionary(dataFolder, "hlavni", {"1.1.2024", "PES@HAFAN;"});
@@ -42,7 +42,7 @@ protected:
         mainWindow = &program->mainWindow();
         form = &program->userDictionaryEditor();
         mainWindow->show();
-        mainWindow->UserDictionaryFolder = QString::fromStdString(userFolder.path().string());
+        mainWindow->userDictionaryFolder = QString::fromStdString(userFolder.path().string());
     }
 
     std::string userFile() const { return userFolder.file("uziv.dat"); }
@@ -82,12 +82,12 @@ protected:
     }
     static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    QStringList headwords() const { return items(form->ListBox1->items()); }
-    QStringList meanings() const { return items(form->ListBox2->items()); }
-    QStringList fileHeadwords() const { return items(form->listslova); }
-    QStringList fileMeanings() const { return items(form->listvyznamy); }
+    QStringList headwords() const { return items(form->headwordsList->items()); }
+    QStringList meanings() const { return items(form->meaningsList->items()); }
+    QStringList fileHeadwords() const { return items(form->fileHeadwords); }
+    QStringList fileMeanings() const { return items(form->fileMeanings); }
     QString selectedHeadword() const {
-        const int row = form->ListBox1->itemIndex();
+        const int row = form->headwordsList->itemIndex();
         return row < 0 ? QString() : headwords().at(row);
     }
     int rowOf(ui::ListBox* list, const QString& text) const {
@@ -98,20 +98,22 @@ protected:
 } // namespace
 
 TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
-    EXPECT_FALSE(mainWindow->acUziv->isEnabled());
+    EXPECT_FALSE(mainWindow->userDictionaryAction->isEnabled());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), "Uživatelský slovník");
     EXPECT_EQ(form->size(), QSize(665, 346));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    EXPECT_EQ(form->Label3->text(), "Seznam hesel");
-    EXPECT_EQ(form->Label4->text(), "Významy");
-    EXPECT_EQ(form->Label1->text(), "Heslo");
-    EXPECT_EQ(form->Label2->text(), "Význam");
-    EXPECT_EQ(form->ListBox1->width(), 240);
-    EXPECT_EQ(form->ListBox2->width(), 240);
-    const QList<QWidget*> order = {form->ListBox1, form->ListBox2, form->Edit1,   form->Button2,
-                                   form->Button4,  form->Edit2,    form->Button1, form->Button3,
-                                   form->Button5,  form->Button6};
+    EXPECT_EQ(form->headwordsLabel->text(), "Seznam hesel");
+    EXPECT_EQ(form->meaningsLabel->text(), "Významy");
+    EXPECT_EQ(form->headwordLabel->text(), "Heslo");
+    EXPECT_EQ(form->meaningLabel->text(), "Význam");
+    EXPECT_EQ(form->headwordsList->width(), 240);
+    EXPECT_EQ(form->meaningsList->width(), 240);
+    const QList<QWidget*> order = {
+        form->headwordsList,     form->meaningsList,         form->headwordField,
+        form->addHeadwordButton, form->deleteHeadwordButton, form->meaningField,
+        form->addMeaningButton,  form->deleteMeaningButton,  form->okButton,
+        form->cancelButton};
     QStringList captions;
     for (QWidget* w : order)
         if (auto* b = qobject_cast<QPushButton*>(w)) captions << b->text();
@@ -129,17 +131,17 @@ TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
 
 TEST_F(UserDictionaryEditor, EditFieldsTypeCapitalsAndTakeOnlyWindows1250) {
     whileShown([&] {
-        type(form->Edit1, QStringLiteral("pes žluťoučký ß€中µ"));
-        EXPECT_EQ(form->Edit1->text(), "PES ŽLUŤOUČKÝ ß€µ");
-        type(form->Edit2, QStringLiteral("ä-ľ"));
-        EXPECT_EQ(form->Edit2->text(), "Ä-Ľ");
+        type(form->headwordField, QStringLiteral("pes žluťoučký ß€中µ"));
+        EXPECT_EQ(form->headwordField->text(), "PES ŽLUŤOUČKÝ ß€µ");
+        type(form->meaningField, QStringLiteral("ä-ľ"));
+        EXPECT_EQ(form->meaningField->text(), "Ä-Ľ");
     });
     // The fields keep their text from one showing to the next.
-    whileShown([&] { EXPECT_EQ(form->Edit2->text(), "Ä-Ľ"); });
+    whileShown([&] { EXPECT_EQ(form->meaningField->text(), "Ä-Ľ"); });
 }
 
 TEST_F(UserDictionaryEditor, WithoutAFolderTheErrorIsShownAndTheListsStayEmpty) {
-    mainWindow->UserDictionaryFolder.clear();
+    mainWindow->userDictionaryFolder.clear();
     whileShown([&] {
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Error);
@@ -165,13 +167,13 @@ TEST_F(UserDictionaryEditor, AMissingFileIsCreatedEmptyAndThenLoadsQuietly) {
     whileShown([&] {
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_TRUE(headwords().isEmpty());
-        EXPECT_EQ(form->ListBox1->itemIndex(), -1);
+        EXPECT_EQ(form->headwordsList->itemIndex(), -1);
         EXPECT_TRUE(meanings().isEmpty());
     });
 }
 
 TEST_F(UserDictionaryEditor, AFolderThatIsMissingGivesTheSystemsErrorAndEmptyLists) {
-    mainWindow->UserDictionaryFolder = QString::fromStdString(userFolder.file("chybi"));
+    mainWindow->userDictionaryFolder = QString::fromStdString(userFolder.file("chybi"));
     whileShown([&] {
         ASSERT_EQ(boxes.shown.size(), 2u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Information);
@@ -197,13 +199,13 @@ TEST_F(UserDictionaryEditor, LoadingSortsTheHeadwordsAndShowsTheMeaningsOfTheSel
         EXPECT_EQ(selectedHeadword(), "A");
         EXPECT_EQ(meanings(), QStringList{"B@C"});
 
-        click(form->ListBox1, rowOf(form->ListBox1, "PES"));
+        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
         EXPECT_EQ(meanings(), QStringList{"ZVÍŘE"}); // text after the last ";" is no meaning
-        click(form->ListBox1, rowOf(form->ListBox1, "CHATA"));
+        click(form->headwordsList, rowOf(form->headwordsList, "CHATA"));
         EXPECT_EQ(meanings(), (QStringList{"DŮM", "STAVBA"}));
-        QTest::keyClick(form->ListBox1, Qt::Key_Down);
+        QTest::keyClick(form->headwordsList, Qt::Key_Down);
         EXPECT_EQ(meanings(), QStringList{"PTÁK"});
-        QTest::keyClick(form->ListBox1, Qt::Key_Down);
+        QTest::keyClick(form->headwordsList, Qt::Key_Down);
         EXPECT_EQ(meanings(), (QStringList{"", "A", "B"}));
     });
 }
@@ -212,17 +214,17 @@ TEST_F(UserDictionaryEditor, EveryShowingReloadsTheFileAndOkAndStornoOnlyClose) 
     const char* file = "PES@HAFAN;\r\n";
     writeUserFile(file);
     const int ok = whileShown([&] {
-        type(form->Edit1, "KOS");
-        click(form->Button2);
-        click(form->Button4);
-        click(form->Button5);
+        type(form->headwordField, "KOS");
+        click(form->addHeadwordButton);
+        click(form->deleteHeadwordButton);
+        click(form->okButton);
     });
     EXPECT_EQ(ok, QDialog::Accepted);
     EXPECT_EQ(userFileBytes(), file);
     const int storno = whileShown([&] {
         EXPECT_EQ(headwords(), QStringList{"PES"});
         EXPECT_EQ(meanings(), QStringList{"HAFAN"});
-        click(form->Button6);
+        click(form->cancelButton);
     });
     EXPECT_EQ(storno, QDialog::Rejected);
     EXPECT_EQ(userFileBytes(), file);
@@ -231,11 +233,11 @@ TEST_F(UserDictionaryEditor, EveryShowingReloadsTheFileAndOkAndStornoOnlyClose) 
 TEST_F(UserDictionaryEditor, AddingAHeadwordTrimsItAndRefusesAnExactDuplicate) {
     writeUserFile("pes@MALÝ;\r\nKOS@PTÁK;\r\n");
     whileShown([&] {
-        click(form->ListBox1, rowOf(form->ListBox1, "pes"));
+        click(form->headwordsList, rowOf(form->headwordsList, "pes"));
         // Blanks around it go; the typed capitals differ from the stored small letters.
-        type(form->Edit1, "  pes\t");
-        click(form->Button2);
-        EXPECT_TRUE(form->Edit1->text().isEmpty());
+        type(form->headwordField, "  pes\t");
+        click(form->addHeadwordButton);
+        EXPECT_TRUE(form->headwordField->text().isEmpty());
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES", "pes"}));
         EXPECT_EQ(fileHeadwords(), (QStringList{"pes", "KOS", "PES"}));
         EXPECT_EQ(fileMeanings(), (QStringList{"MALÝ;", "PTÁK;", ""}));
@@ -244,61 +246,61 @@ TEST_F(UserDictionaryEditor, AddingAHeadwordTrimsItAndRefusesAnExactDuplicate) {
         EXPECT_EQ(meanings(), QStringList{"MALÝ"});
         EXPECT_TRUE(boxes.shown.empty());
 
-        type(form->Edit1, " PES ");
-        click(form->Button2);
+        type(form->headwordField, " PES ");
+        click(form->addHeadwordButton);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Plain);
         EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
         EXPECT_EQ(boxes.shown[0].text, duplicateText("PES"));
-        EXPECT_TRUE(form->Edit1->text().isEmpty());
+        EXPECT_TRUE(form->headwordField->text().isEmpty());
         EXPECT_EQ(fileHeadwords(), (QStringList{"pes", "KOS", "PES"}));
 
         // An empty field adds nothing; blanks only add the empty headword, once.
-        click(form->Button2);
+        click(form->addHeadwordButton);
         EXPECT_EQ(headwords().size(), 3);
-        type(form->Edit1, "   ");
-        click(form->Button2);
+        type(form->headwordField, "   ");
+        click(form->addHeadwordButton);
         EXPECT_EQ(headwords(), (QStringList{"", "KOS", "PES", "pes"}));
         EXPECT_EQ(selectedHeadword(), "pes");
-        EXPECT_TRUE(form->Edit1->text().isEmpty());
-        type(form->Edit1, "  ");
-        click(form->Button2);
+        EXPECT_TRUE(form->headwordField->text().isEmpty());
+        type(form->headwordField, "  ");
+        click(form->addHeadwordButton);
         EXPECT_EQ(boxes.texts().last(), duplicateText(""));
         EXPECT_EQ(fileHeadwords().size(), 4);
-        EXPECT_TRUE(form->Edit1->text().isEmpty());
+        EXPECT_TRUE(form->headwordField->text().isEmpty());
     });
 }
 
 TEST_F(UserDictionaryEditor, AddingAMeaningAppendsItToTheSelectedHeadwordsText) {
     writeUserFile("PES@ZVÍŘE;HLÍDAČ\r\nKOS@\r\n");
     whileShown([&] {
-        click(form->ListBox1, rowOf(form->ListBox1, "PES"));
-        type(form->Edit2, QStringLiteral(" kočka "));
-        click(form->Button1);
+        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
+        type(form->meaningField, QStringLiteral(" kočka "));
+        click(form->addMeaningButton);
         // The text after the last ";" runs into the new meaning.
         EXPECT_EQ(fileMeanings(), (QStringList{"ZVÍŘE;HLÍDAČKOČKA;", ""}));
         EXPECT_EQ(meanings(), (QStringList{"KOČKA", "ZVÍŘE"}));
-        EXPECT_TRUE(form->Edit2->text().isEmpty());
+        EXPECT_TRUE(form->meaningField->text().isEmpty());
         // A headword added meanwhile leaves the meanings shown as they are.
-        type(form->Edit1, "AAA");
-        click(form->Button2);
+        type(form->headwordField, "AAA");
+        click(form->addHeadwordButton);
         EXPECT_EQ(meanings(), (QStringList{"KOČKA", "ZVÍŘE"}));
 
         // No test for duplicates; blanks only add an empty meaning; an empty field adds none.
-        click(form->ListBox2, rowOf(form->ListBox2, "ZVÍŘE"));
-        type(form->Edit2, "KOČKA");
-        click(form->Button1);
-        type(form->Edit2, "  ");
-        click(form->Button1);
-        click(form->Button1);
+        click(form->meaningsList, rowOf(form->meaningsList, "ZVÍŘE"));
+        type(form->meaningField, "KOČKA");
+        click(form->addMeaningButton);
+        type(form->meaningField, "  ");
+        click(form->addMeaningButton);
+        click(form->addMeaningButton);
         EXPECT_EQ(meanings(), (QStringList{"", "KOČKA", "KOČKA", "ZVÍŘE"}));
-        EXPECT_EQ(form->ListBox2->itemIndex(), 3); // the selected meaning stays selected
+        EXPECT_EQ(form->meaningsList->itemIndex(), 3); // the selected meaning stays selected
         EXPECT_EQ(fileMeanings()[0], "ZVÍŘE;HLÍDAČKOČKA;KOČKA;;");
         EXPECT_EQ(selectedHeadword(), "PES");
 
-        click(form->ListBox1, rowOf(form->ListBox1, "KOS"));
-        type(form->Edit2, "PTÁK");
-        click(form->Button1);
+        click(form->headwordsList, rowOf(form->headwordsList, "KOS"));
+        type(form->meaningField, "PTÁK");
+        click(form->addMeaningButton);
         EXPECT_EQ(fileMeanings(), (QStringList{"ZVÍŘE;HLÍDAČKOČKA;KOČKA;;", "PTÁK;", ""}));
     });
 }
@@ -306,21 +308,21 @@ TEST_F(UserDictionaryEditor, AddingAMeaningAppendsItToTheSelectedHeadwordsText) 
 TEST_F(UserDictionaryEditor, DeletingAMeaningRemovesItsFirstWholeOccurrence) {
     writeUserFile("PES@XAB;CD;AB;\r\nKOS@A;B;A;\r\n");
     whileShown([&] {
-        click(form->ListBox1, rowOf(form->ListBox1, "PES"));
+        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
         EXPECT_EQ(meanings(), (QStringList{"AB", "CD", "XAB"}));
-        click(form->Button3); // no meaning selected
+        click(form->deleteMeaningButton); // no meaning selected
         EXPECT_EQ(fileMeanings()[0], "XAB;CD;AB;");
-        click(form->ListBox2, rowOf(form->ListBox2, "AB"));
-        click(form->Button3);
+        click(form->meaningsList, rowOf(form->meaningsList, "AB"));
+        click(form->deleteMeaningButton);
         EXPECT_EQ(fileMeanings()[0], "XAB;CD;");
         EXPECT_EQ(meanings(), (QStringList{"CD", "XAB"}));
-        EXPECT_EQ(form->ListBox2->itemIndex(), -1);
-        click(form->Button3);
+        EXPECT_EQ(form->meaningsList->itemIndex(), -1);
+        click(form->deleteMeaningButton);
         EXPECT_EQ(meanings().size(), 2);
 
-        click(form->ListBox1, rowOf(form->ListBox1, "KOS"));
-        click(form->ListBox2, 1);
-        click(form->Button3);
+        click(form->headwordsList, rowOf(form->headwordsList, "KOS"));
+        click(form->meaningsList, 1);
+        click(form->deleteMeaningButton);
         EXPECT_EQ(fileMeanings(), (QStringList{"XAB;CD;", "B;A;"}));
         EXPECT_EQ(meanings(), (QStringList{"A", "B"}));
     });
@@ -329,26 +331,26 @@ TEST_F(UserDictionaryEditor, DeletingAMeaningRemovesItsFirstWholeOccurrence) {
 TEST_F(UserDictionaryEditor, DeletingAHeadwordLeavesNothingSelectedForTheMeaningButtons) {
     writeUserFile("PES@HAFAN;\r\nKOS@PTÁK;\r\n");
     whileShown([&] {
-        click(form->ListBox1, rowOf(form->ListBox1, "PES"));
-        click(form->Button4);
+        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
+        click(form->deleteHeadwordButton);
         EXPECT_EQ(headwords(), QStringList{"KOS"});
         EXPECT_EQ(fileHeadwords(), QStringList{"KOS"});
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;"});
-        EXPECT_EQ(form->ListBox1->itemIndex(), -1);
+        EXPECT_EQ(form->headwordsList->itemIndex(), -1);
 
         // The meanings of the deleted headword are still listed, but nothing acts on them.
-        type(form->Edit2, "NOVÝ");
-        click(form->Button1);
-        EXPECT_EQ(form->Edit2->text(), "NOVÝ");
-        click(form->ListBox2, 0);
-        click(form->Button3);
+        type(form->meaningField, "NOVÝ");
+        click(form->addMeaningButton);
+        EXPECT_EQ(form->meaningField->text(), "NOVÝ");
+        click(form->meaningsList, 0);
+        click(form->deleteMeaningButton);
         EXPECT_EQ(meanings(), QStringList{"HAFAN"});
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;"});
-        click(form->Button4);
+        click(form->deleteHeadwordButton);
         EXPECT_EQ(headwords(), QStringList{"KOS"});
 
-        click(form->ListBox1, 0);
-        click(form->Button1);
+        click(form->headwordsList, 0);
+        click(form->addMeaningButton);
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;NOVÝ;"});
     });
 }
@@ -357,16 +359,16 @@ TEST_F(UserDictionaryEditor, OfTwoEqualHeadwordsOnlyTheFirstInTheFileIsReached) 
     writeUserFile("PES@PRVNÍ;\r\nKOS@PTÁK;\r\nPES@DRUHÝ;\r\n");
     whileShown([&] {
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES", "PES"}));
-        click(form->ListBox1, 2);
+        click(form->headwordsList, 2);
         EXPECT_EQ(meanings(), QStringList{"PRVNÍ"});
-        click(form->ListBox1, 1);
+        click(form->headwordsList, 1);
         EXPECT_EQ(meanings(), QStringList{"PRVNÍ"});
-        click(form->ListBox1, 2);
-        click(form->Button4);
+        click(form->headwordsList, 2);
+        click(form->deleteHeadwordButton);
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES"}));
         EXPECT_EQ(fileHeadwords(), (QStringList{"KOS", "PES"}));
         EXPECT_EQ(fileMeanings(), (QStringList{"PTÁK;", "DRUHÝ;"}));
-        click(form->ListBox1, 1);
+        click(form->headwordsList, 1);
         EXPECT_EQ(meanings(), QStringList{"DRUHÝ"});
     });
 }

@@ -1,9 +1,9 @@
 // How windows stand on the desktop: the main window's state across a restart, and the progress
 // window beside the message boxes of a search.
-#include "Unit1.h"
-#include "Unit5.h"
 #include "buttonbar.h"
 #include "guitest.h"
+#include "mainwindow.h"
+#include "searchprogresswindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +25,7 @@ protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::unique_ptr<ui::Program> program;
-    ui::TForm1* form = nullptr;
+    ui::MainWindow* form = nullptr;
 
     void SetUp() override { writeDictionary(folder, "hlavni", {"1.1.2026", "PES@HAFAN;"}); }
 
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
     start();
-    form->ToolBar1->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
+    form->dictionaryBar->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
     form->showMaximized();
     QCoreApplication::processEvents();
     closeAndEnd();
@@ -100,7 +100,7 @@ TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
 
 TEST_F(WindowState, ProgressWindowHasNoCaptionButtonsAndAMessageBoxStandsAboveIt) {
     start();
-    ui::TForm5& progress = program->progressWindow();
+    ui::SearchProgressWindow& progress = program->progressWindow();
     // No frame of the window manager's, so no buttons of its; the caption is the window's own.
     EXPECT_TRUE(progress.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(progress.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

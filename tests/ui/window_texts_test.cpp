@@ -1,18 +1,18 @@
 // What every window says and to whom: captions that fit their controls at the desktop's font,
 // names a screen reader reads for every field and list, whole texts of cut list rows, and the
 // toolkit's own texts in Czech.
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "Unit7.h"
-#include "Unit8.h"
+#include "aboutbox.h"
+#include "characterswindow.h"
 #include "controls.h"
+#include "findtextdialog.h"
+#include "foundtextwindow.h"
 #include "guitest.h"
 #include "listbox.h"
+#include "mainwindow.h"
+#include "searchprogresswindow.h"
+#include "settingsdialog.h"
 #include "spinedit.h"
+#include "userdictionaryeditor.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -143,11 +143,11 @@ TEST_F(WindowTexts, EveryCaptionFitsItsControlAtTheDefaultAndALargerFont) {
 
 TEST_F(WindowTexts, AboutBoxValuesStandApartFromTheirLabels) {
     start();
-    ui::TAboutBox& about = program->aboutBox();
+    ui::AboutBox& about = program->aboutBox();
     about.show();
     QCoreApplication::processEvents();
-    EXPECT_GE(about.Verze->x(), about.VerzeCap->geometry().right() + 4);
-    EXPECT_GE(about.Label5->x(), about.Label4->geometry().right() + 4);
+    EXPECT_GE(about.wordStockVersion->x(), about.wordStockVersionCaption->geometry().right() + 4);
+    EXPECT_GE(about.updateDate->x(), about.updateDateCaption->geometry().right() + 4);
     EXPECT_EQ(about.width(), 365);
     EXPECT_GE(about.height(), 213); // the rights lines wrap: taller where they need it
     about.hide();
@@ -155,28 +155,28 @@ TEST_F(WindowTexts, AboutBoxValuesStandApartFromTheirLabels) {
 
 TEST_F(WindowTexts, EveryFieldAndListHasTheNameOfItsLabel) {
     start();
-    ui::TForm1& main = program->mainWindow();
-    ui::TForm3& characters = program->charactersWindow();
-    ui::TForm6& found = program->foundWindow();
-    ui::TForm4& editor = program->userDictionaryEditor();
+    ui::MainWindow& main = program->mainWindow();
+    ui::CharactersWindow& characters = program->charactersWindow();
+    ui::FoundTextWindow& found = program->foundWindow();
+    ui::UserDictionaryEditor& editor = program->userDictionaryEditor();
     const std::pair<QWidget*, QString> named[] = {
-        {main.Edit1, "Hledané slovo"},
-        {main.ListBox1, "Nalezená slova"},
-        {main.SpinEdit1, "Hledat od písmene"},
-        {main.ListBox4, "Významy slova"},
-        {characters.Edit1, "Autor"},
-        {characters.Edit2, "Název díla"},
-        {characters.ListBox1, "Autor"},
-        {characters.ListBox2, "Název díla"},
-        {characters.ListBox3, "Postavy"},
-        {found.ListBox1, "Nalezená slova"},
-        {found.ListBox2, "Významy slova"},
-        {program->findDialog().Edit1, "Text"},
-        {program->settingsDialog().DirectoryEdit1, "Uživatelský slovník"},
-        {editor.ListBox1, "Seznam hesel"},
-        {editor.ListBox2, "Významy"},
-        {editor.Edit1, "Heslo"},
-        {editor.Edit2, "Význam"},
+        {main.searchField, "Hledané slovo"},
+        {main.foundWordsList, "Nalezená slova"},
+        {main.searchFromLetter, "Hledat od písmene"},
+        {main.meaningsList, "Významy slova"},
+        {characters.authorField, "Autor"},
+        {characters.titleField, "Název díla"},
+        {characters.authorsList, "Autor"},
+        {characters.titlesList, "Název díla"},
+        {characters.charactersList, "Postavy"},
+        {found.foundWordsList, "Nalezená slova"},
+        {found.meaningsList, "Významy slova"},
+        {program->findDialog().textField, "Text"},
+        {program->settingsDialog().userDictionaryFolderField, "Uživatelský slovník"},
+        {editor.headwordsList, "Seznam hesel"},
+        {editor.meaningsList, "Významy"},
+        {editor.headwordField, "Heslo"},
+        {editor.meaningField, "Význam"},
     };
     for (const auto& [widget, name] : named)
         EXPECT_EQ(accessibleName(widget), name) << widget->objectName().toStdString();
@@ -194,18 +194,18 @@ TEST_F(WindowTexts, EveryFieldAndListHasTheNameOfItsLabel) {
         }
     });
     // The labels lead to their controls.
-    EXPECT_EQ(main.findChild<QLabel*>("Label1")->buddy(), main.Edit1);
-    EXPECT_EQ(main.findChild<QLabel*>("Label4")->buddy(), main.SpinEdit1);
+    EXPECT_EQ(main.findChild<QLabel*>("Label1")->buddy(), main.searchField);
+    EXPECT_EQ(main.findChild<QLabel*>("Label4")->buddy(), main.searchFromLetter);
 }
 
 TEST_F(WindowTexts, ACutListRowShowsItsWholeTextAsATooltip) {
     start();
-    ui::ListBox* list = program->charactersWindow().ListBox2;
+    ui::ListBox* list = program->charactersWindow().titlesList;
     program->charactersWindow().show();
     const std::string longTitle = "DLOUHY NAZEV DILA, KTERY SE DO SLOUPCE NEVEJDE ANI NAPUL";
     list->items().add(longTitle);
     list->items().add("KRATKY");
-    program->charactersWindow().Splitter->setSizes({100, 100, 100});
+    program->charactersWindow().columnsSplitter->setSizes({100, 100, 100});
     QCoreApplication::processEvents();
 
     auto tooltipAt = [&](int row) {

@@ -17,31 +17,31 @@ namespace zadrovec::ui {
 
 class ButtonBar;
 class RadioGroup;
-class TForm1;
+class MainWindow;
 
-class Tnastaveniform : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Tnastaveniform(TForm1* mainWindow);
+    explicit SettingsDialog(MainWindow* mainWindow);
 
-    QGroupBox* GroupBox1;
-    RadioGroup* RadioGroup1;
-    RadioGroup* RadioGroup3;
-    QCheckBox* CheckBox1;
-    QCheckBox* CheckBox3;
-    QGroupBox* GroupBox2;
-    RadioGroup* RadioGroup2;
-    RadioGroup* RadioGroup4;
-    QCheckBox* CheckBox2;
-    QCheckBox* CheckBox4;
-    QGroupBox* GroupBox3;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
-    QGroupBox* GroupBox4;
-    QLineEdit* DirectoryEdit1;
-    QToolButton* DirectoryEdit1Button;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    QGroupBox* dictionaryBarGroup;
+    RadioGroup* dictionaryBarSide;
+    RadioGroup* dictionaryBarCaptionStyle;
+    QCheckBox* dictionaryBarShowCaptions;
+    QCheckBox* dictionaryBarFlat;
+    QGroupBox* toolsBarGroup;
+    RadioGroup* toolsBarSide;
+    RadioGroup* toolsBarCaptionStyle;
+    QCheckBox* toolsBarShowCaptions;
+    QCheckBox* toolsBarFlat;
+    QGroupBox* searchTriggerGroup;
+    QRadioButton* searchAsTypedButton;
+    QRadioButton* searchOnEnterButton;
+    QGroupBox* userDictionaryGroup;
+    QLineEdit* userDictionaryFolderField;
+    QToolButton* browseButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     // The desktop's folder dialog, starting at the given folder; an empty answer is a cancel.
     static std::function<QString(QWidget* parent, const QString& start)> chooseFolder;
@@ -50,10 +50,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void takeMainWindowValues();
     void browseForFolder();
 
-    TForm1* mainWindow_;
+    MainWindow* mainWindow_;
 };
 
 } // namespace zadrovec::ui

@@ -1,5 +1,5 @@
 // Opening dictionary pairs and reading their records.
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "fixture.h"
 #include "ioerror.h"
 

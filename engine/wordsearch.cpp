@@ -1,4 +1,4 @@
-#include "dbunit.h"
+#include "wordsearch.h"
 
 #include "hits.h"
 

@@ -1,4 +1,4 @@
-#include "formstorage.h"
+#include "windowsettings.h"
 
 #include "cp1250.h"
 #include "profile.h"
@@ -18,8 +18,8 @@
 
 namespace zadrovec {
 
-std::function<void(const QString&)> TFormPlacement::reportError;
-QPointer<QWidget> TFormPlacement::applicationMainWindow;
+std::function<void(const QString&)> WindowPlacement::reportError;
+QPointer<QWidget> WindowPlacement::applicationMainWindow;
 
 namespace {
 
@@ -95,8 +95,8 @@ public:
                                                      Qt::FindDirectChildrenOnly);
     }
 
-    void bind(TFormPlacement* component) { components_.append(component); }
-    void unbind(TFormPlacement* component) { components_.removeAll(component); }
+    void bind(WindowPlacement* component) { components_.append(component); }
+    void unbind(WindowPlacement* component) { components_.removeAll(component); }
 
     void destroying() {
         for (qsizetype i = components_.size() - 1; i >= 0; --i)
@@ -108,7 +108,7 @@ protected:
         if (watched != window_) return false;
         if (event->type() == QEvent::Show && !event->spontaneous()) {
             for (qsizetype i = components_.size() - 1; i >= 0; --i)
-                if (components_[i] && components_[i]->Active) components_[i]->restoreReported();
+                if (components_[i] && components_[i]->active) components_[i]->restoreReported();
             return false; // the window's own show handler runs after the restore
         }
         if (event->type() == QEvent::Close) {
@@ -127,49 +127,49 @@ protected:
 private:
     // Saves in binding order what was not saved since its restore; stops at a failure.
     void saveUnsaved() {
-        for (TFormPlacement* component : components_)
-            if (component && component->Active && !component->saved_ && !component->saveReported())
+        for (WindowPlacement* component : components_)
+            if (component && component->active && !component->saved_ && !component->saveReported())
                 break;
     }
 
     QWidget* window_;
-    QList<QPointer<TFormPlacement>> components_;
+    QList<QPointer<WindowPlacement>> components_;
 };
 
-TFormPlacement::TFormPlacement(QWidget* window, const QString& name, const QString& section,
-                               Options options)
-    : QObject(window), IniSection(section), options(options), window_(window) {
+WindowPlacement::WindowPlacement(QWidget* window, const QString& name, const QString& section,
+                                 Options options)
+    : QObject(window), iniSection(section), options(options), window_(window) {
     setObjectName(name);
     FormNotifications* notifications = FormNotifications::of(window);
     if (!notifications) notifications = new FormNotifications(window);
     notifications->bind(this);
 }
 
-TFormPlacement::~TFormPlacement() {
+WindowPlacement::~WindowPlacement() {
     if (FormNotifications* notifications = FormNotifications::of(window_))
         notifications->unbind(this);
 }
 
-std::filesystem::path TFormPlacement::iniFile() const {
+std::filesystem::path WindowPlacement::iniFile() const {
     return SettingsFilePath();
 }
 
-std::string TFormPlacement::section() const {
-    return toCp1250(IniSection);
+std::string WindowPlacement::section() const {
+    return toCp1250(iniSection);
 }
 
-QString TFormPlacement::readText(const QString& key, const QString& defaultValue) const {
+QString WindowPlacement::readText(const QString& key, const QString& defaultValue) const {
     return fromCp1250(
         ReadProfileString(section(), toCp1250(key), toCp1250(defaultValue), iniFile()));
 }
 
-void TFormPlacement::writeText(const QString& key, const QString& value) const {
+void WindowPlacement::writeText(const QString& key, const QString& value) const {
     edit_->writeString(section(), toCp1250(key), toCp1250(quotedForWriting(value)));
 }
 
-bool TFormPlacement::restoreReported() {
+bool WindowPlacement::restoreReported() {
     try {
-        RestoreState();
+        restoreState();
         return true;
     } catch (const std::exception& error) {
         report(QString::fromStdString(error.what()));
@@ -177,9 +177,9 @@ bool TFormPlacement::restoreReported() {
     }
 }
 
-bool TFormPlacement::saveReported() {
+bool WindowPlacement::saveReported() {
     try {
-        SaveState();
+        saveState();
         return true;
     } catch (const std::exception& error) {
         report(QString::fromStdString(error.what()));
@@ -187,40 +187,40 @@ bool TFormPlacement::saveReported() {
     }
 }
 
-bool TFormPlacement::saveFromDestroyReported() {
-    if (!Active || saved_) return true;
+bool WindowPlacement::saveFromDestroyReported() {
+    if (!active || saved_) return true;
     destroying_ = true;
     const bool ok = saveReported();
     destroying_ = false;
     return ok;
 }
 
-void TFormPlacement::report(const QString& text) {
+void WindowPlacement::report(const QString& text) {
     if (reportError) reportError(text);
 }
 
-void TFormPlacement::notifyDestroying(QWidget* window) {
+void WindowPlacement::notifyDestroying(QWidget* window) {
     if (FormNotifications* notifications = FormNotifications::of(window))
         notifications->destroying();
 }
 
-bool TFormPlacement::isMainWindow() const {
+bool WindowPlacement::isMainWindow() const {
     return !applicationMainWindow || applicationMainWindow == window_;
 }
 
-void TFormPlacement::RestoreState() {
+void WindowPlacement::restoreState() {
     saved_ = false;
-    const int version = ReadProfileInteger(section(), "FormVersion", 0, iniFile());
-    if (version >= Version) {
-        ReadPlacement();
+    const int storedVersion = ReadProfileInteger(section(), "FormVersion", 0, iniFile());
+    if (storedVersion >= version) {
+        readPlacement();
         readStoredProperties();
-        if (OnRestorePlacement) OnRestorePlacement();
+        if (onRestorePlacement) onRestorePlacement();
     }
     restored_ = true;
-    ResetMaximizedPosition();
+    resetMaximizedPosition();
 }
 
-void TFormPlacement::ReadPlacement() {
+void WindowPlacement::readPlacement() {
     if (!(options & (fpState | fpPosition))) return;
     if (options & fpPosition) {
         bool found = false;
@@ -302,13 +302,13 @@ void TFormPlacement::ReadPlacement() {
     window_->update();
 }
 
-void TFormPlacement::ResetMaximizedPosition() {
+void WindowPlacement::resetMaximizedPosition() {
     const QRect frame = window_->frameGeometry();
     const QRect client = window_->geometry();
     maximizedPosition_ = {-(client.left() - frame.left()), -(frame.bottom() - client.bottom())};
 }
 
-void TFormPlacement::SaveState() {
+void WindowPlacement::saveState() {
     if (!restored_) return; // a window never shown writes nothing
     // The section's keys are written one by one into the file's text, and the file once.
     ProfileEdit edit(iniFile());
@@ -317,18 +317,18 @@ void TFormPlacement::SaveState() {
         ProfileEdit*& edit;
         ~EditEnds() { edit = nullptr; }
     } editEnds{edit_};
-    edit.writeInteger(section(), "FormVersion", Version);
+    edit.writeInteger(section(), "FormVersion", version);
     if (options & (fpState | fpPosition)) {
-        WritePlacement();
+        writePlacement();
         edit.writeBool(section(), "Visible", destroying_);
     }
     writeStoredProperties();
     edit.commit();
-    if (OnSavePlacement) OnSavePlacement();
+    if (onSavePlacement) onSavePlacement();
     saved_ = true;
 }
 
-void TFormPlacement::WritePlacement() {
+void WindowPlacement::writePlacement() {
     const Qt::WindowStates state = window_->windowState();
     const int showCmd = state & Qt::WindowMinimized ? 2 : state & Qt::WindowMaximized ? 3 : 1;
     QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized)) ? window_->normalGeometry()

@@ -1,7 +1,7 @@
 // The word search and the meanings of a found word.
 #pragma once
 
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 #include "stringlist.h"
 
 #include <string>

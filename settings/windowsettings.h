@@ -1,7 +1,7 @@
 // The settings components of the windows: each binds to one window and one section of the
 // settings file, restores the section whenever the window is shown and saves it when the window
-// closes or, failing that, when it is destroyed. TFormPlacement keeps the window's placement;
-// TFormStorage adds a list of control properties.
+// closes or, failing that, when it is destroyed. WindowPlacement keeps the window's placement;
+// WindowSettings adds a list of control properties.
 #pragma once
 
 #include <QObject>
@@ -21,7 +21,7 @@ namespace zadrovec {
 
 class ProfileEdit;
 
-class TFormPlacement : public QObject {
+class WindowPlacement : public QObject {
     Q_OBJECT
 public:
     enum Option { fpState = 1, fpPosition = 2, fpActiveControl = 4 };
@@ -29,22 +29,22 @@ public:
 
     // Binds to window at once: a second component on the same window wraps the first, so it
     // restores before it and saves after it.
-    TFormPlacement(QWidget* window, const QString& name, const QString& section, Options options);
-    ~TFormPlacement() override;
+    WindowPlacement(QWidget* window, const QString& name, const QString& section, Options options);
+    ~WindowPlacement() override;
 
-    bool Active = true;
-    QString IniFileName = QStringLiteral("zadrovec.ini");
-    QString IniSection;
+    bool active = true;
+    QString iniFileName = QStringLiteral("zadrovec.ini");
+    QString iniSection;
     Options options;
-    int Version = 0;
-    std::function<void()> OnRestorePlacement;
-    std::function<void()> OnSavePlacement;
+    int version = 0;
+    std::function<void()> onRestorePlacement;
+    std::function<void()> onSavePlacement;
 
-    void RestoreState();
-    void SaveState();
-    void ReadPlacement();
-    void WritePlacement(); // within SaveState
-    void ResetMaximizedPosition();
+    void restoreState();
+    void saveState();
+    void readPlacement();
+    void writePlacement(); // within SaveState
+    void resetMaximizedPosition();
 
     bool restored() const { return restored_; }
     bool saved() const { return saved_; }
@@ -90,14 +90,14 @@ private:
     QPoint maximizedPosition_{-1, -1};
 };
 
-class TFormStorage : public TFormPlacement {
+class WindowSettings : public WindowPlacement {
     Q_OBJECT
 public:
-    // storedProps: entries "Component.Property", in the order they are written.
-    TFormStorage(QWidget* window, const QString& name, const QString& section, Options options,
-                 const QStringList& storedProps);
+    // entries: the stored properties "Component.Property", in the order they are written.
+    WindowSettings(QWidget* window, const QString& name, const QString& section, Options options,
+                   const QStringList& entries);
 
-    QStringList StoredProps;
+    QStringList storedProps;
 
 protected:
     void readStoredProperties() override;
@@ -107,4 +107,4 @@ protected:
 } // namespace zadrovec
 
 // At global scope, so that it hides no other operator| inside the namespace.
-Q_DECLARE_OPERATORS_FOR_FLAGS(zadrovec::TFormPlacement::Options)
+Q_DECLARE_OPERATORS_FOR_FLAGS(zadrovec::WindowPlacement::Options)

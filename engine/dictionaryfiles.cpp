@@ -1,4 +1,4 @@
-#include "fileunit.h"
+#include "dictionaryfiles.h"
 
 #include "cp1250.h"
 

@@ -1,9 +1,9 @@
-#include "Unit8.h"
+#include "settingsdialog.h"
 
-#include "Unit1.h"
 #include "buttonbar.h"
 #include "fitting.h"
 #include "foldervalidator.h"
+#include "mainwindow.h"
 #include "messageboxes.h"
 #include "radiogroup.h"
 
@@ -61,13 +61,14 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-std::function<QString(QWidget*, const QString&)> Tnastaveniform::chooseFolder =
+std::function<QString(QWidget*, const QString&)> SettingsDialog::chooseFolder =
     [](QWidget* parent, const QString& start) {
         return QFileDialog::getExistingDirectory(parent, QStringLiteral("Uživatelský slovník"),
                                                  start);
     };
 
-Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow) {
+SettingsDialog::SettingsDialog(MainWindow* mainWindow)
+    : QDialog(mainWindow), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("nastaveniform"));
     setWindowTitle(QStringLiteral("Nastavení"));
     auto* panel = new QVBoxLayout(this);
@@ -101,113 +102,116 @@ Tnastaveniform::Tnastaveniform(TForm1* mainWindow) : QDialog(mainWindow), mainWi
         panel->addWidget(box);
         return box;
     };
-    GroupBox1 = toolbarGroup(
+    dictionaryBarGroup = toolbarGroup(
         QStringLiteral("GroupBox1"), QStringLiteral("Panel nástrojů - volené slovníky"),
-        RadioGroup1, QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice"), RadioGroup3,
-        QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky"), CheckBox1,
-        QStringLiteral("CheckBox1"), QStringLiteral("&Zobrazovat popisky"), CheckBox3,
-        QStringLiteral("CheckBox3"), QStringLiteral("Plochá &tlačítka"));
-    GroupBox2 =
-        toolbarGroup(QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní"),
-                     RadioGroup2, QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce"),
-                     RadioGroup4, QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky"),
-                     CheckBox2, QStringLiteral("CheckBox2"), QStringLiteral("Zo&brazovat popisky"),
-                     CheckBox4, QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka"));
+        dictionaryBarSide, QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice"),
+        dictionaryBarCaptionStyle, QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky"),
+        dictionaryBarShowCaptions, QStringLiteral("CheckBox1"),
+        QStringLiteral("&Zobrazovat popisky"), dictionaryBarFlat, QStringLiteral("CheckBox3"),
+        QStringLiteral("Plochá &tlačítka"));
+    toolsBarGroup = toolbarGroup(
+        QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní"), toolsBarSide,
+        QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce"), toolsBarCaptionStyle,
+        QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky"), toolsBarShowCaptions,
+        QStringLiteral("CheckBox2"), QStringLiteral("Zo&brazovat popisky"), toolsBarFlat,
+        QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka"));
 
-    GroupBox3 = groupBox(QStringLiteral("GroupBox3"), QStringLiteral("&Hledat"), 41, this);
-    auto* search = new QHBoxLayout(GroupBox3);
+    searchTriggerGroup = groupBox(QStringLiteral("GroupBox3"), QStringLiteral("&Hledat"), 41, this);
+    auto* search = new QHBoxLayout(searchTriggerGroup);
     search->setContentsMargins(6, 0, 6, 0);
-    RadioButton1 = new QRadioButton(QStringLiteral("Hned"), GroupBox3);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Až po stisku klávesy ENTER"), GroupBox3);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    for (QRadioButton* button : {RadioButton1, RadioButton2})
+    searchAsTypedButton = new QRadioButton(QStringLiteral("Hned"), searchTriggerGroup);
+    searchAsTypedButton->setObjectName(QStringLiteral("RadioButton1"));
+    searchAsTypedButton->setChecked(true);
+    searchOnEnterButton =
+        new QRadioButton(QStringLiteral("Až po stisku klávesy ENTER"), searchTriggerGroup);
+    searchOnEnterButton->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton* button : {searchAsTypedButton, searchOnEnterButton})
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    search->addWidget(RadioButton1);
-    search->addWidget(RadioButton2, 1);
-    panel->addWidget(GroupBox3);
+    search->addWidget(searchAsTypedButton);
+    search->addWidget(searchOnEnterButton, 1);
+    panel->addWidget(searchTriggerGroup);
 
-    GroupBox4 =
+    userDictionaryGroup =
         groupBox(QStringLiteral("GroupBox4"), QStringLiteral("Uživatelský slovník"), 41, this);
-    auto* folder = new QHBoxLayout(GroupBox4);
+    auto* folder = new QHBoxLayout(userDictionaryGroup);
     folder->setContentsMargins(6, 0, 6, 0);
     folder->setSpacing(0);
-    DirectoryEdit1 = new QLineEdit(GroupBox4);
-    DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setValidator(new FolderValidator(DirectoryEdit1));
-    nameControl(DirectoryEdit1, GroupBox4->title());
-    DirectoryEdit1Button = new QToolButton(GroupBox4);
-    DirectoryEdit1Button->setObjectName(QStringLiteral("DirectoryEdit1Button"));
-    DirectoryEdit1Button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    DirectoryEdit1Button->setToolTip(QStringLiteral("Vybrat složku"));
-    connect(DirectoryEdit1Button, &QToolButton::clicked, this, [this] { browseForFolder(); });
-    folder->addWidget(DirectoryEdit1, 1);
-    folder->addWidget(DirectoryEdit1Button);
+    userDictionaryFolderField = new QLineEdit(userDictionaryGroup);
+    userDictionaryFolderField->setObjectName(QStringLiteral("DirectoryEdit1"));
+    userDictionaryFolderField->setValidator(new FolderValidator(userDictionaryFolderField));
+    nameControl(userDictionaryFolderField, userDictionaryGroup->title());
+    browseButton = new QToolButton(userDictionaryGroup);
+    browseButton->setObjectName(QStringLiteral("DirectoryEdit1Button"));
+    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseButton->setToolTip(QStringLiteral("Vybrat složku"));
+    connect(browseButton, &QToolButton::clicked, this, [this] { browseForFolder(); });
+    folder->addWidget(userDictionaryFolderField, 1);
+    folder->addWidget(browseButton);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QStringLiteral("&Storno"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                               QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("BitBtn1"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                   QStringLiteral("&Storno"), this);
+    cancelButton->setObjectName(QStringLiteral("BitBtn2"));
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
-    panel->addWidget(GroupBox4);
+    panel->addWidget(userDictionaryGroup);
     panel->addLayout(buttons);
 
     // Drawn at 280 pixels wide group boxes in a 301 x 352 dialog; wider and taller where the
     // font needs it.
-    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4})
+    for (QGroupBox* box :
+         {dictionaryBarGroup, toolsBarGroup, searchTriggerGroup, userDictionaryGroup})
         growToContents(box, box->minimumSize());
     fixSizeGrowingToLayout(this, {301, 352});
 
     // The folder field comes last in the keyboard order, after the buttons. Every radio button
     // has its place; Tab stops at the checked one of each group only.
-    tabStopAtCheckedButton({RadioButton1, RadioButton2});
+    tabStopAtCheckedButton({searchAsTypedButton, searchOnEnterButton});
     QList<QWidget*> order;
-    for (RadioGroup* group : {RadioGroup1, RadioGroup3}) {
+    for (RadioGroup* group : {dictionaryBarSide, dictionaryBarCaptionStyle}) {
         for (int i = 0; i < group->count(); ++i)
             order << group->item(i);
     }
-    order << CheckBox1 << CheckBox3;
-    for (RadioGroup* group : {RadioGroup2, RadioGroup4}) {
+    order << dictionaryBarShowCaptions << dictionaryBarFlat;
+    for (RadioGroup* group : {toolsBarSide, toolsBarCaptionStyle}) {
         for (int i = 0; i < group->count(); ++i)
             order << group->item(i);
     }
-    order << CheckBox2 << CheckBox4 << RadioButton1 << RadioButton2 << BitBtn1 << BitBtn2
-          << DirectoryEdit1 << DirectoryEdit1Button;
+    order << toolsBarShowCaptions << toolsBarFlat << searchAsTypedButton << searchOnEnterButton
+          << okButton << cancelButton << userDictionaryFolderField << browseButton;
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
-void Tnastaveniform::showEvent(QShowEvent* event) {
-    FormShow();
+void SettingsDialog::showEvent(QShowEvent* event) {
+    takeMainWindowValues();
     QDialog::showEvent(event);
 }
 
-void Tnastaveniform::FormShow() {
-    if (const int side = sideItem(mainWindow_->ToolBar1->align()); side >= 0)
-        RadioGroup1->setItemIndex(side);
-    if (const int side = sideItem(mainWindow_->ToolBar2->align()); side >= 0)
-        RadioGroup2->setItemIndex(side);
-    RadioGroup3->setItemIndex(mainWindow_->ToolBar1->list() ? 0 : 1);
-    RadioGroup4->setItemIndex(mainWindow_->ToolBar2->list() ? 0 : 1);
-    (mainWindow_->SearchImmediately ? RadioButton1 : RadioButton2)->setChecked(true);
-    CheckBox1->setChecked(mainWindow_->ToolBar1->showCaptions());
-    CheckBox2->setChecked(mainWindow_->ToolBar2->showCaptions());
-    CheckBox3->setChecked(mainWindow_->ToolBar1->flat());
-    CheckBox4->setChecked(mainWindow_->ToolBar2->flat());
+void SettingsDialog::takeMainWindowValues() {
+    if (const int side = sideItem(mainWindow_->dictionaryBar->align()); side >= 0)
+        dictionaryBarSide->setItemIndex(side);
+    if (const int side = sideItem(mainWindow_->toolsBar->align()); side >= 0)
+        toolsBarSide->setItemIndex(side);
+    dictionaryBarCaptionStyle->setItemIndex(mainWindow_->dictionaryBar->list() ? 0 : 1);
+    toolsBarCaptionStyle->setItemIndex(mainWindow_->toolsBar->list() ? 0 : 1);
+    (mainWindow_->searchAsTyped ? searchAsTypedButton : searchOnEnterButton)->setChecked(true);
+    dictionaryBarShowCaptions->setChecked(mainWindow_->dictionaryBar->showCaptions());
+    toolsBarShowCaptions->setChecked(mainWindow_->toolsBar->showCaptions());
+    dictionaryBarFlat->setChecked(mainWindow_->dictionaryBar->flat());
+    toolsBarFlat->setChecked(mainWindow_->toolsBar->flat());
 }
 
-void Tnastaveniform::browseForFolder() {
-    const QString current = DirectoryEdit1->text();
+void SettingsDialog::browseForFolder() {
+    const QString current = userDictionaryFolderField->text();
     const QString start =
         !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::rootPath();
     QString chosen = QDir::toNativeSeparators(chooseFolder(this, start));
@@ -215,14 +219,14 @@ void Tnastaveniform::browseForFolder() {
     // A chosen folder passes the same check as a typed one: the field's own validator, so every
     // rule it holds applies to both ways in.
     int position = 0;
-    const QValidator* check = DirectoryEdit1->validator();
+    const QValidator* check = userDictionaryFolderField->validator();
     if (check && check->validate(chosen, position) != QValidator::Acceptable) {
         MessageBoxes::error(QStringLiteral("Složku „%1“ nelze použít: její název obsahuje znaky, "
                                            "které nastavení programu nedokáže uchovat.")
                                 .arg(chosen));
         return;
     }
-    DirectoryEdit1->setText(chosen);
+    userDictionaryFolderField->setText(chosen);
 }
 
 } // namespace zadrovec::ui

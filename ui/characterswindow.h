@@ -12,43 +12,43 @@ class QPushButton;
 class QSplitter;
 
 namespace zadrovec {
-class TFormPlacement;
+class WindowPlacement;
 }
 
 namespace zadrovec::ui {
 
 class ListBox;
 
-class TForm3 : public QDialog {
+class CharactersWindow : public QDialog {
     Q_OBJECT
 public:
     // statusPanel0 is panel 0 of the main window's status bar, where messages' status text
     // lands too; programFolder is where postavy.dat lies.
-    TForm3(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
-           const QString& programFolder);
-    ~TForm3() override;
+    CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
+                     const QString& programFolder);
+    ~CharactersWindow() override;
 
-    TFormPlacement* FormStorage1;
+    WindowPlacement* placement;
 
     // Controls, under the names the settings and the tests know them by.
-    QPushButton* Button1;
-    QSplitter* Splitter;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    ListBox* ListBox1;
-    ListBox* ListBox2;
-    ListBox* ListBox3;
-    StringList listautor;
-    StringList listopera;
-    StringList listpostavy;
+    QPushButton* closeButton;
+    QSplitter* columnsSplitter;
+    QLineEdit* authorField;
+    QLineEdit* titleField;
+    ListBox* authorsList;
+    ListBox* titlesList;
+    ListBox* charactersList;
+    StringList authors;
+    StringList titles;
+    StringList characters;
 
     // Handlers.
-    void FormShow();
-    void FormClose();
-    void Edit1Change();
-    void Edit2Change();
-    void ListBox1Click();
-    void ListBox2Click();
+    void openCatalogue();
+    void closeCatalogue();
+    void authorChanged();
+    void titleChanged();
+    void authorClicked();
+    void titleClicked();
 
     // Closing by any way (button, close box, Escape) ends here.
     void done(int result) override;

@@ -1,4 +1,4 @@
-#include "Unit5.h"
+#include "searchprogresswindow.h"
 
 #include "findfileanimation.h"
 #include "fitting.h"
@@ -11,7 +11,7 @@
 
 namespace zadrovec::ui {
 
-TForm5::TForm5(QWidget* mainWindow)
+SearchProgressWindow::SearchProgressWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form5"));
@@ -39,14 +39,14 @@ TForm5::TForm5(QWidget* mainWindow)
     caption->setFixedHeight(caption->fontMetrics().height() + 4);
 
     auto* client = new QWidget(frame);
-    Animate1 = new FindFileAnimation(client);
-    Animate1->setObjectName(QStringLiteral("Animate1"));
-    Label1 = new QLabel(QStringLiteral("Vyhledávám hesla..."), client);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    animation = new FindFileAnimation(client);
+    animation->setObjectName(QStringLiteral("Animate1"));
+    messageLabel = new QLabel(QStringLiteral("Vyhledávám hesla..."), client);
+    messageLabel->setObjectName(QStringLiteral("Label1"));
     auto* row = new QHBoxLayout(client);
     row->setContentsMargins(8, 8, 8, 8);
-    row->addWidget(Animate1);
-    row->addWidget(Label1, 1);
+    row->addWidget(animation);
+    row->addWidget(messageLabel, 1);
     growToContents(client, {195, 70});
 
     auto* column = new QVBoxLayout(frame);
@@ -61,8 +61,8 @@ TForm5::TForm5(QWidget* mainWindow)
     fixSizeGrowingToLayout(this, {});
 }
 
-void TForm5::begin() {
-    Animate1->setActive(true);
+void SearchProgressWindow::begin() {
+    animation->setActive(true);
     activeBefore_ = QApplication::activeWindow();
     if (mainWindow_) {
         const QRect frame = mainWindow_->frameGeometry();
@@ -73,9 +73,9 @@ void TForm5::begin() {
     QApplication::processEvents(); // once, so the window paints before the work starts
 }
 
-void TForm5::end() {
+void SearchProgressWindow::end() {
     close();
-    Animate1->setActive(false);
+    animation->setActive(false);
     // Window systems that activate the progress window on showing leave none active after it:
     // the window the user typed in is active again.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -85,7 +85,7 @@ void TForm5::end() {
     }
 }
 
-void TForm5::showEvent(QShowEvent* event) {
+void SearchProgressWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     emit shown();
 }

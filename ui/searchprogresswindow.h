@@ -10,13 +10,13 @@ namespace zadrovec::ui {
 
 class FindFileAnimation;
 
-class TForm5 : public QWidget {
+class SearchProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* mainWindow);
+    explicit SearchProgressWindow(QWidget* mainWindow);
 
-    FindFileAnimation* Animate1;
-    QLabel* Label1;
+    FindFileAnimation* animation;
+    QLabel* messageLabel;
 
     // Starts the animation, shows the window on top of the main window and lets it paint.
     void begin();
@@ -38,7 +38,7 @@ private:
 // error ends the work.
 class ProgressShown {
 public:
-    explicit ProgressShown(TForm5* window) : window_(window) {
+    explicit ProgressShown(SearchProgressWindow* window) : window_(window) {
         if (window_) window_->begin();
     }
     ~ProgressShown() {
@@ -48,7 +48,7 @@ public:
     ProgressShown& operator=(const ProgressShown&) = delete;
 
 private:
-    TForm5* window_;
+    SearchProgressWindow* window_;
 };
 
 } // namespace zadrovec::ui

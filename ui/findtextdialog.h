@@ -10,22 +10,22 @@ class QPushButton;
 
 namespace zadrovec::ui {
 
-class TForm7 : public QDialog {
+class FindTextDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget* mainWindow);
+    explicit FindTextDialog(QWidget* mainWindow);
 
-    QLabel* Label1;
-    QLineEdit* Edit1;
-    QPushButton* BitBtn1; // "&Hledej": default button, closes with OK
-    QPushButton* BitBtn2; // "&Storno": cancel button
+    QLabel* textLabel;
+    QLineEdit* textField;
+    QPushButton* findButton;   // "&Hledej": default button, closes with OK
+    QPushButton* cancelButton; // "&Storno": cancel button
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void placeControls();
-    void Edit1Change();
+    void enableFindButton();
 };
 
 } // namespace zadrovec::ui
