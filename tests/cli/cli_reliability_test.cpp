@@ -110,7 +110,7 @@ TEST(CliCheck, AnEmptyWordFileIsToldAsSuch) {
               std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("record 1 given, but there are no word records"), std::string::npos);
-    EXPECT_EQ(result.out.find("-1"), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("to -1"), std::string::npos) << result.out;
 
     writeFile(folder.file("d.dat"), std::string(50, '\0'));
     EXPECT_NE(runCli({"check", folder.file("d")})
