@@ -18,12 +18,8 @@ shift $(($# < 2 ? $# : 2))
 cli=$build/zadrovec-cli
 bench=$build/bench/allsearch_bench
 
-if [[ ! -x $cli || ! -x $bench ]]; then
-    echo "Building zadrovec-cli and allsearch_bench in $build ..." >&2
-    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZADROVEC_TESTS=OFF \
-        -DZADROVEC_BENCHMARKS=ON >/dev/null
-    cmake --build "$build" --target zadrovec-cli allsearch_bench >/dev/null
-fi
+source "$repo/bench/bench_common.sh"
+bench_build "$build" zadrovec-cli allsearch_bench
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,19 +33,6 @@ for name in hlavni mesta chzn meny mpzspz osobnost letadla podniky; do
     files+=("$work/$name.dat")
 done
 
-now_ns() { date +%s%N; }
-
-best_of() {
-    local best=0 start t
-    for _ in $(seq "$rounds"); do
-        start=$(now_ns)
-        "$@" >"$work/out" # not /dev/null: grep stops at the first match when it writes there
-        t=$(($(now_ns) - start))
-        ((best == 0 || t < best)) && best=$t
-    done
-    echo "$best"
-}
-
 run_grep() {
     # grep exits with 1 when nothing matches; that is no failure here.
     LC_ALL=C grep -c -a -F -- "$1" "${files[@]}" || true
@@ -59,8 +42,8 @@ cat "${files[@]}" >/dev/null # both start from the page cache
 for text in "${texts[@]}"; do
     bytes=$(printf '%s' "$text" | iconv -f UTF-8 -t CP1250)
     found=$("$cli" --data "$work" find "$text" | sed '/^--$/q' | grep -c -v '^--$' || true)
-    cli_ns=$(best_of "$cli" --data "$work" find "$text")
-    grep_ns=$(best_of run_grep "$bytes")
+    cli_ns=$(best_of "$rounds" "$work/out" "$cli" --data "$work" find "$text")
+    grep_ns=$(best_of "$rounds" "$work/out" run_grep "$bytes")
     awk -v t="$text" -v f="$found" -v c="$cli_ns" -v g="$grep_ns" -v r="$rounds" 'BEGIN {
         printf "text %s: %d headwords found; best of %d rounds\n", t, f, r
         printf "  zadrovec-cli find: %7.1f ms\n", c / 1e6

@@ -18,12 +18,8 @@ shift $(($# < 2 ? $# : 2))
 cli=$build/zadrovec-cli
 bench=$build/bench/solver_bench
 
-if [[ ! -x $cli || ! -x $bench ]]; then
-    echo "Building zadrovec-cli and solver_bench in $build ..." >&2
-    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZADROVEC_TESTS=OFF \
-        -DZADROVEC_BENCHMARKS=ON >/dev/null
-    cmake --build "$build" --target zadrovec-cli solver_bench >/dev/null
-fi
+source "$repo/bench/bench_common.sh"
+bench_build "$build" zadrovec-cli solver_bench
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,19 +29,6 @@ echo "Writing the answer space of 1,000,000 answers ..." >&2
 pairs=("$@")
 ((${#pairs[@]} > 0)) || pairs=("?A????K?" ".A....K." "??R???A?O" "..R...A.O")
 
-now_ns() { date +%s%N; }
-
-best_of() {
-    local best=0 start t
-    for _ in $(seq "$rounds"); do
-        start=$(now_ns)
-        "$@" >"$work/out" 2>/dev/null || true
-        t=$(($(now_ns) - start))
-        ((best == 0 || t < best)) && best=$t
-    done
-    echo "$best"
-}
-
 # The answers stored beside the dictionaries, as a data build stores them.
 "$cli" --data "$work" store-answers 2>/dev/null
 cat "$work"/* >/dev/null # both start from the page cache
@@ -53,10 +36,10 @@ printf '%-14s %12s %12s %8s %8s\n' pattern solve_ms grep_ms ratio answers
 for ((i = 0; i < ${#pairs[@]}; i += 2)); do
     pattern=${pairs[i]}
     regex=${pairs[i + 1]}
-    solve_ns=$(best_of "$cli" --data "$work" solve "$pattern")
+    solve_ns=$(best_of "$rounds" "$work/out" "$cli" --data "$work" solve "$pattern")
     answers=$("$cli" --data "$work" solve "$pattern" --json 2>/dev/null | grep -o '"count": [0-9]*' |
         grep -o '[0-9]*$')
-    grep_ns=$(best_of env LC_ALL=C grep -x -E -- "$regex" "$work/squares.txt")
+    grep_ns=$(best_of "$rounds" "$work/out" env LC_ALL=C grep -x -E -- "$regex" "$work/squares.txt")
     lines=$(LC_ALL=C grep -c -x -E -- "$regex" "$work/squares.txt" || true)
     [[ $lines == "$answers" ]] || echo "warning: grep found $lines lines, solve $answers answers" >&2
     awk -v p="$pattern" -v s="$solve_ns" -v g="$grep_ns" -v n="$answers" \

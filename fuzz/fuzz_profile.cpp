@@ -6,6 +6,7 @@
 // the file's bytes.
 #include "fuzzinput.h"
 #include "profile.h"
+#include "profileerror.h"
 
 #include <algorithm>
 
@@ -84,6 +85,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool existed = before != "A" || ReadProfileString(section, key, "B", file) != "B";
     ReadProfileInteger(section, key, 7, file);
 
+    // A line break in a name or value would make lines of its own: the write is refused and the
+    // file stays byte for byte as it was.
+    const auto breaksLine = [](std::string_view text) {
+        return text.find_first_of("\r\n") != std::string_view::npos;
+    };
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value)) {
+        bool refused = false;
+        try {
+            WriteProfileString(section, key, value, file);
+        } catch (const ProfileWriteError&) {
+            refused = true;
+        }
+        fuzz::require(refused && readBytes(file) == old);
+        return 0;
+    }
     WriteProfileString(section, key, value, file);
     const std::string now = readBytes(file);
 

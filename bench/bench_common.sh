@@ -1,0 +1,33 @@
+# Sourced by the comparison scripts: the tools they time, built when missing, and the timing of a
+# whole process.
+
+# bench_build BUILD_DIR TARGET...: configures BUILD_DIR as Release (no tests) and builds the
+# targets, unless zadrovec-cli and the benchmark program named by the last target are there.
+bench_build() {
+    local repo build=$1
+    shift
+    repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    local last=${*: -1}
+    [[ -x $build/zadrovec-cli && -x $build/bench/$last ]] && return 0
+    echo "Building $* in $build ..." >&2
+    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZADROVEC_TESTS=OFF \
+        -DZADROVEC_BENCHMARKS=ON >/dev/null
+    cmake --build "$build" --target "$@" >/dev/null
+}
+
+now_ns() { date +%s%N; }
+
+# best_of ROUNDS OUTPUT COMMAND...: the fastest of ROUNDS runs in nanoseconds. The output goes to
+# a file, not /dev/null: grep stops at the first match when it writes there. A failing status is
+# no failure here (grep exits with 1 when nothing matches).
+best_of() {
+    local rounds=$1 output=$2 best=0 start t
+    shift 2
+    for _ in $(seq "$rounds"); do
+        start=$(now_ns)
+        "$@" >"$output" 2>/dev/null || true
+        t=$(($(now_ns) - start))
+        ((best == 0 || t < best)) && best=$t
+    done
+    echo "$best"
+}
