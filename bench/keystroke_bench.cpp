@@ -1,17 +1,15 @@
 // From the keystroke to the lists filled: the main window, offscreen, on the generated dictionary
 // of a million records. A key typed into the search field runs the whole path a user waits for:
 // the progress window, the search, the lists shown.
-#include "application.h"
 #include "controls.h"
 #include "generated_stock.h"
 #include "listbox.h"
 #include "mainwindow.h"
-#include "messageboxes.h"
 #include "program.h"
 #include "spinedit.h"
+#include "windowbench.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <iostream>
@@ -47,22 +45,13 @@ BENCHMARK_CAPTURE(BM_Keystroke, 2_letters_ka, "k", 'a', 2)->Unit(benchmark::kMil
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings; // the run keeps nothing in the user's settings
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    ui::Application app(argc, argv);
-    ui::MessageBoxes::setPresenter([](ui::MessageKind, const QString&, const QString& text) {
-        std::cerr << "message: " << text.toStdString() << '\n';
-    });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    bench::WindowBench environment(argc, argv);
+    if (environment.argumentsUnrecognized()) return 1;
     std::cerr << "Generating a dictionary of " << bench::kRecords << " records...\n";
     ui::Program program(QString::fromStdString(bench::generated().folder()));
     window = &program.mainWindow();
     window->show();
     QApplication::setActiveWindow(window);
     QCoreApplication::processEvents();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run();
 }

@@ -1,15 +1,13 @@
 // From the keystroke to the answers shown in the window "Luštění", offscreen, on the bundled
 // dictionaries beside the programs: the last key of a pattern or a clue runs the whole path a
 // user waits for, the question and the list with its groups.
-#include "application.h"
 #include "mainwindow.h"
-#include "messageboxes.h"
 #include "program.h"
 #include "solverwindow.h"
+#include "windowbench.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -51,22 +49,13 @@ BENCHMARK_CAPTURE(BM_SolverKeystroke, clue_mesto, &ui::SolverWindow::clueEdit, "
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings; // the run keeps nothing in the user's settings
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    ui::Application app(argc, argv);
-    ui::MessageBoxes::setPresenter([](ui::MessageKind, const QString&, const QString& text) {
-        std::cerr << "message: " << text.toStdString() << '\n';
-    });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    bench::WindowBench environment(argc, argv);
+    if (environment.argumentsUnrecognized()) return 1;
     ui::Program program(QStringLiteral(ZADROVEC_DATA_DIR));
     ui::MainWindow& main = program.mainWindow();
     main.show();
     main.solverAction->trigger(); // reads the answers once
     window = main.solverWindow();
     QCoreApplication::processEvents();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return environment.run();
 }

@@ -23,32 +23,8 @@ std::string dataFolder() {
     return fs::path(cliPath()).parent_path().string();
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
-struct Found {
-    std::vector<std::string> headwords;
-    std::vector<std::string> meanings;
-};
-
 Found search(const std::string& name, const std::string& text, int select = 0) {
-    const RunResult run =
-        runCli({"--data", dataFolder(), "search", name, text, "--select", std::to_string(select)});
-    EXPECT_EQ(run.exitCode, 0) << name << " " << text << ": " << run.err;
-    Found found;
-    bool meanings = false;
-    for (const std::string& line : lines(run.out)) {
-        if (line == "--")
-            meanings = true;
-        else
-            (meanings ? found.meanings : found.headwords).push_back(line);
-    }
-    return found;
+    return searchWithCli(dataFolder(), name, text, select);
 }
 
 // The meanings of exactly this headword (as the program shows it, in capitals).

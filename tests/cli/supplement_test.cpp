@@ -16,14 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
 std::vector<fs::path> supplementSources() {
     std::vector<fs::path> sources;
     for (const auto& entry : fs::directory_iterator(ZADROVEC_SUPPLEMENT_DIR))
@@ -107,25 +99,8 @@ TEST(Supplement, MergeKeepsEveryLineWholeAndWritesNothingOnFailure) {
     EXPECT_FALSE(fs::exists(out));
 }
 
-struct Found {
-    std::vector<std::string> headwords;
-    std::vector<std::string> meanings;
-};
-
 Found search(const std::string& text, int select = 0) {
-    const std::string data = fs::path(cliPath()).parent_path().string();
-    const RunResult run =
-        runCli({"--data", data, "search", "hlavni", text, "--select", std::to_string(select)});
-    EXPECT_EQ(run.exitCode, 0) << text << ": " << run.err;
-    Found found;
-    bool meanings = false;
-    for (const std::string& line : lines(run.out)) {
-        if (line == "--")
-            meanings = true;
-        else
-            (meanings ? found.meanings : found.headwords).push_back(line);
-    }
-    return found;
+    return searchWithCli(fs::path(cliPath()).parent_path().string(), "hlavni", text, select);
 }
 
 // The meanings of exactly this headword of hlavni (in capitals, as the program shows it).

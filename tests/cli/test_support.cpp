@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <spawn.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -132,6 +134,30 @@ RunResult buildWithCli(const TempFolder& folder, const std::string& name, const 
                        const std::string& header) {
     writeFile(folder.file(name + ".txt"), source);
     return runCli({"build", folder.file(name + ".txt"), folder.file(name), "--header", header});
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+Found searchWithCli(const std::string& data, const std::string& name, const std::string& text,
+                    int select) {
+    const RunResult run =
+        runCli({"--data", data, "search", name, text, "--select", std::to_string(select)});
+    EXPECT_EQ(run.exitCode, 0) << name << " " << text << ": " << run.err;
+    Found found;
+    bool meanings = false;
+    for (const std::string& line : lines(run.out)) {
+        if (line == "--")
+            meanings = true;
+        else
+            (meanings ? found.meanings : found.headwords).push_back(line);
+    }
+    return found;
 }
 
 } // namespace zadrovec::clitest

@@ -60,4 +60,16 @@ std::string cliPath();
 RunResult buildWithCli(const TempFolder& folder, const std::string& name, const std::string& source,
                        const std::string& header = "1.2.2024");
 
+// The lines of a text, without their line breaks.
+std::vector<std::string> lines(const std::string& text);
+
+// What `zadrovec-cli search` printed: the listed headwords, then the meanings after "--".
+struct Found {
+    std::vector<std::string> headwords;
+    std::vector<std::string> meanings;
+};
+// Searches the dictionary `name` of the folder `data` for text, meanings of headword `select`.
+Found searchWithCli(const std::string& data, const std::string& name, const std::string& text,
+                    int select = 0);
+
 } // namespace zadrovec::clitest
