@@ -167,9 +167,9 @@ void WindowPlacement::writeText(const QString& key, const QString& value) const 
     edit_->writeString(section(), toCp1250(key), toCp1250(quotedForWriting(value)));
 }
 
-bool WindowPlacement::restoreReported() {
+bool WindowPlacement::reported(void (WindowPlacement::*step)()) {
     try {
-        restoreState();
+        (this->*step)();
         return true;
     } catch (const std::exception& error) {
         report(QString::fromStdString(error.what()));
@@ -177,14 +177,12 @@ bool WindowPlacement::restoreReported() {
     }
 }
 
+bool WindowPlacement::restoreReported() {
+    return reported(&WindowPlacement::restoreState);
+}
+
 bool WindowPlacement::saveReported() {
-    try {
-        saveState();
-        return true;
-    } catch (const std::exception& error) {
-        report(QString::fromStdString(error.what()));
-        return false;
-    }
+    return reported(&WindowPlacement::saveState);
 }
 
 bool WindowPlacement::saveFromDestroyReported() {

@@ -75,6 +75,8 @@ protected:
 private:
     friend class FormNotifications;
     // The notifications: each reports its own failure and says whether it went through.
+    // Runs one step; a failure is reported and says false.
+    bool reported(void (WindowPlacement::*step)());
     bool restoreReported();
     bool saveReported();
     bool saveFromDestroyReported();
