@@ -4,6 +4,7 @@
 //   solver_bench --write-stock DIR   writes DIR/hlavni.dat and .idx and DIR/squares.txt (the
 //                                     answers' squares without diacritics, one a line), for
 //                                     compare_solve.sh
+#include "answersource.h"
 #include "answerspace.h"
 #include "cp1250.h"
 #include "dictbuilder.h"
@@ -235,6 +236,23 @@ void BM_BuildAnswerSpaceAndIndex(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildAnswerSpaceAndIndex)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// On the bundled data: what every question pays before it reads any answer. The content stamps
+// of the dictionaries, then those with the header of the stored answers.
+void BM_StampBundledDictionaries(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DictionaryContentStamps(ZADROVEC_DATA_DIR));
+}
+BENCHMARK(BM_StampBundledDictionaries)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenBundledStoredAnswers(benchmark::State& state) {
+    for (auto _ : state) {
+        RecordedMessages quiet;
+        const AnswerSource source(ZADROVEC_DATA_DIR, quiet);
+        if (!source.stored().used()) state.SkipWithError(source.stored().describe().c_str());
+    }
+}
+BENCHMARK(BM_OpenBundledStoredAnswers)->Unit(benchmark::kMicrosecond);
 
 int writeStock(const fs::path& folder) {
     fs::create_directories(folder);

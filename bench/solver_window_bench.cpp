@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
     ui::Program program(QStringLiteral(ZADROVEC_DATA_DIR));
     ui::MainWindow& main = program.mainWindow();
     main.show();
-    main.solverAction->trigger(); // reads the answers once
+    main.solverAction->trigger(); // opens the answers once
     window = main.solverWindow();
-    QCoreApplication::processEvents();
+    while (!window->answersReady())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return environment.run();
 }

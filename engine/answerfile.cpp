@@ -1,229 +1,367 @@
 #include "answerfile.h"
 
-#include <algorithm>
+#include "temporaryfile.h"
+
+#include <array>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <memory>
-#include <stdexcept>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <type_traits>
+
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 namespace zadrovec {
 namespace {
 
-constexpr char kMagic[16] = "Zadrovec answ 2";
-constexpr char kEnd[8] = "answend";
+constexpr char kMagic[16] = "ZADROVEC ANSWER";
+constexpr std::uint32_t kByteOrder = 0x01020304;
+constexpr std::uint32_t kChunkSize = 64 * 1024;
 
-// A whole file read into memory, freed with the last answer space that uses it. It is read,
-// not mapped: a file that another program truncates meanwhile must never crash the reader. The
-// memory is anonymous and page-aligned (so the arrays in the file keep their alignment), in
-// huge pages where the system gives them: a read then faults in a few hundred pages instead of
-// tens of thousands, which is most of its cost.
-class LoadedFile {
-public:
-    explicit LoadedFile(const std::string& path) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return;
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-            const auto size = static_cast<std::size_t>(info.st_size);
-            void* memory =
-                ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            if (memory != MAP_FAILED) {
-                ::madvise(memory, size, MADV_HUGEPAGE); // a hint: without it, plain pages
-                std::size_t done = 0;
-                while (done < size) {
-                    const ssize_t n = ::read(fd, static_cast<char*>(memory) + done, size - done);
-                    if (n <= 0) break;
-                    done += static_cast<std::size_t>(n);
-                }
-                if (done == size) {
-                    data_ = static_cast<char*>(memory);
-                    size_ = size;
-                } else {
-                    ::munmap(memory, size);
-                }
-            }
-        }
-        ::close(fd);
-    }
-    ~LoadedFile() {
-        if (data_) ::munmap(data_, size_);
-    }
-    LoadedFile(const LoadedFile&) = delete;
-    LoadedFile& operator=(const LoadedFile&) = delete;
-
-    const char* data() const { return data_; }
-    std::size_t size() const { return size_; }
-
-private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
+// The arrays in the order of the table of contents.
+enum ArrayId : std::size_t {
+    kTextBytes,
+    kTextStart,
+    kDictionaries,
+    kPartnerStart,
+    kPartners,
+    kSquares,
+    kSquareStart,
+    kLetters,
+    kLengthStart,
+    kByLength,
+    kPostingStart,
+    kPostings,
+    kSortedSquares,
+    kBySortedSquares,
+    kBySquares,
+    kArrayCount
 };
+constexpr std::array<const char*, kArrayCount> kArrayNames = {
+    "texts",         "textStarts",   "dictionaries",  "partnerStarts",   "partners",
+    "squares",       "squareStarts", "letters",       "lengthStarts",    "byLength",
+    "postingStarts", "postings",     "sortedSquares", "bySortedSquares", "bySquares"};
 
-// Reads the arrays one after another: a byte length, the bytes, padding to 8.
-class Reader {
-public:
-    Reader(const char* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool bytes(const void* expected, std::size_t n) {
-        if (size_ - at_ < n || std::memcmp(data_ + at_, expected, n) != 0) return false;
-        at_ += n;
-        return true;
-    }
-    template <typename T> bool array(Array<T>& out) {
-        std::uint64_t length = 0;
-        if (size_ - at_ < sizeof length) return false;
-        std::memcpy(&length, data_ + at_, sizeof length);
-        at_ += sizeof length;
-        if (length % sizeof(T) != 0 || length > size_ - at_) return false;
-        out = {reinterpret_cast<const T*>(data_ + at_), length / sizeof(T)};
-        at_ += (length + 7) / 8 * 8;
-        at_ = std::min(at_, size_);
-        return true;
-    }
-    bool atEnd() const { return at_ == size_; }
-
-private:
-    const char* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
+// The header's fields, all in the byte order of the machine that wrote them (which byteOrder
+// tells): fixed-width numbers only, no padding.
+struct FixedHeader {
+    char magic[16];
+    std::uint32_t version;
+    std::uint32_t byteOrder;
+    std::uint32_t headerBytes;
+    std::uint32_t chunkSize;
+    std::uint32_t squareCount;
+    std::uint32_t indexedLength;
+    std::uint32_t squareSetBytes;
+    std::uint32_t partnerBytes;
+    std::uint32_t dictionaryCount;
+    std::uint32_t arrayCount;
+    std::uint64_t fileBytes;
+    std::uint64_t answerCount;
 };
-
-class Writer {
-public:
-    explicit Writer(std::ofstream& out) : out_(out) {}
-    void bytes(const void* data, std::size_t n) {
-        out_.write(static_cast<const char*>(data), static_cast<std::streamsize>(n));
-    }
-    template <typename T> void array(Array<T> items) {
-        const std::uint64_t length = items.size_bytes();
-        bytes(&length, sizeof length);
-        bytes(items.data(), items.size_bytes());
-        static constexpr char zeros[8] = {};
-        bytes(zeros, (8 - length % 8) % 8);
-    }
-
-private:
-    std::ofstream& out_;
+struct DictionaryEntry {
+    char name[16];
+    std::uint64_t datSize, datHash, idxSize, idxHash;
 };
+struct ArrayEntry {
+    char name[16];
+    std::uint64_t offset, bytes, elementBytes, checksumsOffset, checksumsHash;
+};
+static_assert(sizeof(FixedHeader) == 72 && sizeof(DictionaryEntry) == 48 &&
+              sizeof(ArrayEntry) == 56);
+static_assert(std::is_trivially_copyable_v<SquareSet> &&
+              std::is_trivially_copyable_v<AnswerPartner>);
 
-// Offsets that start at 0, never go down and end at `end`.
-bool offsets(Array<std::uint32_t> starts, std::size_t count, std::size_t end) {
-    if (starts.size() != count + 1 || starts[0] != 0 || starts[count] != end) return false;
-    return std::is_sorted(starts.begin(), starts.end());
+constexpr std::size_t headerBytes(std::size_t dictionaries, std::size_t arrays) {
+    return sizeof(FixedHeader) + dictionaries * sizeof(DictionaryEntry) +
+           arrays * sizeof(ArrayEntry) + sizeof(std::uint64_t);
 }
 
-bool below(Array<std::uint32_t> ids, std::size_t limit) {
-    return std::all_of(ids.begin(), ids.end(), [limit](std::uint32_t id) { return id < limit; });
+// What each array holds: its bytes to store, the size of one element, and what its values
+// must satisfy beyond their checksum.
+struct ArrayBytes {
+    std::span<const std::byte> bytes;
+    std::size_t elementBytes;
+};
+
+template <typename T> ArrayBytes bytesOf(const PagedArray<T>& array) {
+    return {std::as_bytes(array.whole()), sizeof(T)};
+}
+
+bool squaresValid(const std::byte* chunk, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i)
+        if (static_cast<std::size_t>(chunk[i]) >= kSquareCount) return false;
+    return true;
+}
+
+bool lettersValid(const std::byte* chunk, std::size_t size) {
+    for (std::size_t at = 0; at + sizeof(SquareSet) <= size; at += sizeof(SquareSet)) {
+        SquareSet set;
+        std::memcpy(&set, chunk + at, sizeof set);
+        if (!set.valid()) return false;
+    }
+    return true;
+}
+
+std::string describeStamp(const ContentStamp& stored, const ContentStamp& now) {
+    if (now.size == ContentStamp::kMissing) return "missing";
+    if (now.size == ContentStamp::kUnreadable) return "cannot be read";
+    if (stored.size == ContentStamp::kMissing) return "not there when the answers were stored";
+    return "other content";
+}
+
+StoredAnswersState state(StoredAnswersState::Kind kind, std::string detail = {}) {
+    return {kind, std::move(detail)};
 }
 
 } // namespace
 
-std::vector<std::int64_t> DictionaryStamps(const std::string& folder) {
-    std::vector<std::int64_t> stamps;
+std::string StoredAnswersState::describe() const {
+    switch (kind) {
+    case Kind::Used:
+        return "used";
+    case Kind::Missing:
+        return "not used: missing";
+    case Kind::Unreadable:
+        return "not used: cannot be read: " + detail;
+    case Kind::Foreign:
+        return "not used: not a file of stored answers" + (detail.empty() ? "" : ": " + detail);
+    case Kind::OtherVersion:
+        return "not used: other version: " + detail;
+    case Kind::OtherDictionaries:
+        return "not used: made from other dictionaries: " + detail;
+    case Kind::Damaged:
+        return "not used: damaged: " + detail;
+    }
+    return "not used";
+}
+
+std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder) {
+    std::vector<ContentStamp> stamps;
     for (const std::string_view name : kAnswerDictionaries)
-        for (const char* extension : {".dat", ".idx"}) {
-            const std::string path = (std::filesystem::path(folder) / name).string() + extension;
-            struct stat info {};
-            if (::stat(path.c_str(), &info) != 0) {
-                stamps.insert(stamps.end(), {-1, -1});
-                continue;
-            }
-            stamps.push_back(info.st_size);
-            stamps.push_back(static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-                             info.st_mtim.tv_nsec);
-        }
+        for (const char* extension : {".dat", ".idx"})
+            stamps.push_back(
+                StampContent((std::filesystem::path(folder) / name).string() + extension));
     return stamps;
 }
 
 void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
-                     const std::vector<std::int64_t>& stamps) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        Writer writer(out);
-        writer.bytes(kMagic, sizeof kMagic);
-        writer.array(Array<std::int64_t>(stamps));
-        writer.array(AnswerSpaceArrays::textBytes(space));
-        writer.array(AnswerSpaceArrays::textStart(space));
-        writer.array(AnswerSpaceArrays::dictionaries(space));
-        writer.array(AnswerSpaceArrays::partnerStart(space));
-        writer.array(AnswerSpaceArrays::partners(space));
-        const SquareIndex::Arrays& a = index.arrays();
-        writer.array(a.squares);
-        writer.array(a.start);
-        writer.array(a.letters);
-        writer.array(a.lengthStart);
-        writer.array(a.byLength);
-        writer.array(a.postingStart);
-        writer.array(a.postings);
-        index.makeWordOrders();
-        writer.array(a.sortedSquares);
-        writer.array(a.bySortedSquares);
-        writer.array(a.bySquares);
-        writer.bytes(kEnd, sizeof kEnd);
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary);
-            throw std::runtime_error("cannot write " + path);
-        }
+                     const std::vector<ContentStamp>& stamps) {
+    index.makeWordOrders();
+    const AnswerSpace::Arrays& s = space.arrays();
+    const SquareIndex::Arrays& a = index.arrays();
+    const std::array<ArrayBytes, kArrayCount> arrays = {
+        bytesOf(s.textBytes),     bytesOf(s.textStart),       bytesOf(s.dictionaries),
+        bytesOf(s.partnerStart),  bytesOf(s.partners),        bytesOf(a.squares),
+        bytesOf(a.start),         bytesOf(a.letters),         bytesOf(a.lengthStart),
+        bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
+        bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares)};
+
+    // The layout: the header, then each array's chunk checksums and its bytes, with nothing in
+    // between, so that every byte of the file is under a checksum.
+    std::vector<std::vector<std::uint64_t>> checksums(kArrayCount);
+    std::vector<ArrayEntry> entries(kArrayCount);
+    std::uint64_t at = headerBytes(kAnswerDictionaries.size(), kArrayCount);
+    for (std::size_t i = 0; i < kArrayCount; ++i) {
+        const auto bytes = arrays[i].bytes;
+        for (std::size_t from = 0; from < bytes.size(); from += kChunkSize)
+            checksums[i].push_back(XXH3_64bits(
+                bytes.data() + from, std::min<std::size_t>(kChunkSize, bytes.size() - from)));
+        ArrayEntry& entry = entries[i];
+        std::strncpy(entry.name, kArrayNames[i], sizeof entry.name - 1);
+        entry.checksumsOffset = at;
+        entry.checksumsHash =
+            XXH3_64bits(checksums[i].data(), checksums[i].size() * sizeof(std::uint64_t));
+        entry.offset = entry.checksumsOffset + checksums[i].size() * sizeof(std::uint64_t);
+        entry.bytes = bytes.size();
+        entry.elementBytes = arrays[i].elementBytes;
+        at = entry.offset + entry.bytes;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw std::runtime_error("cannot write " + path);
+
+    std::string header(headerBytes(kAnswerDictionaries.size(), kArrayCount), '\0');
+    FixedHeader fixed{};
+    std::memcpy(fixed.magic, kMagic, sizeof kMagic);
+    fixed.version = kAnswerFileVersion;
+    fixed.byteOrder = kByteOrder;
+    fixed.headerBytes = static_cast<std::uint32_t>(header.size());
+    fixed.chunkSize = kChunkSize;
+    fixed.squareCount = kSquareCount;
+    fixed.indexedLength = SquareIndex::kIndexedLength;
+    fixed.squareSetBytes = sizeof(SquareSet);
+    fixed.partnerBytes = sizeof(AnswerPartner);
+    fixed.dictionaryCount = kAnswerDictionaries.size();
+    fixed.arrayCount = kArrayCount;
+    fixed.fileBytes = at;
+    fixed.answerCount = space.size();
+    char* out = header.data();
+    std::memcpy(out, &fixed, sizeof fixed);
+    out += sizeof fixed;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+        DictionaryEntry entry{};
+        kAnswerDictionaries[d].copy(entry.name, sizeof entry.name - 1);
+        entry.datSize = stamps.at(2 * d).size;
+        entry.datHash = stamps.at(2 * d).hash;
+        entry.idxSize = stamps.at(2 * d + 1).size;
+        entry.idxHash = stamps.at(2 * d + 1).hash;
+        std::memcpy(out, &entry, sizeof entry);
+        out += sizeof entry;
+    }
+    std::memcpy(out, entries.data(), entries.size() * sizeof(ArrayEntry));
+    out += entries.size() * sizeof(ArrayEntry);
+    const std::uint64_t headerHash =
+        XXH3_64bits(header.data(), static_cast<std::size_t>(out - header.data()));
+    std::memcpy(out, &headerHash, sizeof headerHash);
+
+    TemporaryFile file(path);
+    const auto put = [&](const void* data, std::size_t size) { file.write(data, size); };
+    put(header.data(), header.size());
+    for (std::size_t i = 0; i < kArrayCount; ++i) {
+        put(checksums[i].data(), checksums[i].size() * sizeof(std::uint64_t));
+        put(arrays[i].bytes.data(), arrays[i].bytes.size());
+    }
+    file.finish();
+    file.renameIntoPlace();
+    SyncFolder(FolderOf(path));
+}
+
+OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<ContentStamp>& stamps) {
+    using Kind = StoredAnswersState::Kind;
+    std::string why;
+    bool missing = false;
+    const auto file = ReadOnlyFile::open(path, why, missing);
+    if (!file) return {std::nullopt, state(missing ? Kind::Missing : Kind::Unreadable, why)};
+    try {
+        // The fixed part and a bound on the size come before anything else is read.
+        FixedHeader fixed{};
+        if (file->size() < sizeof fixed) return {std::nullopt, state(Kind::Foreign, "too short")};
+        if (file->size() > kLargestAnswerFile)
+            return {std::nullopt, state(Kind::Foreign, "too large")};
+        file->readAt(0, &fixed, sizeof fixed);
+        if (std::memcmp(fixed.magic, kMagic, sizeof kMagic) != 0)
+            return {std::nullopt, state(Kind::Foreign)};
+        if (fixed.byteOrder != kByteOrder)
+            return {std::nullopt, state(Kind::OtherVersion, "other byte order")};
+        if (fixed.version != kAnswerFileVersion)
+            return {std::nullopt,
+                    state(Kind::OtherVersion, "format " + std::to_string(fixed.version) +
+                                                  ", this program reads " +
+                                                  std::to_string(kAnswerFileVersion))};
+        const std::size_t expectedHeader = headerBytes(kAnswerDictionaries.size(), kArrayCount);
+        if (fixed.dictionaryCount != kAnswerDictionaries.size() ||
+            fixed.arrayCount != kArrayCount || fixed.headerBytes != expectedHeader)
+            return {std::nullopt, state(Kind::OtherVersion, "other table of contents")};
+        if (fixed.headerBytes > file->size())
+            return {std::nullopt, state(Kind::Damaged, "cut short")};
+        std::string header(expectedHeader, '\0');
+        file->readAt(0, header.data(), header.size());
+        std::uint64_t headerHash = 0;
+        std::memcpy(&headerHash, header.data() + header.size() - sizeof headerHash,
+                    sizeof headerHash);
+        if (XXH3_64bits(header.data(), header.size() - sizeof headerHash) != headerHash)
+            return {std::nullopt, state(Kind::Damaged, "header")};
+        if (fixed.chunkSize != kChunkSize || fixed.squareCount != kSquareCount ||
+            fixed.indexedLength != SquareIndex::kIndexedLength ||
+            fixed.squareSetBytes != sizeof(SquareSet) ||
+            fixed.partnerBytes != sizeof(AnswerPartner))
+            return {std::nullopt, state(Kind::OtherVersion, "other layout of the arrays")};
+        if (fixed.fileBytes != file->size())
+            return {std::nullopt,
+                    state(Kind::Damaged, fixed.fileBytes > file->size() ? "cut short" : "size")};
+
+        const char* in = header.data() + sizeof fixed;
+        for (std::size_t d = 0; d < kAnswerDictionaries.size();
+             ++d, in += sizeof(DictionaryEntry)) {
+            DictionaryEntry entry{};
+            std::memcpy(&entry, in, sizeof entry);
+            if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
+                kAnswerDictionaries[d])
+                return {std::nullopt, state(Kind::OtherVersion, "other dictionaries")};
+            const std::array<ContentStamp, 2> stored = {ContentStamp{entry.datSize, entry.datHash},
+                                                        ContentStamp{entry.idxSize, entry.idxHash}};
+            for (std::size_t f = 0; f < 2; ++f)
+                if (stored[f] != stamps.at(2 * d + f))
+                    return {std::nullopt,
+                            state(Kind::OtherDictionaries,
+                                  std::string(kAnswerDictionaries[d]) + (f == 0 ? ".dat" : ".idx") +
+                                      " " + describeStamp(stored[f], stamps.at(2 * d + f)))};
+        }
+
+        std::array<std::shared_ptr<const StoredBytes>, kArrayCount> stored;
+        for (std::size_t i = 0; i < kArrayCount; ++i, in += sizeof(ArrayEntry)) {
+            ArrayEntry entry{};
+            std::memcpy(&entry, in, sizeof entry);
+            const std::uint64_t chunks = (entry.bytes + kChunkSize - 1) / kChunkSize;
+            const bool fits = entry.offset <= fixed.fileBytes &&
+                              entry.bytes <= fixed.fileBytes - entry.offset &&
+                              entry.checksumsOffset <= fixed.fileBytes &&
+                              chunks <= (fixed.fileBytes - entry.checksumsOffset) / 8;
+            if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
+                    kArrayNames[i] ||
+                !fits || entry.elementBytes == 0 || entry.bytes % entry.elementBytes != 0)
+                return {std::nullopt, state(Kind::Damaged, "table of contents")};
+            StoredArrayPlace place{kArrayNames[i], entry.offset,          entry.bytes,
+                                   kChunkSize,     entry.checksumsOffset, entry.checksumsHash};
+            if (i == kSquares || i == kSortedSquares) place.valuesValid = squaresValid;
+            if (i == kLetters) place.valuesValid = lettersValid;
+            stored[i] = std::make_shared<const StoredBytes>(file, std::move(place));
+        }
+        const auto array = [&]<typename T>(ArrayId id, PagedArray<T>& out) {
+            out = PagedArray<T>(stored[id]);
+            return stored[id]->size() % sizeof(T) == 0;
+        };
+        AnswerSpace::Arrays s;
+        SquareIndex::Arrays a;
+        const bool sizesFit =
+            array(kTextBytes, s.textBytes) && array(kTextStart, s.textStart) &&
+            array(kDictionaries, s.dictionaries) && array(kPartnerStart, s.partnerStart) &&
+            array(kPartners, s.partners) && array(kSquares, a.squares) &&
+            array(kSquareStart, a.start) && array(kLetters, a.letters) &&
+            array(kLengthStart, a.lengthStart) && array(kByLength, a.byLength) &&
+            array(kPostingStart, a.postingStart) && array(kPostings, a.postings) &&
+            array(kSortedSquares, a.sortedSquares) && array(kBySortedSquares, a.bySortedSquares) &&
+            array(kBySquares, a.bySquares);
+        const std::size_t n = fixed.answerCount;
+        if (!sizesFit || s.dictionaries.size() != n || s.textStart.size() != n + 1 ||
+            s.partnerStart.size() != n + 1 || a.start.size() != n + 1 || a.letters.size() != n ||
+            a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
+            a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
+            a.bySortedSquares.size() != a.byLength.size())
+            return {std::nullopt, state(Kind::Damaged, "table of contents")};
+        AnswerSpace space(std::move(s));
+        space.storedIndex = std::make_shared<const SquareIndex>(SquareRules{}, std::move(a));
+        return {std::move(space), state(Kind::Used)};
+    } catch (const StoredFileError& error) {
+        return {std::nullopt,
+                state(error.damaged() ? Kind::Damaged : Kind::Unreadable, error.detail())};
     }
 }
 
-std::optional<AnswerSpace> ReadAnswerFile(const std::string& path,
-                                          const std::vector<std::int64_t>& stamps) {
-    auto file = std::make_shared<LoadedFile>(path);
-    if (!file->data()) return std::nullopt;
-    Reader reader(file->data(), file->size());
-    Array<std::int64_t> stored;
-    if (!reader.bytes(kMagic, sizeof kMagic) || !reader.array(stored) ||
-        !std::equal(stored.begin(), stored.end(), stamps.begin(), stamps.end()))
-        return std::nullopt;
-
-    AnswerSpace space;
-    SquareIndex::Arrays a;
-    if (!reader.array(AnswerSpaceArrays::textBytes(space)) ||
-        !reader.array(AnswerSpaceArrays::textStart(space)) ||
-        !reader.array(AnswerSpaceArrays::dictionaries(space)) ||
-        !reader.array(AnswerSpaceArrays::partnerStart(space)) ||
-        !reader.array(AnswerSpaceArrays::partners(space)) || !reader.array(a.squares) ||
-        !reader.array(a.start) || !reader.array(a.letters) || !reader.array(a.lengthStart) ||
-        !reader.array(a.byLength) || !reader.array(a.postingStart) || !reader.array(a.postings) ||
-        !reader.array(a.sortedSquares) || !reader.array(a.bySortedSquares) ||
-        !reader.array(a.bySquares) || !reader.bytes(kEnd, sizeof kEnd) || !reader.atEnd())
-        return std::nullopt;
-
-    // Every number that leads to another place is checked once, so no use reads astray.
-    const std::size_t n = AnswerSpaceArrays::dictionaries(space).size();
-    const auto partners = AnswerSpaceArrays::partners(space);
-    if (!offsets(AnswerSpaceArrays::textStart(space), n,
-                 AnswerSpaceArrays::textBytes(space).size()) ||
-        !offsets(AnswerSpaceArrays::partnerStart(space), n, partners.size()) ||
-        !std::all_of(partners.begin(), partners.end(),
-                     [n](const AnswerPartner& p) { return p.text < n; }) ||
-        !offsets(a.start, n, a.squares.size()) || a.letters.size() != n ||
-        !std::all_of(a.squares.begin(), a.squares.end(),
-                     [](Square s) { return s < kSquareCount; }) ||
-        a.lengthStart.empty() ||
-        !offsets(a.lengthStart, a.lengthStart.size() - 1, a.byLength.size()) ||
-        !below(a.byLength, n) ||
-        !offsets(a.postingStart, SquareIndex::kPostingKeys, a.postings.size()) ||
-        !below(a.postings, n))
-        return std::nullopt;
-
-    AnswerSpaceArrays::storage(space) = file;
-    space.storedIndex = std::make_shared<const SquareIndex>(SquareRules{}, a, file);
-    return space;
+StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
+    try {
+        const AnswerSpace::Arrays& s = space.arrays();
+        s.textBytes.whole();
+        s.textStart.whole();
+        s.dictionaries.whole();
+        s.partnerStart.whole();
+        s.partners.whole();
+        if (space.storedIndex) {
+            const SquareIndex::Arrays& a = space.storedIndex->arrays();
+            a.squares.whole();
+            a.start.whole();
+            a.letters.whole();
+            a.lengthStart.whole();
+            a.byLength.whole();
+            a.postingStart.whole();
+            a.postings.whole();
+            a.sortedSquares.whole();
+            a.bySortedSquares.whole();
+            a.bySquares.whole();
+        }
+    } catch (const StoredFileError& error) {
+        return state(error.damaged() ? StoredAnswersState::Kind::Damaged
+                                     : StoredAnswersState::Kind::Unreadable,
+                     error.detail());
+    }
+    return state(StoredAnswersState::Kind::Used);
 }
 
 } // namespace zadrovec

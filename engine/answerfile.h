@@ -1,10 +1,15 @@
-// The answer space and its index of the default rules stored in one file beside the
-// dictionaries, so that a question needs no reading of every record: the file is read in one
-// piece and used as it lies. It names the sizes and times of the dictionaries it was made from and is
-// made again when they differ.
+// The answers and their index of the default rules stored in one file beside the dictionaries,
+// so that a question reads only the parts it needs instead of every record.
+//
+// The file says what it is: a header with a magic text, the format version, the byte order and
+// the constants its arrays depend on, the content stamps of the dictionaries it was made from
+// and a table of contents (offset, size and per-chunk checksums of every array), itself under a
+// checksum. The header is read and checked first, against a bound on the size; an array's chunk
+// is checked against its checksum when a question first reads it.
 #pragma once
 
 #include "answerspace.h"
+#include "contentstamp.h"
 #include "squareindex.h"
 
 #include <cstdint>
@@ -16,18 +21,47 @@
 namespace zadrovec {
 
 inline constexpr std::string_view kAnswerFileName = "odpovedi.idx";
+inline constexpr std::uint32_t kAnswerFileVersion = 3;
+// Larger files are not read at all.
+inline constexpr std::uint64_t kLargestAnswerFile = std::uint64_t{8} << 30;
 
-// For each dictionary of kAnswerDictionaries: the sizes and modification times of its two files
-// (-1 for a file that is not there).
-std::vector<std::int64_t> DictionaryStamps(const std::string& folder);
+// Whether the stored answers are used, or why not.
+struct StoredAnswersState {
+    enum class Kind {
+        Used,
+        Missing,           // no file
+        Unreadable,        // cannot be opened or read, or is no regular file
+        Foreign,           // not a file of stored answers
+        OtherVersion,      // another format version, byte order or layout
+        OtherDictionaries, // made from dictionaries other than those there now
+        Damaged,           // a checksum or a number that fails
+    };
+    Kind kind = Kind::Missing;
+    std::string detail; // what failed: the dictionary file, the array, the system's reason
 
-// Writes the file whole or not at all. Throws std::runtime_error naming it on failure.
+    bool used() const { return kind == Kind::Used; }
+    // In words, for the command line: "used", "not used: damaged: array postings".
+    std::string describe() const;
+};
+
+// The content stamps of the dictionaries' files, .dat and .idx of each of kAnswerDictionaries.
+std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder);
+
+// Writes the file whole or not at all (a temporary file renamed into place). Throws
+// std::runtime_error naming the file or its folder on failure.
 void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
-                     const std::vector<std::int64_t>& stamps);
+                     const std::vector<ContentStamp>& stamps);
 
-// The answers of the file with its index as storedIndex; nothing when the file is missing, made
-// from other dictionaries, or damaged in any way.
-std::optional<AnswerSpace> ReadAnswerFile(const std::string& path,
-                                          const std::vector<std::int64_t>& stamps);
+struct OpenedAnswerFile {
+    std::optional<AnswerSpace> space; // with its storedIndex; arrays read as used
+    StoredAnswersState state;
+};
+
+// Opens the file and checks its header against the stamps of the dictionaries there now.
+OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<ContentStamp>& stamps);
+
+// Reads every array of stored answers and checks it: Used, or Damaged naming the first array
+// that fails.
+StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space);
 
 } // namespace zadrovec

@@ -1,6 +1,5 @@
 #include "answerspace.h"
 
-#include "answerfile.h"
 #include "collation.h"
 #include "dictionaryfiles.h"
 #include "ioerror.h"
@@ -57,11 +56,9 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
     }
 }
 
-AnswerSpace::~AnswerSpace() = default;
-
 namespace {
 
-// The vectors an answer space made in memory points into.
+// The vectors of an answer space while it is made.
 struct OwnedAnswers {
     std::vector<char> textBytes;
     std::vector<std::uint32_t> textStart;
@@ -73,8 +70,7 @@ struct OwnedAnswers {
 } // namespace
 
 AnswerSpace AnswerSpaceBuilder::finish() {
-    auto owned = std::make_shared<OwnedAnswers>();
-    OwnedAnswers& space = *owned;
+    OwnedAnswers space;
     // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
     // end in the texts' bytes, so no two are equal; their first eight bytes decide most
     // comparisons without a look at the rest.
@@ -146,57 +142,14 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     texts_.clear();
     dictionaries_.clear();
     pairs_.clear();
-    AnswerSpace made;
-    made.textBytes_ = space.textBytes;
-    made.textStart_ = space.textStart;
-    made.dictionaries_ = space.dictionaries;
-    made.partnerStart_ = space.partnerStart;
-    made.partners_ = space.partners;
-    made.storage_ = std::move(owned);
-    return made;
+    return AnswerSpace({PagedArray<char>(std::move(space.textBytes)),
+                        PagedArray<std::uint32_t>(std::move(space.textStart)),
+                        PagedArray<DictionaryMask>(std::move(space.dictionaries)),
+                        PagedArray<std::uint32_t>(std::move(space.partnerStart)),
+                        PagedArray<AnswerPartner>(std::move(space.partners))});
 }
 
-namespace {
-AnswerSpace readDictionaries(const std::string& folder, Messages& messages);
-} // namespace
-
-AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages) {
-    const std::string stored = (std::filesystem::path(folder) / kAnswerFileName).string();
-    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
-    if (std::optional<AnswerSpace> space = ReadAnswerFile(stored, stamps)) {
-        // The dictionaries are those the file was made from: the same ones are missing.
-        for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
-            const bool there = stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0;
-            if (there)
-                ++space->openedDictionaries;
-            else if (d < kRequiredAnswerDictionaries)
-                messages.showMessage(DictionaryNotFoundText());
-        }
-        return std::move(*space);
-    }
-    return readDictionaries(folder, messages);
-}
-
-bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
-    const std::vector<std::int64_t> stamps = DictionaryStamps(folder);
-    const AnswerSpace space = readDictionaries(folder, messages);
-    // Stored only when every dictionary that is there was read whole and none changed meanwhile,
-    // so that the file answers exactly as the dictionaries would.
-    int there = 0;
-    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
-        if (stamps[4 * d] >= 0 && stamps[4 * d + 2] >= 0) ++there;
-    if (space.openedDictionaries != there || there == 0 || space.readError ||
-        DictionaryStamps(folder) != stamps)
-        return false;
-    const SquareIndex index(space, SquareRules{});
-    WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), space, index,
-                    stamps);
-    return true;
-}
-
-namespace {
-
-AnswerSpace readDictionaries(const std::string& folder, Messages& messages) {
+LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages) {
     AnswerSpaceBuilder builder;
     Dictionary dictionary(folder, messages);
     int opened = 0;
@@ -226,12 +179,7 @@ AnswerSpace readDictionaries(const std::string& folder, Messages& messages) {
         }
         CloseDictionary(dictionary);
     }
-    AnswerSpace space = builder.finish();
-    space.openedDictionaries = opened;
-    space.readError = readError;
-    return space;
+    return {std::make_shared<const AnswerSpace>(builder.finish()), opened, readError};
 }
-
-} // namespace
 
 } // namespace zadrovec

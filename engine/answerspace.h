@@ -4,6 +4,7 @@
 #pragma once
 
 #include "messages.h"
+#include "pagedarray.h"
 
 #include <array>
 #include <cstdint>
@@ -35,61 +36,39 @@ struct AnswerPartner {
 
 class SquareIndex;
 
-// The arrays of an answer space or of an index: spans into memory that `storage` keeps, either
-// vectors made in memory or a stored file read in one piece.
-template <typename T> using Array = std::span<const T>;
-
 class AnswerSpace {
 public:
+    // The arrays of the answers, made in memory or read from the stored answers as used.
+    struct Arrays {
+        PagedArray<char> textBytes;          // every text, one after another
+        PagedArray<std::uint32_t> textStart; // where each text starts, and the end
+        PagedArray<DictionaryMask> dictionaries;
+        PagedArray<std::uint32_t> partnerStart; // where each text's partners start, and the end
+        PagedArray<AnswerPartner> partners;
+    };
+
     AnswerSpace() = default;
-    AnswerSpace(AnswerSpace&&) = default;
-    AnswerSpace& operator=(AnswerSpace&&) = default;
-    ~AnswerSpace();
+    explicit AnswerSpace(Arrays arrays) : arrays_(std::move(arrays)) {}
 
-    std::size_t size() const { return textStart_.empty() ? 0 : textStart_.size() - 1; }
+    std::size_t size() const { return arrays_.dictionaries.size(); }
     std::string_view text(std::uint32_t id) const {
-        return {textBytes_.data() + textStart_[id], textStart_[id + 1] - textStart_[id]};
+        const auto bounds = arrays_.textStart.slice(id, 2);
+        const auto bytes = arrays_.textBytes.slice(bounds[0], bounds[1] - bounds[0]);
+        return {bytes.data(), bytes.size()};
     }
-    DictionaryMask dictionaries(std::uint32_t id) const { return dictionaries_[id]; }
+    DictionaryMask dictionaries(std::uint32_t id) const { return arrays_.dictionaries[id]; }
     // The texts paired with this one, either way, in the Czech order.
-    const AnswerPartner* partnersBegin(std::uint32_t id) const {
-        return partners_.data() + partnerStart_[id];
+    std::span<const AnswerPartner> partners(std::uint32_t id) const {
+        const auto bounds = arrays_.partnerStart.slice(id, 2);
+        return arrays_.partners.slice(bounds[0], bounds[1] - bounds[0]);
     }
-    const AnswerPartner* partnersEnd(std::uint32_t id) const {
-        return partners_.data() + partnerStart_[id + 1];
-    }
+    const Arrays& arrays() const { return arrays_; }
 
-    // What loading told the user (dictionaries not found, read errors), and how many
-    // dictionaries could be opened.
-    int openedDictionaries = 0;
-    bool readError = false;
-    // The index of the default rules when it came ready with the answers (from a stored file).
+    // The index of the default rules when it came ready with the answers (the stored answers).
     std::shared_ptr<const SquareIndex> storedIndex;
 
 private:
-    friend class AnswerSpaceBuilder;
-    friend struct AnswerSpaceArrays;
-    Array<char> textBytes_;
-    Array<std::uint32_t> textStart_;
-    Array<DictionaryMask> dictionaries_;
-    Array<std::uint32_t> partnerStart_;
-    Array<AnswerPartner> partners_;
-    std::shared_ptr<const void> storage_;
-};
-
-// Access to the arrays for storing (const) and reading them back.
-struct AnswerSpaceArrays {
-    static Array<char>& textBytes(AnswerSpace& s) { return s.textBytes_; }
-    static Array<std::uint32_t>& textStart(AnswerSpace& s) { return s.textStart_; }
-    static Array<DictionaryMask>& dictionaries(AnswerSpace& s) { return s.dictionaries_; }
-    static Array<std::uint32_t>& partnerStart(AnswerSpace& s) { return s.partnerStart_; }
-    static Array<AnswerPartner>& partners(AnswerSpace& s) { return s.partners_; }
-    static std::shared_ptr<const void>& storage(AnswerSpace& s) { return s.storage_; }
-    static Array<char> textBytes(const AnswerSpace& s) { return s.textBytes_; }
-    static Array<std::uint32_t> textStart(const AnswerSpace& s) { return s.textStart_; }
-    static Array<DictionaryMask> dictionaries(const AnswerSpace& s) { return s.dictionaries_; }
-    static Array<std::uint32_t> partnerStart(const AnswerSpace& s) { return s.partnerStart_; }
-    static Array<AnswerPartner> partners(const AnswerSpace& s) { return s.partners_; }
+    Arrays arrays_;
 };
 
 // Collects records and makes the answer space of them.
@@ -110,15 +89,16 @@ private:
     std::vector<std::pair<std::uint32_t, AnswerPartner>> pairs_; // headword, meaning
 };
 
+// The answers of a data folder with what loading them met.
+struct LoadedAnswers {
+    std::shared_ptr<const AnswerSpace> space;
+    int openedDictionaries = 0; // how many dictionaries could be opened
+    bool readError = false;     // a dictionary could not be read to its end
+};
+
 // Reads the dictionaries of folder in order. The eight are opened as everywhere (a failure is
 // told through messages); the additional two only when both their files are there. A read error
-// is told and ends that dictionary; what was read stays. The answers stored beside the
-// dictionaries (answerfile.h) are taken instead when they were made from these very files.
-AnswerSpace LoadAnswerSpace(const std::string& folder, Messages& messages);
-
-// Reads the dictionaries and stores their answers beside them. False, and nothing stored, when
-// a dictionary that is there could not be read whole or none is there; throws
-// std::runtime_error when the file cannot be written.
-bool StoreAnswerSpace(const std::string& folder, Messages& messages);
+// is told and ends that dictionary; what was read stays.
+LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages);
 
 } // namespace zadrovec

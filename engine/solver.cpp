@@ -299,8 +299,8 @@ std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const Squa
     std::vector<std::pair<std::uint32_t, std::uint32_t>> paired; // answer, clue
     patternCandidates(*question.clue, squares, {}, [&](std::uint32_t clue) {
         if (!question.clue->matches(squares.squares(clue), squares.length(clue))) return;
-        for (auto p = space_.partnersBegin(clue); p != space_.partnersEnd(clue); ++p)
-            if (squares.length(p->text) > 0) paired.push_back({p->text, clue});
+        for (const AnswerPartner& p : space_.partners(clue))
+            if (squares.length(p.text) > 0) paired.push_back({p.text, clue});
     });
     std::sort(paired.begin(), paired.end());
     std::vector<SolvedAnswer> answers;
@@ -324,10 +324,10 @@ std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
         if (!compiled.accepts(squares, id)) continue;
         SolvedAnswer answer{id, squares.length(id), {}};
         if (compiled.clue) {
-            for (auto p = space_.partnersBegin(id); p != space_.partnersEnd(id); ++p)
-                if (squares.length(p->text) > 0 &&
-                    compiled.clue->matches(squares.squares(p->text), squares.length(p->text)))
-                    answer.clues.push_back(p->text);
+            for (const AnswerPartner& p : space_.partners(id))
+                if (squares.length(p.text) > 0 &&
+                    compiled.clue->matches(squares.squares(p.text), squares.length(p.text)))
+                    answer.clues.push_back(p.text);
             if (answer.clues.empty()) continue;
         }
         answers.push_back(std::move(answer));
@@ -346,8 +346,8 @@ std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {
     const SquareIndex& squares = index(rules);
     std::map<std::uint32_t, DictionaryMask> partners;
     for (const std::uint32_t id : squares.withSquares(wordSquares))
-        for (auto p = space_.partnersBegin(id); p != space_.partnersEnd(id); ++p)
-            partners[p->text] |= p->dictionaries;
+        for (const AnswerPartner& p : space_.partners(id))
+            partners[p.text] |= p.dictionaries;
     std::vector<AnswerPartner> found;
     for (const auto& [text, dictionaries] : partners)
         found.push_back({text, dictionaries});

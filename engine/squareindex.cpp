@@ -5,7 +5,7 @@
 namespace zadrovec {
 namespace {
 
-// The vectors an index made in memory points into.
+// The vectors of an index while it is made.
 struct OwnedIndex {
     std::vector<Square> squares;
     std::vector<std::uint32_t> start;
@@ -18,13 +18,11 @@ struct OwnedIndex {
 
 } // namespace
 
-SquareIndex::SquareIndex(const SquareRules& rules, const Arrays& arrays,
-                         std::shared_ptr<const void> storage)
-    : rules_(rules), arrays_(arrays), storage_(std::move(storage)) {}
+SquareIndex::SquareIndex(const SquareRules& rules, Arrays arrays)
+    : rules_(rules), arrays_(std::move(arrays)), wordOrdersMade_(true) {}
 
 SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : rules_(rules) {
-    auto owned = std::make_shared<OwnedIndex>();
-    OwnedIndex& o = *owned;
+    OwnedIndex o;
     const std::size_t count = space.size();
     o.start.reserve(count + 1);
     o.start.push_back(0);
@@ -67,76 +65,78 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
         for (std::size_t p = 0; p < n; ++p)
             o.postings[postingFill[postingKey(n, p, o.squares[o.start[id] + p])]++] = id;
     }
-    arrays_ = {o.squares, o.start, o.letters, o.lengthStart, o.byLength, o.postingStart, o.postings,
-               {},        {},      {}};
-    storage_ = std::move(owned);
+    arrays_.squares = PagedArray<Square>(std::move(o.squares));
+    arrays_.start = PagedArray<std::uint32_t>(std::move(o.start));
+    arrays_.letters = PagedArray<SquareSet>(std::move(o.letters));
+    arrays_.lengthStart = PagedArray<std::uint32_t>(std::move(o.lengthStart));
+    arrays_.byLength = PagedArray<std::uint32_t>(std::move(o.byLength));
+    arrays_.postingStart = PagedArray<std::uint32_t>(std::move(o.postingStart));
+    arrays_.postings = PagedArray<std::uint32_t>(std::move(o.postings));
 }
 
-void SquareIndex::orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const {
-    const auto& start = arrays_.start;
-    for (std::uint32_t id = 0; id + 1 < start.size(); ++id)
+std::vector<std::uint32_t> SquareIndex::orderBy(const PagedArray<Square>& flat) const {
+    std::vector<std::uint32_t> ids;
+    for (std::uint32_t id = 0; id + 1 < arrays_.start.size(); ++id)
         if (length(id) > 0) ids.push_back(id);
     std::stable_sort(ids.begin(), ids.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return std::lexicographical_compare(flat.begin() + start[a], flat.begin() + start[a + 1],
-                                            flat.begin() + start[b], flat.begin() + start[b + 1]);
+        const auto x = squareSpan(flat, a);
+        const auto y = squareSpan(flat, b);
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end());
     });
+    return ids;
 }
 
-std::span<const std::uint32_t> SquareIndex::equalRange(Array<std::uint32_t> ids, Array<Square> flat,
+std::span<const std::uint32_t> SquareIndex::equalRange(const PagedArray<std::uint32_t>& ids,
+                                                       const PagedArray<Square>& flat,
                                                        const Squares& wanted) const {
-    const auto& start = arrays_.start;
-    const auto compare = [&](std::uint32_t id, const Squares& w) {
-        return std::lexicographical_compare(flat.begin() + start[id], flat.begin() + start[id + 1],
-                                            w.begin(), w.end());
+    // A binary search that reads only the entries it looks at.
+    const auto less = [&](std::size_t at) {
+        const auto x = squareSpan(flat, ids[at]);
+        return std::lexicographical_compare(x.begin(), x.end(), wanted.begin(), wanted.end());
     };
-    const auto first = std::lower_bound(ids.begin(), ids.end(), wanted, compare);
-    auto last = first;
-    while (last != ids.end() &&
-           std::equal(flat.begin() + start[*last], flat.begin() + start[*last + 1], wanted.begin(),
-                      wanted.end()))
+    const auto equal = [&](std::size_t at) {
+        const auto x = squareSpan(flat, ids[at]);
+        return std::equal(x.begin(), x.end(), wanted.begin(), wanted.end());
+    };
+    std::size_t first = 0;
+    for (std::size_t count = ids.size(); count > 0;) {
+        const std::size_t half = count / 2;
+        if (less(first + half)) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    std::size_t last = first;
+    while (last < ids.size() && equal(last))
         ++last;
-    return {ids.data() + (first - ids.begin()), static_cast<std::size_t>(last - first)};
+    return ids.slice(first, last - first);
 }
 
 std::span<const std::uint32_t> SquareIndex::ofLength(std::size_t length) const {
     if (length == 0 || length > longest()) return {};
-    return arrays_.byLength.subspan(arrays_.lengthStart[length],
-                                    arrays_.lengthStart[length + 1] - arrays_.lengthStart[length]);
+    const auto bounds = arrays_.lengthStart.slice(length, 2);
+    return arrays_.byLength.slice(bounds[0], bounds[1] - bounds[0]);
 }
 
 std::span<const std::uint32_t> SquareIndex::withSquareAt(std::size_t length, std::size_t position,
                                                          Square square) const {
     if (length > kIndexedLength || position >= length || square >= kSquareCount) return {};
-    const std::size_t k = postingKey(length, position, square);
-    return arrays_.postings.subspan(arrays_.postingStart[k],
-                                    arrays_.postingStart[k + 1] - arrays_.postingStart[k]);
+    const auto bounds = arrays_.postingStart.slice(postingKey(length, position, square), 2);
+    return arrays_.postings.slice(bounds[0], bounds[1] - bounds[0]);
 }
 
 void SquareIndex::makeWordOrders() const {
     if (wordOrdersMade_) return;
     wordOrdersMade_ = true;
-    // Orders read from a file are taken when every number in them leads somewhere.
-    const std::size_t count = arrays_.letters.size();
-    const auto inRange = [count](std::uint32_t id) { return id < count; };
-    Arrays& a = arrays_;
-    if (a.sortedSquares.size() == a.squares.size() && a.bySquares.size() == a.byLength.size() &&
-        a.bySortedSquares.size() == a.byLength.size() &&
-        std::all_of(a.sortedSquares.begin(), a.sortedSquares.end(),
-                    [](Square s) { return s < kSquareCount; }) &&
-        std::all_of(a.bySquares.begin(), a.bySquares.end(), inRange) &&
-        std::all_of(a.bySortedSquares.begin(), a.bySortedSquares.end(), inRange))
-        return;
-    madeSortedSquares_.assign(a.squares.begin(), a.squares.end());
-    for (std::uint32_t id = 0; id + 1 < a.start.size(); ++id)
-        std::sort(madeSortedSquares_.begin() + a.start[id],
-                  madeSortedSquares_.begin() + a.start[id + 1]);
-    madeBySquares_.clear();
-    madeBySortedSquares_.clear();
-    orderBy(a.squares, madeBySquares_);
-    orderBy(madeSortedSquares_, madeBySortedSquares_);
-    a.sortedSquares = madeSortedSquares_;
-    a.bySquares = madeBySquares_;
-    a.bySortedSquares = madeBySortedSquares_;
+    std::vector<Square> sorted(arrays_.squares.whole().begin(), arrays_.squares.whole().end());
+    const auto start = arrays_.start.whole();
+    for (std::uint32_t id = 0; id + 1 < start.size(); ++id)
+        std::sort(sorted.begin() + start[id], sorted.begin() + start[id + 1]);
+    arrays_.sortedSquares = PagedArray<Square>(std::move(sorted));
+    arrays_.bySquares = PagedArray<std::uint32_t>(orderBy(arrays_.squares));
+    arrays_.bySortedSquares = PagedArray<std::uint32_t>(orderBy(arrays_.sortedSquares));
 }
 
 std::span<const std::uint32_t> SquareIndex::withSortedSquares(const Squares& sorted) const {

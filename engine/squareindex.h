@@ -8,7 +8,6 @@
 #include "squares.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -22,23 +21,22 @@ public:
 
     // The arrays of an index, to store and to read back.
     struct Arrays {
-        Array<Square> squares;             // every answer's squares, one after another
-        Array<std::uint32_t> start;        // where each text's squares start, and the end
-        Array<SquareSet> letters;          // the squares each text holds
-        Array<std::uint32_t> lengthStart;  // where the answers of each length start in byLength
-        Array<std::uint32_t> byLength;     // the answers by length, then number
-        Array<std::uint32_t> postingStart; // per length, position and square
-        Array<std::uint32_t> postings;
+        PagedArray<Square> squares;             // every answer's squares, one after another
+        PagedArray<std::uint32_t> start;        // where each text's squares start, and the end
+        PagedArray<SquareSet> letters;          // the squares each text holds
+        PagedArray<std::uint32_t> lengthStart;  // where each length's answers start in byLength
+        PagedArray<std::uint32_t> byLength;     // the answers by length, then number
+        PagedArray<std::uint32_t> postingStart; // per length, position and square
+        PagedArray<std::uint32_t> postings;
         // The orders of words and anagrams: made the first time a look-up needs them.
-        Array<Square> sortedSquares;          // each answer's squares sorted, at start
-        Array<std::uint32_t> bySortedSquares; // the answers ordered by sorted squares, then id
-        Array<std::uint32_t> bySquares;       // the answers ordered by squares, then id
+        PagedArray<Square> sortedSquares;          // each answer's squares sorted, at start
+        PagedArray<std::uint32_t> bySortedSquares; // the answers by sorted squares, then id
+        PagedArray<std::uint32_t> bySquares;       // the answers by squares, then id
     };
 
     SquareIndex(const AnswerSpace& space, const SquareRules& rules);
-    // An index read back: the arrays point into storage, which it keeps.
-    SquareIndex(const SquareRules& rules, const Arrays& arrays,
-                std::shared_ptr<const void> storage);
+    // An index read back, with its word orders.
+    SquareIndex(const SquareRules& rules, Arrays arrays);
 
     const SquareRules& rules() const { return rules_; }
     const Arrays& arrays() const { return arrays_; }
@@ -46,12 +44,13 @@ public:
     // arrays() holds them too.
     void makeWordOrders() const;
     // The squares of a text; none for a text that is no answer.
-    std::size_t length(std::uint32_t id) const { return arrays_.start[id + 1] - arrays_.start[id]; }
-    const Square* squares(std::uint32_t id) const {
-        return arrays_.squares.data() + arrays_.start[id];
+    std::size_t length(std::uint32_t id) const {
+        const auto bounds = arrays_.start.slice(id, 2);
+        return bounds[1] - bounds[0];
     }
+    const Square* squares(std::uint32_t id) const { return squareSpan(arrays_.squares, id).data(); }
     // The squares an answer holds at least once.
-    const SquareSet& letters(std::uint32_t id) const { return arrays_.letters[id]; }
+    SquareSet letters(std::uint32_t id) const { return arrays_.letters[id]; }
 
     std::size_t longest() const {
         return arrays_.lengthStart.size() < 2 ? 0 : arrays_.lengthStart.size() - 2;
@@ -70,18 +69,20 @@ private:
     static std::size_t postingKey(std::size_t length, std::size_t position, Square square) {
         return (length * kIndexedLength + position) * kSquareCount + square;
     }
-    void orderBy(Array<Square> flat, std::vector<std::uint32_t>& ids) const;
+    // An answer's part of flat, an array of squares laid out as `squares` is.
+    std::span<const Square> squareSpan(const PagedArray<Square>& flat, std::uint32_t id) const {
+        const auto bounds = arrays_.start.slice(id, 2);
+        return flat.slice(bounds[0], bounds[1] - bounds[0]);
+    }
+    std::vector<std::uint32_t> orderBy(const PagedArray<Square>& flat) const;
     // The answers whose squares (in flat) equal wanted, from ids ordered by them.
-    std::span<const std::uint32_t> equalRange(Array<std::uint32_t> ids, Array<Square> flat,
+    std::span<const std::uint32_t> equalRange(const PagedArray<std::uint32_t>& ids,
+                                              const PagedArray<Square>& flat,
                                               const Squares& wanted) const;
 
     SquareRules rules_;
     mutable Arrays arrays_; // the word orders come later
-    std::shared_ptr<const void> storage_;
     mutable bool wordOrdersMade_ = false;
-    mutable std::vector<Square> madeSortedSquares_;
-    mutable std::vector<std::uint32_t> madeBySortedSquares_;
-    mutable std::vector<std::uint32_t> madeBySquares_;
 };
 
 } // namespace zadrovec

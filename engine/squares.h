@@ -3,7 +3,8 @@
 // it. Everything the solver compares is a sequence of squares.
 #pragma once
 
-#include <bitset>
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,8 +16,49 @@ namespace zadrovec {
 // A square as a small number: one per capital letter of Windows-1250, one for CH.
 using Square = std::uint8_t;
 inline constexpr std::size_t kSquareCount = 72;
-using SquareSet = std::bitset<kSquareCount>;
 using Squares = std::vector<Square>;
+
+// A set of squares as two 64-bit words, bit i for square i: a layout of its own, so that the
+// stored answers can keep it as it is. Bits from kSquareCount up are always clear.
+class SquareSet {
+public:
+    static constexpr std::size_t kWords = 2;
+
+    bool test(Square s) const { return s < kSquareCount && (words_[s / 64] >> (s % 64) & 1) != 0; }
+    SquareSet& set(Square s) {
+        if (s < kSquareCount) words_[s / 64] |= std::uint64_t{1} << (s % 64);
+        return *this;
+    }
+    std::size_t count() const {
+        return static_cast<std::size_t>(std::popcount(words_[0]) + std::popcount(words_[1]));
+    }
+    bool any() const { return (words_[0] | words_[1]) != 0; }
+    bool none() const { return !any(); }
+    // True when no bit from kSquareCount up is set, as in every set made here.
+    bool valid() const { return (words_[1] & ~kHighMask) == 0; }
+
+    SquareSet operator~() const { return words(~words_[0], ~words_[1] & kHighMask); }
+    SquareSet operator&(const SquareSet& o) const {
+        return words(words_[0] & o.words_[0], words_[1] & o.words_[1]);
+    }
+    SquareSet operator|(const SquareSet& o) const {
+        return words(words_[0] | o.words_[0], words_[1] | o.words_[1]);
+    }
+    SquareSet& operator|=(const SquareSet& o) { return *this = *this | o; }
+    SquareSet& operator&=(const SquareSet& o) { return *this = *this & o; }
+    bool operator==(const SquareSet&) const = default;
+
+private:
+    static constexpr std::uint64_t kHighMask = (std::uint64_t{1} << (kSquareCount - 64)) - 1;
+    static SquareSet words(std::uint64_t low, std::uint64_t high) {
+        SquareSet set;
+        set.words_ = {low, high};
+        return set;
+    }
+    std::array<std::uint64_t, kWords> words_{};
+};
+static_assert(kSquareCount > 64 && kSquareCount <= 128);
+static_assert(sizeof(SquareSet) == 16);
 
 // How typed text and answers become squares.
 struct SquareRules {

@@ -123,11 +123,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!referenceAccepts(q, squares, pattern)) continue;
         SolvedAnswer answer{id, squares.size(), {}};
         if (cluePattern) {
-            for (auto p = space.partnersBegin(id); p != space.partnersEnd(id); ++p) {
+            for (const AnswerPartner& p : space.partners(id)) {
                 Squares clueSquares;
-                if (TextSquares(space.text(p->text), q.rules, clueSquares) &&
+                if (TextSquares(space.text(p.text), q.rules, clueSquares) &&
                     referenceMatches(cluePattern->steps(), 0, clueSquares, 0))
-                    answer.clues.push_back(p->text);
+                    answer.clues.push_back(p.text);
             }
             if (answer.clues.empty()) continue;
         }
@@ -142,13 +142,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(found[i].squares == expected[i].squares);
         fuzz::require(found[i].clues == expected[i].clues);
     }
-    // The same answers stored and mapped back give the same results.
+    // The same answers stored and read back give the same results.
     const std::string stored = (fuzz::scratchFolder() / "answers").string();
-    const std::vector<std::int64_t> stamps(4 * kAnswerDictionaries.size(), 7);
+    const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
     WriteAnswerFile(stored, space, solver.index({}), stamps);
-    const std::optional<AnswerSpace> read = ReadAnswerFile(stored, stamps);
-    fuzz::require(read.has_value() && read->size() == space.size());
-    Solver fromFile(*read);
+    const OpenedAnswerFile read = OpenAnswerFile(stored, stamps);
+    fuzz::require(read.space.has_value() && read.space->size() == space.size());
+    Solver fromFile(*read.space);
     const std::vector<SolvedAnswer> again = fromFile.solve(q);
     fuzz::require(again.size() == found.size());
     for (std::size_t i = 0; i < again.size(); ++i)

@@ -7,6 +7,7 @@ zadrovec_packages=(
   qt6-base-dev  # the windows
   qt6-translations-l10n # the toolkit's own texts in Czech (qtbase_cs)
   libcli11-dev  # the command line of zadrovec-cli
+  libxxhash-dev # the checksums of the stored answers (header only: no run-time library)
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
   hunspell-cs   # the Czech word list the dictionary slova is made from

@@ -155,9 +155,17 @@ dictionaries of those pairs.)")
     commandLine
         .command("store-answers", "",
                  R"(Stores the answers of solve and clues with their index beside the
-dictionaries (odpovedi.idx), so that each question starts at once. It is
-used while it was made from the very dictionary files that are there;
-otherwise the answers are read from the dictionaries as before.)")
+dictionaries (odpovedi.idx), so that a question reads only what it needs.
+It is used while the dictionary files there have the content it was made
+from; otherwise the answers are read from the dictionaries as before.)")
+        .data();
+
+    commandLine
+        .command("answers", "",
+                 R"(Says whether the stored answers (odpovedi.idx) are used, or why not:
+missing, made from other dictionaries (which file), damaged (which part),
+another version. Every part is read and checked. Exit status 0 when they
+are used, 1 otherwise.)")
         .data();
 }
 

@@ -1,5 +1,5 @@
 // clues WORD: the texts paired with a word in the dictionaries, either way.
-#include "answerspace.h"
+#include "answersource.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
 #include "cp1250.h"
@@ -9,21 +9,11 @@
 #include <iostream>
 
 namespace zadrovec::cli {
+namespace {
 
-int runClues(const Arguments& arguments) {
-    const std::string word = argumentToCp1250(arguments.operands[0], "WORD");
-    {
-        Squares squares;
-        if (!TextSquares(word, {}, squares))
-            throw UsageError("WORD has no squares: it needs letters and no digits");
-    }
-    TerminalMessages messages;
-    const AnswerSpace space = LoadAnswerSpace(dataFolder(arguments), messages);
-    Solver solver(space);
-    const std::vector<AnswerPartner> clues = solver.clues(word, arguments.strict);
-
+std::string textOf(const AnswerSpace& space, const std::vector<AnswerPartner>& clues, bool json) {
     std::string out;
-    if (arguments.json) {
+    if (json) {
         out = "{\"clues\": [";
         for (std::size_t i = 0; i < clues.size(); ++i) {
             out += (i > 0 ? ", " : "") + std::string("{\"text\": ") +
@@ -43,8 +33,26 @@ int runClues(const Arguments& arguments) {
             out += '\n';
         }
     }
+    return out;
+}
+
+} // namespace
+
+int runClues(const Arguments& arguments) {
+    const std::string word = argumentToCp1250(arguments.operands[0], "WORD");
+    {
+        Squares squares;
+        if (!TextSquares(word, {}, squares))
+            throw UsageError("WORD has no squares: it needs letters and no digits");
+    }
+    TerminalMessages messages;
+    AnswerSource source(dataFolder(arguments), messages);
+    const std::string out = source.ask([&](Solver& solver) {
+        return textOf(solver.space(), solver.clues(word, arguments.strict), arguments.json);
+    });
+    sayStoredState(source);
     std::cout << out;
-    return space.openedDictionaries == 0 || space.readError ? kExitFailure : kExitOk;
+    return source.openedDictionaries() == 0 || source.readError() ? kExitFailure : kExitOk;
 }
 
 } // namespace zadrovec::cli

@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace zadrovec {
+class AnswerSource;
+}
+
 namespace zadrovec::cli {
 
 inline constexpr int kExitOk = 0;
@@ -23,6 +27,10 @@ int runBuildCatalogue(const Arguments& arguments);
 int runSolve(const Arguments& arguments);
 int runClues(const Arguments& arguments);
 int runStoreAnswers(const Arguments& arguments);
+int runAnswers(const Arguments& arguments);
+
+// Says on stderr, in one line, why stored answers that are there were not used.
+void sayStoredState(const AnswerSource& source);
 
 // The folder of the dictionaries: --data, else the folder of this program (links resolved).
 std::string dataFolder(const Arguments& arguments);

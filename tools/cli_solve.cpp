@@ -1,12 +1,14 @@
 // solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue;
-// store-answers: the same answers stored beside the dictionaries for a quick start.
-#include "answerspace.h"
+// store-answers: the same answers stored beside the dictionaries for a quick start; answers:
+// whether the stored answers are used.
+#include "answersource.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
 #include "cp1250.h"
 #include "json.h"
 #include "solver.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace zadrovec::cli {
@@ -58,7 +60,7 @@ std::string join(const std::vector<std::string>& items, std::string_view separat
     return out;
 }
 
-void printText(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
+std::string textOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
     std::string out;
     for (std::size_t i = 0; i < answers.size();) {
         std::size_t end = i;
@@ -78,10 +80,10 @@ void printText(const AnswerSpace& space, const std::vector<SolvedAnswer>& answer
             out += '\n';
         }
     }
-    std::cout << out;
+    return out;
 }
 
-void printJson(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
+std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
     std::string out = "{\"answers\": [";
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const SolvedAnswer& answer = answers[i];
@@ -102,28 +104,37 @@ void printJson(const AnswerSpace& space, const std::vector<SolvedAnswer>& answer
         out += '}';
     }
     out += "], \"count\": " + std::to_string(answers.size()) + "}\n";
-    std::cout << out;
+    return out;
 }
 
 } // namespace
 
+void sayStoredState(const AnswerSource& source) {
+    const StoredAnswersState& stored = source.stored();
+    if (stored.kind != StoredAnswersState::Kind::Used &&
+        stored.kind != StoredAnswersState::Kind::Missing)
+        std::cerr << "zadrovec-cli: stored answers " << stored.describe()
+                  << "; the answers are read from the dictionaries\n";
+}
+
 int runSolve(const Arguments& arguments) {
     const Question question = questionOf(arguments);
     TerminalMessages messages;
-    const AnswerSpace space = LoadAnswerSpace(dataFolder(arguments), messages);
-    Solver solver(space);
-    std::vector<SolvedAnswer> answers;
+    AnswerSource source(dataFolder(arguments), messages);
+    const bool clues = !question.clue.empty();
+    std::string out;
     try {
-        answers = solver.solve(question);
+        out = source.ask([&](Solver& solver) {
+            const std::vector<SolvedAnswer> answers = solver.solve(question);
+            return arguments.json ? jsonOf(solver.space(), answers, clues)
+                                  : textOf(solver.space(), answers, clues);
+        });
     } catch (const SolverInputError& error) {
         throw UsageError(cp1250ToUtf8(error.what()));
     }
-    const bool clues = !question.clue.empty();
-    if (arguments.json)
-        printJson(space, answers, clues);
-    else
-        printText(space, answers, clues);
-    return space.openedDictionaries == 0 || space.readError ? kExitFailure : kExitOk;
+    sayStoredState(source);
+    std::cout << out;
+    return source.openedDictionaries() == 0 || source.readError() ? kExitFailure : kExitOk;
 }
 
 int runStoreAnswers(const Arguments& arguments) {
@@ -131,6 +142,21 @@ int runStoreAnswers(const Arguments& arguments) {
     if (StoreAnswerSpace(dataFolder(arguments), messages)) return kExitOk;
     std::cerr << "zadrovec-cli: nothing stored: the dictionaries could not all be read\n";
     return kExitFailure;
+}
+
+int runAnswers(const Arguments& arguments) {
+    const std::string folder = dataFolder(arguments);
+    const std::string path = (std::filesystem::path(folder) / kAnswerFileName).string();
+    OpenedAnswerFile opened = OpenAnswerFile(path, DictionaryContentStamps(folder));
+    StoredAnswersState state = opened.state;
+    // Every array read and checked, so that a damaged one is named now, not in a later question.
+    if (opened.space) state = VerifyStoredAnswers(*opened.space);
+    std::cout << cp1250ToUtf8(path) << ": " << state.describe();
+    if (state.used())
+        std::cout << " (" << opened.space->size() << " answers, "
+                  << std::filesystem::file_size(path) << " bytes)";
+    std::cout << '\n';
+    return state.used() ? kExitOk : kExitFailure;
 }
 
 } // namespace zadrovec::cli

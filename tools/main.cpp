@@ -4,10 +4,12 @@
 #include "cli_output.h"
 #include "cli_text.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -27,14 +29,41 @@ int runCommand(const Arguments& arguments) {
         {"solve", runSolve},
         {"clues", runClues},
         {"store-answers", runStoreAnswers},
+        {"answers", runAnswers},
     };
     return commands.at(arguments.command)(arguments);
+}
+
+// CLI11 declares every command with its options and help before it reads a word, which takes
+// more time than a whole search. The plainest lines of the two searching commands,
+// "[--data DIR] search NAME TEXT" and "[--data DIR] find TEXT" with no word empty or starting
+// with "-", mean the same to it as read here; every other line goes to it.
+std::optional<Arguments> plainSearchArguments(const std::vector<std::string>& args) {
+    Arguments arguments;
+    std::size_t at = 0;
+    if (args.size() >= 2 && args[0] == "--data") {
+        arguments.dataFolder = args[1];
+        at = 2;
+    }
+    if (at == args.size()) return std::nullopt;
+    arguments.command = args[at++];
+    const std::size_t operands = arguments.command == "search" ? 2
+                                 : arguments.command == "find" ? 1
+                                                               : 0;
+    if (operands == 0 || args.size() - at != operands) return std::nullopt;
+    arguments.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(at), args.end());
+    const auto plain = [](const std::string& word) { return !word.empty() && word[0] != '-'; };
+    if ((arguments.dataFolder && !plain(*arguments.dataFolder)) ||
+        !std::ranges::all_of(arguments.operands, plain))
+        return std::nullopt;
+    return arguments;
 }
 
 int run(const std::vector<std::string>& args) {
     Arguments arguments;
     try {
-        arguments = parseArguments(args);
+        auto plain = plainSearchArguments(args);
+        arguments = plain ? std::move(*plain) : parseArguments(args);
         if (arguments.command == "help") {
             std::cout << helpText(arguments.operands.empty() ? "" : arguments.operands[0]);
             return kExitOk;

@@ -1,6 +1,6 @@
 #include "solverwindow.h"
 
-#include "answerspace.h"
+#include "answersource.h"
 #include "cp1250validator.h"
 #include "messages.h"
 #include "qtext.h"
@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +42,30 @@ QString squaresCaption(std::size_t squares, std::size_t count) {
              : squares < 5 ? QStringLiteral("políčka")
                            : QStringLiteral("políček"))
         .arg(count);
+}
+
+// Why the stored answers are not used, for the status line; empty when there are none.
+QString storedNotUsed(const StoredAnswersState& stored) {
+    using Kind = StoredAnswersState::Kind;
+    switch (stored.kind) {
+    case Kind::Used:
+    case Kind::Missing:
+        return {};
+    case Kind::Unreadable:
+        return QStringLiteral("uložené odpovědi nelze číst");
+    case Kind::Foreign:
+        return QStringLiteral("uložené odpovědi nejsou souborem odpovědí");
+    case Kind::OtherVersion:
+        return QStringLiteral("uložené odpovědi jsou jiné verze");
+    case Kind::OtherDictionaries: {
+        // The detail starts with the file's name.
+        const std::string file = stored.detail.substr(0, stored.detail.find(' '));
+        return QStringLiteral("uložené odpovědi jsou z jiných slovníků (%1)").arg(toQString(file));
+    }
+    case Kind::Damaged:
+        return QStringLiteral("uložené odpovědi jsou poškozené");
+    }
+    return {};
 }
 
 QLineEdit* textField(QWidget* parent, const char* name) {
@@ -152,30 +177,54 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
 }
 
 SolverWindow::~SolverWindow() {
+    // The reading thread uses the source: it ends first.
+    if (reading_) reading_->wait();
     WindowPlacement::notifyDestroying(this);
 }
 
 void SolverWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!space_) loadAnswers();
+    if (!source_) openAnswers();
     patternEdit->setFocus();
     patternEdit->selectAll();
 }
 
-void SolverWindow::loadAnswers() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    RecordedMessages messages; // a missing dictionary is said once below, not in eight boxes
-    space_ = std::make_unique<AnswerSpace>(LoadAnswerSpace(fromQString(dataFolder_), messages));
-    solver_ = std::make_unique<Solver>(*space_);
-    QApplication::restoreOverrideCursor();
-    updateAnswers();
+bool SolverWindow::answersReady() const {
+    return source_ && !reading_ && source_->ready();
+}
+
+void SolverWindow::openAnswers() {
+    loadMessages_ = std::make_unique<RecordedMessages>();
+    source_ = std::make_unique<AnswerSource>(fromQString(dataFolder_), *loadMessages_);
+    if (source_->ready())
+        updateAnswers();
+    else
+        readAnswers(storedNotUsed(source_->stored()));
+}
+
+void SolverWindow::readAnswers(const QString& why) {
+    answersTree->clear();
+    cluesTree->clear();
+    const QString reading = QStringLiteral("Načítám odpovědi…");
+    statusLabel->setText(why.isEmpty() ? reading : reading + QStringLiteral(" (") + why + ')');
+    statusLabel->setToolTip(why);
+    AnswerSource* source = source_.get();
+    reading_ = QThread::create([source] { source->readDictionaries(); });
+    connect(reading_, &QThread::finished, this, &SolverWindow::answersRead);
+    reading_->start();
+}
+
+void SolverWindow::answersRead() {
+    reading_->deleteLater();
+    reading_ = nullptr;
+    updateAnswers(); // what was typed meanwhile
 }
 
 void SolverWindow::updateAnswers() {
-    if (!solver_) return;
+    if (!answersReady()) return;
     answersTree->clear();
     cluesTree->clear();
-    if (space_->openedDictionaries == 0) {
+    if (source_->openedDictionaries() == 0) {
         statusLabel->setText(QStringLiteral("Žádný slovník nebyl nalezen."));
         return;
     }
@@ -191,11 +240,21 @@ void SolverWindow::updateAnswers() {
         statusLabel->setText(QStringLiteral("Napište vzor, písmena nebo legendu."));
         return;
     }
+    // The texts are taken inside: stored answers may fail on any read.
     std::vector<SolvedAnswer> answers;
+    std::vector<std::pair<QString, QString>> rows; // answer, dictionaries
     try {
-        answers = solver_->solve(question);
+        answers = source_->solver().solve(question);
+        const AnswerSpace& space = source_->space();
+        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
+            rows.emplace_back(toQString(space.text(answers[i].text)),
+                              dictionaryList(space.dictionaries(answers[i].text)));
     } catch (const SolverInputError& error) {
         statusLabel->setText(QStringLiteral("Nelze hledat: ") + toQString(error.what()));
+        return;
+    } catch (const StoredFileError& error) {
+        source_->leaveStored(error);
+        readAnswers(storedNotUsed(source_->stored()));
         return;
     }
 
@@ -212,10 +271,8 @@ void SolverWindow::updateAnswers() {
         group->setFont(0, bold);
         group->setFlags(Qt::ItemIsEnabled);
         for (; i < end && i < listed; ++i) {
-            const std::uint32_t id = answers[i].text;
-            auto* item = new QTreeWidgetItem(
-                group, {toQString(space_->text(id)), dictionaryList(space_->dictionaries(id))});
-            item->setData(0, kAnswerRole, id);
+            auto* item = new QTreeWidgetItem(group, {rows[i].first, rows[i].second});
+            item->setData(0, kAnswerRole, answers[i].text);
         }
         i = end;
         groups << group;
@@ -242,12 +299,20 @@ QString SolverWindow::selectedAnswer() const {
 void SolverWindow::showClues() {
     cluesTree->clear();
     const QTreeWidgetItem* item = answersTree->currentItem();
-    if (!solver_ || !item || !item->data(0, kAnswerRole).isValid()) return;
-    const std::string_view answer = space_->text(item->data(0, kAnswerRole).toUInt());
+    if (!answersReady() || !item || !item->data(0, kAnswerRole).isValid()) return;
     QList<QTreeWidgetItem*> rows;
-    for (const AnswerPartner& clue : solver_->clues(answer, strictCheck->isChecked()))
-        rows << new QTreeWidgetItem(
-            {toQString(space_->text(clue.text)), dictionaryList(clue.dictionaries)});
+    try {
+        const AnswerSpace& space = source_->space();
+        const std::string answer(space.text(item->data(0, kAnswerRole).toUInt()));
+        for (const AnswerPartner& clue : source_->solver().clues(answer, strictCheck->isChecked()))
+            rows << new QTreeWidgetItem(
+                {toQString(space.text(clue.text)), dictionaryList(clue.dictionaries)});
+    } catch (const StoredFileError& error) {
+        qDeleteAll(rows);
+        source_->leaveStored(error);
+        readAnswers(storedNotUsed(source_->stored()));
+        return;
+    }
     cluesTree->addTopLevelItems(rows);
 }
 

@@ -1,6 +1,7 @@
 // The window "Luštění": crossword answers of all dictionaries by pattern, anagram or letters,
-// and by clue, listed as the user types. The answers are read from the dictionaries the first
-// time the window opens, so the program starts as fast as before.
+// and by clue, listed as the user types. The answers are opened the first time the window
+// opens, so the program starts as fast as before: the stored answers at once, else read from
+// the dictionaries on another thread while the window says so and keeps what the user types.
 #pragma once
 
 #include <QDialog>
@@ -12,9 +13,11 @@ class QLabel;
 class QLineEdit;
 class QTreeWidget;
 
+class QThread;
+
 namespace zadrovec {
-class AnswerSpace;
-class Solver;
+class AnswerSource;
+class RecordedMessages;
 class WindowSettings;
 } // namespace zadrovec
 
@@ -44,19 +47,26 @@ public:
 
     // The selected answer, empty when a group or nothing is selected.
     QString selectedAnswer() const;
+    // True once the answers are there to be asked.
+    bool answersReady() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void loadAnswers();
+    void openAnswers();
+    // Reads the answers from the dictionaries on another thread; why says why the stored ones
+    // are not used (empty when there are none).
+    void readAnswers(const QString& why);
+    void answersRead();
     void updateAnswers();
     void showClues();
     void copyAnswer();
 
     QString dataFolder_;
-    std::unique_ptr<AnswerSpace> space_;
-    std::unique_ptr<Solver> solver_;
+    std::unique_ptr<RecordedMessages> loadMessages_; // a missing dictionary is said once, here
+    std::unique_ptr<AnswerSource> source_;
+    QThread* reading_ = nullptr; // while the answers are read; source_ is its own until then
 };
 
 } // namespace zadrovec::ui

@@ -1,23 +1,31 @@
-// The answers stored beside the dictionaries: stored on request, taken while the dictionaries
-// are the same files, left aside when one changes, and never trusted when damaged.
+// The answers stored beside the dictionaries: stored on request, used while the dictionaries
+// have the content they were made from, and never used when anything about them fails; the
+// answers are then read from the dictionaries and are the same.
 #include "answerfile.h"
+#include "answersource.h"
 #include "fixture.h"
 #include "solver.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
+namespace fs = std::filesystem;
 
 namespace {
 
 using Texts = std::vector<std::string>;
+using Kind = StoredAnswersState::Kind;
 
 // Every question's answers and clues as text, to compare two answer spaces.
-Texts everything(const AnswerSpace& space) {
-    Solver solver(space);
+Texts everything(Solver& solver) {
+    const AnswerSpace& space = solver.space();
     Texts out;
     const auto ask = [&](QuestionKind kind, std::string text, std::string clue, SquareRules rules) {
         Question q;
@@ -47,6 +55,11 @@ Texts everything(const AnswerSpace& space) {
     return out;
 }
 
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 class AnswerFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,84 +69,210 @@ protected:
         writeDictionary(folder, "mesta", sortedDictionary({cp("KOBYLA@herka;")}));
     }
     std::string stored() const { return folder.file(std::string(kAnswerFileName)); }
+    std::string data() const { return folder.path().string(); }
+
+    // The answers as the program gives them now, and whether the stored ones were used.
+    Texts answered(StoredAnswersState* state = nullptr) {
+        RecordedMessages quiet;
+        AnswerSource source(data(), quiet);
+        const Texts texts = source.ask([](Solver& solver) { return everything(solver); });
+        if (state) *state = source.stored();
+        return texts;
+    }
+    Texts fromDictionaries() {
+        RecordedMessages quiet;
+        const LoadedAnswers loaded = ReadAnswerSpace(data(), quiet);
+        Solver solver(*loaded.space);
+        return everything(solver);
+    }
 
     TempFolder folder;
     RecordedMessages messages;
 };
 
-TEST_F(AnswerFile, StoredOnRequestThenTakenWithTheSameAnswers) {
-    const AnswerSpace first = LoadAnswerSpace(folder.path().string(), messages);
-    EXPECT_FALSE(std::filesystem::exists(stored())); // loading alone writes nothing
-    RecordedMessages storing;
-    ASSERT_TRUE(StoreAnswerSpace(folder.path().string(), storing));
-    ASSERT_TRUE(std::filesystem::exists(stored()));
-    const Texts expected = everything(first);
-    const auto messagesOfFirst = messages.shown;
+TEST_F(AnswerFile, StoredOnRequestThenUsedWithTheSameAnswers) {
+    const Texts expected = fromDictionaries();
+    StoredAnswersState state;
+    EXPECT_EQ(answered(&state), expected);
+    EXPECT_EQ(state.kind, Kind::Missing);
+    EXPECT_FALSE(fs::exists(stored())); // answering alone writes nothing
 
-    messages.shown.clear();
-    const AnswerSpace second = LoadAnswerSpace(folder.path().string(), messages);
-    ASSERT_NE(second.storedIndex, nullptr);
-    EXPECT_EQ(everything(second), expected);
-    EXPECT_EQ(messages.shown, messagesOfFirst); // the six missing ones, told again
-    EXPECT_EQ(second.openedDictionaries, 2);
-    EXPECT_EQ(ReadAnswerFile(stored(), DictionaryStamps(folder.path().string()))->size(),
-              first.size());
+    ASSERT_TRUE(StoreAnswerSpace(data(), messages));
+    EXPECT_EQ(answered(&state), expected);
+    EXPECT_EQ(state.kind, Kind::Used) << state.describe();
+    RecordedMessages told;
+    AnswerSource source(data(), told);
+    ASSERT_TRUE(source.ready()); // nothing read from the dictionaries
+    EXPECT_EQ(source.openedDictionaries(), 2);
+    EXPECT_EQ(told.shown.size(), 6u); // the six missing dictionaries, told as when reading them
+    EXPECT_EQ(VerifyStoredAnswers(source.space()).kind, Kind::Used);
 }
 
-TEST_F(AnswerFile, LeftAsideWhenADictionaryChanges) {
-    ASSERT_TRUE(StoreAnswerSpace(folder.path().string(), messages));
-    writeDictionary(folder, "mesta", sortedDictionary({cp("BRNO@město;")}));
-    const AnswerSpace changed = LoadAnswerSpace(folder.path().string(), messages);
-    Solver solver(changed);
-    Question q;
-    q.text = "BRNO";
-    EXPECT_EQ(solver.solve(q).size(), 1u);
-    q.text = "KOBYLA";
-    EXPECT_EQ(DictionaryNames(changed.dictionaries(solver.solve(q).at(0).text)),
-              std::vector<std::string_view>{"hlavni"});
-    EXPECT_EQ(changed.storedIndex, nullptr);
-    ASSERT_TRUE(StoreAnswerSpace(folder.path().string(), messages));
-    const AnswerSpace again = LoadAnswerSpace(folder.path().string(), messages);
-    EXPECT_NE(again.storedIndex, nullptr);
-    EXPECT_EQ(everything(again), everything(changed));
-}
-
-TEST_F(AnswerFile, ADamagedFileIsNeverTrusted) {
-    const Texts expected = everything(LoadAnswerSpace(folder.path().string(), messages));
-    ASSERT_TRUE(StoreAnswerSpace(folder.path().string(), messages));
-    const auto stamps = DictionaryStamps(folder.path().string());
-    std::string bytes;
-    {
-        std::ifstream in(stored(), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+// What may happen to the dictionaries or the file after storing, and what the file is then.
+TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
+    const fs::path copy = folder.path() / "copy";
+    const auto sameSizeOtherContent = [&](const fs::path& base) {
+        // Another word of the same length: the same size, another content, the old time put back.
+        const fs::file_time_type time = fs::last_write_time(base / "mesta.dat");
+        writeDictionary(folder, "mesta", sortedDictionary({cp("KOBYLO@herka;")}));
+        fs::last_write_time(base / "mesta.dat", time);
+        fs::last_write_time(base / "mesta.idx", time);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        Kind expected;
+        const char* detail;
+    };
+    const std::vector<Case> cases = {
+        {"copied to a new folder, times not kept",
+         [&] {
+             fs::create_directory(copy);
+             for (const auto& entry : fs::directory_iterator(folder.path()))
+                 if (entry.is_regular_file())
+                     writeBytes((copy / entry.path().filename()).string(),
+                                readAll(entry.path().string()));
+         },
+         Kind::Used, ""},
+        {"all files touched",
+         [&] {
+             for (const auto& entry : fs::directory_iterator(folder.path()))
+                 fs::last_write_time(entry.path(), fs::file_time_type::clock::now());
+         },
+         Kind::Used, ""},
+        {"rebuilt with other content, size and time kept",
+         [&] { sameSizeOtherContent(folder.path()); }, Kind::OtherDictionaries,
+         "mesta.dat other content"},
+        {"a dictionary removed", [&] { fs::remove(folder.path() / "mesta.idx"); },
+         Kind::OtherDictionaries, "mesta.idx missing"},
+        {"a dictionary added",
+         [&] { writeDictionary(folder, "chzn", sortedDictionary({cp("AG@stříbro;")})); },
+         Kind::OtherDictionaries, "chzn.dat not there when the answers were stored"},
+        {"a FIFO in its place",
+         [&] {
+             fs::remove(stored());
+             ASSERT_EQ(::mkfifo(stored().c_str(), 0600), 0);
+         },
+         Kind::Unreadable, "not a regular file"},
+        {"another version",
+         [&] {
+             std::string bytes = readAll(stored());
+             bytes[16] = 2; // the version follows the 16 bytes of the magic text
+             writeBytes(stored(), bytes);
+         },
+         Kind::OtherVersion, "format 2, this program reads 3"},
+        {"another byte order",
+         [&] {
+             std::string bytes = readAll(stored());
+             std::reverse(bytes.begin() + 20, bytes.begin() + 24);
+             writeBytes(stored(), bytes);
+         },
+         Kind::OtherVersion, "other byte order"},
+        {"no file of answers", [&] { writeBytes(stored(), std::string(4096, 'x')); }, Kind::Foreign,
+         ""},
+        {"a huge sparse file", [&] { fs::resize_file(stored(), kLargestAnswerFile + 1); },
+         Kind::Foreign, "too large"},
+        {"cut short",
+         [&] {
+             const std::string bytes = readAll(stored());
+             writeBytes(stored(), bytes.substr(0, bytes.size() - 1));
+         },
+         Kind::Damaged, "cut short"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(copy);
+        SetUp(); // the dictionaries as they were stored
+        ASSERT_TRUE(StoreAnswerSpace(data(), messages));
+        c.change();
+        const std::string folderUsed = fs::exists(copy) ? copy.string() : data();
+        const OpenedAnswerFile opened = OpenAnswerFile(
+            (fs::path(folderUsed) / kAnswerFileName).string(), DictionaryContentStamps(folderUsed));
+        EXPECT_EQ(opened.state.kind, c.expected) << opened.state.describe();
+        EXPECT_EQ(opened.state.detail, c.detail);
+        StoredAnswersState state;
+        EXPECT_EQ(answered(&state), fromDictionaries()); // never a stale answer
+        fs::remove(stored());
     }
-    ASSERT_GT(bytes.size(), 200u);
-    // Cut short, every length and offset field broken in turn, and bytes flipped throughout.
-    std::vector<std::string> damaged = {bytes.substr(0, bytes.size() / 2), bytes + "x", ""};
-    for (std::size_t at = 0; at < bytes.size(); at += 1 + bytes.size() / 97) {
+}
+
+// Every byte of the file lies under a checksum: a flipped one anywhere, in the header, a
+// table of checksums or any array, keeps the file from answering.
+TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
+    const Texts expected = fromDictionaries();
+    ASSERT_TRUE(StoreAnswerSpace(data(), messages));
+    const std::string bytes = readAll(stored());
+    // The arrays' places from the table of contents: 72 bytes of fixed header, ten dictionaries
+    // of 48 bytes, then 56 bytes per array: name, offset, size, element size, checksums' offset.
+    std::vector<std::size_t> places;
+    std::vector<std::string> names;
+    for (std::size_t at = 72 + 10 * 48; names.size() < 15; at += 56) {
+        std::uint64_t offset = 0, size = 0, checksums = 0;
+        std::memcpy(&offset, bytes.data() + at + 16, 8);
+        std::memcpy(&size, bytes.data() + at + 24, 8);
+        std::memcpy(&checksums, bytes.data() + at + 40, 8);
+        names.emplace_back(bytes.data() + at);
+        if (size == 0) continue;
+        places.insert(places.end(), {checksums, offset, offset + size / 2, offset + size - 1});
+    }
+    ASSERT_EQ(names.front(), "texts");
+    ASSERT_EQ(names.back(), "bySquares");
+    for (std::size_t at = 0; at < 72 + 10 * 48 + 15 * 56 + 8; at += 37)
+        places.push_back(at);
+    for (const std::size_t at : places) {
+        SCOPED_TRACE("byte " + std::to_string(at));
         std::string broken = bytes;
         broken[at] = static_cast<char>(broken[at] ^ 0x5A);
-        damaged.push_back(broken);
+        writeBytes(stored(), broken);
+        const OpenedAnswerFile opened = OpenAnswerFile(stored(), DictionaryContentStamps(data()));
+        const Kind kind =
+            opened.space ? VerifyStoredAnswers(*opened.space).kind : opened.state.kind;
+        EXPECT_NE(kind, Kind::Used);
+        EXPECT_EQ(answered(), expected);
     }
-    for (const std::string& file : damaged) {
-        writeBytes(stored(), file);
-        const auto read = ReadAnswerFile(stored(), stamps);
-        // What is taken in spite of a flipped byte (a letter of a text) reads within bounds.
-        if (read) everything(*read);
-        const AnswerSpace loaded = LoadAnswerSpace(folder.path().string(), messages);
-        if (!read) {
-            EXPECT_EQ(everything(loaded), expected);
+}
+
+TEST_F(AnswerFile, StoringLeavesNothingBehindAndFollowsNoLink) {
+    const std::string target = stored();
+    // A link planted under the name of this process's temporary file, and the temporary file of
+    // a process that is gone.
+    const std::string victim = folder.file("victim");
+    writeBytes(victim, "untouched");
+    const std::string planted = target + ".tmp-" + std::to_string(::getpid()) + "-0";
+    fs::create_symlink(victim, planted);
+    const std::string stale = target + ".tmp-2147483646-0";
+    writeBytes(stale, "left by a killed store");
+    ASSERT_TRUE(StoreAnswerSpace(data(), messages));
+    EXPECT_EQ(readAll(victim), "untouched");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(OpenAnswerFile(target, DictionaryContentStamps(data())).state.kind, Kind::Used);
+    fs::remove(planted);
+
+    if (::geteuid() != 0) { // the superuser writes anywhere
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        try {
+            StoreAnswerSpace(data(), messages);
+            ADD_FAILURE() << "stored into a read-only folder";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find("the folder cannot be written"),
+                      std::string::npos)
+                << error.what();
         }
+        fs::permissions(folder.path(), fs::perms::owner_all);
     }
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path()))
+        ++files;
+    EXPECT_EQ(files, 6u); // two dictionaries, the answers and the victim
 }
 
 } // namespace
 
 TEST_F(AnswerFile, NothingStoredWhenADictionaryCannotBeRead) {
     writeBytes(folder.file("mesta.idx"), "short");
-    EXPECT_FALSE(StoreAnswerSpace(folder.path().string(), messages));
-    EXPECT_FALSE(std::filesystem::exists(stored()));
-    std::filesystem::remove_all(folder.path() / "hlavni.dat");
-    std::filesystem::remove_all(folder.path() / "mesta.idx");
-    EXPECT_FALSE(StoreAnswerSpace(folder.path().string(), messages));
+    EXPECT_FALSE(StoreAnswerSpace(data(), messages));
+    EXPECT_FALSE(fs::exists(stored()));
+    fs::remove_all(folder.path() / "hlavni.dat");
+    fs::remove_all(folder.path() / "mesta.idx");
+    EXPECT_FALSE(StoreAnswerSpace(data(), messages));
 }

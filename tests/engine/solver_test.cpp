@@ -143,7 +143,7 @@ protected:
                         sortedDictionary({cp("KOBYLA@herka;"), cp("BRNO@město;")}));
     }
 
-    AnswerSpace load() { return LoadAnswerSpace(folder.path().string(), messages); }
+    AnswerSpace load() { return *ReadAnswerSpace(folder.path().string(), messages).space; }
 
     Texts texts(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers) {
         Texts out;
@@ -167,8 +167,9 @@ protected:
 };
 
 TEST_F(SolverOnDictionaries, AnswersAreUpperCaseTextsOnceWithTheirDictionaries) {
-    const AnswerSpace s = load();
-    EXPECT_EQ(s.openedDictionaries, 2);
+    const LoadedAnswers loaded = ReadAnswerSpace(folder.path().string(), messages);
+    const AnswerSpace& s = *loaded.space;
+    EXPECT_EQ(loaded.openedDictionaries, 2);
     // The six missing dictionaries are told; the two additional ones are not looked for.
     EXPECT_EQ(messages.shown.size(), 6u);
     Texts all;

@@ -77,13 +77,18 @@ protected:
         QApplication::setActiveWindow(form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
-    void open() {
+    // Opens the window; the answers are then there unless told not to wait for them.
+    void open(bool waitForThem = true) {
         QTest::keyClick(form, Qt::Key_L, Qt::ControlModifier);
         window = form->solverWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(window->isVisible());
         QApplication::setActiveWindow(window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        if (waitForThem) waitForAnswers();
+    }
+    void waitForAnswers() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->answersReady(); }));
     }
     std::string ini() const { return readAll(config.path() / "zadrovec" / "zadrovec.ini"); }
 };
@@ -94,10 +99,12 @@ TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
     start();
     EXPECT_EQ(form->solverWindow(), nullptr); // nothing read at start-up
     EXPECT_EQ(form->solverAction->text(), "&Luštění...");
-    open();
+    open(false);
     EXPECT_EQ(window->windowTitle(), "Luštění");
     EXPECT_EQ(QApplication::focusWidget(), window->patternEdit);
+    // Typed while the answers are still being read: kept, and answered once they are there.
     QTest::keyClicks(window->patternEdit, "k?n");
+    waitForAnswers();
     EXPECT_EQ(listed(window->answersTree),
               QStringList{"3 políčka: 2 | KUN (hlavni), KŮŇ (hlavni)"});
     EXPECT_EQ(window->selectedAnswer(), "KUN");

@@ -1,0 +1,65 @@
+#include "answersource.h"
+
+#include "dictionaryfiles.h"
+
+#include <filesystem>
+
+namespace zadrovec {
+
+AnswerSource::AnswerSource(std::string folder, Messages& messages)
+    : folder_(std::move(folder)), messages_(messages) {
+    const std::vector<ContentStamp> stamps = DictionaryContentStamps(folder_);
+    OpenedAnswerFile opened =
+        OpenAnswerFile((std::filesystem::path(folder_) / kAnswerFileName).string(), stamps);
+    stored_ = std::move(opened.state);
+    if (!opened.space) return;
+    // The dictionaries are those the file was made from: the same ones are missing.
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+        const bool there = stamps[2 * d].size < ContentStamp::kUnreadable &&
+                           stamps[2 * d + 1].size < ContentStamp::kUnreadable;
+        if (there)
+            ++openedDictionaries_;
+        else if (d < kRequiredAnswerDictionaries)
+            messages_.showMessage(DictionaryNotFoundText());
+    }
+    space_ = std::make_shared<const AnswerSpace>(std::move(*opened.space));
+    solver_ = std::make_unique<Solver>(*space_);
+}
+
+void AnswerSource::readDictionaries() {
+    LoadedAnswers loaded = ReadAnswerSpace(folder_, messages_);
+    solver_.reset();
+    space_ = std::move(loaded.space);
+    solver_ = std::make_unique<Solver>(*space_);
+    openedDictionaries_ = loaded.openedDictionaries;
+    readError_ = loaded.readError;
+}
+
+void AnswerSource::leaveStored(const StoredFileError& error) {
+    stored_ = {error.damaged() ? StoredAnswersState::Kind::Damaged
+                               : StoredAnswersState::Kind::Unreadable,
+               error.detail()};
+    solver_.reset();
+    space_.reset();
+}
+
+bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
+    const std::vector<ContentStamp> stamps = DictionaryContentStamps(folder);
+    const LoadedAnswers loaded = ReadAnswerSpace(folder, messages);
+    // Stored only when every dictionary that is there was read whole and none changed meanwhile,
+    // so that the file answers exactly as the dictionaries would.
+    int there = 0;
+    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
+        if (stamps[2 * d].size < ContentStamp::kUnreadable &&
+            stamps[2 * d + 1].size < ContentStamp::kUnreadable)
+            ++there;
+    if (loaded.openedDictionaries != there || there == 0 || loaded.readError ||
+        DictionaryContentStamps(folder) != stamps)
+        return false;
+    const SquareIndex index(*loaded.space, SquareRules{});
+    WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), *loaded.space,
+                    index, stamps);
+    return true;
+}
+
+} // namespace zadrovec
