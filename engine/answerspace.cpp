@@ -58,6 +58,43 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
 
 namespace {
 
+using Ranges = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// Makes the offsets of ids present, then the ranges they give in items.
+template <typename T>
+void prefetchByOffsets(const PagedArray<std::uint32_t>& starts, const PagedArray<T>& items,
+                       std::span<const std::uint32_t> ids) {
+    if (!items.stored()) return;
+    Ranges ranges;
+    for (const std::uint32_t id : ids)
+        ranges.emplace_back(id, std::size_t{id} + 2);
+    starts.prefetch(ranges);
+    ranges.clear();
+    for (const std::uint32_t id : ids)
+        if (std::size_t{id} + 2 <= starts.size()) {
+            const auto bounds = starts.slice(id, 2);
+            ranges.emplace_back(bounds[0], bounds[1]);
+        }
+    items.prefetch(ranges);
+}
+
+} // namespace
+
+void AnswerSpace::prefetchTexts(std::span<const std::uint32_t> ids) const {
+    if (!arrays_.dictionaries.stored()) return;
+    Ranges ranges;
+    for (const std::uint32_t id : ids)
+        ranges.emplace_back(id, std::size_t{id} + 1);
+    arrays_.dictionaries.prefetch(ranges);
+    prefetchByOffsets(arrays_.textStart, arrays_.textBytes, ids);
+}
+
+void AnswerSpace::prefetchPartners(std::span<const std::uint32_t> ids) const {
+    prefetchByOffsets(arrays_.partnerStart, arrays_.partners, ids);
+}
+
+namespace {
+
 // The vectors of an answer space while it is made.
 struct OwnedAnswers {
     std::vector<char> textBytes;

@@ -32,7 +32,7 @@ bool readAt(int fd, std::uint64_t offset, char* into, std::size_t size) {
 
 } // namespace
 
-ContentStamp StampContent(const std::string& path) {
+ContentStamp StampContent(const std::string& path, std::uint64_t samples) {
     // Without blocking: a FIFO under the name must not hang the reader.
     const OpenFile file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) return {errno == ENOENT ? ContentStamp::kMissing : ContentStamp::kUnreadable};
@@ -45,10 +45,10 @@ ContentStamp StampContent(const std::string& path) {
         bytes.resize(size);
         if (!readAt(file.fd, 0, bytes.data(), bytes.size())) return {ContentStamp::kUnreadable};
     } else {
-        bytes.resize(kStampSamples * kStampBlock);
+        bytes.resize(samples * kStampBlock);
         const std::uint64_t last = size - kStampBlock;
-        for (std::uint64_t i = 0; i < kStampSamples; ++i)
-            if (!readAt(file.fd, last * i / (kStampSamples - 1), bytes.data() + i * kStampBlock,
+        for (std::uint64_t i = 0; i < samples; ++i)
+            if (!readAt(file.fd, last * i / (samples - 1), bytes.data() + i * kStampBlock,
                         kStampBlock))
                 return {ContentStamp::kUnreadable};
     }

@@ -19,13 +19,13 @@ struct ContentStamp {
     bool operator==(const ContentStamp&) const = default;
 };
 
-// Files up to this size are hashed whole; larger ones by kStampSamples blocks of kStampBlock.
+// Files up to this size are hashed whole; larger ones by `samples` blocks of kStampBlock. Each
+// block costs a system call, which is most of the time a stamp takes.
 inline constexpr std::uint64_t kStampWhole = 64 * 1024;
-inline constexpr std::uint64_t kStampBlock = 4096;
-inline constexpr std::uint64_t kStampSamples = 16;
+inline constexpr std::uint64_t kStampBlock = 1024;
 
 // The stamp of the file at path: kMissing when there is none, kUnreadable when it is no regular
-// file or cannot be read.
-ContentStamp StampContent(const std::string& path);
+// file or cannot be read. samples is at least 2.
+ContentStamp StampContent(const std::string& path, std::uint64_t samples);
 
 } // namespace zadrovec

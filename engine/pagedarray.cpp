@@ -67,6 +67,8 @@ StoredBytes::StoredBytes(std::shared_ptr<const ReadOnlyFile> file, StoredArrayPl
         ::mmap(nullptr, place_.bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) throw StoredFileError(false, std::strerror(errno));
     memory_ = static_cast<std::byte*>(memory);
+    // A hint: a large array read in full then faults in a few huge pages instead of thousands.
+    ::madvise(memory, place_.bytes, MADV_HUGEPAGE);
 }
 
 StoredBytes::~StoredBytes() {
@@ -84,15 +86,50 @@ void StoredBytes::readChecksums() const {
 
 void StoredBytes::load(std::size_t from, std::size_t to) const {
     if (to <= from) return;
+    std::vector<std::size_t> chunks;
+    for (std::size_t c = from / place_.chunkSize; c <= (to - 1) / place_.chunkSize; ++c)
+        chunks.push_back(c);
+    loadChunks(chunks);
+}
+
+void StoredBytes::loadChunks(std::span<const std::size_t> chunks) const {
+    // Chunks this close are read together: reading the few between costs less than a call. A
+    // run never holds a present chunk, so the bytes go straight to their place.
+    constexpr std::size_t kGap = 8;
+    constexpr std::size_t kLongestRun = 1024;
     const std::lock_guard lock(mutex_);
     readChecksums();
-    for (std::size_t c = from / place_.chunkSize; c <= (to - 1) / place_.chunkSize; ++c) {
-        if (present_[c].load(std::memory_order_relaxed)) continue;
-        const std::size_t start = c * place_.chunkSize;
-        const std::size_t size = std::min<std::size_t>(place_.chunkSize, place_.bytes - start);
-        file_->readAt(place_.offset + start, memory_ + start, size);
-        if (XXH3_64bits(memory_ + start, size) != checksums_[c] ||
-            (place_.valuesValid && !place_.valuesValid(memory_ + start, size)))
+    std::size_t first = 0, last = 0;
+    bool open = false;
+    const auto gapFree = [this](std::size_t from, std::size_t to) {
+        for (std::size_t c = from; c < to; ++c)
+            if (present_[c].load(std::memory_order_relaxed)) return false;
+        return true;
+    };
+    for (const std::size_t c : chunks) {
+        if (c >= chunks_ || present_[c].load(std::memory_order_relaxed)) continue;
+        if (open && c <= last + kGap && c - first < kLongestRun && gapFree(last + 1, c)) {
+            last = c;
+            continue;
+        }
+        if (open) readRun(first, last);
+        first = last = c;
+        open = true;
+    }
+    if (open) readRun(first, last);
+}
+
+void StoredBytes::readRun(std::size_t first, std::size_t last) const {
+    const std::size_t start = first * place_.chunkSize;
+    const std::size_t end = std::min<std::size_t>((last + 1) * place_.chunkSize, place_.bytes);
+    // Until its chunk is checked and marked present, nothing reads this memory.
+    file_->readAt(place_.offset + start, memory_ + start, end - start);
+    for (std::size_t c = first; c <= last; ++c) {
+        const std::byte* chunk = memory_ + c * place_.chunkSize;
+        const std::size_t size =
+            std::min<std::size_t>(place_.chunkSize, end - c * place_.chunkSize);
+        if (XXH3_64bits(chunk, size) != checksums_[c] ||
+            (place_.valuesValid && !place_.valuesValid(chunk, size)))
             throw StoredFileError(true, "array " + place_.name);
         present_[c].store(true, std::memory_order_release);
         if (++presentCount_ == chunks_) complete_.store(true, std::memory_order_release);

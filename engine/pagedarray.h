@@ -4,6 +4,7 @@
 // file can lead outside an array.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -77,6 +78,11 @@ public:
     const std::byte* data() const { return memory_; }
     std::size_t size() const { return place_.bytes; }
     const std::string& name() const { return place_.name; }
+    std::size_t chunkSize() const { return place_.chunkSize; }
+    bool complete() const { return complete_.load(std::memory_order_acquire); }
+    // Makes the chunks present and checked (numbers ascending, each once), reading chunks that
+    // lie close together in one call; throws StoredFileError.
+    void loadChunks(std::span<const std::size_t> chunks) const;
     // Makes bytes [from, to) present and checked; throws StoredFileError.
     void ensure(std::size_t from, std::size_t to) const {
         if (complete_.load(std::memory_order_acquire) || to <= from) return;
@@ -89,6 +95,8 @@ public:
 private:
     void load(std::size_t from, std::size_t to) const;
     void readChecksums() const;
+    // Reads chunks [first, last] in one call and takes those not yet present.
+    void readRun(std::size_t first, std::size_t last) const;
 
     std::shared_ptr<const ReadOnlyFile> file_;
     StoredArrayPlace place_;
@@ -129,6 +137,22 @@ public:
     }
     T operator[](std::size_t i) const { return slice(i, 1)[0]; }
     std::span<const T> whole() const { return slice(0, size_); }
+
+    // Makes the elements of these ranges [from, to) present at once, in fewer reads than one
+    // range at a time. Ranges outside the array are left to slice() to refuse.
+    void prefetch(const std::vector<std::pair<std::size_t, std::size_t>>& ranges) const {
+        if (!stored_ || stored_->complete()) return;
+        std::vector<std::size_t> chunks;
+        const std::size_t chunk = stored_->chunkSize();
+        for (const auto& [from, to] : ranges)
+            if (from < to && to <= size_)
+                for (std::size_t c = from * sizeof(T) / chunk; c <= (to * sizeof(T) - 1) / chunk;
+                     ++c)
+                    chunks.push_back(c);
+        std::sort(chunks.begin(), chunks.end());
+        chunks.erase(std::unique(chunks.begin(), chunks.end()), chunks.end());
+        stored_->loadChunks(chunks);
+    }
 
 private:
     const T* data_ = nullptr;

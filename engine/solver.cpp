@@ -287,21 +287,35 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
                          [](const auto& a, const auto& b) { return a.squares < b.squares; });
         return answers;
     }
-    // By length, and in Czech order within each: as the answers are to be listed.
-    compiled.candidates(squares, [&](std::uint32_t id) {
+    // By length, and in Czech order within each: as the answers are to be listed. The
+    // candidates are gathered first, so that stored squares are read in a few calls.
+    std::vector<std::uint32_t> candidates;
+    compiled.candidates(squares, [&](std::uint32_t id) { candidates.push_back(id); });
+    squares.prefetch(candidates);
+    for (const std::uint32_t id : candidates)
         if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
-    });
     return answers;
 }
 
 std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const SquareIndex& squares) {
     // The texts of the clue, then their partners that are answers, each with its clues.
+    std::vector<std::uint32_t> candidates;
+    patternCandidates(*question.clue, squares, {},
+                      [&](std::uint32_t clue) { candidates.push_back(clue); });
+    squares.prefetch(candidates);
+    std::erase_if(candidates, [&](std::uint32_t clue) {
+        return !question.clue->matches(squares.squares(clue), squares.length(clue));
+    });
+    space_.prefetchPartners(candidates);
     std::vector<std::pair<std::uint32_t, std::uint32_t>> paired; // answer, clue
-    patternCandidates(*question.clue, squares, {}, [&](std::uint32_t clue) {
-        if (!question.clue->matches(squares.squares(clue), squares.length(clue))) return;
+    std::vector<std::uint32_t> partners;
+    for (const std::uint32_t clue : candidates)
+        for (const AnswerPartner& p : space_.partners(clue))
+            partners.push_back(p.text);
+    squares.prefetch(partners);
+    for (const std::uint32_t clue : candidates)
         for (const AnswerPartner& p : space_.partners(clue))
             if (squares.length(p.text) > 0) paired.push_back({p.text, clue});
-    });
     std::sort(paired.begin(), paired.end());
     std::vector<SolvedAnswer> answers;
     for (std::size_t i = 0; i < paired.size();) {

@@ -74,6 +74,24 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
     arrays_.postings = PagedArray<std::uint32_t>(std::move(o.postings));
 }
 
+void SquareIndex::prefetch(std::span<const std::uint32_t> ids) const {
+    if (!arrays_.start.stored()) return;
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const std::uint32_t id : ids)
+        ranges.emplace_back(id, std::size_t{id} + 2);
+    arrays_.start.prefetch(ranges);
+    std::vector<std::pair<std::size_t, std::size_t>> squares;
+    for (auto& [from, to] : ranges) {
+        to = from + 1;
+        if (from + 2 <= arrays_.start.size()) {
+            const auto bounds = arrays_.start.slice(from, 2);
+            squares.emplace_back(bounds[0], bounds[1]);
+        }
+    }
+    arrays_.letters.prefetch(ranges);
+    arrays_.squares.prefetch(squares);
+}
+
 std::vector<std::uint32_t> SquareIndex::orderBy(const PagedArray<Square>& flat) const {
     std::vector<std::uint32_t> ids;
     for (std::uint32_t id = 0; id + 1 < arrays_.start.size(); ++id)

@@ -51,6 +51,8 @@ public:
     const Square* squares(std::uint32_t id) const { return squareSpan(arrays_.squares, id).data(); }
     // The squares an answer holds at least once.
     SquareSet letters(std::uint32_t id) const { return arrays_.letters[id]; }
+    // Makes the squares and letters of these answers present at once (see PagedArray).
+    void prefetch(std::span<const std::uint32_t> ids) const;
 
     std::size_t longest() const {
         return arrays_.lengthStart.size() < 2 ? 0 : arrays_.lengthStart.size() - 2;

@@ -126,6 +126,12 @@ int runSolve(const Arguments& arguments) {
     try {
         out = source.ask([&](Solver& solver) {
             const std::vector<SolvedAnswer> answers = solver.solve(question);
+            std::vector<std::uint32_t> texts;
+            for (const SolvedAnswer& answer : answers) {
+                texts.push_back(answer.text);
+                texts.insert(texts.end(), answer.clues.begin(), answer.clues.end());
+            }
+            solver.space().prefetchTexts(texts);
             return arguments.json ? jsonOf(solver.space(), answers, clues)
                                   : textOf(solver.space(), answers, clues);
         });

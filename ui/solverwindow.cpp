@@ -246,6 +246,10 @@ void SolverWindow::updateAnswers() {
     try {
         answers = source_->solver().solve(question);
         const AnswerSpace& space = source_->space();
+        std::vector<std::uint32_t> listedIds;
+        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
+            listedIds.push_back(answers[i].text);
+        space.prefetchTexts(listedIds);
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
             rows.emplace_back(toQString(space.text(answers[i].text)),
                               dictionaryList(space.dictionaries(answers[i].text)));
