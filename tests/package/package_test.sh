@@ -75,6 +75,8 @@ cat "$work/info"
 "$build/zadrovec-cli" --data "$build" info hlavni | cmp -s - "$work/info" ||
   fail "the unpacked main dictionary differs from the built one"
 
+"$(dirname "$0")/check_answers.sh" "$root/usr/bin/zadrovec-cli" "$build"
+
 echo "== zadrovec (unpacked, offscreen), closed by SIGTERM after 5 s"
 # The program closes its main window on SIGTERM as the user would; a message box left open
 # (a missing data file, say) keeps it from ending, and the second timeout kills it.
