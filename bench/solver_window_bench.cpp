@@ -7,7 +7,10 @@
 #include "windowbench.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -45,6 +48,28 @@ BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_star_a, &ui::SolverWindow::pattern
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SolverKeystroke, clue_mesto, &ui::SolverWindow::clueEdit, "mest", 'o')
     ->Unit(benchmark::kMillisecond);
+
+// From opening the window to the answers of a pattern typed at once shown in it: with the stored
+// answers beside the dictionaries (0), and with the dictionaries alone, read on another thread
+// while the window is open (1).
+void BM_SolverFirstOpen(benchmark::State& state) {
+    QTemporaryDir dictionariesOnly;
+    for (const QFileInfo& file :
+         QDir(QStringLiteral(ZADROVEC_DATA_DIR))
+             .entryInfoList({QStringLiteral("*.dat"), QStringLiteral("*.idx")}))
+        if (file.fileName() != QLatin1String("odpovedi.idx"))
+            QFile::link(file.absoluteFilePath(), dictionariesOnly.filePath(file.fileName()));
+    const QString folder =
+        state.range(0) == 0 ? QStringLiteral(ZADROVEC_DATA_DIR) : dictionariesOnly.path();
+    for (auto _ : state) {
+        ui::SolverWindow opened(nullptr, folder);
+        opened.show();
+        QTest::keyClicks(opened.patternEdit, "k?n");
+        while (opened.answersTree->topLevelItemCount() == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+}
+BENCHMARK(BM_SolverFirstOpen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

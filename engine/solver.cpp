@@ -69,6 +69,22 @@ void patternCandidates(const SquarePattern& pattern, const SquareIndex& index, L
     }
 }
 
+// Orders the answers by length, keeping their order within each length: a counting sort, as
+// a scan may find a hundred thousand.
+void groupByLength(std::vector<SolvedAnswer>& answers) {
+    std::vector<std::size_t> start;
+    for (const SolvedAnswer& answer : answers) {
+        if (answer.squares + 2 > start.size()) start.resize(answer.squares + 2, 0);
+        ++start[answer.squares + 1];
+    }
+    for (std::size_t n = 1; n < start.size(); ++n)
+        start[n] += start[n - 1];
+    std::vector<SolvedAnswer> grouped(answers.size());
+    for (SolvedAnswer& answer : answers)
+        grouped[start[answer.squares]++] = std::move(answer);
+    answers = std::move(grouped);
+}
+
 SquareSet setOf(const Squares& squares) {
     SquareSet set;
     for (const Square s : squares)
@@ -283,8 +299,7 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
         // Answer after answer in memory order, then by length: the order within a length stays.
         for (std::uint32_t id = 0; id < space_.size(); ++id)
             if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
-        std::stable_sort(answers.begin(), answers.end(),
-                         [](const auto& a, const auto& b) { return a.squares < b.squares; });
+        groupByLength(answers);
         return answers;
     }
     // By length, and in Czech order within each: as the answers are to be listed. The
@@ -325,8 +340,7 @@ std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const Squa
         for (; i < paired.size() && paired[i].first == id; ++i)
             if (accepted) answers.back().clues.push_back(paired[i].second);
     }
-    std::stable_sort(answers.begin(), answers.end(),
-                     [](const auto& a, const auto& b) { return a.squares < b.squares; });
+    groupByLength(answers);
     return answers;
 }
 
@@ -346,8 +360,7 @@ std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
         }
         answers.push_back(std::move(answer));
     }
-    std::stable_sort(answers.begin(), answers.end(),
-                     [](const auto& a, const auto& b) { return a.squares < b.squares; });
+    groupByLength(answers);
     return answers;
 }
 
