@@ -2,11 +2,18 @@
 
 #include "hits.h"
 
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <span>
 #include <string>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace zadrovec {
 namespace {
@@ -20,8 +27,16 @@ public:
     EventPacer(const ProcessEvents& processEvents, std::chrono::milliseconds interval)
         : processEvents_(processEvents), interval_(interval), last_(Clock::now()) {}
 
-    void afterRecord() {
-        if (!processEvents_ || ++records_ % kRecordsBetweenClockChecks != 0) return;
+    // How many records a scan may take in one piece before the clock is looked at again.
+    std::size_t recordsBeforeClockCheck() const {
+        if (!processEvents_) return std::numeric_limits<std::size_t>::max();
+        return kRecordsBetweenClockChecks - records_ % kRecordsBetweenClockChecks;
+    }
+
+    void afterRecords(std::size_t count) {
+        if (!processEvents_) return;
+        records_ += count;
+        if (records_ % kRecordsBetweenClockChecks != 0) return;
         const auto now = Clock::now();
         if (now - last_ < interval_) return;
         processEvents_();
@@ -33,7 +48,7 @@ private:
     const ProcessEvents& processEvents_;
     Clock::duration interval_;
     Clock::time_point last_;
-    unsigned records_ = 0;
+    std::size_t records_ = 0;
 };
 
 // The first position at or after `from` where a piece of a pattern (no "*", "?" for any one
@@ -49,16 +64,72 @@ std::size_t findPiece(std::string_view piece, std::string_view headword, std::si
     return std::string_view::npos;
 }
 
-template <typename Test>
-void scanWords(Dictionary& dictionary, Hits& hits, EventPacer& pacer, Test test) {
+// Reads the word file from its first record to its end in pieces that end where the pacer looks
+// at the clock, and hands each piece's records to scanPiece as the bytes they lie in.
+template <typename ScanPiece>
+void scanWords(Dictionary& dictionary, EventPacer& pacer, ScanPiece scanPiece) {
     SeekRecord(dictionary, 0);
     while (!AtEndOfWords(dictionary)) {
-        ReadRecord(dictionary);
-        const std::string_view record = dictionary.wordRecord.text();
-        const std::string_view headword = Headword(record);
-        if (test(headword)) hits.add(headword, MeaningsText(record));
-        pacer.afterRecord();
+        const auto records = ReadRecords(dictionary, pacer.recordsBeforeClockCheck());
+        scanPiece(records);
+        pacer.afterRecords(records.size() / kRecordSize);
     }
+}
+
+// Adds the records whose headword passes the test.
+template <typename Test> auto testEach(Hits& hits, Test test) {
+    return [&hits, test](std::span<const unsigned char> records) {
+        for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
+            const std::string_view record = RecordText(records.data() + at);
+            const std::string_view headword = Headword(record);
+            if (test(headword)) hits.add(headword, MeaningsText(record));
+        }
+    };
+}
+
+// The first place at or after from where text stands in bytes, or npos. Sixteen places are looked
+// at in one step for the text's first and last bytes, which seldom stand together at the text's
+// length apart where the text itself does not.
+std::size_t findText(std::string_view bytes, std::string_view text, std::size_t from) {
+#ifdef __SSE2__
+    if (text.size() >= 2) {
+        const std::size_t lastAt = text.size() - 1;
+        const __m128i first = _mm_set1_epi8(text.front());
+        const __m128i last = _mm_set1_epi8(text.back());
+        const std::string_view middle = text.substr(1, lastAt - 1);
+        for (; from + lastAt + 16 <= bytes.size(); from += 16) {
+            const char* at = bytes.data() + from;
+            const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + lastAt));
+            auto candidates = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(starts, first), _mm_cmpeq_epi8(ends, last))));
+            for (; candidates != 0; candidates &= candidates - 1) {
+                const std::size_t place =
+                    from + static_cast<std::size_t>(std::countr_zero(candidates));
+                if (bytes.substr(place + 1, middle.size()) == middle) return place;
+            }
+        }
+    }
+#endif
+    return bytes.find(text, from);
+}
+
+// Adds the records whose headword holds text. The text is looked for through all the records'
+// bytes at once, as grep does through a file, and only a record where it stands is looked at:
+// the text there may lie in its meanings, its filler or across its end.
+auto findEach(Hits& hits, std::string_view text) {
+    return [&hits, text](std::span<const unsigned char> records) {
+        const std::string_view bytes(reinterpret_cast<const char*>(records.data()), records.size());
+        for (std::size_t from = 0;;) {
+            const std::size_t found = findText(bytes, text, from);
+            if (found == std::string_view::npos) break;
+            const std::size_t start = found - found % kRecordSize;
+            const std::string_view record = RecordText(records.data() + start);
+            const std::string_view headword = Headword(record);
+            if (HoldsText(text, headword)) hits.add(headword, MeaningsText(record));
+            from = start + kRecordSize;
+        }
+    };
 }
 
 } // namespace
@@ -120,11 +191,11 @@ void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::stri
             OpenDictionary(dictionary, name);
             if (!dictionary.DictionaryOpen) continue;
             if (pattern)
-                scanWords(dictionary, hits, pacer,
-                          [&](std::string_view h) { return MatchPattern(folded, h); });
+                scanWords(dictionary, pacer, testEach(hits, [&](std::string_view h) {
+                              return MatchPattern(folded, h);
+                          }));
             else
-                scanWords(dictionary, hits, pacer,
-                          [&](std::string_view h) { return HoldsText(folded, h); });
+                scanWords(dictionary, pacer, findEach(hits, folded));
         }
     } catch (...) {
         hits.moveTo(lists, false);

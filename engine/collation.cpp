@@ -45,17 +45,17 @@ struct TableContraction {
 // contractions (CH) among them. Keys made from it order texts as ICU does.
 class CzechTable {
 public:
-    CzechTable() {
-        for (std::size_t b = 0; b < 256; ++b)
+    // Made when the program is built: a table of weights too long is an error then.
+    constexpr CzechTable() {
+        for (std::size_t b = 0; b < single_.size(); ++b)
             single_[b] = inline_(kCzechBytes[b]);
         for (const TableContraction& c : kCzechContractions) {
             if (c.length == 0) break;
-            contractions_[static_cast<unsigned char>(c.text[0])].push_back(
-                {std::string(c.text, c.length), inline_(c.weights)});
+            contractions_[contractionCount_++] = {{c.text, c.length}, inline_(c.weights)};
+            mayContract_[static_cast<unsigned char>(c.text[0])] = true;
         }
-        for (auto& list : contractions_)
-            std::sort(list.begin(), list.end(),
-                      [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+        std::sort(contractions_.begin(), contractions_.begin() + contractionCount_,
+                  [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
     }
 
     // Appends the key of text to out: the primaries, a zero, the secondaries, a zero, then the
@@ -72,20 +72,29 @@ public:
         char* secondary = secondaries.data();
         for (std::size_t i = 0; i < text.size();) {
             const Weights& weights = weightsAt(text, i);
-            for (std::uint8_t k = 0; k < weights.primaryLength; ++k)
-                *primary++ = weights.primary[k];
-            for (std::uint8_t k = 0; k < weights.secondaryLength; ++k)
-                *secondary++ = weights.secondary[k];
+            // The whole arrays go, a copy of a fixed size being a few moves; the lengths say how
+            // much of them counts, and the room holds the longest weights of every character.
+            std::memcpy(primary, weights.primary.data(), Weights::kCapacity);
+            primary += weights.primaryLength;
+            std::memcpy(secondary, weights.secondary.data(), Weights::kCapacity);
+            secondary += weights.secondaryLength;
         }
-        out.append(primaries.data(), primary);
-        out += '\0';
-        out.append(secondaries.data(), secondary);
-        out += '\0';
-        out.append(text);
+        // One step for out, which a sort makes grow by a key for every found word.
+        const auto primaryLength = static_cast<std::size_t>(primary - primaries.data());
+        const auto secondaryLength = static_cast<std::size_t>(secondary - secondaries.data());
+        const std::size_t start = out.size();
+        out.resize(start + primaryLength + 1 + secondaryLength + 1 + text.size());
+        char* key = out.data() + start;
+        std::memcpy(key, primaries.data(), primaryLength);
+        key[primaryLength] = '\0';
+        key += primaryLength + 1;
+        std::memcpy(key, secondaries.data(), secondaryLength);
+        key[secondaryLength] = '\0';
+        std::memcpy(key + secondaryLength + 1, text.data(), text.size());
     }
 
 private:
-    static Weights inline_(const TableWeights& table) {
+    static constexpr Weights inline_(const TableWeights& table) {
         if (table.primaryLength > Weights::kCapacity || table.secondaryLength > Weights::kCapacity)
             throw std::length_error("collation weights too long");
         Weights weights;
@@ -99,22 +108,28 @@ private:
     // The weights of the character or contraction at i; moves i past it.
     const Weights& weightsAt(std::string_view text, std::size_t& i) const {
         const auto first = static_cast<unsigned char>(text[i]);
-        for (const auto& [piece, weights] : contractions_[first]) // longest first
-            if (text.compare(i, piece.size(), piece) == 0) {
-                i += piece.size();
-                return weights;
+        if (mayContract_[first])
+            for (std::size_t k = 0; k < contractionCount_; ++k) { // longest first
+                const auto& [piece, weights] = contractions_[k];
+                if (text.substr(i).starts_with(piece)) {
+                    i += piece.size();
+                    return weights;
+                }
             }
         ++i;
         return single_[first];
     }
 
-    std::array<Weights, 256> single_;
-    std::array<std::vector<std::pair<std::string, Weights>>, 256> contractions_;
+    std::array<Weights, 256> single_{};
+    std::array<std::pair<std::string_view, Weights>, std::size(kCzechContractions)> contractions_{};
+    std::size_t contractionCount_ = 0;
+    std::array<bool, 256> mayContract_{};
 };
 
+constexpr CzechTable kCzechTable;
+
 const CzechTable& table() {
-    static const CzechTable czech;
-    return czech;
+    return kCzechTable;
 }
 
 } // namespace
@@ -136,7 +151,8 @@ void sortCzech(std::vector<std::string>& items) {
     // All keys in one buffer; the sort moves small entries whose first key bytes decide most
     // comparisons without touching the buffer.
     struct Entry {
-        std::uint64_t head; // the first 8 key bytes, big-endian
+        std::uint64_t head;     // the first 8 key bytes, big-endian
+        std::uint64_t nextHead; // the 8 after them
         std::uint32_t offset;
         std::uint32_t length;
         std::uint32_t item;
@@ -149,12 +165,13 @@ void sortCzech(std::vector<std::string>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::size_t offset = keys.size();
         czech.appendKey(keys, items[i]);
-        entries.push_back({0, static_cast<std::uint32_t>(offset),
+        entries.push_back({0, 0, static_cast<std::uint32_t>(offset),
                            static_cast<std::uint32_t>(keys.size() - offset),
                            static_cast<std::uint32_t>(i)});
     }
     const std::string_view all = keys;
-    // Found words share their beginning, and so do their keys: the heads start after that.
+    // Found words share their beginning, and so do their keys: the heads start after that. Heads
+    // of sixteen bytes hold the primaries of eight characters, which tell most words apart.
     const std::string_view firstKey = all.substr(entries[0].offset, entries[0].length);
     std::size_t common = firstKey.size();
     for (const Entry& e : entries) {
@@ -164,15 +181,23 @@ void sortCzech(std::vector<std::string>& items) {
             ++n;
         common = n;
     }
+    const auto bigEndian = [](const unsigned char* bytes) {
+        std::uint64_t value = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            value = value << 8 | bytes[b];
+        return value;
+    };
     for (Entry& e : entries) {
-        for (std::size_t b = 0; b < 8; ++b) {
-            const std::size_t at = common + b;
-            e.head =
-                e.head << 8 | (at < e.length ? static_cast<unsigned char>(all[e.offset + at]) : 0u);
-        }
+        std::array<unsigned char, 16> head{}; // zeros after a key's end
+        if (e.length > common)
+            std::memcpy(head.data(), all.data() + e.offset + common,
+                        std::min<std::size_t>(head.size(), e.length - common));
+        e.head = bigEndian(head.data());
+        e.nextHead = bigEndian(head.data() + 8);
     }
-    std::sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
+    std::stable_sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
         if (a.head != b.head) return a.head < b.head;
+        if (a.nextHead != b.nextHead) return a.nextHead < b.nextHead;
         const int c = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length));
         return c != 0 ? c < 0 : a.item < b.item;
     });

@@ -1,6 +1,7 @@
 #include "dictionaryfiles.h"
 
 #include "cp1250.h"
+#include "ioerror.h"
 
 #include <cstring>
 #include <filesystem>
@@ -17,16 +18,55 @@ std::string_view MeaningsText(std::string_view recordText) {
     return at == std::string_view::npos ? recordText : recordText.substr(at + 1);
 }
 
-std::int32_t PrefixIndex::recordNumber(Slot slot) const {
-    const unsigned char* p = bytes_.data() + slot + 4;
+std::string_view RecordText(const unsigned char* record) {
+    return {reinterpret_cast<const char*>(record) + 1,
+            std::min<std::size_t>(record[0], kRecordTextSize)};
+}
+
+std::int32_t PrefixIndex::recordNumberAt(const unsigned char* slot) {
+    const unsigned char* p = slot + 4;
     const std::uint32_t value =
         static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(value);
 }
 
+void PrefixIndex::readFrom(RecordFile& file) {
+    file_ = &file;
+    firstRead_.reset();
+    belowFirst_.reset();
+}
+
+const unsigned char* PrefixIndex::bytesOf(Slot slot) {
+    static constexpr std::array<unsigned char, kSlotBytes> kEmpty{};
+    if (slot % kFirstSlotSize == 0 && slot / kFirstSlotSize < kFirstSlots) {
+        const std::size_t k = slot / kFirstSlotSize;
+        unsigned char* bytes = &firstTable_[k * kSlotBytes];
+        if (firstRead_[k]) return bytes;
+        if (file_ == nullptr || !file_->isOpen()) return kEmpty.data();
+        if (file_->readAt(slot, bytes, kSlotBytes) < kSlotBytes)
+            throw IoError(IoError::kReadBeyondEnd);
+        firstRead_[k] = true;
+        return bytes;
+    }
+    if (belowFirst_ && slot >= *belowFirst_ + kSubTableOffset &&
+        slot + kSlotBytes <= *belowFirst_ + kFirstSlotSize)
+        return &below_[slot - *belowFirst_ - kSubTableOffset];
+    return kEmpty.data();
+}
+
+void PrefixIndex::readTablesBelow(Slot first) {
+    if (belowFirst_ == first) return;
+    belowFirst_.reset();
+    if (file_ == nullptr) throw IoError(IoError::kFileNotOpen);
+    if (!below_) below_ = std::make_unique_for_overwrite<unsigned char[]>(kBelowSize);
+    if (file_->readAt(first + kSubTableOffset, below_.get(), kBelowSize) < kBelowSize)
+        throw IoError(IoError::kReadBeyondEnd);
+    belowFirst_ = first;
+}
+
 std::optional<PrefixIndex::Slot> PrefixIndex::findIn(std::size_t tableOffset, std::size_t slotSize,
-                                                     std::size_t slotCount, unsigned char c) const {
+                                                     std::size_t slotCount, unsigned char c) {
     for (std::size_t k = 0; k < slotCount; ++k) {
         const Slot slot = tableOffset + k * slotSize;
         if (recordNumber(slot) == kEndOfTable) break; // its character is not compared
@@ -35,14 +75,17 @@ std::optional<PrefixIndex::Slot> PrefixIndex::findIn(std::size_t tableOffset, st
     return std::nullopt;
 }
 
-std::optional<PrefixIndex::Slot> PrefixIndex::findFirst(unsigned char c) const {
+std::optional<PrefixIndex::Slot> PrefixIndex::findFirst(unsigned char c) {
     return findIn(0, kFirstSlotSize, kFirstSlots, c);
 }
 
-std::optional<PrefixIndex::Slot> PrefixIndex::findNext(Slot parent, unsigned char c,
-                                                       std::size_t slotSize,
-                                                       std::size_t slotCount) const {
-    return findIn(parent + kSubTableOffset, slotSize, slotCount, c);
+std::optional<PrefixIndex::Slot> PrefixIndex::findSecond(Slot first, unsigned char c) {
+    readTablesBelow(first);
+    return findIn(first + kSubTableOffset, kSecondSlotSize, kSecondSlots, c);
+}
+
+std::optional<PrefixIndex::Slot> PrefixIndex::findThird(Slot second, unsigned char c) {
+    return findIn(second + kSubTableOffset, kThirdSlotSize, kThirdSlots, c);
 }
 
 const std::string& DictionaryNotFoundText() {
@@ -63,8 +106,8 @@ void OpenDictionary(Dictionary& dictionary, std::string_view name) {
               dictionary.words.open(base.string() + ".dat");
     if (ok) {
         dictionary.messages->setStatusText(WordCountText(dictionary.words.recordCount()));
-        ok = dictionary.index.readHead(dictionary.prefixIndex.data(), PrefixIndex::kSize) ==
-             PrefixIndex::kSize;
+        ok = dictionary.index.recordCount() > 0; // the whole index is there
+        if (ok) dictionary.prefixIndex.readFrom(dictionary.index);
     }
     if (!ok) {
         dictionary.DictionaryOpen = false;
@@ -84,6 +127,12 @@ void SeekRecord(Dictionary& dictionary, std::int64_t record) {
 
 void ReadRecord(Dictionary& dictionary) {
     dictionary.words.read(&dictionary.wordRecord);
+}
+
+std::span<const unsigned char> ReadRecords(Dictionary& dictionary, std::size_t most) {
+    const std::span<const unsigned char> records = dictionary.words.readRecords(most);
+    std::memcpy(&dictionary.wordRecord, records.last(kRecordSize).data(), kRecordSize);
+    return records;
 }
 
 bool AtEndOfWords(Dictionary& dictionary) {

@@ -5,14 +5,16 @@
 
 #include "lengthprefixedrecord.h"
 #include "messages.h"
-#include "pagebuffer.h"
 #include "recordfile.h"
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,9 +35,14 @@ static_assert(sizeof(WordRecord) == kRecordSize);
 // A word record's text is Headword "@" MeaningsText, split at the first "@". A text without
 // "@" has an empty headword and is all meanings.
 std::string_view Headword(std::string_view recordText);
+// The text of the word record whose bytes start at record, as WordRecord::text() gives it.
+std::string_view RecordText(const unsigned char* record);
 std::string_view MeaningsText(std::string_view recordText);
 
-// The image of an index file: three nested tables of slots (character, first record number).
+// The index file as the searches read it: three nested tables of slots (character, first record
+// number). A slot is read when a search first looks at it, and the tables below a first slot all
+// at once, so a search reads a few kilobytes of the 1.2 MB, and the search in all dictionaries
+// none. What was read stays until the index is read from a file again.
 class PrefixIndex {
 public:
     static constexpr std::size_t kSize = 1'236'720;
@@ -48,35 +55,44 @@ public:
     static constexpr std::size_t kSubTableOffset = 12; // of a slot's table of next characters
     static constexpr std::int32_t kEndOfTable = -1;
 
-    // A slot: its byte offset in the image.
+    // A slot: its byte offset in the file.
     using Slot = std::size_t;
 
-    unsigned char* data() { return bytes_.data(); }
-    const unsigned char* data() const { return bytes_.data(); }
+    // The record number of the slot whose bytes start at slot (little-endian at offset 4).
+    static std::int32_t recordNumberAt(const unsigned char* slot);
+
+    // From now on the slots come from file, none read yet. While the file is closed, the slots
+    // read before keep their values and first slots not read are empty (no character matches).
+    void readFrom(RecordFile& file);
 
     // The first slot of the table holding c, looking at slots up to the end slot (-1) or the
-    // table's last slot. parent is the slot whose next characters are searched.
-    std::optional<Slot> findFirst(unsigned char c) const;
-    std::optional<Slot> findNext(Slot parent, unsigned char c, std::size_t slotSize,
-                                 std::size_t slotCount) const;
-    std::optional<Slot> findSecond(Slot first, unsigned char c) const {
-        return findNext(first, c, kSecondSlotSize, kSecondSlots);
-    }
-    std::optional<Slot> findThird(Slot second, unsigned char c) const {
-        return findNext(second, c, kThirdSlotSize, kThirdSlots);
-    }
+    // table's last slot. These read the file as needed: IoError 100 when it no longer holds the
+    // slots, 103 when the tables below a first slot are to be read with the file closed.
+    std::optional<Slot> findFirst(unsigned char c);
+    std::optional<Slot> findSecond(Slot first, unsigned char c);
+    std::optional<Slot> findThird(Slot second, unsigned char c);
 
-    unsigned char character(Slot slot) const { return bytes_.data()[slot]; }
-    std::int32_t recordNumber(Slot slot) const;
+    unsigned char character(Slot slot) { return bytesOf(slot)[0]; }
+    std::int32_t recordNumber(Slot slot) { return recordNumberAt(bytesOf(slot)); }
 
 private:
-    std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize, std::size_t slotCount,
-                               unsigned char c) const;
+    static constexpr std::size_t kSlotBytes = 8; // the character, three unused, the record number
+    static constexpr std::size_t kBelowSize = kFirstSlotSize - kSubTableOffset;
 
-    PageBuffer bytes_{kSize};
+    // The bytes of a first slot, or of one in the tables below the first slot read last.
+    const unsigned char* bytesOf(Slot slot);
+    void readTablesBelow(Slot first);
+    std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize, std::size_t slotCount,
+                               unsigned char c);
+
+    RecordFile* file_ = nullptr;
+    std::array<unsigned char, kFirstSlots * kSlotBytes> firstTable_{};
+    std::bitset<kFirstSlots> firstRead_;
+    std::unique_ptr<unsigned char[]> below_; // the tables below one first slot
+    std::optional<Slot> belowFirst_;         // that slot
 };
 
-// The open dictionary: its two files, the index image, the record buffer and the open flag.
+// The open dictionary: its two files, the index slots read, the record buffer and the open flag.
 struct Dictionary {
     Dictionary(std::string dataFolder, Messages& messages)
         : folder(std::move(dataFolder)), messages(&messages) {}
@@ -103,6 +119,9 @@ void CloseDictionary(Dictionary& dictionary);
 // Record access; these raise IoError (see recordfile.h).
 void SeekRecord(Dictionary& dictionary, std::int64_t record);
 void ReadRecord(Dictionary& dictionary);
+// Up to most records at once, for a scan that looks at them where they lie (see
+// RecordFile::readRecords); the last of them is also the word record, as after ReadRecord.
+std::span<const unsigned char> ReadRecords(Dictionary& dictionary, std::size_t most);
 bool AtEndOfWords(Dictionary& dictionary);
 
 } // namespace zadrovec

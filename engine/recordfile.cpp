@@ -87,30 +87,36 @@ bool RecordFile::fill() {
     return bufferedRecords_ > 0;
 }
 
+bool RecordFile::buffered() const {
+    return position_ >= bufferFirst_ &&
+           position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
+}
+
 void RecordFile::read(void* dest) {
+    std::memcpy(dest, readRecords(1).data(), recordSize_);
+}
+
+std::span<const unsigned char> RecordFile::readRecords(std::size_t most) {
     requireOpen();
-    const bool buffered = position_ >= bufferFirst_ &&
-                          position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_);
-    if (!buffered && !fill()) throw IoError(IoError::kReadBeyondEnd);
+    if (!buffered() && !fill()) throw IoError(IoError::kReadBeyondEnd);
     const auto slot = static_cast<std::size_t>(position_ - bufferFirst_);
-    std::memcpy(dest, buffer_.get() + slot * recordSize_, recordSize_);
-    ++position_;
+    const std::size_t count = std::min(most, bufferedRecords_ - slot);
+    position_ += static_cast<std::int64_t>(count);
+    return {buffer_.get() + slot * recordSize_, count * recordSize_};
 }
 
 bool RecordFile::atEnd() {
     requireOpen();
-    if (position_ >= bufferFirst_ &&
-        position_ < bufferFirst_ + static_cast<std::int64_t>(bufferedRecords_))
-        return false; // the record is in the buffer already
+    if (buffered()) return false; // the record is in the buffer already
     return position_ >= recordCount();
 }
 
-std::size_t RecordFile::readHead(void* dest, std::size_t size) {
+std::size_t RecordFile::readAt(std::uint64_t offset, void* dest, std::size_t size) {
     requireOpen();
     std::size_t got = 0;
     auto* bytes = static_cast<unsigned char*>(dest);
     while (got < size) {
-        const ssize_t n = ::pread(fd_, bytes + got, size - got, static_cast<off_t>(got));
+        const ssize_t n = ::pread(fd_, bytes + got, size - got, static_cast<off_t>(offset + got));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         got += static_cast<std::size_t>(n);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace zadrovec {
@@ -32,14 +33,20 @@ public:
     // Copies the record at the position into dest (recordSize bytes) and moves on by one.
     // Throws IoError 103 when not open, 100 when no whole record is left.
     void read(void* dest);
+    // Reads up to most records from the position on, as many as the buffer holds (at least one,
+    // reading as read() does), and moves past them: their bytes, valid until the next read, seek
+    // or close. For a scan, which then looks at records where they lie. Throws as read().
+    std::span<const unsigned char> readRecords(std::size_t most);
     // True when the position is at or after the end of the last record.
     bool atEnd();
 
-    // Reads up to size bytes from the start of the file; how many came.
-    std::size_t readHead(void* dest, std::size_t size);
+    // Reads up to size bytes from the byte offset on, past the records' buffer; how many came.
+    // Throws IoError 103 when not open.
+    std::size_t readAt(std::uint64_t offset, void* dest, std::size_t size);
 
 private:
     void requireOpen() const;
+    bool buffered() const;
     bool fill();
 
     std::size_t recordSize_;

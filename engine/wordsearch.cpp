@@ -62,7 +62,7 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
     std::string s(text);
     CzechUpperCase(s);
 
-    const PrefixIndex& index = dictionary.prefixIndex;
+    PrefixIndex& index = dictionary.prefixIndex;
     const auto i = s.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(s[0]));
     if (!i) {
         clearResults(lists);

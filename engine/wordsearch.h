@@ -24,8 +24,8 @@ struct ResultLists {
 };
 
 // Lists the headwords of the open dictionary that begin with text (folded first), and the
-// meanings of the first of them. Raises IoError from the record reads; the lists then hold
-// what was found until then.
+// meanings of the first of them. Raises IoError from the record reads, the lists then holding
+// what was found until then, and from the index reads, before the lists change.
 void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view text);
 
 // Lists in `meanings` the meanings of found[index], merged over every hit row of that headword.

@@ -41,11 +41,15 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
 
 void printText(const FoundLists& lists) {
     std::string out;
-    for (const std::string& item : lists.foundList.items())
-        out += terminalText(item) + '\n';
+    for (const std::string& item : lists.foundList.items()) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
     out += "--\n";
-    for (const std::string& item : lists.meaningList.items())
-        out += terminalText(item) + '\n';
+    for (const std::string& item : lists.meaningList.items()) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
     std::cout << out;
 }
 

@@ -1,6 +1,7 @@
 // search NAME TEXT: the main window's search, with its four lists printed.
 #include "cli_commands.h"
 #include "cli_messages.h"
+#include "cli_text.h"
 #include "cp1250.h"
 #include "ioerror.h"
 #include "json.h"
@@ -29,11 +30,17 @@ std::vector<std::string> toUtf8(const StringList& list) {
 }
 
 void printText(const MainWindowLists& lists) {
-    for (const std::string& item : lists.foundList.items())
-        printLine(std::cout, item);
-    std::cout << "--\n";
-    for (const std::string& item : lists.meaningList.items())
-        printLine(std::cout, item);
+    std::string out;
+    for (const std::string& item : lists.foundList.items()) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
+    out += "--\n";
+    for (const std::string& item : lists.meaningList.items()) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
+    std::cout << out;
 }
 
 void printJson(const MainWindowLists& lists, const std::string& status) {

@@ -2,6 +2,9 @@
 
 #include "cp1250.h"
 
+#include <array>
+#include <cstring>
+
 namespace zadrovec::cli {
 
 namespace {
@@ -47,24 +50,54 @@ std::string argumentToCp1250(const std::string& utf8, std::string_view what) {
     return std::move(*converted);
 }
 
+namespace {
+
+// How one byte is shown: its character in UTF-8, or \xNN for a control character (C0, DEL, C1),
+// which could move the cursor or recolour the screen. Each byte is shown on its own, so a table
+// of all 256 shows any text.
+struct ShownByte {
+    std::array<char, 4> bytes; // UTF-8 takes at most three for Windows-1250, \xNN four
+    std::size_t size;
+};
+
+constexpr ShownByte shownByte(unsigned char byte) {
+    const char32_t c = cp1250ToCodePoint(byte);
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) {
+        constexpr char kHex[] = "0123456789ABCDEF";
+        return {{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]}, 4};
+    }
+    // UTF-8, as cp1250ToUtf8 writes it: every code point of the code page lies below 0x10000.
+    const auto byteOf = [](char32_t bits) { return static_cast<char>(bits); };
+    if (c < 0x80) return {{byteOf(c)}, 1};
+    if (c < 0x800) return {{byteOf(0xC0 | c >> 6), byteOf(0x80 | (c & 0x3F))}, 2};
+    return {{byteOf(0xE0 | c >> 12), byteOf(0x80 | (c >> 6 & 0x3F)), byteOf(0x80 | (c & 0x3F))}, 3};
+}
+
+constexpr std::array<ShownByte, 256> kShownBytes = [] {
+    std::array<ShownByte, 256> bytes{};
+    for (std::size_t b = 0; b < bytes.size(); ++b)
+        bytes[b] = shownByte(static_cast<unsigned char>(b));
+    return bytes;
+}();
+
+} // namespace
+
 std::string terminalText(std::string_view cp1250) {
     std::string shown;
-    shown.reserve(cp1250.size());
-    std::size_t plainFrom = 0;
-    const auto flushPlain = [&](std::size_t upTo) {
-        shown += cp1250ToUtf8(cp1250.substr(plainFrom, upTo - plainFrom));
-    };
-    for (std::size_t i = 0; i < cp1250.size(); ++i) {
-        const char32_t c = cp1250ToCodePoint(static_cast<unsigned char>(cp1250[i]));
-        if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c <= 0x9F)) continue;
-        flushPlain(i);
-        static constexpr char kHex[] = "0123456789ABCDEF";
-        const auto byte = static_cast<unsigned char>(cp1250[i]);
-        shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
-        plainFrom = i + 1;
-    }
-    flushPlain(cp1250.size());
+    appendTerminalText(shown, cp1250);
     return shown;
+}
+
+void appendTerminalText(std::string& out, std::string_view cp1250) {
+    const std::size_t start = out.size();
+    out.resize(start + cp1250.size() * 4);
+    char* next = out.data() + start;
+    for (const char c : cp1250) {
+        const ShownByte& shown = kShownBytes[static_cast<unsigned char>(c)];
+        std::memcpy(next, shown.bytes.data(), shown.bytes.size());
+        next += shown.size;
+    }
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 void printLine(std::ostream& out, std::string_view cp1250) {

@@ -23,6 +23,9 @@ std::string argumentToCp1250(const std::string& utf8, std::string_view what);
 // move the cursor or recolour the screen, are shown as \xNN with the byte's value.
 std::string terminalText(std::string_view cp1250);
 
+// Appends terminalText(cp1250) to out, without a string of its own: for long lists.
+void appendTerminalText(std::string& out, std::string_view cp1250);
+
 // Writes a Windows-1250 text as terminalText does and ends the line.
 void printLine(std::ostream& out, std::string_view cp1250);
 

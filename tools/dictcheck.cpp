@@ -4,6 +4,7 @@
 #include "cp1250.h"
 #include "dictionaryfiles.h"
 #include "ioerror.h"
+#include "pagebuffer.h"
 #include "wordsearch.h"
 
 #include <filesystem>
@@ -133,7 +134,7 @@ private:
         }
         RecordFile file(PrefixIndex::kSize);
         if (!file.open(path) ||
-            file.readHead(index_.data(), PrefixIndex::kSize) != PrefixIndex::kSize)
+            file.readAt(0, index_.data(), PrefixIndex::kSize) != PrefixIndex::kSize)
             throw std::runtime_error(path + ": cannot be read");
 
         const auto firstSlots = checkTable(0, "", "", 0);
@@ -160,11 +161,11 @@ private:
         std::map<unsigned char, std::string> seen;
         for (std::size_t k = 0; k < slotCounts[level]; ++k) {
             const PrefixIndex::Slot slot = tableOffset + k * slotSizes[level];
-            const std::int32_t record = index_.recordNumber(slot);
+            const std::int32_t record = PrefixIndex::recordNumberAt(index_.data() + slot);
             if (record == PrefixIndex::kEndOfTable) break;
             ++report_.usedSlots[level];
 
-            const unsigned char c = index_.character(slot);
+            const unsigned char c = index_.data()[slot];
             const std::string key = prefix + static_cast<char>(c);
             const std::string name = parentName.empty() ? std::to_string(k + 1)
                                                         : parentName + "." + std::to_string(k + 1);
@@ -194,7 +195,7 @@ private:
     const std::function<void(const std::string&)>& problemFound_;
     CheckReport report_;
     RunTracker runs_;
-    PrefixIndex index_;
+    PageBuffer index_{PrefixIndex::kSize}; // the whole index file, every slot checked
     std::vector<std::pair<unsigned char, std::int64_t>> firstCharacters_; // in record order
     std::unordered_set<unsigned char> seenFirst_;
 };

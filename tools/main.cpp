@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <malloc.h>
 #include <map>
 #include <optional>
 #include <unistd.h>
@@ -92,6 +93,11 @@ int main(int argc, char** argv) {
     // A reader that goes away early (| head) ends the program quietly by SIGPIPE, as other
     // tools end, also when the caller had it ignored.
     std::signal(SIGPIPE, SIG_DFL);
+#ifdef M_MMAP_THRESHOLD
+    // Blocks of megabytes, as the lists of a search with many hits grow, come from the heap, so
+    // that the memory of those given up is taken again: each page newly mapped costs a fault.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+#endif
     CheckedOutput output(STDOUT_FILENO);
     // std::cout outlives main: it gets its own buffer back before this one goes.
     const struct RestoreOutput {
