@@ -29,7 +29,7 @@ bool RecordFile::open(const std::string& path) {
         close();
         return false;
     }
-    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(fd_, F_SETFL, 0); // blocking again: O_NONBLOCK was the only status flag given
     position_ = 0;
     bufferFirst_ = 0;
     bufferedRecords_ = 0;

@@ -40,17 +40,7 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
 }
 
 void printText(const FoundLists& lists) {
-    std::string out;
-    for (const std::string& item : lists.foundList.items()) {
-        appendTerminalText(out, item);
-        out += '\n';
-    }
-    out += "--\n";
-    for (const std::string& item : lists.meaningList.items()) {
-        appendTerminalText(out, item);
-        out += '\n';
-    }
-    std::cout << out;
+    std::cout << foundText(lists.foundList.items(), lists.meaningList.items());
 }
 
 void printJson(const FoundLists& lists, const std::vector<std::string>& messages) {

@@ -30,17 +30,7 @@ std::vector<std::string> toUtf8(const StringList& list) {
 }
 
 void printText(const MainWindowLists& lists) {
-    std::string out;
-    for (const std::string& item : lists.foundList.items()) {
-        appendTerminalText(out, item);
-        out += '\n';
-    }
-    out += "--\n";
-    for (const std::string& item : lists.meaningList.items()) {
-        appendTerminalText(out, item);
-        out += '\n';
-    }
-    std::cout << out;
+    std::cout << foundText(lists.foundList.items(), lists.meaningList.items());
 }
 
 void printJson(const MainWindowLists& lists, const std::string& status) {

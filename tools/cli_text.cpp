@@ -100,6 +100,21 @@ void appendTerminalText(std::string& out, std::string_view cp1250) {
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
+std::string foundText(const std::vector<std::string>& found,
+                      const std::vector<std::string>& meanings) {
+    std::string out;
+    for (const std::string& item : found) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
+    out += "--\n";
+    for (const std::string& item : meanings) {
+        appendTerminalText(out, item);
+        out += '\n';
+    }
+    return out;
+}
+
 void printLine(std::ostream& out, std::string_view cp1250) {
     out << terminalText(cp1250) << '\n';
 }

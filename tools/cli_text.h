@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zadrovec::cli {
 
@@ -25,6 +26,11 @@ std::string terminalText(std::string_view cp1250);
 
 // Appends terminalText(cp1250) to out, without a string of its own: for long lists.
 void appendTerminalText(std::string& out, std::string_view cp1250);
+
+// The text output of a search: the found headwords one a line, a line "--", then the meanings
+// one a line, each as terminalText shows it.
+std::string foundText(const std::vector<std::string>& found,
+                      const std::vector<std::string>& meanings);
 
 // Writes a Windows-1250 text as terminalText does and ends the line.
 void printLine(std::ostream& out, std::string_view cp1250);
