@@ -32,11 +32,12 @@ inline constexpr std::size_t kRecordSize = 1 + kRecordTextSize;
 using WordRecord = LengthPrefixedRecord<kRecordTextSize>;
 static_assert(sizeof(WordRecord) == kRecordSize);
 
+// The text of the word record whose bytes start at record, as WordRecord::text() gives it.
+std::string_view RecordText(const unsigned char* record);
+
 // A word record's text is Headword "@" MeaningsText, split at the first "@". A text without
 // "@" has an empty headword and is all meanings.
 std::string_view Headword(std::string_view recordText);
-// The text of the word record whose bytes start at record, as WordRecord::text() gives it.
-std::string_view RecordText(const unsigned char* record);
 std::string_view MeaningsText(std::string_view recordText);
 
 // The index file as the searches read it: three nested tables of slots (character, first record
