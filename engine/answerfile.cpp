@@ -1,5 +1,6 @@
 #include "answerfile.h"
 
+#include "lemmaindex.h"
 #include "temporaryfile.h"
 
 #include <algorithm>
@@ -35,12 +36,23 @@ enum ArrayId : std::size_t {
     kSortedSquares,
     kBySortedSquares,
     kBySquares,
+    kLemmaBytes,
+    kLemmaStart,
+    kLemmaTextStart,
+    kLemmaTexts,
+    kTextLemmas,
+    kFormHash,
+    kFormLemma,
+    kFrequency,
     kArrayCount
 };
 constexpr std::array<const char*, kArrayCount> kArrayNames = {
-    "texts",         "textStarts",   "dictionaries",  "partnerStarts",   "partners",
-    "squares",       "squareStarts", "letters",       "lengthStarts",    "byLength",
-    "postingStarts", "postings",     "sortedSquares", "bySortedSquares", "bySquares"};
+    "texts",         "textStarts",   "dictionaries",    "partnerStarts",   "partners",
+    "squares",       "squareStarts", "letters",         "lengthStarts",    "byLength",
+    "postingStarts", "postings",     "sortedSquares",   "bySortedSquares", "bySquares",
+    "lemmas",        "lemmaStarts",  "lemmaTextStarts", "lemmaTexts",      "textLemmas",
+    "formHashes",    "formLemmas",   "frequencies"};
+static_assert(kArrayNames.back() != nullptr, "every array has its name");
 
 // The header's fields, all in the byte order of the machine that wrote them (which byteOrder
 // tells): fixed-width numbers only, no padding.
@@ -150,16 +162,20 @@ std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder) {
 }
 
 void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
-                     const std::vector<ContentStamp>& stamps) {
+                     const LemmaIndex& lemmas, const std::vector<ContentStamp>& stamps) {
     index.makeWordOrders();
     const AnswerSpace::Arrays& s = space.arrays();
     const SquareIndex::Arrays& a = index.arrays();
+    const LemmaIndex::Arrays& l = lemmas.arrays();
     const std::array<ArrayBytes, kArrayCount> arrays = {
         bytesOf(s.textBytes),     bytesOf(s.textStart),       bytesOf(s.dictionaries),
         bytesOf(s.partnerStart),  bytesOf(s.partners),        bytesOf(a.squares),
         bytesOf(a.start),         bytesOf(a.letters),         bytesOf(a.lengthStart),
         bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
-        bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares)};
+        bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares),
+        bytesOf(l.lemmaBytes),    bytesOf(l.lemmaStart),      bytesOf(l.textStart),
+        bytesOf(l.texts),         bytesOf(l.textLemmas),      bytesOf(l.formHash),
+        bytesOf(l.formLemma),     bytesOf(l.frequency)};
 
     // The layout: the header, then each array's chunk checksums and its bytes, with nothing in
     // between, so that every byte of the file is under a checksum.
@@ -324,15 +340,24 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
             array(kPostingStart, a.postingStart) && array(kPostings, a.postings) &&
             array(kSortedSquares, a.sortedSquares) && array(kBySortedSquares, a.bySortedSquares) &&
             array(kBySquares, a.bySquares);
+        LemmaIndex::Arrays l;
+        const bool lemmasFit = array(kLemmaBytes, l.lemmaBytes) &&
+                               array(kLemmaStart, l.lemmaStart) &&
+                               array(kLemmaTextStart, l.textStart) && array(kLemmaTexts, l.texts) &&
+                               array(kTextLemmas, l.textLemmas) && array(kFormHash, l.formHash) &&
+                               array(kFormLemma, l.formLemma) && array(kFrequency, l.frequency);
         const std::size_t n = fixed.answerCount;
         if (!sizesFit || s.dictionaries.size() != n || s.textStart.size() != n + 1 ||
             s.partnerStart.size() != n + 1 || a.start.size() != n + 1 || a.letters.size() != n ||
             a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
             a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
-            a.bySortedSquares.size() != a.byLength.size())
+            a.bySortedSquares.size() != a.byLength.size() || !lemmasFit || l.lemmaStart.empty() ||
+            l.textStart.size() != l.lemmaStart.size() || l.textLemmas.size() != n ||
+            l.frequency.size() != n || l.formHash.size() != l.formLemma.size())
             return {std::nullopt, state(Kind::Damaged, "table of contents")};
         AnswerSpace space(std::move(s));
         space.storedIndex = std::make_shared<const SquareIndex>(SquareRules{}, std::move(a));
+        space.lemmas = std::make_shared<const LemmaIndex>(std::move(l));
         return {std::move(space), state(Kind::Used)};
     } catch (const StoredFileError& error) {
         return {std::nullopt,
@@ -360,6 +385,17 @@ StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
             a.sortedSquares.whole();
             a.bySortedSquares.whole();
             a.bySquares.whole();
+        }
+        if (space.lemmas) {
+            const LemmaIndex::Arrays& l = space.lemmas->arrays();
+            l.lemmaBytes.whole();
+            l.lemmaStart.whole();
+            l.textStart.whole();
+            l.texts.whole();
+            l.textLemmas.whole();
+            l.formHash.whole();
+            l.formLemma.whole();
+            l.frequency.whole();
         }
     } catch (const StoredFileError& error) {
         return state(error.damaged() ? StoredAnswersState::Kind::Damaged

@@ -10,6 +10,7 @@
 
 #include "answerspace.h"
 #include "contentstamp.h"
+#include "lemmaindex.h"
 #include "squareindex.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@
 namespace zadrovec {
 
 inline constexpr std::string_view kAnswerFileName = "odpovedi.idx";
-inline constexpr std::uint32_t kAnswerFileVersion = 3;
+inline constexpr std::uint32_t kAnswerFileVersion = 4;
 // Larger files are not read at all.
 inline constexpr std::uint64_t kLargestAnswerFile = std::uint64_t{8} << 30;
 
@@ -50,14 +51,15 @@ std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder);
 // Writes the file whole or not at all (a temporary file renamed into place). Throws
 // std::runtime_error naming the file or its folder on failure.
 void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
-                     const std::vector<ContentStamp>& stamps);
+                     const LemmaIndex& lemmas, const std::vector<ContentStamp>& stamps);
 
 struct OpenedAnswerFile {
     std::optional<AnswerSpace> space; // with its storedIndex; arrays read as used
     StoredAnswersState state;
 };
 
-// Opens the file and checks its header against the stamps of the dictionaries there now.
+// Opens the file and checks its header against the stamps of the dictionaries there now; the
+// answer space comes with its storedIndex and lemmas.
 OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<ContentStamp>& stamps);
 
 // Reads every array of stored answers and checks it: Used, or Damaged naming the first array

@@ -3,6 +3,9 @@
 #include "dictionaryfiles.h"
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
 
 namespace zadrovec {
 
@@ -43,7 +46,7 @@ void AnswerSource::leaveStored(const StoredFileError& error) {
     space_.reset();
 }
 
-bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
+bool StoreAnswerSpace(const std::string& folder, Messages& messages, const AnswerExtras& extras) {
     const std::vector<ContentStamp> stamps = DictionaryContentStamps(folder);
     const LoadedAnswers loaded = ReadAnswerSpace(folder, messages);
     // Stored only when every dictionary that is there was read whole and none changed meanwhile,
@@ -57,8 +60,26 @@ bool StoreAnswerSpace(const std::string& folder, Messages& messages) {
         DictionaryContentStamps(folder) != stamps)
         return false;
     const SquareIndex index(*loaded.space, SquareRules{});
+    const auto open = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) throw std::runtime_error(path + ": cannot be read");
+        return in;
+    };
+    std::optional<WordForms> forms;
+    if (!extras.wordForms.empty()) {
+        std::ifstream in = open(extras.wordForms);
+        forms = ReadWordForms(in, LemmaIndex::ClueTerms(*loaded.space));
+    }
+    std::optional<WordFrequencies> frequencies;
+    if (!extras.wordFrequencies.empty()) {
+        std::ifstream in = open(extras.wordFrequencies);
+        frequencies.emplace();
+        ReadWordFrequencies(in, *frequencies);
+    }
+    const LemmaIndex lemmas = LemmaIndex::Build(*loaded.space, forms ? &*forms : nullptr,
+                                                frequencies ? &*frequencies : nullptr);
     WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), *loaded.space,
-                    index, stamps);
+                    index, lemmas, stamps);
     return true;
 }
 

@@ -63,9 +63,16 @@ private:
     bool readError_ = false;
 };
 
+// What the stored answers take beyond the dictionaries, read from files when named.
+struct AnswerExtras {
+    std::string wordForms;       // "LEMMA<TAB>FORM FORM ..." lines
+    std::string wordFrequencies; // words one a line, the most frequent first
+};
+
 // Reads the dictionaries and stores their answers beside them. False, and nothing stored, when
 // a dictionary that is there could not be read whole or none is there; throws
-// std::runtime_error when the file cannot be written.
-bool StoreAnswerSpace(const std::string& folder, Messages& messages);
+// std::runtime_error when the file cannot be written or an extra file cannot be read.
+bool StoreAnswerSpace(const std::string& folder, Messages& messages,
+                      const AnswerExtras& extras = {});
 
 } // namespace zadrovec

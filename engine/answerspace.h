@@ -19,8 +19,9 @@ namespace zadrovec {
 
 // The dictionaries of the answers in their order: the eight, then the additional two, which are
 // read only when their files are in the data folder.
-inline constexpr std::array<std::string_view, 10> kAnswerDictionaries = {
-    "hlavni", "mesta", "chzn", "meny", "mpzspz", "osobnost", "letadla", "podniky", "cizi", "slova"};
+inline constexpr std::array<std::string_view, 11> kAnswerDictionaries = {
+    "hlavni",  "mesta",   "chzn", "meny",  "mpzspz",  "osobnost",
+    "letadla", "podniky", "cizi", "slova", "anglicky"};
 inline constexpr std::size_t kRequiredAnswerDictionaries = 8;
 
 // A set of dictionaries: bit i stands for kAnswerDictionaries[i].
@@ -35,6 +36,7 @@ struct AnswerPartner {
 };
 
 class SquareIndex;
+class LemmaIndex;
 
 class AnswerSpace {
 public:
@@ -70,6 +72,8 @@ public:
 
     // The index of the default rules when it came ready with the answers (the stored answers).
     std::shared_ptr<const SquareIndex> storedIndex;
+    // The lemmas of its clue texts when they came with the answers (the stored answers).
+    std::shared_ptr<const LemmaIndex> lemmas;
 
 private:
     Arrays arrays_;

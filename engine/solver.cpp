@@ -1,9 +1,15 @@
 #include "solver.h"
 
+#include "legendwords.h"
+
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cmath>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace zadrovec {
 namespace {
@@ -119,12 +125,15 @@ public:
         if (!q.length.empty()) range = ParseLengthRange(q.length);
         if (!q.exclude.empty())
             exclude = setOf(ParseOptionLetters(q.exclude, rules, false, "--exclude").letters);
-        if (!q.clue.empty()) clue.emplace(q.clue, rules, "clue");
+        if (IsCluePattern(q.clue))
+            clue.emplace(q.clue, rules, "clue");
+        else if (!q.clue.empty())
+            legend = q.clue;
         switch (kind) {
         case QuestionKind::Pattern:
             if (!q.text.empty())
                 pattern.emplace(q.text, rules, "pattern");
-            else if (!clue)
+            else if (!clue && legend.empty())
                 throw SolverInputError("give a pattern, letters or a clue");
             break;
         case QuestionKind::Anagram:
@@ -252,6 +261,7 @@ public:
     SquareSet exclude;
     std::optional<SquarePattern> pattern;
     std::optional<SquarePattern> clue;
+    std::string legend; // a clue as printed
     OptionLetters letters;
     Counts need{};
     SquareSet letterSet;
@@ -286,6 +296,7 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
     const Compiled compiled(question);
     const SquareIndex& squares = index(question.rules);
     if (compiled.clue) return solveClue(compiled, squares);
+    if (!compiled.legend.empty()) return solveLegend(compiled, squares);
     std::vector<SolvedAnswer> answers;
     if (compiled.indexIsExact(squares)) {
         // The posting lists answer the pattern whole: no answer needs a look of its own.
@@ -344,8 +355,139 @@ std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const Squa
     return answers;
 }
 
+const LemmaIndex& Solver::lemmas() {
+    if (!lemmas_)
+        lemmas_ =
+            space_.lemmas
+                ? space_.lemmas
+                : std::make_shared<const LemmaIndex>(LemmaIndex::Build(space_, nullptr, nullptr));
+    return *lemmas_;
+}
+
+std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
+                                              const SquareIndex& squares) {
+    const LemmaIndex& index = lemmas();
+    // The legend's terms, each once; a legend longer than a mask holds keeps its first ones.
+    std::vector<std::string> terms;
+    for (std::string& term : LegendTerms(question.legend))
+        if (std::find(terms.begin(), terms.end(), term) == terms.end() && terms.size() < 64)
+            terms.push_back(std::move(term));
+    if (terms.empty()) return {};
+
+    // Each term's lemmas, and its weight: rarer words weigh more. A term no lemma has matches
+    // the lemmas that share its beginning, at half the weight.
+    using Mask = std::uint64_t;
+    const double texts = static_cast<double>(space_.size());
+    std::vector<double> weight(terms.size());
+    std::unordered_map<std::uint32_t, std::pair<Mask, Mask>> matched; // text: exact, by beginning
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        std::vector<std::uint32_t> found = index.lemmasOfTerm(terms[i]);
+        const bool exact = !found.empty();
+        if (!exact) found = index.lemmasLike(terms[i]);
+        std::size_t holding = 0;
+        for (const std::uint32_t lemma : found)
+            holding += index.textsOf(lemma).size();
+        weight[i] = std::log(1.0 + texts / (1.0 + static_cast<double>(holding)));
+        for (const std::uint32_t lemma : found)
+            for (const std::uint32_t text : index.textsOf(lemma))
+                (exact ? matched[text].first : matched[text].second) |= Mask{1} << i;
+    }
+    const Mask all = terms.size() == 64 ? ~Mask{0} : (Mask{1} << terms.size()) - 1;
+    double total = 0;
+    for (const double w : weight)
+        total += w;
+    const auto weightOf = [&](Mask exact, Mask like) {
+        double sum = 0;
+        for (std::size_t i = 0; i < terms.size(); ++i)
+            if (exact >> i & 1)
+                sum += weight[i];
+            else if (like >> i & 1)
+                sum += weight[i] / 2;
+        return sum;
+    };
+
+    // An answer scores the weight of the legend's terms found in any of its clue texts, plus
+    // its best clue text: more when that holds every term, most when it is the legend itself.
+    struct Scored {
+        Mask exact = 0, like = 0;
+        double best = 0;
+        std::uint32_t clue = 0;
+        double score = 0;
+    };
+    std::unordered_map<std::uint32_t, Scored> answers;
+    std::vector<std::uint32_t> clueTexts;
+    for (const auto& [text, masks] : matched)
+        clueTexts.push_back(text);
+    space_.prefetchPartners(clueTexts);
+    std::unordered_set<std::uint32_t> legendItself; // texts that are the legend: no answers
+    for (const auto& [text, masks] : matched) {
+        const bool whole = ((masks.first | masks.second) & all) == all;
+        const bool same = whole && masks.first == all && index.lemmasOfText(text) <= terms.size();
+        if (same) legendItself.insert(text);
+        const double textScore =
+            weightOf(masks.first, masks.second) + (whole ? total : 0) + (same ? 2 * total : 0);
+        for (const AnswerPartner& partner : space_.partners(text)) {
+            Scored& answer = answers[partner.text];
+            answer.exact |= masks.first;
+            answer.like |= masks.second;
+            if (textScore > answer.best || (textScore == answer.best && text < answer.clue)) {
+                answer.best = textScore;
+                answer.clue = text;
+            }
+        }
+    }
+    for (auto& [text, answer] : answers)
+        answer.score = weightOf(answer.exact, answer.like) + answer.best;
+
+    // One step further: the answers of a word that answers the legend, at a lower weight.
+    std::vector<std::pair<double, std::uint32_t>> direct;
+    for (const auto& [text, answer] : answers)
+        direct.emplace_back(answer.score, text);
+    constexpr std::size_t kLinked = 50;
+    std::partial_sort(direct.begin(), direct.begin() + std::min(kLinked, direct.size()),
+                      direct.end(), std::greater<>());
+    direct.resize(std::min(kLinked, direct.size()));
+    for (const auto& [score, word] : direct) {
+        for (const AnswerPartner& partner : space_.partners(word)) {
+            Scored& answer = answers[partner.text];
+            if (score / 4 > answer.score) {
+                answer.score = score / 4;
+                answer.clue = word;
+            }
+        }
+    }
+
+    std::vector<std::uint32_t> candidates;
+    for (const auto& [text, answer] : answers)
+        if (!legendItself.contains(text)) candidates.push_back(text);
+    std::sort(candidates.begin(), candidates.end());
+    squares.prefetch(candidates);
+    std::vector<SolvedAnswer> found;
+    for (const std::uint32_t text : candidates)
+        if (question.accepts(squares, text)) {
+            const Scored& answer = answers.at(text);
+            found.push_back({text, squares.length(text), {answer.clue}, answer.score});
+        }
+    // By length, then by score; ties by how common the word is, then by source (the main
+    // dictionary first), then in Czech order.
+    const auto source = [&](std::uint32_t text) {
+        return std::countr_zero(space_.dictionaries(text));
+    };
+    std::sort(found.begin(), found.end(), [&](const SolvedAnswer& a, const SolvedAnswer& b) {
+        if (a.squares != b.squares) return a.squares < b.squares;
+        if (a.score != b.score) return a.score > b.score;
+        const auto fa = index.frequency(a.text), fb = index.frequency(b.text);
+        if (fa != fb) return fa < fb;
+        const int sa = source(a.text), sb = source(b.text);
+        if (sa != sb) return sa < sb;
+        return a.text < b.text;
+    });
+    return found;
+}
+
 std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
     const Compiled compiled(question);
+    if (!compiled.legend.empty()) return solveLegend(compiled, index(question.rules));
     const SquareIndex& squares = index(question.rules);
     std::vector<SolvedAnswer> answers;
     for (std::uint32_t id = 0; id < space_.size(); ++id) {

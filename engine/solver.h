@@ -4,6 +4,7 @@
 #pragma once
 
 #include "answerspace.h"
+#include "lemmaindex.h"
 #include "solverpattern.h"
 #include "squareindex.h"
 
@@ -25,7 +26,7 @@ struct Question {
     std::string text;   // the pattern, or the letters of the other kinds
     std::string length; // "N" or "N-M" squares
     std::string exclude;
-    std::string clue;
+    std::string clue; // a legend as printed, or a pattern when it holds "*" or "?"
     SquareRules rules;
 };
 
@@ -40,7 +41,10 @@ LengthRange ParseLengthRange(std::string_view text);
 struct SolvedAnswer {
     std::uint32_t text;
     std::size_t squares;
-    std::vector<std::uint32_t> clues; // with a clue: the matching clues, in Czech order
+    // With a clue pattern: the matching clues, in Czech order; with a legend: the clue text that
+    // matched it best.
+    std::vector<std::uint32_t> clues;
+    double score = 0; // with a legend: how well it answers it, higher first
 };
 
 class Solver {
@@ -65,9 +69,13 @@ public:
 private:
     class Compiled;
     std::vector<SolvedAnswer> solveClue(const Compiled& question, const SquareIndex& index);
+    std::vector<SolvedAnswer> solveLegend(const Compiled& question, const SquareIndex& index);
+    // The space's lemma index, or one made of its words the first time a legend needs it.
+    const LemmaIndex& lemmas();
 
     const AnswerSpace& space_;
     std::map<std::pair<bool, bool>, std::shared_ptr<const SquareIndex>> indexes_;
+    std::shared_ptr<const LemmaIndex> lemmas_;
 };
 
 } // namespace zadrovec

@@ -82,6 +82,14 @@ std::string UpperCaseCp1250(std::string_view text) {
     return out;
 }
 
+std::string FoldedCapitals(std::string_view text) {
+    const SquareTables& t = tables();
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(t.folded[t.upper[static_cast<unsigned char>(c)]]);
+    return out;
+}
+
 Square LetterSquare(unsigned char letter, bool strict) {
     const SquareTables& t = tables();
     const unsigned char capital = t.upper[letter];

@@ -73,6 +73,9 @@ bool IsCp1250Letter(unsigned char byte);
 // The capital of every Windows-1250 letter that has one in Windows-1250; other bytes unchanged.
 std::string UpperCaseCp1250(std::string_view text);
 
+// The capitals of the letters without their diacritics (Č is C, Ů is U); other bytes unchanged.
+std::string FoldedCapitals(std::string_view text);
+
 // The square of one letter byte (any case) under the rules, CH aside. The byte must be a letter.
 Square LetterSquare(unsigned char letter, bool strict);
 

@@ -5,10 +5,11 @@
 // questions ends in answers or in StoredFileError, never outside a buffer.
 //
 // Input: a flags byte (bit 0: make the checksums right), a count of changes, each change an
-// array number (15: the header), an offset in it (two bytes) and a byte; then records as in
+// array number (23: the header), an offset in it (two bytes) and a byte; then records as in
 // fuzz_solver, one a line, the first byte choosing the dictionary.
 #include "answerfile.h"
 #include "fuzzinput.h"
+#include "lemmaindex.h"
 #include "solver.h"
 
 #include <cstring>
@@ -23,7 +24,7 @@ using namespace zadrovec;
 namespace {
 
 // The places of the file's parts, read from its header as the format lays it out.
-constexpr std::size_t kFixed = 72, kDictionaryEntry = 48, kArrayEntry = 56, kArrays = 15;
+constexpr std::size_t kFixed = 72, kDictionaryEntry = 48, kArrayEntry = 56, kArrays = 23;
 constexpr std::size_t kTable = kFixed + 10 * kDictionaryEntry;
 constexpr std::size_t kHeader = kTable + kArrays * kArrayEntry + 8;
 constexpr std::size_t kChunk = 4096;
@@ -88,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SquareIndex index(space, {});
     const std::string path = (fuzz::scratchFolder() / "answers").string();
     const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
-    WriteAnswerFile(path, space, index, stamps);
+    WriteAnswerFile(path, space, index, LemmaIndex::Build(space, nullptr, nullptr), stamps);
 
     std::string file;
     {

@@ -145,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same answers stored and read back give the same results.
     const std::string stored = (fuzz::scratchFolder() / "answers").string();
     const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
-    WriteAnswerFile(stored, space, solver.index({}), stamps);
+    WriteAnswerFile(stored, space, solver.index({}), LemmaIndex::Build(space, nullptr, nullptr),
+                    stamps);
     const OpenedAnswerFile read = OpenAnswerFile(stored, stamps);
     fuzz::require(read.space.has_value() && read.space->size() == space.size());
     Solver fromFile(*read.space);

@@ -134,8 +134,11 @@ them, a letter itself. Exactly one of PATTERN, --anagram, --from, --contains
               "the answer holds each letter of L at least as often as given")
         .text("--length", "N[-M]", &Arguments::length, "N squares, or from N to M")
         .text("--exclude", "L", &Arguments::exclude, "no square is one of the letters L")
-        .text("--clue", "PATTERN", &Arguments::clue,
-              "only answers paired with a headword or meaning that matches PATTERN")
+        .text("--clue", "LEGEND", &Arguments::clue,
+              R"(the legend as printed ("hlavní město Kanady", "chem. zn. stříbra"): answers
+ranked by how well their headwords and meanings match its words in any form;
+a LEGEND holding "*" or "?" is a pattern instead: only answers paired with a
+headword or meaning that matches it)")
         .flag("--strict", &Arguments::strict, "compares diacritics too")
         .flag("--ch", &Arguments::ch, "CH is one square")
         .flag("--json", &Arguments::json,
@@ -158,7 +161,12 @@ dictionaries of those pairs.)")
 dictionaries (odpovedi.idx), so that a question reads only what it needs.
 It is used while the dictionary files there have the content it was made
 from; otherwise the answers are read from the dictionaries as before.)")
-        .data();
+        .data()
+        .text("--forms", "FILE", &Arguments::wordForms,
+              R"(word forms by lemma, lines "LEMMA<TAB>FORM FORM ...", so that a legend's
+words match the clue texts in any form (without it only as written))")
+        .text("--frequencies", "FILE", &Arguments::wordFrequencies,
+              "Czech words one a line, the most frequent first, to rank equal answers by");
 
     commandLine
         .command("answers", "",

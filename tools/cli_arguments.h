@@ -42,6 +42,9 @@ struct Arguments {
     std::optional<std::string> clue;
     bool strict = false;
     bool ch = false;
+    // store-answers: word forms by lemma, and Czech words by frequency (files)
+    std::optional<std::string> wordForms;
+    std::optional<std::string> wordFrequencies;
 };
 
 // Throws UsageError.

@@ -6,8 +6,10 @@
 #include "cli_messages.h"
 #include "cp1250.h"
 #include "json.h"
+#include "legendwords.h"
 #include "solver.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 
@@ -83,7 +85,9 @@ std::string textOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& an
     return out;
 }
 
-std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues) {
+// With a legend every answer has its score and the clue text that matched best.
+std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers, bool clues,
+                   bool legend) {
     std::string out = "{\"answers\": [";
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const SolvedAnswer& answer = answers[i];
@@ -100,6 +104,11 @@ std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& an
                 out +=
                     (c > 0 ? ", " : "") + json::quoted(cp1250ToUtf8(space.text(answer.clues[c])));
             out += ']';
+        }
+        if (legend) {
+            char score[32];
+            std::snprintf(score, sizeof score, "%.3f", answer.score);
+            out += ", \"score\": " + std::string(score);
         }
         out += '}';
     }
@@ -132,7 +141,8 @@ int runSolve(const Arguments& arguments) {
                 texts.insert(texts.end(), answer.clues.begin(), answer.clues.end());
             }
             solver.space().prefetchTexts(texts);
-            return arguments.json ? jsonOf(solver.space(), answers, clues)
+            return arguments.json ? jsonOf(solver.space(), answers, clues,
+                                           clues && !IsCluePattern(question.clue))
                                   : textOf(solver.space(), answers, clues);
         });
     } catch (const SolverInputError& error) {
@@ -145,7 +155,9 @@ int runSolve(const Arguments& arguments) {
 
 int runStoreAnswers(const Arguments& arguments) {
     TerminalMessages messages;
-    if (StoreAnswerSpace(dataFolder(arguments), messages)) return kExitOk;
+    const AnswerExtras extras{arguments.wordForms.value_or(""),
+                              arguments.wordFrequencies.value_or("")};
+    if (StoreAnswerSpace(dataFolder(arguments), messages, extras)) return kExitOk;
     std::cerr << "zadrovec-cli: nothing stored: the dictionaries could not all be read\n";
     return kExitFailure;
 }

@@ -41,9 +41,14 @@ TEST_F(CliSolve, JsonAsDocumented) {
     EXPECT_EQ(run("solve", {"h?rka", "--json"}).out,
               "{\"answers\": [{\"text\": \"HERKA\", \"squares\": 5, \"dictionaries\": "
               "[\"hlavni\", \"mesta\"]}], \"count\": 1}\n");
-    EXPECT_EQ(run("solve", {"--clue", "kobyla", "--length", "5-9", "--json"}).out,
+    EXPECT_EQ(run("solve", {"--clue", "kobyl?", "--length", "5-9", "--json"}).out,
               "{\"answers\": [{\"text\": \"HERKA\", \"squares\": 5, \"dictionaries\": "
               "[\"hlavni\", \"mesta\"], \"clues\": [\"KOBYLA\"]}], \"count\": 1}\n");
+    // A legend as printed: each answer with the clue text that matched and its score.
+    EXPECT_EQ(run("solve", {"--clue", "kobyla", "--length", "5", "--json"}).out,
+              "{\"answers\": [{\"text\": \"HERKA\", \"squares\": 5, \"dictionaries\": "
+              "[\"hlavni\", \"mesta\"], \"clues\": [\"KOBYLA\"], \"score\": 10.986}], "
+              "\"count\": 1}\n");
     EXPECT_EQ(run("solve", {"--anagram", "ZZZ", "--json"}).out,
               "{\"answers\": [], \"count\": 0}\n");
 }

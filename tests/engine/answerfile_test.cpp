@@ -160,7 +160,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
              bytes[16] = 2; // the version follows the 16 bytes of the magic text
              writeBytes(stored(), bytes);
          },
-         Kind::OtherVersion, "format 2, this program reads 3"},
+         Kind::OtherVersion, "format 2, this program reads 4"},
         {"another byte order",
          [&] {
              std::string bytes = readAll(stored());
@@ -202,11 +202,12 @@ TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
     const Texts expected = fromDictionaries();
     ASSERT_TRUE(StoreAnswerSpace(data(), messages));
     const std::string bytes = readAll(stored());
-    // The arrays' places from the table of contents: 72 bytes of fixed header, ten dictionaries
-    // of 48 bytes, then 56 bytes per array: name, offset, size, element size, checksums' offset.
+    // The arrays' places from the table of contents: 72 bytes of fixed header, 48 bytes per
+    // dictionary, then 56 bytes per array: name, offset, size, element size, checksums' offset.
+    const std::size_t table = 72 + kAnswerDictionaries.size() * 48;
     std::vector<std::size_t> places;
     std::vector<std::string> names;
-    for (std::size_t at = 72 + 10 * 48; names.size() < 15; at += 56) {
+    for (std::size_t at = table; names.size() < 23; at += 56) {
         std::uint64_t offset = 0, size = 0, checksums = 0;
         std::memcpy(&offset, bytes.data() + at + 16, 8);
         std::memcpy(&size, bytes.data() + at + 24, 8);
@@ -216,8 +217,8 @@ TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
         places.insert(places.end(), {checksums, offset, offset + size / 2, offset + size - 1});
     }
     ASSERT_EQ(names.front(), "texts");
-    ASSERT_EQ(names.back(), "bySquares");
-    for (std::size_t at = 0; at < 72 + 10 * 48 + 15 * 56 + 8; at += 37)
+    ASSERT_EQ(names.back(), "frequencies");
+    for (std::size_t at = 0; at < table + 23 * 56 + 8; at += 37)
         places.push_back(at);
     for (const std::size_t at : places) {
         SCOPED_TRACE("byte " + std::to_string(at));

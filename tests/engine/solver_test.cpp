@@ -225,12 +225,12 @@ TEST_F(SolverOnDictionaries, AnagramFromAndContains) {
 
 TEST_F(SolverOnDictionaries, CluesCountBothWays) {
     // KOBYLA is a meaning of HERKA and of KŮŇ, and a headword whose meaning is HERKA.
-    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "??????", "", "", "HERKA")), Texts{"KOBYLA"});
-    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "KOBYLA")), (Texts{cp("KŮŇ"), "HERKA"}));
-    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "kobyla", kStrict)),
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "??????", "", "", "HERK?")), Texts{"KOBYLA"});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "KOBYL?")), (Texts{cp("KŮŇ"), "HERKA"}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "kobyl?", kStrict)),
               (Texts{cp("KŮŇ"), "HERKA"}));
     EXPECT_EQ(solve(ask(QuestionKind::Anagram, "AKREH", "", "", "K*")), Texts{"HERKA"});
-    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "ZBYTEK")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "ZBYTE?")), Texts{});
     const auto withClues = solver->solve(ask(QuestionKind::Pattern, "", "", "", "*A"));
     ASSERT_FALSE(withClues.empty());
     const auto kun = std::find_if(withClues.begin(), withClues.end(),
@@ -263,7 +263,7 @@ TEST_F(SolverOnDictionaries, QuestionsThatMeanNothing) {
     EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "?")), SolverInputError);
     EXPECT_THROW(solver.solve(ask(QuestionKind::Contains, "A?")), SolverInputError);
     EXPECT_THROW(solver.solve(ask(QuestionKind::Anagram, "")), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "", "1")), SolverInputError);
+    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "", "1?")), SolverInputError);
 }
 
 } // namespace

@@ -138,8 +138,11 @@ TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     window->patternEdit->clear();
     QTest::keyClick(window->kindCombo, Qt::Key_Tab);
     QTest::keyClicks(window->clueEdit, "kobyla");
-    EXPECT_EQ(listed(window->answersTree),
-              (QStringList{"3 políčka: 1 | KŮŇ (hlavni)", "5 políček: 1 | HERKA (hlavni, mesta)"}));
+    // A legend: its answers, and one step further the answers of those.
+    EXPECT_EQ(
+        listed(window->answersTree),
+        (QStringList{"3 políčka: 1 | KŮŇ (hlavni)", "5 políček: 1 | HERKA (hlavni, mesta)",
+                     "6 políček: 1 | HŘEBEC (hlavni)", "10 políček: 1 | STARÁ HERKA (hlavni)"}));
     QTest::keyClick(window->clueEdit, Qt::Key_Tab);
     QTest::keyClicks(window->lengthEdit, "5");
     EXPECT_EQ(listed(window->answersTree), QStringList{"5 políček: 1 | HERKA (hlavni, mesta)"});
