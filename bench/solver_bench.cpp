@@ -254,6 +254,38 @@ void BM_OpenBundledStoredAnswers(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenBundledStoredAnswers)->Unit(benchmark::kMicrosecond);
 
+// Legends as printed, of three words, on the bundled stock with its stored answers and lemmas:
+// asked in a program that has the answers open (as the window has), and the first question of a
+// fresh process (as the command line asks it: nothing read before).
+const std::array<const char*, 4> kLegends = {"hlavní město Kanady", "chem. zn. stříbra",
+                                             "egyptský bůh slunce", "řeka v Itálii"};
+
+void BM_BundledLegend(benchmark::State& state) {
+    RecordedMessages quiet;
+    AnswerSource source(ZADROVEC_DATA_DIR, quiet);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        Question question;
+        question.clue = cp1250Literal(kLegends[next++ % kLegends.size()]);
+        const auto answers = source.ask([&](Solver& solver) { return solver.solve(question); });
+        benchmark::DoNotOptimize(answers.data());
+    }
+}
+BENCHMARK(BM_BundledLegend)->Unit(benchmark::kMicrosecond);
+
+void BM_BundledLegendFirstQuestion(benchmark::State& state) {
+    Question question;
+    question.clue = cp1250Literal(kLegends[0]);
+    question.length = "6";
+    for (auto _ : state) {
+        RecordedMessages quiet;
+        AnswerSource source(ZADROVEC_DATA_DIR, quiet);
+        const auto answers = source.ask([&](Solver& solver) { return solver.solve(question); });
+        benchmark::DoNotOptimize(answers.data());
+    }
+}
+BENCHMARK(BM_BundledLegendFirstQuestion)->Unit(benchmark::kMillisecond);
+
 int writeStock(const fs::path& folder) {
     fs::create_directories(folder);
     auto entries = generatedEntries();

@@ -95,7 +95,7 @@ void StoredBytes::load(std::size_t from, std::size_t to) const {
 void StoredBytes::loadChunks(std::span<const std::size_t> chunks) const {
     // Chunks this close are read together: reading the few between costs less than a call. A
     // run never holds a present chunk, so the bytes go straight to their place.
-    constexpr std::size_t kGap = 8;
+    constexpr std::size_t kGap = 4;
     constexpr std::size_t kLongestRun = 1024;
     const std::lock_guard lock(mutex_);
     readChecksums();

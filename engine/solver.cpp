@@ -157,9 +157,15 @@ public:
     }
 
     // The one test of an answer, which every way of finding answers ends in.
+    // True when the length alone decides: no pattern, letters or excluded ones to look at.
+    bool lengthDecides() const {
+        return kind == QuestionKind::Pattern && !pattern && exclude.none();
+    }
+
     bool accepts(const SquareIndex& index, std::uint32_t id) const {
         const std::size_t n = index.length(id);
         if (n == 0 || n < range.shortest || n > range.longest) return false;
+        if (lengthDecides()) return true;
         const SquareSet& present = index.letters(id);
         if ((present & exclude).any()) return false;
         const Square* squares = index.squares(id);
@@ -415,17 +421,39 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
         double score = 0;
     };
     std::unordered_map<std::uint32_t, Scored> answers;
-    std::vector<std::uint32_t> clueTexts;
-    for (const auto& [text, masks] : matched)
-        clueTexts.push_back(text);
-    space_.prefetchPartners(clueTexts);
     std::unordered_set<std::uint32_t> legendItself; // texts that are the legend: no answers
+    struct MatchedText {
+        double score;
+        std::uint32_t text;
+        Mask exact, like;
+    };
+    std::vector<MatchedText> clueTexts;
     for (const auto& [text, masks] : matched) {
         const bool whole = ((masks.first | masks.second) & all) == all;
         const bool same = whole && masks.first == all && index.lemmasOfText(text) <= terms.size();
         if (same) legendItself.insert(text);
-        const double textScore =
-            weightOf(masks.first, masks.second) + (whole ? total : 0) + (same ? 2 * total : 0);
+        clueTexts.push_back(
+            {weightOf(masks.first, masks.second) + (whole ? total : 0) + (same ? 2 * total : 0),
+             text, masks.first, masks.second});
+    }
+    // The best clue texts only: a common word of the legend matches thousands of texts, whose
+    // answers would rank below those of the best ones anyway.
+    constexpr std::size_t kClueTexts = 3000;
+    const auto better = [](const MatchedText& a, const MatchedText& b) {
+        return a.score != b.score ? a.score > b.score : a.text < b.text;
+    };
+    if (clueTexts.size() > kClueTexts) {
+        std::nth_element(clueTexts.begin(), clueTexts.begin() + kClueTexts, clueTexts.end(),
+                         better);
+        clueTexts.resize(kClueTexts);
+    }
+    std::vector<std::uint32_t> textIds;
+    for (const MatchedText& clue : clueTexts)
+        textIds.push_back(clue.text);
+    std::sort(textIds.begin(), textIds.end());
+    space_.prefetchPartners(textIds);
+    for (const auto& [textScore, text, exact, like] : clueTexts) {
+        const std::pair<Mask, Mask> masks{exact, like};
         for (const AnswerPartner& partner : space_.partners(text)) {
             Scored& answer = answers[partner.text];
             answer.exact |= masks.first;
@@ -443,7 +471,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     std::vector<std::pair<double, std::uint32_t>> direct;
     for (const auto& [text, answer] : answers)
         direct.emplace_back(answer.score, text);
-    constexpr std::size_t kLinked = 50;
+    constexpr std::size_t kLinked = 100;
     std::partial_sort(direct.begin(), direct.begin() + std::min(kLinked, direct.size()),
                       direct.end(), std::greater<>());
     direct.resize(std::min(kLinked, direct.size()));
@@ -461,7 +489,13 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     for (const auto& [text, answer] : answers)
         if (!legendItself.contains(text)) candidates.push_back(text);
     std::sort(candidates.begin(), candidates.end());
-    squares.prefetch(candidates);
+    // Lengths first, which take only the starts: the squares then of the answers that fit.
+    squares.prefetchStarts(candidates);
+    std::erase_if(candidates, [&](std::uint32_t text) {
+        const std::size_t n = squares.length(text);
+        return n == 0 || n < question.range.shortest || n > question.range.longest;
+    });
+    if (!question.lengthDecides()) squares.prefetch(candidates);
     std::vector<SolvedAnswer> found;
     for (const std::uint32_t text : candidates)
         if (question.accepts(squares, text)) {

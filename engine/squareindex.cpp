@@ -92,6 +92,14 @@ void SquareIndex::prefetch(std::span<const std::uint32_t> ids) const {
     arrays_.squares.prefetch(squares);
 }
 
+void SquareIndex::prefetchStarts(std::span<const std::uint32_t> ids) const {
+    if (!arrays_.start.stored()) return;
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const std::uint32_t id : ids)
+        ranges.emplace_back(id, std::size_t{id} + 2);
+    arrays_.start.prefetch(ranges);
+}
+
 std::vector<std::uint32_t> SquareIndex::orderBy(const PagedArray<Square>& flat) const {
     std::vector<std::uint32_t> ids;
     for (std::uint32_t id = 0; id + 1 < arrays_.start.size(); ++id)
