@@ -15,9 +15,7 @@ std::string quotedChar(char c) {
 // The squares of a run of letters, CH joined when the rules say so.
 Squares lettersToSquares(std::string_view letters, const SquareRules& rules) {
     Squares squares;
-    for (const char c : letters)
-        squares.push_back(LetterSquare(static_cast<unsigned char>(c), rules.strict));
-    if (rules.chOneSquare) JoinChSquares(squares);
+    LetterSquares(letters, rules, squares);
     return squares;
 }
 

@@ -96,33 +96,33 @@ Square LetterSquare(unsigned char letter, bool strict) {
     return t.square[strict ? capital : t.folded[capital]];
 }
 
-void JoinChSquares(Squares& squares) {
-    const Square c = LetterSquare('C', true);
-    const Square h = LetterSquare('H', true);
-    std::size_t to = 0;
-    for (std::size_t from = 0; from < squares.size(); ++from) {
-        if (squares[from] == c && from + 1 < squares.size() && squares[from + 1] == h) {
-            squares[to++] = tables().ch;
-            ++from;
-        } else {
-            squares[to++] = squares[from];
+void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out) {
+    const SquareTables& t = tables();
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        const unsigned char capital = t.upper[static_cast<unsigned char>(letters[i])];
+        // CH is the letters C and H themselves: the squares are formed before diacritics are
+        // folded, so Č followed by H stays two squares.
+        if (rules.chOneSquare && capital == 'C' && i + 1 < letters.size() &&
+            t.upper[static_cast<unsigned char>(letters[i + 1])] == 'H') {
+            out.push_back(t.ch);
+            ++i;
+            continue;
         }
+        out.push_back(LetterSquare(capital, rules.strict));
     }
-    squares.resize(to);
 }
 
 bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out) {
     const SquareTables& t = tables();
-    Squares squares;
-    squares.reserve(text.size());
+    std::string letters;
+    letters.reserve(text.size());
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
         if (b >= '0' && b <= '9') return false;
-        if (t.letter[b]) squares.push_back(LetterSquare(b, rules.strict));
+        if (t.letter[b]) letters += c;
     }
-    if (squares.empty()) return false;
-    if (rules.chOneSquare) JoinChSquares(squares);
-    out.insert(out.end(), squares.begin(), squares.end());
+    if (letters.empty()) return false;
+    LetterSquares(letters, rules, out);
     return true;
 }
 

@@ -79,8 +79,9 @@ std::string FoldedCapitals(std::string_view text);
 // The square of one letter byte (any case) under the rules, CH aside. The byte must be a letter.
 Square LetterSquare(unsigned char letter, bool strict);
 
-// Joins every C followed by H into the one CH square.
-void JoinChSquares(Squares& squares);
+// Appends the squares of letters (every byte a letter, any case): CH one square when the rules
+// say so, and only where the letters are C and H themselves.
+void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out);
 
 // Appends the squares of a text: its letters in order, other characters taking no square.
 // False (and nothing appended) for a text with a digit or without any letter.
