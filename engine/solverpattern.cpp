@@ -82,7 +82,8 @@ SquarePattern::SquarePattern(std::string_view text, const SquareRules& rules,
             throw SolverInputError("the " + name + " holds " + quotedChar(c) +
                                    ", which is no letter, ?, *, @, # or [set]");
         }
-        steps_.push_back(step);
+        // A run of stars is one star: each more would only cost a pass over every answer.
+        if (!(step.star && !steps_.empty() && steps_.back().star)) steps_.push_back(step);
         ++i;
     }
     for (const PatternStep& step : steps_)

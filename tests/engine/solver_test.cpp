@@ -90,6 +90,9 @@ TEST(SquarePattern, WildcardsSetsAndVowels) {
     EXPECT_TRUE(matches("H*", "H"));
     EXPECT_TRUE(matches("*E*A*", "HERKA"));
     EXPECT_FALSE(matches("*E*E*", "HERKA"));
+    // A run of stars is one star, however long: it costs one pass, not one per star.
+    EXPECT_TRUE(matches(std::string(40'000, '*') + "KA" + std::string(40'000, '*'), "HERKA"));
+    EXPECT_EQ(SquarePattern(std::string(32'767, '*'), {}, "pattern").steps().size(), 1u);
     EXPECT_TRUE(matches("#@#@", "MÁMA"));
     EXPECT_TRUE(matches("@", "ý"));
     EXPECT_FALSE(matches("#", "Y"));
