@@ -26,7 +26,7 @@ std::string textOf(const AnswerSpace& space, const std::vector<AnswerPartner>& c
         out += "]}\n";
     } else {
         for (const AnswerPartner& clue : clues) {
-            out += cp1250ToUtf8(space.text(clue.text)) + '\t';
+            out += terminalText(space.text(clue.text)) + '\t';
             const auto names = DictionaryNames(clue.dictionaries);
             for (std::size_t n = 0; n < names.size(); ++n)
                 out += (n > 0 ? "," : "") + std::string(names[n]);

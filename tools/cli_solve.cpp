@@ -71,12 +71,12 @@ std::string textOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& an
         out += std::to_string(answers[i].squares) + " squares: " + std::to_string(end - i) + '\n';
         for (; i < end; ++i) {
             const SolvedAnswer& answer = answers[i];
-            out += cp1250ToUtf8(space.text(answer.text)) + '\t' +
+            out += terminalText(space.text(answer.text)) + '\t' +
                    join(dictionaryNames(space.dictionaries(answer.text)), ",");
             if (clues) {
                 std::vector<std::string> texts;
                 for (const std::uint32_t clue : answer.clues)
-                    texts.push_back(cp1250ToUtf8(space.text(clue)));
+                    texts.push_back(terminalText(space.text(clue)));
                 out += '\t' + join(texts, "; ");
             }
             out += '\n';
@@ -146,7 +146,7 @@ int runSolve(const Arguments& arguments) {
                                   : textOf(solver.space(), answers, clues);
         });
     } catch (const SolverInputError& error) {
-        throw UsageError(cp1250ToUtf8(error.what()));
+        throw UsageError(terminalText(error.what()));
     }
     sayStoredState(source);
     std::cout << out;

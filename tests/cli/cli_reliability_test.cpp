@@ -272,6 +272,15 @@ TEST(CliTerminal, ControlCharactersOfRecordsAreShownEscapedInText) {
         runCli({"--data", folder.path().string(), "search", "d", "pes", "--json"});
     EXPECT_NE(json.out.find("red\\u001b[31mdog"), std::string::npos) << json.out;
     EXPECT_EQ(json.out.find('\x1b'), std::string::npos);
+
+    // The solver's lists, and a message that quotes what the user typed.
+    ASSERT_EQ(buildWithCli(folder, "hlavni", "PES@red\x1b[31mdog;\n").exitCode, 0);
+    const RunResult clues = runCli({"--data", folder.path().string(), "clues", "pes"});
+    EXPECT_EQ(clues.out, "RED\\x1B[31MDOG\thlavni\n");
+    const RunResult typed = runCli({"--data", folder.path().string(), "solve", "A\x01"});
+    EXPECT_EQ(typed.exitCode, 2);
+    EXPECT_NE(typed.err.find("\\x01"), std::string::npos) << typed.err;
+    EXPECT_EQ(typed.err.find('\x01'), std::string::npos);
 }
 
 } // namespace
