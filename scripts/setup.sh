@@ -11,6 +11,7 @@ zadrovec_packages=(
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
   hunspell-cs   # the Czech word list the dictionary slova is made from
+  dict-freedict-eng-ces # the English-Czech dictionary the dictionary anglicky is made from
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes

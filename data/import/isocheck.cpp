@@ -5,9 +5,9 @@
 // a currency code whose meanings name another current currency code.
 //
 //   isocheck ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA MENY MPZSPZ
+#include "packagefiles.h"
+
 #include <algorithm>
-#include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -19,78 +19,11 @@
 
 namespace {
 
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The string fields of each object in the iso-codes JSON (its objects are flat).
-std::vector<std::map<std::string, std::string>> jsonObjects(const std::string& text) {
-    std::vector<std::map<std::string, std::string>> objects;
-    static const std::regex object(R"(\{([^{}]*)\})");
-    static const std::regex field(R"re("([a-z_0-9]+)"\s*:\s*"((?:[^"\\]|\\.)*)")re");
-    for (std::sregex_iterator o(text.begin(), text.end(), object), end; o != end; ++o) {
-        const std::string body = (*o)[1];
-        std::map<std::string, std::string> fields;
-        for (std::sregex_iterator f(body.begin(), body.end(), field); f != end; ++f)
-            fields[(*f)[1]] = (*f)[2];
-        if (!fields.empty()) objects.push_back(std::move(fields));
-    }
-    return objects;
-}
-
-// The translations of a gettext .mo file: original -> translation.
-std::map<std::string, std::string> readMo(const std::string& path) {
-    const std::string mo = readWhole(path);
-    auto word = [&](std::size_t at, bool swap) {
-        if (at + 4 > mo.size()) throw std::runtime_error(path + " is damaged");
-        std::uint32_t v = 0;
-        for (int b = 0; b < 4; ++b)
-            v |= std::uint32_t(static_cast<unsigned char>(mo[at + b]))
-                 << (swap ? 24 - 8 * b : 8 * b);
-        return v;
-    };
-    const bool swap = word(0, false) != 0x950412DE;
-    if (word(0, swap) != 0x950412DE) throw std::runtime_error(path + " is no .mo file");
-    const std::uint32_t count = word(8, swap), originals = word(12, swap),
-                        translations = word(16, swap);
-    std::map<std::string, std::string> result;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        auto text = [&](std::uint32_t table) {
-            const std::uint32_t length = word(table + 8 * i, swap);
-            const std::uint32_t offset = word(table + 8 * i + 4, swap);
-            if (offset > mo.size() || length > mo.size() - offset)
-                throw std::runtime_error(path + " is damaged");
-            return mo.substr(offset, length);
-        };
-        result[text(originals)] = text(translations);
-    }
-    return result;
-}
-
-struct Line {
-    std::string headword;
-    std::vector<std::string> meanings;
-};
-
-std::vector<Line> readSource(const std::string& path) {
-    std::istringstream in(readWhole(path));
-    std::vector<Line> lines;
-    for (std::string text; std::getline(in, text);) {
-        if (text.empty() || text[0] == '#') continue;
-        const auto at = text.find('@');
-        if (at == std::string::npos) continue;
-        Line line{text.substr(0, at), {}};
-        std::istringstream meanings(text.substr(at + 1));
-        for (std::string m; std::getline(meanings, m, ';');)
-            if (!m.empty()) line.meanings.push_back(m);
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
+using zadrovec::import::jsonObjects;
+using zadrovec::import::readMo;
+using zadrovec::import::readSource;
+using zadrovec::import::readWhole;
+using Line = zadrovec::import::SourceLine;
 
 bool isCode(const std::string& text) {
     return text.size() == 3 &&
@@ -184,11 +117,8 @@ Packages readPackages(const std::string& json, const std::string& mo, const std:
                 if (const auto cs = countryCs.find(name->second); cs != countryCs.end())
                     p.countryByName[cs->second] = c.at("alpha_2");
 
-    const std::string cs = readWhole(cldr + "/main/cs.xml");
-    static const std::regex territory(
-        R"re(<territory type="([A-Z]{2})"[^>]*>([^<]+)</territory>)re");
-    for (std::sregex_iterator t(cs.begin(), cs.end(), territory), end; t != end; ++t)
-        p.countryByName.emplace((*t)[2], (*t)[1]);
+    for (const auto& t : zadrovec::import::cldrTerritoryNames(readWhole(cldr + "/main/cs.xml")))
+        p.countryByName.emplace(t.name, t.code);
 
     const std::string supplemental = readWhole(cldr + "/supplemental/supplementalData.xml");
     static const std::regex region(R"re(<region iso3166="([A-Z]{2})">([^]*?)</region>)re");

@@ -1,0 +1,200 @@
+// Turns a dictd dictionary of FreeDict (BASE.index and BASE.dict.dz, English to Czech) into the
+// source of the dictionary "anglicky": each English word with its Czech translations, each marked
+// as English for the legend "kočka (anglicky)":
+//
+//   CAT@kočkovitá šelma (anglicky);traktor (anglicky);kočka (anglicky);
+//
+// Only headwords of one word of letters are kept, in capitals (phrases are no crossword answers).
+// A translation loses its domain mark ("[eko]") and its remarks in brackets, is cut at "," and ";"
+// into translations, and is dropped when it repeats the headword, holds a character Windows-1250
+// cannot hold, or does not fit a record with " (anglicky)".
+//
+//   freedict2source BASE OUTPUT.txt
+#include "cp1250.h"
+#include "packagefiles.h"
+#include "sourcefile.h"
+#include "wordsearch.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using zadrovec::import::fitsRecord;
+
+const std::string kMark = " (anglicky)";
+
+// A number of the .index: base 64 digits, the most significant first.
+std::optional<std::size_t> base64Number(std::string_view digits) {
+    static constexpr std::string_view kDigits =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    if (digits.empty() || digits.size() > 8) return std::nullopt;
+    std::size_t value = 0;
+    for (char c : digits) {
+        const auto digit = kDigits.find(c);
+        if (digit == std::string_view::npos) return std::nullopt;
+        value = value * 64 + digit;
+    }
+    return value;
+}
+
+struct Article {
+    std::string headword;
+    std::string_view text;
+};
+
+bool isWord(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// Whether the article's own spelling, on its first line before the part of speech ("cat <n>"),
+// is in lower case: the .index folds it ("cat" stands for "CAT" too).
+bool writtenInLowerCase(std::string_view article) {
+    const auto end = article.find_first_of(" <\n");
+    const std::string_view word = article.substr(0, end);
+    return std::all_of(word.begin(), word.end(), [](char c) { return c < 'A' || c > 'Z'; });
+}
+
+// The translations of an article: its first line repeats the headword, "Note:" lines explain.
+std::vector<std::string> translationsOf(std::string_view article) {
+    std::vector<std::string> translations;
+    std::istringstream lines{std::string(article)};
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::string text;
+        int depth = 0; // of brackets: remarks and domain marks go
+        for (char c : line) {
+            if (c == '(' || c == '[') ++depth;
+            if (depth == 0) {
+                if (c == ';') c = ','; // a cut like ","
+                if (c == '\t' || c == '\r') c = ' ';
+                text += c;
+            }
+            if ((c == ')' || c == ']') && depth > 0) --depth;
+        }
+        std::erase(text, '\\');
+        if (text.find("Note:") != std::string::npos) continue;
+        std::istringstream pieces(text);
+        for (std::string piece; std::getline(pieces, piece, ',');) {
+            const auto first = piece.find_first_not_of(" \t");
+            if (first == std::string::npos) continue;
+            const auto last = piece.find_last_not_of(" \t");
+            std::string squeezed;
+            for (char c : piece.substr(first, last - first + 1))
+                if (c != ' ' || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += c;
+            translations.push_back(std::move(squeezed));
+        }
+    }
+    return translations;
+}
+
+struct Counts {
+    std::size_t articles = 0;
+    std::size_t notAWord = 0;
+    std::size_t damaged = 0;
+    std::size_t sameAsHeadword = 0;
+    std::size_t notCp1250 = 0;
+    std::size_t tooLong = 0;
+    std::size_t meanings = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: freedict2source BASE OUTPUT.txt\n";
+        return 2;
+    }
+    const std::string base = argv[1];
+    try {
+        const std::string index = zadrovec::import::readWhole(base + ".index");
+        const std::string dict = zadrovec::import::readGzip(base + ".dict.dz");
+        Counts counts;
+        std::vector<Article> articles;
+        std::istringstream lines(index);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream fields(line);
+            std::string headword, offset, length;
+            if (!std::getline(fields, headword, '\t') || !std::getline(fields, offset, '\t') ||
+                !std::getline(fields, length))
+                continue;
+            ++counts.articles;
+            const auto at = base64Number(offset), size = base64Number(length);
+            if (!at || !size || *at > dict.size() || *size > dict.size() - *at) {
+                ++counts.damaged;
+                continue;
+            }
+            if (!isWord(headword)) {
+                ++counts.notAWord; // phrases, numbers, the dictd's own "00database..." entries
+                continue;
+            }
+            articles.push_back({headword, std::string_view(dict).substr(*at, *size)});
+        }
+        // The word in lower case comes before its abbreviation ("cat" before "CAT").
+        std::stable_sort(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
+            return writtenInLowerCase(a.text) && !writtenInLowerCase(b.text);
+        });
+
+        std::map<std::string, std::vector<std::string>> entries; // headword -> meanings (cp1250)
+        for (const Article& article : articles) {
+            std::string headword = article.headword;
+            zadrovec::CzechUpperCase(headword);
+            auto& meanings = entries[headword];
+            for (const std::string& translation : translationsOf(article.text)) {
+                auto meaning = zadrovec::utf8ToCp1250(translation);
+                if (!meaning || meaning->find('@') != std::string::npos) {
+                    ++counts.notCp1250;
+                    continue;
+                }
+                std::string upper = *meaning;
+                zadrovec::CzechUpperCase(upper);
+                if (upper == headword) {
+                    ++counts.sameAsHeadword;
+                    continue;
+                }
+                *meaning += kMark;
+                if (!fitsRecord(headword.size(), meaning->size())) {
+                    ++counts.tooLong;
+                    continue;
+                }
+                if (std::find(meanings.begin(), meanings.end(), *meaning) == meanings.end())
+                    meanings.push_back(std::move(*meaning));
+            }
+        }
+        std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
+
+        zadrovec::import::SourceFile file(argv[2]);
+        std::ostream& out = file.stream();
+        out << "# Made by freedict2source from FreeDict's English-Czech dictionary; do not edit.\n";
+        for (const auto& [headword, meanings] : entries) {
+            out << headword << '@';
+            for (const std::string& m : meanings)
+                out << zadrovec::cp1250ToUtf8(m) << ';';
+            out << '\n';
+            counts.meanings += meanings.size();
+        }
+        if (!file.isOpen() || !file.commit()) {
+            std::cerr << "freedict2source: cannot write " << argv[2] << '\n';
+            return 1;
+        }
+        std::cout << "freedict2source: " << counts.articles << " articles, " << entries.size()
+                  << " English words written with " << counts.meanings << " translations; dropped "
+                  << counts.notAWord << " headwords not one word of letters, "
+                  << counts.sameAsHeadword << " translations repeating the headword, "
+                  << counts.notCp1250 << " outside Windows-1250, " << counts.tooLong
+                  << " too long for a record, " << counts.damaged << " damaged index entries\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "freedict2source: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,246 @@
+// Makes the states' links for the crossword supplement: every sovereign state linked to "stát"
+// and to its continent, and its capital linked to "hlavní město" with the state's name:
+//
+//   KEŇA@stát;africký stát;stát v Africe;
+//   NAIROBI@hlavní město;hlavní město Keňa;
+//
+// The sovereign states are the members of the UN (CLDR's grouping "UN") and its two observer
+// states, each under its short common Czech name (CLDR's or the iso-codes translation, the one the
+// capitals dictionary uses where it uses one). The continent comes from CLDR's territory
+// containment, the capitals from the capitals dictionary.
+//
+//   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt
+#include "cp1250.h"
+#include "packagefiles.h"
+#include "sourcefile.h"
+#include "wordsearch.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zadrovec::import;
+
+// Sovereign, and at the UN as observers rather than members: the Holy See and Palestine.
+const std::set<std::string> kObserverStates = {"VA", "PS"};
+
+struct Continent {
+    std::vector<std::string> meanings; // after "stát"
+};
+
+// The continents of CLDR's world (001), the Americas cut in two: South America (005) and the rest
+// (Northern and Central America, the Caribbean). Oceania has no adjective a legend would use.
+const std::map<std::string, Continent> kContinents = {
+    {"002", {{"africký stát", "stát v Africe"}}},
+    {"North",
+     {{"americký stát", "severoamerický stát", "stát v Americe", "stát v Severní Americe"}}},
+    {"005", {{"americký stát", "jihoamerický stát", "stát v Americe", "stát v Jižní Americe"}}},
+    {"142", {{"asijský stát", "stát v Asii"}}},
+    {"150", {{"evropský stát", "stát v Evropě"}}},
+    {"009", {{"stát v Oceánii"}}},
+};
+
+struct Containment {
+    std::map<std::string, std::string> parent; // territory or region -> the region holding it
+    std::set<std::string> unMembers;
+};
+
+// The tree of <territoryContainment>: groupings (the EU, the UN, ...) and deprecated codes are
+// left out of it; the UN grouping gives the members.
+Containment readContainment(const std::string& supplemental) {
+    static const std::regex group(R"re(<group type="([0-9A-Z]+)" contains="([^"]*)"([^/]*)/>)re");
+    Containment c;
+    for (std::sregex_iterator g(supplemental.begin(), supplemental.end(), group), end; g != end;
+         ++g) {
+        const std::string type = (*g)[1], attributes = (*g)[3];
+        std::istringstream contained((*g)[2].str());
+        if (type == "UN") {
+            for (std::string code; contained >> code;)
+                c.unMembers.insert(code);
+            continue;
+        }
+        if (attributes.find("grouping") != std::string::npos ||
+            attributes.find("status") != std::string::npos)
+            continue;
+        for (std::string code; contained >> code;)
+            c.parent.emplace(code, type);
+    }
+    return c;
+}
+
+// The key of kContinents for a territory, or "" when the tree does not reach one.
+std::string continentOf(const Containment& c, const std::string& code) {
+    bool south = false;
+    for (std::string at = code; c.parent.contains(at);) {
+        at = c.parent.at(at);
+        if (at == "005") south = true;
+        if (at == "019") return south ? "005" : "North";
+        if (kContinents.contains(at)) return at;
+    }
+    return "";
+}
+
+// A name fit for a legend: not an abbreviation ("GB") and no qualified form ("Kongo – Kinshasa",
+// "Myanmar (Barma)", "Korea, republika").
+bool plainName(const std::string& name) {
+    if (name.empty() || name.find_first_of("(,") != std::string::npos ||
+        name.find(" – ") != std::string::npos)
+        return false;
+    return std::any_of(name.begin(), name.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; });
+}
+
+// "Keňa" -> "KEŇA", as the build folds headwords.
+std::string folded(const std::string& utf8) {
+    auto text = zadrovec::utf8ToCp1250(utf8);
+    if (!text) return {};
+    zadrovec::CzechUpperCase(*text);
+    return zadrovec::cp1250ToUtf8(*text);
+}
+
+struct State {
+    std::string name;
+    std::vector<std::string> namesInMesta; // those of the capitals dictionary, best first
+    std::string continent;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 6) {
+        std::cerr << "usage: states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt\n";
+        return 2;
+    }
+    const std::string json = argv[1], mo = argv[2], cldr = argv[3];
+    try {
+        const Containment containment =
+            readContainment(readWhole(cldr + "/supplemental/supplementalData.xml"));
+        std::map<std::string, std::vector<TerritoryName>> cldrNames;
+        for (auto& t : cldrTerritoryNames(readWhole(cldr + "/main/cs.xml")))
+            cldrNames[t.code].push_back(std::move(t));
+        const auto countryCs = readMo(mo + "/iso_3166-1.mo");
+        std::map<std::string, std::set<std::string>> mesta; // headword -> meanings
+        for (const SourceLine& line : readSource(argv[4]))
+            mesta[line.headword].insert(line.meanings.begin(), line.meanings.end());
+
+        std::vector<State> states;
+        std::size_t members = 0, observers = 0;
+        std::vector<std::string> unnamed, noContinent;
+        for (const JsonObject& country : jsonObjects(readWhole(json + "/iso_3166-1.json"))) {
+            const std::string code = country.at("alpha_2");
+            const bool member = containment.unMembers.contains(code);
+            if (!member && !kObserverStates.contains(code)) continue;
+            // Candidates in order of preference: CLDR's name, its short and variant forms, then
+            // the iso-codes translations of the common and the full name.
+            std::vector<std::string> candidates;
+            for (const char* alt : {"", "short", "variant"})
+                for (const TerritoryName& t : cldrNames[code])
+                    if (t.alt == alt) candidates.push_back(t.name);
+            for (const char* key : {"common_name", "name"})
+                if (const auto english = country.find(key); english != country.end())
+                    if (const auto cs = countryCs.find(english->second); cs != countryCs.end())
+                        candidates.push_back(cs->second);
+            std::erase_if(candidates, [](const std::string& n) { return !plainName(n); });
+            State state;
+            for (const std::string& candidate : candidates)
+                if (mesta.contains(candidate) &&
+                    std::find(state.namesInMesta.begin(), state.namesInMesta.end(), candidate) ==
+                        state.namesInMesta.end())
+                    state.namesInMesta.push_back(candidate);
+            state.name = !state.namesInMesta.empty() ? state.namesInMesta.front()
+                         : !candidates.empty()       ? candidates.front()
+                                                     : "";
+            if (state.name.empty() || folded(state.name).empty()) {
+                unnamed.push_back(code);
+                continue;
+            }
+            state.continent = continentOf(containment, code);
+            if (state.continent.empty()) noContinent.push_back(state.name);
+            ++(member ? members : observers);
+            states.push_back(std::move(state));
+        }
+
+        // A capital stands among the state's meanings and names the state in turn; a meaning
+        // that shares a meaning with the state is another name of it ("Svatý stolec@Vatikán;"
+        // beside "Vatikán@Vatikán;Svatý stolec;"), unless it is the state's own name.
+        std::map<std::string, std::vector<std::string>> capitals; // headword -> meanings
+        std::vector<std::string> withoutCapital;
+        for (const State& state : states) {
+            std::set<std::string> found;
+            for (const std::string& name : state.namesInMesta)
+                for (const std::string& capital : mesta.at(name)) {
+                    const auto back = mesta.find(capital);
+                    if (back == mesta.end() || !back->second.contains(name)) continue;
+                    const bool another =
+                        capital != name && std::any_of(back->second.begin(), back->second.end(),
+                                                       [&](const std::string& m) {
+                                                           return mesta.at(name).contains(m);
+                                                       });
+                    if (!another) found.insert(capital);
+                }
+            if (found.empty()) withoutCapital.push_back(state.name);
+            for (const std::string& capital : found) {
+                if (folded(capital).empty()) continue; // the build would refuse it
+                auto& meanings = capitals[folded(capital)];
+                for (const std::string& m :
+                     {std::string("hlavní město"), "hlavní město " + state.name})
+                    if (std::find(meanings.begin(), meanings.end(), m) == meanings.end())
+                        meanings.push_back(m);
+            }
+        }
+
+        SourceFile file(argv[5]);
+        std::ostream& out = file.stream();
+        out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
+        std::size_t tooLong = 0;
+        auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {
+            const std::size_t headwordBytes = zadrovec::utf8ToCp1250(headword)->size();
+            out << headword << '@';
+            for (const std::string& m : meanings) {
+                const auto bytes = zadrovec::utf8ToCp1250(m);
+                if (bytes && fitsRecord(headwordBytes, bytes->size()))
+                    out << m << ';';
+                else
+                    ++tooLong;
+            }
+            out << '\n';
+        };
+        for (const State& state : states) {
+            std::vector<std::string> meanings = {"stát"};
+            if (const auto c = kContinents.find(state.continent); c != kContinents.end())
+                meanings.insert(meanings.end(), c->second.meanings.begin(),
+                                c->second.meanings.end());
+            write(folded(state.name), meanings);
+        }
+        for (const auto& [capital, meanings] : capitals)
+            write(capital, meanings);
+        if (!file.isOpen() || !file.commit()) {
+            std::cerr << "states2source: cannot write " << argv[5] << '\n';
+            return 1;
+        }
+
+        auto joined = [](const std::vector<std::string>& items) {
+            std::string text;
+            for (const std::string& item : items)
+                text += (text.empty() ? "" : ", ") + item;
+            return text.empty() ? std::string("none") : text;
+        };
+        std::cout << "states2source: " << states.size() << " states written (" << members
+                  << " UN members, " << observers
+                  << " observer states); without a Czech name: " << joined(unnamed)
+                  << "; without a continent: " << joined(noContinent) << '\n'
+                  << "states2source: " << capitals.size()
+                  << " capitals written; no capital in the capitals dictionary for: "
+                  << joined(withoutCapital) << "; " << tooLong << " meanings too long dropped\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "states2source: " << e.what() << '\n';
+        return 1;
+    }
+}
