@@ -31,6 +31,12 @@ std::int32_t PrefixIndex::recordNumberAt(const unsigned char* slot) {
     return static_cast<std::int32_t>(value);
 }
 
+bool PrefixIndex::readWhole(RecordFile& file) {
+    file_ = nullptr;
+    if (!image_) image_.emplace(kSize);
+    return file.readAt(0, image_->data(), kSize) == kSize;
+}
+
 void PrefixIndex::readFrom(RecordFile& file) {
     file_ = &file;
     firstRead_.reset();
@@ -39,11 +45,11 @@ void PrefixIndex::readFrom(RecordFile& file) {
 
 const unsigned char* PrefixIndex::bytesOf(Slot slot) {
     static constexpr std::array<unsigned char, kSlotBytes> kEmpty{};
+    if (file_ == nullptr) return image_ ? image_->data() + slot : kEmpty.data();
     if (slot % kFirstSlotSize == 0 && slot / kFirstSlotSize < kFirstSlots) {
         const std::size_t k = slot / kFirstSlotSize;
         unsigned char* bytes = &firstTable_[k * kSlotBytes];
         if (firstRead_[k]) return bytes;
-        if (file_ == nullptr || !file_->isOpen()) return kEmpty.data();
         if (file_->readAt(slot, bytes, kSlotBytes) < kSlotBytes)
             throw IoError(IoError::kReadBeyondEnd);
         firstRead_[k] = true;
@@ -56,9 +62,8 @@ const unsigned char* PrefixIndex::bytesOf(Slot slot) {
 }
 
 void PrefixIndex::readTablesBelow(Slot first) {
-    if (belowFirst_ == first) return;
+    if (file_ == nullptr || belowFirst_ == first) return; // in the image, or read already
     belowFirst_.reset();
-    if (file_ == nullptr) throw IoError(IoError::kFileNotOpen);
     if (!below_) below_ = std::make_unique_for_overwrite<unsigned char[]>(kBelowSize);
     if (file_->readAt(first + kSubTableOffset, below_.get(), kBelowSize) < kBelowSize)
         throw IoError(IoError::kReadBeyondEnd);
@@ -106,8 +111,12 @@ void OpenDictionary(Dictionary& dictionary, std::string_view name) {
               dictionary.words.open(base.string() + ".dat");
     if (ok) {
         dictionary.messages->setStatusText(WordCountText(dictionary.words.recordCount()));
-        ok = dictionary.index.recordCount() > 0; // the whole index is there
-        if (ok) dictionary.prefixIndex.readFrom(dictionary.index);
+        if (dictionary.indexReading == IndexReading::Whole) {
+            ok = dictionary.prefixIndex.readWhole(dictionary.index);
+        } else {
+            ok = dictionary.index.recordCount() > 0; // the whole index is there
+            if (ok) dictionary.prefixIndex.readFrom(dictionary.index);
+        }
     }
     if (!ok) {
         dictionary.DictionaryOpen = false;

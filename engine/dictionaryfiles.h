@@ -5,6 +5,7 @@
 
 #include "lengthprefixedrecord.h"
 #include "messages.h"
+#include "pagebuffer.h"
 #include "recordfile.h"
 
 #include <algorithm>
@@ -41,9 +42,10 @@ std::string_view Headword(std::string_view recordText);
 std::string_view MeaningsText(std::string_view recordText);
 
 // The index file as the searches read it: three nested tables of slots (character, first record
-// number). A slot is read when a search first looks at it, and the tables below a first slot all
-// at once, so a search reads a few kilobytes of the 1.2 MB, and the search in all dictionaries
-// none. What was read stays until the index is read from a file again.
+// number). Read whole, it is an image in memory that answers every search until the next
+// reading, whatever becomes of the file. Read on demand, a slot is read when a search first
+// looks at it, and the tables below a first slot all at once, so a search reads a few kilobytes
+// of the 1.2 MB, and the search in all dictionaries none.
 class PrefixIndex {
 public:
     static constexpr std::size_t kSize = 1'236'720;
@@ -62,13 +64,16 @@ public:
     // The record number of the slot whose bytes start at slot (little-endian at offset 4).
     static std::int32_t recordNumberAt(const unsigned char* slot);
 
-    // From now on the slots come from file, none read yet. While the file is closed, the slots
-    // read before keep their values and first slots not read are empty (no character matches).
+    // Reads the whole file into the image, over the one read before as far as the file goes
+    // (a short file leaves the rest as it was): from now on the slots come from the image, which
+    // is all zero until first read. True when the file held the whole index.
+    bool readWhole(RecordFile& file);
+    // From now on the slots come from file, none read yet; slots read stay until the next reading.
     void readFrom(RecordFile& file);
 
     // The first slot of the table holding c, looking at slots up to the end slot (-1) or the
-    // table's last slot. These read the file as needed: IoError 100 when it no longer holds the
-    // slots, 103 when the tables below a first slot are to be read with the file closed.
+    // table's last slot. Read on demand, these read the file as needed: IoError 100 when it no
+    // longer holds the slots, 103 when slots not read yet are wanted with the file closed.
     std::optional<Slot> findFirst(unsigned char c);
     std::optional<Slot> findSecond(Slot first, unsigned char c);
     std::optional<Slot> findThird(Slot second, unsigned char c);
@@ -80,17 +85,29 @@ private:
     static constexpr std::size_t kSlotBytes = 8; // the character, three unused, the record number
     static constexpr std::size_t kBelowSize = kFirstSlotSize - kSubTableOffset;
 
-    // The bytes of a first slot, or of one in the tables below the first slot read last.
+    // The bytes of a slot in the image, or read on demand: a first slot, or one in the tables
+    // below the first slot read last.
     const unsigned char* bytesOf(Slot slot);
     void readTablesBelow(Slot first);
     std::optional<Slot> findIn(std::size_t tableOffset, std::size_t slotSize, std::size_t slotCount,
                                unsigned char c);
 
-    RecordFile* file_ = nullptr;
+    std::optional<PageBuffer> image_; // made at the first whole reading
+    RecordFile* file_ = nullptr;      // read on demand from it; none: from the image
     std::array<unsigned char, kFirstSlots * kSlotBytes> firstTable_{};
     std::bitset<kFirstSlots> firstRead_;
     std::unique_ptr<unsigned char[]> below_; // the tables below one first slot
     std::optional<Slot> belowFirst_;         // that slot
+};
+
+// How OpenDictionary reads the index.
+enum class IndexReading {
+    // All of it at opening, as the window has it: its searches answer from the index as it was
+    // then, also after the file was changed, and after a failed switch from the image read last.
+    Whole,
+    // Only what a search needs, when it needs it: for a dictionary opened to search once or to
+    // scan its words, where the 1.2 MB read would be much of the time.
+    OnDemand,
 };
 
 // The open dictionary: its two files, the index slots read, the record buffer and the open flag.
@@ -103,6 +120,7 @@ struct Dictionary {
     RecordFile words{kRecordSize};
     RecordFile index{PrefixIndex::kSize};
     PrefixIndex prefixIndex;
+    IndexReading indexReading = IndexReading::Whole;
     WordRecord wordRecord;
     bool DictionaryOpen = false;
 };

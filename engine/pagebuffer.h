@@ -1,6 +1,6 @@
 // A zeroed block of memory for a large buffer that is filled at once, such as a whole index file
-// that check reads. Where the system offers it, the block lies in one huge page: filling 1.2 MB
-// then costs one page fault instead of three hundred.
+// that check or the window reads. Where the system offers it, the block lies in one huge page:
+// filling 1.2 MB then costs one page fault instead of three hundred.
 #pragma once
 
 #include <cstddef>

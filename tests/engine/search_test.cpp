@@ -4,6 +4,7 @@
 #include "ioerror.h"
 #include "wordsearch.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace zadrovec;
@@ -262,6 +263,54 @@ TEST_F(WordSearch, RecordNumberPastTheEndEmptiesTheListsBeforeTheReadFails) {
     main.foundList.add("STARE");
     EXPECT_THROW(search("a"), IoError);
     EXPECT_EQ(found(), (Items{"STARE"}));
+}
+
+TEST_F(WordSearch, ASearchAfterAFailedSwitchUsesTheIndexReadBefore) {
+    // The window searches once more when a switch key is handled while the progress window
+    // paints: the index image read last decides, a record is then read from closed files.
+    const struct {
+        std::string_view name;
+        std::size_t indexSize; // of mesta.idx, 0 for none
+        bool wordFile;         // mesta.dat there
+        int error;             // of the search for "p", 0 for nothing found
+    } rows[] = {
+        {"index missing", 0, true, IoError::kFileNotOpen},
+        {"word file missing", IndexImage::kSize, false, IoError::kFileNotOpen},
+        {"short index read over the image", IndexImage::kSize - 1, true, 0},
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove(folder.file("mesta.idx"));
+        std::filesystem::remove(folder.file("mesta.dat"));
+        if (row.indexSize > 0)
+            writeBytes(folder.file("mesta.idx"), IndexImage().bytes().substr(0, row.indexSize));
+        if (row.wordFile) writeBytes(folder.file("mesta.dat"), wordFile({"h", "M@1;"}));
+        open(kWords);
+        search("a");
+        CloseDictionary(dictionary);
+        OpenDictionary(dictionary, "mesta");
+        ASSERT_FALSE(dictionary.DictionaryOpen) << row.name;
+        int error = 0;
+        try {
+            search("p");
+        } catch (const IoError& e) {
+            error = e.code();
+        }
+        EXPECT_EQ(error, row.error) << row.name;
+        EXPECT_EQ(found().empty(), row.error == 0) << row.name; // an error leaves the lists
+    }
+}
+
+TEST_F(WordSearch, AnIndexChangedWhileOpenIsSearchedAsItWasAtOpening) {
+    // Another program cuts the file short (before P's first slot at 30,000) or empties it.
+    for (const std::size_t size : {std::size_t{0}, std::size_t{30'000}, IndexImage::kSize}) {
+        open(kWords);
+        if (size < IndexImage::kSize)
+            std::filesystem::resize_file(folder.file("hlavni.idx"), size);
+        else
+            writeBytes(folder.file("hlavni.idx"), IndexImage().bytes());
+        search("pes");
+        EXPECT_EQ(found(), (Items{"PES", "PES ", "PES;", "PESEK"})) << size;
+    }
 }
 
 TEST_F(WordSearch, HitsThatCannotBeSortedAreKeptInTheOrderTheyWereRead) {
