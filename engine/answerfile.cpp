@@ -40,7 +40,7 @@ enum ArrayId : std::size_t {
     kLemmaStart,
     kLemmaTextStart,
     kLemmaTexts,
-    kTextLemmas,
+    kTextWords,
     kFormHash,
     kFormLemma,
     kFrequency,
@@ -50,7 +50,7 @@ constexpr std::array<const char*, kArrayCount> kArrayNames = {
     "texts",         "textStarts",   "dictionaries",    "partnerStarts",   "partners",
     "squares",       "squareStarts", "letters",         "lengthStarts",    "byLength",
     "postingStarts", "postings",     "sortedSquares",   "bySortedSquares", "bySquares",
-    "lemmas",        "lemmaStarts",  "lemmaTextStarts", "lemmaTexts",      "textLemmas",
+    "lemmas",        "lemmaStarts",  "lemmaTextStarts", "lemmaTexts",      "textWords",
     "formHashes",    "formLemmas",   "frequencies"};
 static_assert(kArrayNames.back() != nullptr, "every array has its name");
 
@@ -174,7 +174,7 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
         bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
         bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares),
         bytesOf(l.lemmaBytes),    bytesOf(l.lemmaStart),      bytesOf(l.textStart),
-        bytesOf(l.texts),         bytesOf(l.textLemmas),      bytesOf(l.formHash),
+        bytesOf(l.texts),         bytesOf(l.textWords),       bytesOf(l.formHash),
         bytesOf(l.formLemma),     bytesOf(l.frequency)};
 
     // The layout: the header, then each array's chunk checksums and its bytes, with nothing in
@@ -344,7 +344,7 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
         const bool lemmasFit = array(kLemmaBytes, l.lemmaBytes) &&
                                array(kLemmaStart, l.lemmaStart) &&
                                array(kLemmaTextStart, l.textStart) && array(kLemmaTexts, l.texts) &&
-                               array(kTextLemmas, l.textLemmas) && array(kFormHash, l.formHash) &&
+                               array(kTextWords, l.textWords) && array(kFormHash, l.formHash) &&
                                array(kFormLemma, l.formLemma) && array(kFrequency, l.frequency);
         const std::size_t n = fixed.answerCount;
         if (!sizesFit || s.dictionaries.size() != n || s.textStart.size() != n + 1 ||
@@ -352,7 +352,7 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
             a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
             a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
             a.bySortedSquares.size() != a.byLength.size() || !lemmasFit || l.lemmaStart.empty() ||
-            l.textStart.size() != l.lemmaStart.size() || l.textLemmas.size() != n ||
+            l.textStart.size() != l.lemmaStart.size() || l.textWords.size() != n ||
             l.frequency.size() != n || l.formHash.size() != l.formLemma.size())
             return {std::nullopt, state(Kind::Damaged, "table of contents")};
         AnswerSpace space(std::move(s));
@@ -392,7 +392,7 @@ StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
             l.lemmaStart.whole();
             l.textStart.whole();
             l.texts.whole();
-            l.textLemmas.whole();
+            l.textWords.whole();
             l.formHash.whole();
             l.formLemma.whole();
             l.frequency.whole();

@@ -89,10 +89,15 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
         return {term};
     };
     std::vector<std::vector<std::string>> textLemmas(space.size());
+    std::vector<std::uint8_t> wordCounts(space.size(), 0);
     std::set<std::string> allLemmas;
     for (std::uint32_t id = 0; id < space.size(); ++id) {
         if (space.partners(id).empty()) continue;
-        for (const std::string& term : LegendTerms(space.text(id)))
+        std::vector<std::string> terms = LegendTerms(space.text(id));
+        std::sort(terms.begin(), terms.end());
+        terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
+        wordCounts[id] = static_cast<std::uint8_t>(std::min<std::size_t>(terms.size(), 255));
+        for (const std::string& term : terms)
             for (std::string& lemma : lemmasOf(term)) {
                 allLemmas.insert(lemma);
                 textLemmas[id].push_back(std::move(lemma));
@@ -109,14 +114,12 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
     }
 
     std::vector<std::vector<std::uint32_t>> textsOfLemma(allLemmas.size());
-    std::vector<std::uint8_t> lemmaCounts(space.size(), 0);
     for (std::uint32_t id = 0; id < space.size(); ++id) {
         std::vector<std::uint32_t> ids;
         for (const std::string& lemma : textLemmas[id])
             ids.push_back(lemmaId.at(lemma));
         std::sort(ids.begin(), ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-        lemmaCounts[id] = static_cast<std::uint8_t>(std::min<std::size_t>(ids.size(), 255));
         for (const std::uint32_t lemma : ids)
             textsOfLemma[lemma].push_back(id);
     }
@@ -152,7 +155,7 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
     made.lemmaStart = PagedArray<std::uint32_t>(std::move(lemmaStart));
     made.textStart = PagedArray<std::uint32_t>(std::move(textStart));
     made.texts = PagedArray<std::uint32_t>(std::move(texts));
-    made.textLemmas = PagedArray<std::uint8_t>(std::move(lemmaCounts));
+    made.textWords = PagedArray<std::uint8_t>(std::move(wordCounts));
     made.formHash = PagedArray<std::uint64_t>(std::move(formHash));
     made.formLemma = PagedArray<std::uint32_t>(std::move(formLemma));
     made.frequency = PagedArray<std::uint32_t>(std::move(frequency));

@@ -41,7 +41,7 @@ public:
         PagedArray<std::uint32_t> lemmaStart; // where each starts, and the end
         PagedArray<std::uint32_t> textStart;  // where each lemma's clue texts start
         PagedArray<std::uint32_t> texts;      // the clue texts of each lemma, ascending
-        PagedArray<std::uint8_t> textLemmas;  // per text: its distinct lemmas, at most 255
+        PagedArray<std::uint8_t> textWords;   // per text: its distinct words, at most 255
         PagedArray<std::uint64_t> formHash;   // word forms by hash, ascending
         PagedArray<std::uint32_t> formLemma;  // the lemma of each form
         PagedArray<std::uint32_t> frequency;  // per text: its place among frequent words
@@ -65,7 +65,7 @@ public:
     // The lemmas that share at least the first five letters and all but the last three of term.
     std::vector<std::uint32_t> lemmasLike(const std::string& term) const;
     std::span<const std::uint32_t> textsOf(std::uint32_t lemma) const;
-    std::uint8_t lemmasOfText(std::uint32_t text) const { return arrays_.textLemmas[text]; }
+    std::uint8_t wordsOfText(std::uint32_t text) const { return arrays_.textWords[text]; }
     std::uint32_t frequency(std::uint32_t text) const { return arrays_.frequency[text]; }
 
     static std::uint64_t FormHash(std::string_view folded);

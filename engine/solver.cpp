@@ -430,7 +430,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     std::vector<MatchedText> clueTexts;
     for (const auto& [text, masks] : matched) {
         const bool whole = ((masks.first | masks.second) & all) == all;
-        const bool same = whole && masks.first == all && index.lemmasOfText(text) <= terms.size();
+        const bool same = whole && masks.first == all && index.wordsOfText(text) <= terms.size();
         if (same) legendItself.insert(text);
         clueTexts.push_back(
             {weightOf(masks.first, masks.second) + (whole ? total : 0) + (same ? 2 * total : 0),
