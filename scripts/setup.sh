@@ -11,6 +11,8 @@ zadrovec_packages=(
   mythes-cs     # the Czech thesaurus the main dictionary is made from
   stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
   hunspell-cs   # the Czech word list the dictionary slova is made from
+  hunspell-tools # unmunch: the word forms by lemma that legends are matched with
+  npm           # fetches the Czech word frequencies (npm pack @zxcvbn-ts/language-cs)
   dict-freedict-eng-ces # the English-Czech dictionary the dictionary anglicky is made from
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
@@ -31,7 +33,21 @@ zadrovec_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# The npm package of Czech word frequencies, unpacked into build/npm/package; read by the build
+# only, never kept in the repository. Without the registry the build goes on without it.
+zadrovec_word_frequencies() {
+  [ -f build/npm/package/src/commonWords.json ] && return 0
+  mkdir -p build/npm
+  local packed
+  if packed=$(cd build/npm && npm pack --silent @zxcvbn-ts/language-cs@3.0.1 2>/dev/null) &&
+    tar -xzf "build/npm/$packed" -C build/npm; then
+    return 0
+  fi
+  echo "warning: npm pack @zxcvbn-ts/language-cs failed: answers are not ranked by word frequency" >&2
+}
+
 zadrovec_build() {
+  zadrovec_word_frequencies
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build
 }

@@ -70,6 +70,8 @@ int runFind(const Arguments& arguments) {
 
     KeptMessages messages;
     Dictionary dictionary(dataFolder(arguments), messages);
+    dictionary.indexReading =
+        IndexReading::OnDemand; // a process of one search reads only what it needs
     FoundLists lists;
     int status = kExitOk;
     try {

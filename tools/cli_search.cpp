@@ -59,6 +59,8 @@ int runSearch(const Arguments& arguments) {
 
     TerminalMessages messages;
     Dictionary dictionary(dataFolder(arguments), messages);
+    dictionary.indexReading =
+        IndexReading::OnDemand; // a process of one search reads only what it needs
     OpenDictionary(dictionary, name);
     if (!dictionary.DictionaryOpen) return kExitFailure;
 
