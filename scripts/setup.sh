@@ -12,7 +12,6 @@ zadrovec_packages=(
   stardict-czech zlib1g-dev # the foreign words the dictionary cizi is made from, and its reader
   hunspell-cs   # the Czech word list the dictionary slova is made from
   hunspell-tools # unmunch: the word forms by lemma that legends are matched with
-  npm           # fetches the Czech word frequencies (npm pack @zxcvbn-ts/language-cs)
   dict-freedict-eng-ces # the English-Czech dictionary the dictionary anglicky is made from
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
@@ -37,6 +36,12 @@ zadrovec_install_packages() {
 # only, never kept in the repository. Without the registry the build goes on without it.
 zadrovec_word_frequencies() {
   [ -f build/npm/package/src/commonWords.json ] && return 0
+  if ! command -v npm >/dev/null; then
+    # Debian's npm, unless an npm of another origin is there already (Debian's would conflict).
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq npm >/dev/null 2>&1 || true
+  fi
   mkdir -p build/npm
   local packed
   if packed=$(cd build/npm && npm pack --silent @zxcvbn-ts/language-cs@3.0.1 2>/dev/null) &&
