@@ -3,6 +3,7 @@
 #include "collation.h"
 #include "dictionaryfiles.h"
 #include "ioerror.h"
+#include "legendwords.h"
 #include "squares.h"
 
 #include <algorithm>
@@ -46,14 +47,49 @@ void AnswerSpaceBuilder::addRecord(std::size_t dictionary, std::string_view reco
     const std::string_view headword = recordText.substr(0, at);
     std::string_view rest = recordText.substr(at + 1);
     const bool hasHeadword = !headword.empty();
-    const std::uint32_t head = hasHeadword ? textId(headword, bit) : 0;
+    // A text and the name it holds after a generic word, both paired alike.
+    const auto ids = [&](std::string_view text) {
+        std::vector<std::uint32_t> found{textId(text, bit)};
+        if (const std::string_view name = GenericNamePart(text); !name.empty())
+            found.push_back(textId(name, bit));
+        return found;
+    };
+    const std::vector<std::uint32_t> heads =
+        hasHeadword ? ids(headword) : std::vector<std::uint32_t>{};
     for (auto end = rest.find(';'); end != std::string_view::npos; end = rest.find(';')) {
         const std::string_view meaning = trimSpaces(rest.substr(0, end));
         rest.remove_prefix(end + 1);
         if (meaning.empty()) continue;
-        const std::uint32_t id = textId(meaning, bit);
-        if (hasHeadword) pairs_.push_back({head, {id, bit}});
+        const std::vector<std::uint32_t> meanings = ids(meaning);
+        for (const std::uint32_t head : heads)
+            for (const std::uint32_t id : meanings)
+                if (head == heads[0] || id == meanings[0]) pairs_.push_back({head, {id, bit}});
     }
+}
+
+std::string_view GenericNamePart(std::string_view text) {
+    // Words that name the kind of place before its name, folded.
+    static constexpr std::string_view kGeneric[] = {
+        "JEZERO",  "POUST",   "REKA",   "HORA",   "OSTROV",    "POLOOSTROV",
+        "ZALIV",   "PRULIV",  "POHORI", "SOPKA",  "VRCH",      "STIT",
+        "VODOPAD", "PRUSMYK", "PLESO",  "RYBNIK", "SOUOSTROVI"};
+    const std::string folded = FoldedCapitals(text);
+    for (const std::string_view generic : kGeneric) {
+        if (!std::string_view(folded).starts_with(generic) || folded.size() <= generic.size() + 1 ||
+            folded[generic.size()] != ' ')
+            continue;
+        const std::string_view name = text.substr(generic.size() + 1);
+        // A name: its first word a capital in the source, no word of a phrase ("v Andách").
+        const auto first = static_cast<unsigned char>(name.front());
+        const std::string firstWord(name.substr(0, name.find(' ')));
+        if (!IsCp1250Letter(first) || UpperCaseCp1250(name.substr(0, 1))[0] != name.front() ||
+            IsStopWord(FoldedCapitals(firstWord)))
+            return {};
+        for (const char c : name)
+            if (!IsCp1250Letter(static_cast<unsigned char>(c)) && c != ' ' && c != '-') return {};
+        return name;
+    }
+    return {};
 }
 
 namespace {

@@ -17,8 +17,8 @@
 
 namespace zadrovec {
 
-// The dictionaries of the answers in their order: the eight, then the additional two, which are
-// read only when their files are in the data folder.
+// The dictionaries of the answers in their order: the eight, then the additional ones (foreign
+// words, the word list, English words), read only when their files are in the data folder.
 inline constexpr std::array<std::string_view, 11> kAnswerDictionaries = {
     "hlavni",  "mesta",   "chzn", "meny",  "mpzspz",  "osobnost",
     "letadla", "podniky", "cizi", "slova", "anglicky"};
@@ -79,6 +79,10 @@ private:
     Arrays arrays_;
 };
 
+// The name after a generic word of a place ("jezero Titicaca", "POUŠŤ GOBI"): an answer of its
+// own, paired as the whole text is; empty for other texts.
+std::string_view GenericNamePart(std::string_view text);
+
 // Collects records and makes the answer space of them.
 class AnswerSpaceBuilder {
 public:
@@ -105,7 +109,7 @@ struct LoadedAnswers {
 };
 
 // Reads the dictionaries of folder in order. The eight are opened as everywhere (a failure is
-// told through messages); the additional two only when both their files are there. A read error
+// told through messages); the additional ones only when both their files are there. A read error
 // is told and ends that dictionary; what was read stays.
 LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages);
 

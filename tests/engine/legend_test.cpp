@@ -14,12 +14,12 @@ TEST(Legends, GiveTheirAnswerFirst) {
     TempFolder folder;
     writeDictionary(
         folder, "hlavni",
-        sortedDictionary({cp("OTTAWA@hlavní město Kanada;"), cp("QUÉBEC@Kanada;"),
-                          cp("TORONTO@město v Kanadě;"), cp("AG@chemická značka stříbra;"),
-                          cp("AU@zlato;"), cp("XIV@římská číslice 14;"),
-                          cp("XVI@římská číslice 16;"), cp("TARANIS@bůh Keltů;"),
-                          cp("HERKA@kobyla;"), cp("ZEBRA@pruhovaná kobyla;"),
-                          cp("KOBYLA@samice koně;"), cp("LEV@zvíře;"), cp("PES@zvíře;")}));
+        sortedDictionary(
+            {cp("OTTAWA@hlavní město Kanada;"), cp("QUÉBEC@Kanada;"), cp("TORONTO@město v Kanadě;"),
+             cp("AG@chemická značka stříbra;"), cp("AU@zlato;"), cp("XIV@římská číslice 14;"),
+             cp("XVI@římská číslice 16;"), cp("TARANIS@bůh Keltů;"), cp("HERKA@kobyla;"),
+             cp("ZEBRA@pruhovaná kobyla;"), cp("KOBYLA@samice koně;"), cp("LEV@zvíře;"),
+             cp("PES@zvíře;"), cp("BOLÍVIE@jezero Titicaca;jezero v Andách;")}));
     // Word forms as the build takes them from the Czech word list, and word frequencies.
     writeBytes(folder.file("forms.txt"), "Kanada\tKanady Kanadě Kanadu\n"
                                          "stříbro\tstříbra stříbru\n"
@@ -46,6 +46,7 @@ TEST(Legends, GiveTheirAnswerFirst) {
         {"kobyla", "5", "HERKA"},      // the clue text itself above "pruhovaná kobyla"
         {"Kanadou", "6", "OTTAWA"},    // a form not listed, by its first letters
         {"zvíře", "3", "PES"},         // equal scores: the more common word first
+        {"Bolívie", "8", "TITICACA"},  // the name of "jezero Titicaca" on its own
         {"a v na", "", ""},            // only words that weigh nothing
         {"...!", "", ""},              // no word at all
     };
