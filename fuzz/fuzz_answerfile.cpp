@@ -75,17 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         change.offset = input.u16();
         change.value = input.byte();
     }
-    AnswerSpaceBuilder builder;
-    std::string_view rest = input.rest();
-    while (!rest.empty()) {
-        const auto end = std::min(rest.find('\n'), rest.size());
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (!line.empty())
-            builder.addRecord(static_cast<unsigned char>(line[0]) % kAnswerDictionaries.size(),
-                              line.substr(1, 80));
-    }
-    const AnswerSpace space = builder.finish();
+    const AnswerSpace space = fuzz::answersOfRecords(input.rest());
     const SquareIndex index(space, {});
     const std::string path = (fuzz::scratchFolder() / "answers").string();
     const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});

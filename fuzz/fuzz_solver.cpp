@@ -92,17 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choices & 32) q.exclude = exclude;
     if (choices & 64) q.length = length;
 
-    AnswerSpaceBuilder builder;
-    std::string_view rest = input.rest();
-    while (!rest.empty()) {
-        const auto end = std::min(rest.find('\n'), rest.size());
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-        if (line.empty()) continue;
-        builder.addRecord(static_cast<unsigned char>(line[0]) % kAnswerDictionaries.size(),
-                          line.substr(1, 80));
-    }
-    const AnswerSpace space = builder.finish();
+    const AnswerSpace space = fuzz::answersOfRecords(input.rest());
     Solver solver(space);
 
     std::vector<SolvedAnswer> found;

@@ -1,6 +1,9 @@
 // Shared pieces of the fuzz targets: taking a fuzz input apart, and a scratch folder.
 #pragma once
 
+#include "answerspace.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -39,6 +42,20 @@ public:
 private:
     std::string_view rest_;
 };
+
+// The answer space of records one a line, the first byte of each choosing its dictionary.
+inline AnswerSpace answersOfRecords(std::string_view rest) {
+    AnswerSpaceBuilder builder;
+    while (!rest.empty()) {
+        const auto end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!line.empty())
+            builder.addRecord(static_cast<unsigned char>(line[0]) % kAnswerDictionaries.size(),
+                              line.substr(1, 80));
+    }
+    return builder.finish();
+}
 
 // One folder for the whole run of a target (libFuzzer runs inputs one after another), removed
 // when the process ends normally.
