@@ -35,7 +35,7 @@ Question questionOf(const Arguments& arguments) {
     if (kinds > 1) throw UsageError("give only one of PATTERN, --anagram, --from and --contains");
     if (kinds == 0 && !arguments.clue)
         throw UsageError("give a PATTERN, --anagram, --from, --contains or --clue");
-    if (arguments.length) question.length = *arguments.length;
+    if (arguments.length) question.length = argumentToCp1250(*arguments.length, "--length");
     if (arguments.exclude) question.exclude = argumentToCp1250(*arguments.exclude, "--exclude");
     if (arguments.clue) question.clue = argumentToCp1250(*arguments.clue, "--clue");
     // An option given empty would look like no option at all to the solver.
