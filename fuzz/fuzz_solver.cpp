@@ -9,6 +9,7 @@
 #include "answerfile.h"
 #include "answerspace.h"
 #include "fuzzinput.h"
+#include "legendwords.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -100,6 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         found = solver.solve(q);
     } catch (const SolverInputError&) {
         return 0; // a question that means nothing is refused whole; nothing to compare
+    }
+    // A legend ranks its answers by score: every answer it gives passes the other filters.
+    if (!q.clue.empty() && !IsCluePattern(q.clue)) {
+        for (const SolvedAnswer& answer : found) {
+            Squares squares;
+            fuzz::require(TextSquares(space.text(answer.text), q.rules, squares) &&
+                          squares.size() == answer.squares && answer.score > 0);
+        }
+        return 0;
     }
     std::optional<SquarePattern> pattern;
     if (q.kind == QuestionKind::Pattern && !q.text.empty()) pattern.emplace(q.text, q.rules, "p");
