@@ -122,7 +122,8 @@ auto findEach(Hits& hits, std::string_view text) {
         const std::string_view bytes(reinterpret_cast<const char*>(records.data()), records.size());
         for (std::size_t from = 0;;) {
             const std::size_t found = findText(bytes, text, from);
-            if (found == std::string_view::npos) break;
+            // An empty text is found at the end too, where no record starts.
+            if (found == std::string_view::npos || found >= bytes.size()) break;
             const std::size_t start = found - found % kRecordSize;
             const std::string_view record = RecordText(records.data() + start);
             const std::string_view headword = Headword(record);
