@@ -453,11 +453,10 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     std::sort(textIds.begin(), textIds.end());
     space_.prefetchPartners(textIds);
     for (const auto& [textScore, text, exact, like] : clueTexts) {
-        const std::pair<Mask, Mask> masks{exact, like};
         for (const AnswerPartner& partner : space_.partners(text)) {
             Scored& answer = answers[partner.text];
-            answer.exact |= masks.first;
-            answer.like |= masks.second;
+            answer.exact |= exact;
+            answer.like |= like;
             if (textScore > answer.best || (textScore == answer.best && text < answer.clue)) {
                 answer.best = textScore;
                 answer.clue = text;
