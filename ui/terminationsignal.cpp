@@ -1,9 +1,12 @@
 #include "terminationsignal.h"
 
+#include "messageboxes.h"
+
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,6 +32,12 @@ void closeOnTerminationSignal(QWidget& window) {
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalSockets[0], &byte, 1);
+        // The session is ending: a box would wait for an answer nobody gives. What the close
+        // has to tell (a save that failed) goes to standard error instead.
+        MessageBoxes::setPresenter([](MessageKind, const QString&, const QString& text) {
+            std::fprintf(stderr, "zadrovec: %s\n", text.toLocal8Bit().constData());
+            std::fflush(stderr);
+        });
         window.close();
     });
     struct sigaction action = {};

@@ -8,6 +8,7 @@
 #include "listbox.h"
 #include "mainwindow.h"
 #include "spinedit.h"
+#include "terminationsignal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTest>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -269,12 +271,28 @@ TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
 
 TEST_F(SettingsFile, UnwritableFileIsReportedAndTheProgramStillEnds) {
     std::filesystem::create_directories(iniPath()); // a folder where the file should be
+    // Closed by the user: a box at the close, and again when the window is destroyed.
     start();
     closeAndEnd();
-    ASSERT_EQ(boxes.shown.size(), 2u); // at the close, and again when the window is destroyed
+    ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_TRUE(std::filesystem::is_directory(iniPath()));
+
+    // Closed by SIGTERM: the same two reports on standard error, no box to wait for an answer.
+    boxes.shown.clear();
+    start();
+    ui::closeOnTerminationSignal(*form);
+    ::testing::internal::CaptureStderr();
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }));
+    program.reset();
+    const QString errors = QString::fromStdString(::testing::internal::GetCapturedStderr());
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(errors.count("zadrovec: Unable to write to zadrovec.ini.\n"), 2)
+        << errors.toStdString();
 }
 
 TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
