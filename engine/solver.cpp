@@ -165,8 +165,9 @@ public:
     bool accepts(const SquareIndex& index, std::uint32_t id) const {
         const std::size_t n = index.length(id);
         if (n == 0 || n < range.shortest || n > range.longest) return false;
-        if (lengthDecides()) return true;
         const SquareSet& present = index.letters(id);
+        if (present.none()) return false; // only a clue
+        if (lengthDecides()) return true;
         if ((present & exclude).any()) return false;
         const Square* squares = index.squares(id);
         const std::size_t given = letters.letters.size();
@@ -310,6 +311,11 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
         patternCandidates(*compiled.pattern, squares, compiled.range, [&](std::uint32_t id) {
             answers.push_back({id, n, {}});
         });
+        std::vector<std::uint32_t> ids(answers.size());
+        std::transform(answers.begin(), answers.end(), ids.begin(),
+                       [](const SolvedAnswer& a) { return a.text; });
+        squares.prefetchLetters(ids);
+        std::erase_if(answers, [&](const SolvedAnswer& a) { return !squares.isAnswer(a.text); });
         return answers;
     }
     if (compiled.scansEverything()) {

@@ -30,8 +30,10 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
     o.squares.reserve(count * 8);
     std::size_t longest = 0;
     for (std::uint32_t id = 0; id < count; ++id) {
-        TextSquares(space.text(id), rules, o.squares);
+        const std::string_view text = space.text(id);
+        TextSquares(text, rules, o.squares);
         o.start.push_back(static_cast<std::uint32_t>(o.squares.size()));
+        if (!IsAnswerText(text)) continue; // only a clue: its squares are matched as one
         for (std::size_t p = o.start[id]; p < o.squares.size(); ++p)
             o.letters[id].set(o.squares[p]);
         longest = std::max<std::size_t>(longest, o.start[id + 1] - o.start[id]);
@@ -98,6 +100,14 @@ void SquareIndex::prefetchStarts(std::span<const std::uint32_t> ids) const {
     for (const std::uint32_t id : ids)
         ranges.emplace_back(id, std::size_t{id} + 2);
     arrays_.start.prefetch(ranges);
+}
+
+void SquareIndex::prefetchLetters(std::span<const std::uint32_t> ids) const {
+    if (!arrays_.letters.stored()) return;
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const std::uint32_t id : ids)
+        ranges.emplace_back(id, std::size_t{id} + 1);
+    arrays_.letters.prefetch(ranges);
 }
 
 std::vector<std::uint32_t> SquareIndex::orderBy(const PagedArray<Square>& flat) const {

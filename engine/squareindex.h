@@ -23,7 +23,7 @@ public:
     struct Arrays {
         PagedArray<Square> squares;             // every answer's squares, one after another
         PagedArray<std::uint32_t> start;        // where each text's squares start, and the end
-        PagedArray<SquareSet> letters;          // the squares each text holds
+        PagedArray<SquareSet> letters;          // the squares each answer holds; none for a clue
         PagedArray<std::uint32_t> lengthStart;  // where each length's answers start in byLength
         PagedArray<std::uint32_t> byLength;     // the answers by length, then number
         PagedArray<std::uint32_t> postingStart; // per length, position and square
@@ -43,18 +43,22 @@ public:
     // Makes the orders of words and anagrams now (read ones are checked first), so that
     // arrays() holds them too.
     void makeWordOrders() const;
-    // The squares of a text; none for a text that is no answer.
+    // The squares of a text; none for a text without letters. The lists below hold every text
+    // with squares, answers and texts that are only clues (see isAnswer) alike.
     std::size_t length(std::uint32_t id) const {
         const auto bounds = arrays_.start.slice(id, 2);
         return bounds[1] - bounds[0];
     }
     const Square* squares(std::uint32_t id) const { return squareSpan(arrays_.squares, id).data(); }
-    // The squares an answer holds at least once.
+    // The squares an answer holds at least once; none for a text that is only a clue.
     SquareSet letters(std::uint32_t id) const { return arrays_.letters[id]; }
+    bool isAnswer(std::uint32_t id) const { return letters(id).any(); }
     // Makes the squares and letters of these answers present at once (see PagedArray).
     void prefetch(std::span<const std::uint32_t> ids) const;
     // Makes only where their squares start present: enough for length().
     void prefetchStarts(std::span<const std::uint32_t> ids) const;
+    // Makes only their letters present: enough for isAnswer().
+    void prefetchLetters(std::span<const std::uint32_t> ids) const;
 
     std::size_t longest() const {
         return arrays_.lengthStart.size() < 2 ? 0 : arrays_.lengthStart.size() - 2;

@@ -126,6 +126,27 @@ bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out) 
     return true;
 }
 
+bool IsAnswerText(std::string_view text) {
+    constexpr unsigned char kMicroSign = 0xB5; // a letter to Unicode, a symbol to a solver
+    const auto letterAt = [&text](std::size_t i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        return IsCp1250Letter(b) && b != kMicroSign;
+    };
+    bool hasLetter = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (letterAt(i)) {
+            hasLetter = true;
+            continue;
+        }
+        const char c = text[i];
+        if (c == ' ' || c == '.' || c == ',' || c == '\'') continue;
+        if (c == '-' && i > 0 && i + 1 < text.size() && letterAt(i - 1) && letterAt(i + 1))
+            continue;
+        return false;
+    }
+    return hasLetter;
+}
+
 bool IsVowel(Square square) {
     return tables().vowels.test(square);
 }

@@ -106,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!q.clue.empty() && !IsCluePattern(q.clue)) {
         for (const SolvedAnswer& answer : found) {
             Squares squares;
-            fuzz::require(TextSquares(space.text(answer.text), q.rules, squares) &&
+            fuzz::require(IsAnswerText(space.text(answer.text)) &&
+                          TextSquares(space.text(answer.text), q.rules, squares) &&
                           squares.size() == answer.squares && answer.score > 0);
         }
         return 0;
@@ -120,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::uint32_t id = 0; id < space.size(); ++id) {
         Squares squares;
         TextSquares(space.text(id), q.rules, squares);
-        if (!referenceAccepts(q, squares, pattern)) continue;
+        if (!IsAnswerText(space.text(id)) || !referenceAccepts(q, squares, pattern)) continue;
         SolvedAnswer answer{id, squares.size(), {}};
         if (cluePattern) {
             for (const AnswerPartner& p : space.partners(id)) {

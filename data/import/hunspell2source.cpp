@@ -5,6 +5,7 @@
 //   hunspell2source DIC AFF OUTPUT.txt
 #include "cp1250.h"
 #include "sourcefile.h"
+#include "squares.h"
 #include "wordsearch.h"
 
 #include <cerrno>
@@ -90,7 +91,8 @@ int main(int argc, char** argv) {
     }
 
     std::set<std::string> words; // folded Windows-1250 headwords
-    std::size_t stems = 0, notCp1250 = 0, unusable = 0;
+    std::size_t stems = 0, notCp1250 = 0, unusable = 0, abbreviations = 0, symbols = 0,
+                lettersAlone = 0;
     std::string line;
     std::getline(dic, line); // the word count
     while (std::getline(dic, line)) {
@@ -107,6 +109,21 @@ int main(int argc, char** argv) {
         if (word->front() == '#' || word->find_first_of("@;") != std::string::npos ||
             !zadrovec::import::fitsRecord(word->size(), 0)) {
             ++unusable;
+            continue;
+        }
+        // Abbreviations ("ATD."), symbols ("µA") and letters that are no words ("R") are no
+        // answers a solver wants from a word list.
+        if (word->find('.') != std::string::npos) {
+            ++abbreviations;
+            continue;
+        }
+        if (!zadrovec::IsAnswerText(*word) || word->find_first_of(",'") != std::string::npos) {
+            ++symbols;
+            continue;
+        }
+        if (word->size() == 1 &&
+            std::string_view("AIKOSUVZ").find((*word)[0]) == std::string::npos) {
+            ++lettersAlone;
             continue;
         }
         words.insert(std::move(*word));
@@ -129,6 +146,8 @@ int main(int argc, char** argv) {
     std::cout << "hunspell2source: " << stems << " stems (" << encoding << "), " << words.size()
               << " headwords written; dropped " << notCp1250 << " outside Windows-1250, "
               << unusable << " unusable as a headword, " << rareFirst
-              << " beyond the index's first characters\n";
+              << " beyond the index's first characters; left out " << abbreviations
+              << " abbreviations with a dot, " << symbols << " words with a digit or a symbol, "
+              << lettersAlone << " single letters that are no words\n";
     return 0;
 }

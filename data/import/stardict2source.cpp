@@ -12,6 +12,7 @@
 #include "sourcefile.h"
 #include "wordsearch.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -176,21 +177,31 @@ std::string decodeEntities(std::string text) {
     return text;
 }
 
-// The definition as plain text on one line: no pronunciation "[<i>...</i>]", no tags, entities
-// decoded, blanks squeezed.
-std::string plainText(std::string_view markup) {
+// The definition as plain text on one line: no pronunciation "[<i>...</i>]" (which may hold a
+// variant with brackets of its own: "[<i>agreman], agreement [egríment</i>]") or "[ejkr]", no
+// tags, entities decoded, blanks squeezed. Counts the pronunciations found inside the text (the
+// usual one before it is no fault of the source).
+std::string plainText(std::string_view markup, std::size_t& pronunciations) {
     std::string text;
     for (std::size_t i = 0; i < markup.size(); ++i) {
         if (markup.substr(i).starts_with("[<i>")) {
-            const auto close = markup.find(']', i);
-            if (close != std::string_view::npos) {
-                i = close;
+            const auto italicEnd = markup.find("</i>]", i);
+            const auto bracket = markup.find(']', i);
+            if (italicEnd != std::string_view::npos && bracket < italicEnd) {
+                ++pronunciations;
+                i = italicEnd + 4;
+                continue;
+            }
+            if (bracket != std::string_view::npos) {
+                i = bracket;
                 continue;
             }
         }
         if (markup[i] == '<') {
             const auto close = markup.find('>', i);
             if (close != std::string_view::npos) {
+                // Each bold block is a sense of its own.
+                if (markup.substr(i, close - i + 1) == "</b>") text += "; ";
                 i = close;
                 continue;
             }
@@ -198,6 +209,15 @@ std::string plainText(std::string_view markup) {
         text += markup[i];
     }
     text = decodeEntities(std::move(text));
+    // A pronunciation written in plain brackets inside the definition: "acre [ejkr]".
+    for (auto open = text.find(" ["); open != std::string::npos; open = text.find(" [", open + 1)) {
+        const auto close = text.find(']', open);
+        if (close == std::string::npos || close - open > 24) continue;
+        if (text.substr(open + 2, close - open - 2).find(' ') != std::string::npos) continue;
+        text.erase(open + 1, close - open);
+        if (text.compare(open, 3, " , ") == 0) text.erase(open, 2); // "výměna, [bártr], směna"
+        ++pronunciations;
+    }
     std::string squeezed;
     for (char c : text) {
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';
@@ -207,6 +227,24 @@ std::string plainText(std::string_view markup) {
     while (!squeezed.empty() && squeezed.back() == ' ')
         squeezed.pop_back();
     return squeezed;
+}
+
+// Quotes left over in the source ("ten kdo má strach\"\""): an empty pair goes, and all quotes go
+// when they do not pair up. True when something was removed.
+bool removeStrayQuotes(std::string& text) {
+    bool removed = false;
+    for (auto at = text.find("\"\""); at != std::string::npos; at = text.find("\"\"", at)) {
+        text.erase(at, 2);
+        removed = true;
+    }
+    if (std::count(text.begin(), text.end(), '"') % 2 != 0) {
+        std::erase(text, '"');
+        removed = true;
+    }
+    if (removed)
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+    return removed;
 }
 
 bool isDigit(char c) {
@@ -287,11 +325,15 @@ struct Counts {
     std::size_t rareFirst = 0;    // headwords dropped for the index's first-character table
     std::size_t withoutMeaning = 0;
     std::size_t meanings = 0;
+    // Clean-ups of the source's own faults.
+    std::size_t wordParts = 0;         // word parts given their dash: "-GAMIE", "AERO-"
+    std::size_t spellingsSplit = 0;    // "vendeta vendetta": two headwords
+    std::size_t phrasesWrittenOut = 0; // "artéský, a. pramen": ARTÉSKÝ PRAMEN
+    std::size_t phrasesDropped = 0;    // an abbreviated item that cannot be written out
+    std::size_t pronunciations = 0;    // pronunciations left inside a definition
+    std::size_t strayQuotes = 0;       // meanings with quotes that do not pair up
 };
 
-// The longest start of MEANING that fits a record with the headword, ended with "…": at a clause
-// (", ", " – ", " - ", ". ", outside brackets; a sentence keeps its full stop instead) where one of
-// two words at least fits, else at a word of three at least. Nothing when neither fits.
 // Whether the full stop at DOT ends a short word, such as "obv." or "tzv.", rather than a sentence.
 bool endsAbbreviation(const std::string& text, std::size_t dot) {
     const auto blank = text.rfind(' ', dot);
@@ -303,8 +345,26 @@ struct Cut {
     std::string text;
     bool atClause;
 };
+
+// MEANING cut before position END: without the punctuation and the short words ("k", "tj") that
+// would dangle at the cut, ended with "…".
+std::string cutBefore(const std::string& meaning, std::size_t end) {
+    std::string head = meaning.substr(0, end);
+    for (bool trimmed = true; trimmed;) {
+        while (!head.empty() &&
+               std::string_view(",;:.- \x96").find(head.back()) != std::string::npos)
+            head.pop_back();
+        const auto blank = head.rfind(' ');
+        trimmed = blank != std::string::npos && head.size() - blank - 1 <= 2;
+        if (trimmed) head.erase(blank);
+    }
+    return head + "\x85"; // "…" in Windows-1250
+}
+
+// The longest start of MEANING that fits a record with the headword, ended with "…": at a clause
+// (", ", " – ", " - ", ". ", outside brackets) when that keeps two words and most of what a cut at
+// a word would keep, else at a word of three at least. Nothing when neither fits.
 std::optional<Cut> cutToFit(const std::string& meaning, std::size_t headwordSize) {
-    static const std::string ellipsis = "\x85"; // "…" in Windows-1250
     std::optional<Cut> clauseCut, wordCut;
     int depth = 0, words = 1;
     for (std::size_t i = 0; i + 1 < meaning.size(); ++i) {
@@ -315,15 +375,14 @@ std::optional<Cut> cutToFit(const std::string& meaning, std::size_t headwordSize
         const bool clause =
             depth == 0 && (c == ',' || (c == '.' && !endsAbbreviation(meaning, i)) ||
                            (c == ' ' && (meaning[i + 1] == '-' || meaning[i + 1] == '\x96')));
-        std::string head = meaning.substr(0, i);
-        while (!head.empty() && (head.back() == ',' || head.back() == ' '))
-            head.pop_back();
-        if (c != '.') head += ellipsis;
+        const std::string head = cutBefore(meaning, i);
         if (!fitsRecord(headwordSize, head.size())) break;
         if (c == ' ') ++words;
         if (clause && words >= 2) clauseCut = Cut{head, true};
         if (c == ' ' && words >= 3) wordCut = Cut{head, false};
     }
+    if (clauseCut && wordCut && clauseCut->text.size() * 3 < wordCut->text.size() * 2)
+        return wordCut;
     return clauseCut ? clauseCut : wordCut;
 }
 
@@ -331,8 +390,96 @@ struct Meanings {
     std::vector<std::string> items; // Windows-1250
 };
 
+// The side a word part stands on, from a definition such as "druhá část složených slov
+// mající význam …": -1 for a second part ("-GAMIE"), 1 for a first part ("AERO-"), 0 for a word.
+int wordPartSide(std::string_view piece) {
+    if (piece.starts_with("druhá část složen")) return -1;
+    if (piece.starts_with("první část složen")) return 1;
+    return 0;
+}
+
+std::string asWordPart(const std::string& word, int side) {
+    if (side < 0) return word.front() == '-' ? word : "-" + word;
+    return word.back() == '-' ? word : word + "-";
+}
+
+// Levenshtein distance of two short words, without regard to case, capped at 2.
+int closeness(std::string_view a, std::string_view b) {
+    const auto lower = [](std::string_view w) {
+        std::string out(w);
+        for (char& c : out)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    };
+    const std::string x = lower(a), y = lower(b);
+    std::vector<std::size_t> row(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] != y[j - 1])});
+            diagonal = above;
+        }
+    }
+    return static_cast<int>(std::min<std::size_t>(row[y.size()], 2));
+}
+
+// The items of an article's word: "fazona, fazóna" gives both; two spellings written side by
+// side ("vendeta vendetta", "don Don": one letter apart, not "ex lex" or "hokus pokus") give each;
+// "artéský, a. pramen" gives ARTÉSKÝ and ARTÉSKÝ PRAMEN, its adjective agreeing with the noun.
+std::vector<std::string> headwordItems(const std::string& words, Counts& counts) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start <= words.size();) {
+        auto comma = words.find(',', start);
+        if (comma == std::string::npos) comma = words.size();
+        std::string word =
+            withoutHomonymNumber(trimmed(std::string_view(words).substr(start, comma - start)));
+        start = comma + 1;
+        if (word.empty()) continue;
+        const auto blank = word.find(' ');
+        if (!items.empty() && blank != std::string::npos && blank >= 2 &&
+            word.find(' ', blank + 1) == std::string::npos && word[blank - 1] == '.') {
+            // An abbreviation of the first item: "a. pramen".
+            const std::string& first = items.front();
+            if (blank == 2 && first.find(' ') == std::string::npos &&
+                std::tolower(static_cast<unsigned char>(first[0])) ==
+                    std::tolower(static_cast<unsigned char>(word[0]))) {
+                std::string adjective = first;
+                const std::string noun = word.substr(blank + 1);
+                if (adjective.ends_with("ý") && !noun.empty()) {
+                    adjective.erase(adjective.size() - std::string("ý").size());
+                    adjective += noun.back() == 'a' ? "á" : noun.back() == 'o' ? "é" : "ý";
+                }
+                items.push_back(adjective + " " + noun);
+                ++counts.phrasesWrittenOut;
+            } else {
+                ++counts.phrasesDropped;
+            }
+            continue;
+        }
+        if (blank != std::string::npos && word.find(' ', blank + 1) == std::string::npos) {
+            const std::string a = word.substr(0, blank), b = word.substr(blank + 1);
+            const int distance = closeness(a, b);
+            const bool sameWord = distance == 0,
+                       variant = distance == 1 && a.size() >= 4 && b.size() >= 4 && a[0] == b[0];
+            if (a != b && (sameWord || variant)) {
+                items.push_back(a);
+                items.push_back(b);
+                ++counts.spellingsSplit;
+                continue;
+            }
+        }
+        items.push_back(std::move(word));
+    }
+    return items;
+}
+
 void addArticle(const Article& article, std::map<std::string, Meanings>& entries, Counts& counts) {
-    const std::string definition = plainText(article.definition);
+    std::string definition = plainText(article.definition, counts.pronunciations);
+    if (removeStrayQuotes(definition)) ++counts.strayQuotes;
     std::vector<std::string> pieces; // UTF-8
     for (const std::string& sense : splitSenses(definition)) {
         std::size_t start = 0;
@@ -344,34 +491,43 @@ void addArticle(const Article& article, std::map<std::string, Meanings>& entries
         }
     }
 
-    std::string words = article.word;
-    for (std::size_t start = 0; start <= words.size();) {
-        auto comma = words.find(',', start);
-        if (comma == std::string::npos) comma = words.size();
-        const std::string word =
-            withoutHomonymNumber(trimmed(std::string_view(words).substr(start, comma - start)));
-        start = comma + 1;
-        if (word.empty()) continue;
+    // The headword of an item in Windows-1250 capitals, or nothing (counted) when it cannot be one.
+    const auto headwordOf = [&counts](const std::string& word) -> std::optional<std::string> {
         auto headword = zadrovec::utf8ToCp1250(word);
         if (!headword || headword->find_first_of("@;") != std::string::npos) {
             ++counts.notCp1250;
-            continue;
+            return std::nullopt;
         }
         zadrovec::CzechUpperCase(*headword);
-        if (headword->front() == '#') continue;
+        if (headword->front() == '#') return std::nullopt;
         if (!fitsRecord(headword->size(), 1)) {
             ++counts.headwordLong;
-            continue;
+            return std::nullopt;
         }
-        Meanings& m = entries[*headword];
+        return headword;
+    };
+    for (const std::string& item : headwordItems(article.word, counts)) {
+        const auto plain = headwordOf(item);
+        if (!plain) continue;
+        if (pieces.empty()) entries[*plain]; // told as a headword without a meaning
+        // A word part's sense belongs to the part, marked with its dash, not to the word.
+        std::optional<std::string> parts[2];
         for (const std::string& piece : pieces) {
+            const int side = item.find(' ') == std::string::npos ? wordPartSide(piece) : 0;
+            auto& part = parts[side > 0];
+            if (side != 0 && !part) {
+                part = headwordOf(asWordPart(item, side));
+                if (part && *part != *plain) ++counts.wordParts;
+            }
+            if (side != 0 && !part) continue;
+            const std::string& headword = side != 0 ? *part : *plain;
             auto meaning = zadrovec::utf8ToCp1250(piece);
             if (!meaning || meaning->find('@') != std::string::npos) {
                 ++counts.notCp1250;
                 continue;
             }
-            if (!fitsRecord(headword->size(), meaning->size())) {
-                auto cut = cutToFit(*meaning, headword->size());
+            if (!fitsRecord(headword.size(), meaning->size())) {
+                auto cut = cutToFit(*meaning, headword.size());
                 if (!cut) {
                     ++counts.tooLong;
                     continue;
@@ -379,6 +535,7 @@ void addArticle(const Article& article, std::map<std::string, Meanings>& entries
                 ++(cut->atClause ? counts.cutAtClause : counts.cutAtWord);
                 meaning = std::move(cut->text);
             }
+            Meanings& m = entries[headword];
             if (std::find(m.items.begin(), m.items.end(), *meaning) == m.items.end())
                 m.items.push_back(std::move(*meaning));
         }
@@ -441,7 +598,13 @@ int main(int argc, char** argv) {
                   << " headwords too long for a record, " << counts.rareFirst
                   << " headwords beyond the index's first characters, " << counts.damaged
                   << " damaged index entries; " << counts.withoutMeaning
-                  << " headwords left without a meaning\n";
+                  << " headwords left without a meaning\n"
+                  << "stardict2source: cleaned: " << counts.wordParts
+                  << " word parts given their dash, " << counts.spellingsSplit
+                  << " headwords of two spellings split, " << counts.phrasesWrittenOut
+                  << " abbreviated phrases written out, " << counts.phrasesDropped << " dropped, "
+                  << counts.pronunciations << " pronunciations removed from inside definitions, "
+                  << counts.strayQuotes << " definitions with stray quotes\n";
         return 0;
     } catch (const ImportError& e) {
         std::cerr << "stardict2source: " << e.what << '\n';

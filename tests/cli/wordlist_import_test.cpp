@@ -107,6 +107,65 @@ TEST(ForeignWordsImport, MissingOrForeignFilesFailWithoutOutput) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.txt")));
 }
 
+TEST(ForeignWordsImport, TheSourcesFaultsAreCleanedAndCounted) {
+    TempFolder folder;
+    StarDict words;
+    struct Row {
+        const char *word, *definition, *line; // the line expected in the source
+    };
+    const std::vector<Row> rows = {
+        {"gamie", "<b>druhá část složených slov mající význam snoubení</b>",
+         "-GAMIE@druhá část složených slov mající význam snoubení;"},
+        {"endo", "<b>první část složených slov mající význam vnitřní</b>",
+         "ENDO-@první část složených slov mající význam vnitřní;"},
+        {"fág", "<b>druhá část složených slov mající význam hubení</b> <b>vir bakterií</b>",
+         "FÁG@vir bakterií;"},
+        {"vendeta vendetta", "<b>krevní msta</b>", "VENDETTA@krevní msta;"},
+        {"don Don", "<b>španělský titul</b>", "DON@španělský titul;"},
+        {"artéský, a. pramen", "<b>podzemní voda</b>", "ARTÉSKÝ PRAMEN@podzemní voda;"},
+        {"deoxyribonukleový, d. kyselina", "<b>nositel genetické informace</b>",
+         "DEOXYRIBONUKLEOVÁ KYSELINA@nositel genetické informace;"},
+        {"a. m.", "<b>dopoledne</b>", "A. M.@dopoledne;"},
+        {"hokus pokus", "<b>kouzlo</b>", "HOKUS POKUS@kouzlo;"},
+        {"agrément", "[<i>agreman], agreement [egríment</i>] <b>dohoda; souhlas</b>",
+         "AGRÉMENT@dohoda;souhlas;"},
+        {"akr", "<b>acre [ejkr] - plošná jednotka; výměna, [bártr], směna</b>",
+         "AKR@acre - plošná jednotka;výměna, směna;"},
+        {"fobie", "<b>ten kdo má strach\"\"</b>", "FOBIE@ten kdo má strach;"},
+        {"akvárium",
+         "<b>umělá vodní, obv. skleněná nádrž k pěstování vodních živočichů a "
+         "rostlin</b>",
+         "AKVÁRIUM@umělá vodní, obv. skleněná nádrž k pěstování vodních živočichů…;"},
+    };
+    for (const Row& row : rows)
+        words.add(row.word, row.definition);
+    const RunResult run = runProgram(STARDICT2SOURCE, {words.write(folder), folder.file("c.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string s = readFile(folder.file("c.txt"));
+    for (const Row& row : rows)
+        EXPECT_TRUE(hasLine(s, row.line)) << row.line << "\n" << s;
+    for (const char* absent : {"\nGAMIE@", "\nENDO@", "\nVENDETA VENDETTA@", "\nA. PRAMEN@"})
+        EXPECT_EQ(s.find(absent), std::string::npos) << absent;
+    EXPECT_NE(run.out.find("cleaned: 3 word parts given their dash, 2 headwords of two spellings "
+                           "split, 2 abbreviated phrases written out, 0 dropped, 3 pronunciations "
+                           "removed from inside definitions, 1 definitions with stray quotes"),
+              std::string::npos)
+        << run.out;
+
+    // The word list: no abbreviations, symbols or single letters that are no words.
+    writeFile(folder.file("cs.aff"), "SET UTF-8\n");
+    writeFile(folder.file("cs.dic"), "7\natd.\nµA\nR\nk\nblu-ray\n-ismus\npes\n");
+    const RunResult list = runProgram(
+        HUNSPELL2SOURCE, {folder.file("cs.dic"), folder.file("cs.aff"), folder.file("s.txt")});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    const std::string w = readFile(folder.file("s.txt"));
+    EXPECT_EQ(w.substr(w.find('\n') + 1), "BLU-RAY@\nK@\nPES@\n");
+    EXPECT_NE(list.out.find("left out 1 abbreviations with a dot, 2 words with a digit or a "
+                            "symbol, 1 single letters that are no words"),
+              std::string::npos)
+        << list.out;
+}
+
 TEST(WordListImport, StemsInTheEncodingTheAffixFileNames) {
     TempFolder folder;
     writeFile(folder.file("cs.aff"), "# Czech\nSET ISO8859-2\nFLAG long\n");
@@ -134,7 +193,7 @@ TEST(WordListImport, KeepsTheFirstCharactersTheIndexHolds) {
     writeFile(folder.file("cs.aff"), "SET UTF-8\n");
     // 61 different first characters; the one met least is dropped so the index can hold the rest.
     const std::vector<std::string> firsts = {
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F",
+        "Ŕ", "Ĺ", "Ľ", "Ô", "Ő", "Ű", "Ţ", "Ş", "Ă", "Â", "A", "B", "C", "D", "E", "F",
         "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V",
         "W", "X", "Y", "Z", "Á", "Č", "Ď", "É", "Ě", "Í", "Ň", "Ó", "Ř", "Š", "Ť", "Ú",
         "Ů", "Ý", "Ž", "Ä", "Ö", "Ü", "Ł", "Ą", "Ę", "Ś", "Ć", "Ź", "Ż"};

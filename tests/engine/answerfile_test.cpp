@@ -122,7 +122,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
         const char* what;
         std::function<void()> change;
         Kind expected;
-        const char* detail;
+        std::string detail;
     };
     const std::vector<Case> cases = {
         {"copied to a new folder, times not kept",
@@ -160,7 +160,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
              bytes[16] = 2; // the version follows the 16 bytes of the magic text
              writeBytes(stored(), bytes);
          },
-         Kind::OtherVersion, "format 2, this program reads 4"},
+         Kind::OtherVersion, "format 2, this program reads " + std::to_string(kAnswerFileVersion)},
         {"another byte order",
          [&] {
              std::string bytes = readAll(stored());

@@ -65,6 +65,14 @@ TEST(Squares, OnlyLettersTakeSquaresAndDigitsMakeNoAnswer) {
     EXPECT_EQ(squareCount(""), 0u);
 }
 
+TEST(Squares, AnswersAreLettersWithPunctuationBetweenThem) {
+    for (const char* answer : {"KŮŇ", "A.B.C.", "ROLLS-ROYCE", "O'NEILL", "ATD.", "Č, Ř"})
+        EXPECT_TRUE(IsAnswerText(cp(answer))) << answer;
+    for (const char* clue :
+         {"-ISMUS", "AERO-", "°C", "µA", "F1", "HUSTÁ TMAVÁ…", "A - B", "", ". ,", "NOC (NĚMECKY)"})
+        EXPECT_FALSE(IsAnswerText(cp(clue))) << clue;
+}
+
 TEST(Squares, DiacriticsFoldUnlessStrictAndChIsTheLettersCAndH) {
     EXPECT_TRUE(matches("KUN", "kůň"));
     EXPECT_TRUE(matches("LODZ", "Łódź"));
@@ -241,6 +249,21 @@ TEST_F(SolverOnDictionaries, CluesCountBothWays) {
                                   [&](const auto& a) { return space->text(a.text) == cp("KŮŇ"); });
     ASSERT_NE(kun, withClues.end());
     EXPECT_EQ(texts(*space, {{kun->clues[0], 0, {}}}), Texts{"KOBYLA"});
+}
+
+TEST_F(SolverOnDictionaries, WordPartsSymbolsAndCutTextsAreCluesOnly) {
+    writeDictionary(folder, "podniky",
+                    sortedDictionary({cp("-ISMUS@směr;"), cp("TEPLOTA@°C;"),
+                                      cp("DEHET@hustá tmavá…;"), cp("BLU-RAY@disk;")}));
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "?ISMUS")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "?")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Anagram, "SUMSI")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "HUST*")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "BLURAY")), Texts{"BLU-RAY"});
+    // As clues they still lead to their answers.
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "ISMUS")), Texts{cp("SMĚR")});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "HUST*")), Texts{"DEHET"});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "C")), Texts{"TEPLOTA"});
 }
 
 TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
