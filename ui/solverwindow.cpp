@@ -22,6 +22,7 @@
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zadrovec::ui {
 namespace {
@@ -68,10 +69,50 @@ QString storedNotUsed(const StoredAnswersState& stored) {
     return {};
 }
 
-QLineEdit* textField(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
+// What a field takes: characters Windows-1250 holds, and no control characters (a pasted line
+// break, a tab), which no answer has.
+class FieldValidator : public Cp1250Validator {
+public:
+    using Cp1250Validator::Cp1250Validator;
+    State validate(QString& input, int& pos) const override {
+        for (const QChar c : input)
+            if (c.category() == QChar::Other_Control) return Invalid;
+        return Cp1250Validator::validate(input, pos);
+    }
+};
+
+// A field whose text the settings file keeps: a stored text gets the checks a typed one gets,
+// so a hand-edited file cannot put into it what the user could not type.
+class Field : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ text WRITE setStoredText)
+public:
+    using QLineEdit::QLineEdit;
+
+    void setStoredText(const QString& stored) {
+        QString text = stored.left(maxLength());
+        int at = 0;
+        if (validator() && validator()->validate(text, at) == QValidator::Invalid) text.clear();
+        setText(text);
+    }
+};
+
+// The kind of question: a stored index beyond the items takes the nearest one, never none.
+class KindBox : public QComboBox {
+    Q_OBJECT
+    Q_PROPERTY(int CurrentIndex READ currentIndex WRITE setStoredIndex)
+public:
+    using QComboBox::QComboBox;
+
+    void setStoredIndex(int index) { setCurrentIndex(std::clamp(index, 0, count() - 1)); }
+};
+
+// maxLength: room for any answer or legend, and a bound for what the settings file gives.
+QLineEdit* textField(QWidget* parent, const char* name, int maxLength) {
+    auto* edit = new Field(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setValidator(new Cp1250Validator(edit));
+    edit->setValidator(new FieldValidator(edit));
+    edit->setMaxLength(maxLength);
     edit->setClearButtonEnabled(true);
     return edit;
 }
@@ -95,16 +136,16 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(560, 520);
 
-    patternEdit = textField(this, "patternEdit");
+    patternEdit = textField(this, "patternEdit", 100);
     patternEdit->setPlaceholderText(QStringLiteral("např. H?RKA, K*, [PM]@#"));
-    kindCombo = new QComboBox(this);
+    kindCombo = new KindBox(this);
     kindCombo->setObjectName(QStringLiteral("kindCombo"));
     kindCombo->addItems({QStringLiteral("Vzor"), QStringLiteral("Přesmyčka"),
                          QStringLiteral("Z písmen"), QStringLiteral("Obsahuje")});
-    clueEdit = textField(this, "clueEdit");
-    lengthEdit = textField(this, "lengthEdit");
+    clueEdit = textField(this, "clueEdit", 200);
+    lengthEdit = textField(this, "lengthEdit", 9); // "N" or "N-M"
     lengthEdit->setPlaceholderText(QStringLiteral("např. 5 nebo 4-6"));
-    excludeEdit = textField(this, "excludeEdit");
+    excludeEdit = textField(this, "excludeEdit", 64);
     strictCheck = new QCheckBox(QStringLiteral("&Rozlišovat diakritiku"), this);
     strictCheck->setObjectName(QStringLiteral("strictCheck"));
     chCheck = new QCheckBox(QStringLiteral("C&H jako jedno políčko"), this);
@@ -326,3 +367,5 @@ void SolverWindow::copyAnswer() {
 }
 
 } // namespace zadrovec::ui
+
+#include "solverwindow.moc"

@@ -9,8 +9,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
@@ -90,7 +92,20 @@ protected:
     void waitForAnswers() {
         ASSERT_TRUE(QTest::qWaitFor([this] { return window->answersReady(); }));
     }
-    std::string ini() const { return readAll(config.path() / "zadrovec" / "zadrovec.ini"); }
+    std::filesystem::path iniPath() const { return config.path() / "zadrovec" / "zadrovec.ini"; }
+    std::string ini() const { return readAll(iniPath()); }
+    void writeIni(const std::string& bytes) {
+        std::filesystem::create_directories(iniPath().parent_path());
+        writeBytes(iniPath().string(), bytes);
+    }
+    // The window's own section of the settings file, as written.
+    std::string ownSection() const {
+        const std::string written = ini();
+        const auto at = written.find("[" + cp("Okno luštění") + "]\r\n");
+        if (at == std::string::npos) return {};
+        const auto end = written.find("\r\n[", at + 1);
+        return written.substr(at, end == std::string::npos ? end : end + 2 - at);
+    }
 };
 
 } // namespace
@@ -176,12 +191,8 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     window->chCheck->setChecked(true);
     window->setGeometry(40, 50, 600, 500);
     window->close();
-    const std::string written = ini();
     const std::string section = "[" + cp("Okno luštění") + "]\r\n";
-    const auto at = written.find(section);
-    ASSERT_NE(at, std::string::npos) << written;
-    const auto end = written.find("\r\n[", at + 1);
-    const std::string own = written.substr(at, end == std::string::npos ? end : end + 2 - at);
+    const std::string own = ownSection();
     EXPECT_EQ(own, section +
                        "FormVersion=0\r\nFlags=0\r\nShowCmd=1\r\nPixelsPerInch=96\r\n"
                        "MinMaxPos(800x800)=-1,-1,-2,-2\r\nMinMaxPos=-1,-1,-2,-2\r\n"
@@ -201,4 +212,55 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     EXPECT_EQ(window->excludeEdit->text(), "xy");
     EXPECT_TRUE(window->chCheck->isChecked());
     EXPECT_FALSE(window->strictCheck->isChecked());
+}
+
+TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
+    const QSize screen = QGuiApplication::primaryScreen()->virtualSize();
+    const std::string digits(40'000, '7');
+    struct Row {
+        std::string stored; // the section's keys
+        int kind;           // the kind the window then shows
+    };
+    const Row rows[] = {
+        {"kindCombo_CurrentIndex=2147483647\r\nlengthEdit_Text=" + digits +
+             "\r\nexcludeEdit_Text=" + digits + "\r\n",
+         3},
+        {"kindCombo_CurrentIndex=-2147483648\r\nNormPos=-2147483648,-2147483648,2147483647,"
+         "2147483647\r\nlengthEdit_Text=4\x01-6\r\n",
+         0},
+        {"kindCombo_CurrentIndex=abc\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n",
+         0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored.substr(0, 120));
+        writeIni("[" + cp("Okno luštění") + "]\r\nShowCmd=1\r\n" + row.stored);
+        start();
+        open();
+        EXPECT_EQ(window->kindCombo->currentIndex(), row.kind);
+        EXPECT_FALSE(window->kindCombo->currentText().isEmpty());
+        for (const QLineEdit* field : {window->lengthEdit, window->excludeEdit}) {
+            EXPECT_LE(field->text().size(), field->maxLength())
+                << field->objectName().toStdString();
+            EXPECT_LT(field->maxLength(), 100) << field->objectName().toStdString();
+            EXPECT_FALSE(field->text().contains(QChar(1))); // what the field would refuse typed
+        }
+        QTest::keyClicks(window->patternEdit, "k*"); // a question: the length is asked for
+        QCoreApplication::processEvents();           // the layout settles what the texts ask of it
+        EXPECT_LE(window->width(), screen.width());
+        EXPECT_LE(window->height(), screen.height());
+        window->close();
+        program.reset();
+
+        // Written back sane: a placement within the screen, the texts as the fields hold them.
+        const std::string own = ownSection();
+        const auto at = own.find("\r\nNormPos=");
+        ASSERT_NE(at, std::string::npos) << own.substr(0, 400);
+        const QStringList numbers =
+            QString::fromStdString(own.substr(at + 10, own.find('\r', at + 10) - at - 10))
+                .split(',');
+        ASSERT_EQ(numbers.size(), 4);
+        EXPECT_LE(numbers[2].toInt() - numbers[0].toInt(), screen.width());
+        EXPECT_LE(numbers[3].toInt() - numbers[1].toInt(), screen.height());
+        EXPECT_LT(own.size(), 1000u);
+    }
 }
