@@ -166,6 +166,28 @@ TEST(ForeignWordsImport, TheSourcesFaultsAreCleanedAndCounted) {
         << list.out;
 }
 
+TEST(PluralsImport, NounsGetTheNominativePluralTheWordListKnows) {
+    TempFolder folder;
+    writeFile(folder.file("main.txt"), "ÁS@severský bůh;\nvlk@šelma;\nučitel@pedagog;\n"
+                                       "lékař@doktor;\nžena@manželka;\nženy@ženské;\n"
+                                       "číst@luštit;\nstůl@nábytek;\n");
+    writeFile(folder.file("forms.txt"),
+              "ás\tása ásové ásům ásech\nvlk\tvlka vlky vlci vlkům vlcích\n"
+              "učitel\tučitele učiteli učitelé učitelům\nlékař\tlékaře lékaři lékařům\n"
+              "žena\tženy ženám\nčíst\tčtu čísti četl\nstůl\tstolu stoly stolům\n");
+    const RunResult run = runProgram(
+        PLURALS2SOURCE, {folder.file("main.txt"), folder.file("forms.txt"), folder.file("p.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string s = readFile(folder.file("p.txt"));
+    EXPECT_EQ(s.substr(s.find('\n') + 1),
+              "ásové@ás (množné číslo);severský bůh;\nvlci@vlk (množné číslo);šelma;\n"
+              "učitelé@učitel (množné číslo);pedagog;\nlékaři@lékař (množné číslo);doktor;\n");
+    EXPECT_NE(run.out.find("6 nouns among the headwords, 4 plurals written; 1 without a plural "
+                           "hunspell-cs knows, 1 plurals that are headwords already"),
+              std::string::npos)
+        << run.out;
+}
+
 TEST(WordListImport, StemsInTheEncodingTheAffixFileNames) {
     TempFolder folder;
     writeFile(folder.file("cs.aff"), "# Czech\nSET ISO8859-2\nFLAG long\n");

@@ -1,0 +1,184 @@
+// Writes the nominative plural of the nouns of the main dictionary as answers of their own,
+// linked to the singular's meanings: a legend in the plural ("severští bohové") reduces to the
+// lemmas of a singular clue text, and the plural answer (ÁSOVÉ) then stands beside the singular.
+//
+// A plural is made from the singular by the endings of the Czech declension patterns, in the
+// order that keeps to the nominative (an animate "-ové" or "-i" before an inanimate "-y", which is
+// also an animate accusative), and is accepted only when hunspell-cs knows it as a form of that
+// very lemma (the word forms of hunspell2forms). Names (capitals in the word list), words the
+// word list does not know, and plurals that already are headwords are left alone.
+//
+//   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt
+#include "sourcefile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+// Upper case of the UTF-8 letters of Czech words (ASCII and the Czech and Slovak ones).
+std::string upperCase(std::string_view word) {
+    static const std::vector<std::pair<std::string_view, std::string_view>> pairs = {
+        {"á", "Á"}, {"č", "Č"}, {"ď", "Ď"}, {"é", "É"}, {"ě", "Ě"}, {"í", "Í"},
+        {"ň", "Ň"}, {"ó", "Ó"}, {"ř", "Ř"}, {"š", "Š"}, {"ť", "Ť"}, {"ú", "Ú"},
+        {"ů", "Ů"}, {"ý", "Ý"}, {"ž", "Ž"}, {"ä", "Ä"}, {"ö", "Ö"}, {"ü", "Ü"},
+        {"ô", "Ô"}, {"ľ", "Ľ"}, {"ĺ", "Ĺ"}, {"ŕ", "Ŕ"}};
+    std::string out;
+    for (std::size_t i = 0; i < word.size();) {
+        const char c = word[i];
+        if (c >= 'a' && c <= 'z') {
+            out += static_cast<char>(c - 32);
+            ++i;
+            continue;
+        }
+        bool done = false;
+        for (const auto& [small, capital] : pairs)
+            if (word.substr(i).starts_with(small)) {
+                out += capital;
+                i += small.size();
+                done = true;
+                break;
+            }
+        if (!done) out += word[i++];
+    }
+    return out;
+}
+
+bool isLowerCaseWord(std::string_view word) {
+    if (word.empty() || word.find_first_of(" -.'0123456789") != std::string_view::npos)
+        return false;
+    // The first character, of one or two bytes of UTF-8, is a small letter.
+    const std::size_t first = static_cast<unsigned char>(word[0]) < 0x80 ? 1 : 2;
+    return upperCase(word.substr(0, first)) != word.substr(0, first);
+}
+
+// The candidates of the nominative plural of LEMMA, most likely first.
+std::vector<std::string> pluralCandidates(const std::string& lemma) {
+    const auto ends = [&lemma](std::string_view end) { return lemma.ends_with(end); };
+    const auto stem = [&lemma](std::string_view end) {
+        return lemma.substr(0, lemma.size() - end.size());
+    };
+    // Adjectives, verbs and words whose plural is the singular give nothing.
+    for (const std::string_view end :
+         {"ý", "á", "é", "í", "ou", "at", "it", "et", "ět", "ut", "out", "ti", "ci"})
+        if (ends(end)) return {};
+    if (ends("um")) return {stem("um") + "a"};
+    if (ends("a")) return {stem("a") + "ové", stem("a") + "y"};
+    if (ends("o")) return {stem("o") + "a"};
+    if (ends("e")) return {stem("e") + "ata", stem("e") + "ové"};
+    if (ends("ě")) return {stem("ě") + "ata"};
+    if (ends("ek")) return {stem("ek") + "kové", stem("ek") + "ci", stem("ek") + "ky"};
+    if (ends("ec")) return {stem("ec") + "cové", stem("ec") + "ci", stem("ec") + "ce"};
+    if (ends("eň")) return {stem("eň") + "ně"};
+    if (ends("k")) return {lemma + "ové", stem("k") + "ci", lemma + "y"};
+    if (ends("ch")) return {lemma + "ové", stem("ch") + "ši", lemma + "y"};
+    if (ends("h")) return {lemma + "ové", stem("h") + "zi", lemma + "y"};
+    if (ends("r")) return {lemma + "ové", stem("r") + "ři", lemma + "y"};
+    if (ends("l")) return {lemma + "ové", lemma + "é", lemma + "y"};
+    // Agent nouns ("lékař", "malíř"): animate, so "-i" and not the accusative "-e".
+    for (const std::string_view agent : {"ář", "ař", "íř", "ýř", "éř"})
+        if (ends(agent)) return {lemma + "ové", lemma + "i"};
+    for (const std::string_view soft : {"ž", "š", "č", "ř", "c", "j", "ď", "ť", "ň"})
+        if (ends(soft)) return {lemma + "ové", lemma + "e"};
+    return {lemma + "ové", lemma + "i", lemma + "y"};
+}
+
+struct Entry {
+    std::vector<std::string> meanings;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt\n";
+        return 2;
+    }
+    std::ifstream main(argv[1]), forms(argv[2]);
+    if (!main || !forms) {
+        std::cerr << "plurals2source: cannot read " << (main ? argv[2] : argv[1]) << '\n';
+        return 1;
+    }
+    // The headwords of the main dictionary (in capitals) with their meanings.
+    std::map<std::string, Entry> headwords;
+    std::string line;
+    while (std::getline(main, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto at = line.find('@');
+        if (at == std::string::npos || at == 0) continue;
+        Entry& entry = headwords[upperCase(line.substr(0, at))];
+        std::istringstream rest(line.substr(at + 1));
+        for (std::string meaning; std::getline(rest, meaning, ';');)
+            if (!meaning.empty() && meaning.size() < 60) entry.meanings.push_back(meaning);
+    }
+
+    std::size_t nouns = 0, written = 0, unknown = 0, already = 0;
+    zadrovec::import::SourceFile file(argv[3]);
+    std::ostream& out = file.stream();
+    out << "# Made by plurals2source from the main dictionary and the word forms; do not edit.\n";
+    std::unordered_set<std::string> done;
+    while (std::getline(forms, line)) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) continue;
+        const std::string lemma = line.substr(0, tab);
+        if (!isLowerCaseWord(lemma)) continue;
+        const auto entry = headwords.find(upperCase(lemma));
+        if (entry == headwords.end() || entry->second.meanings.empty()) continue;
+        const std::vector<std::string> candidates = pluralCandidates(lemma);
+        if (candidates.empty()) continue;
+        std::unordered_set<std::string> known;
+        std::istringstream words(line.substr(tab + 1));
+        for (std::string form; words >> form;)
+            known.insert(form);
+        // Only a noun has a plural: its forms hold a dative or locative plural.
+        const bool noun = std::any_of(known.begin(), known.end(), [](const std::string& form) {
+            return form.ends_with("ům") || form.ends_with("ám") || form.ends_with("ech") ||
+                   form.ends_with("ách");
+        });
+        if (!noun) continue;
+        ++nouns;
+        std::string plural;
+        for (const std::string& candidate : candidates)
+            if (known.contains(candidate)) {
+                plural = candidate;
+                break;
+            }
+        if (plural.empty()) {
+            ++unknown;
+            continue;
+        }
+        if (headwords.contains(upperCase(plural))) {
+            ++already;
+            continue;
+        }
+        if (!done.insert(plural).second) continue;
+        // The singular first, then at most six of its meanings, each once.
+        out << plural << '@' << lemma << " (množné číslo);";
+        std::set<std::string> seen{lemma + " (množné číslo)"};
+        std::size_t count = 0;
+        for (const std::string& meaning : entry->second.meanings)
+            if (count < 6 && seen.insert(meaning).second) {
+                out << meaning << ';';
+                ++count;
+            }
+        out << '\n';
+        ++written;
+    }
+    if (!file.isOpen() || !file.commit()) {
+        std::cerr << "plurals2source: cannot write " << argv[3] << '\n';
+        return 1;
+    }
+    std::cout << "plurals2source: " << nouns << " nouns among the headwords, " << written
+              << " plurals written; " << unknown << " without a plural hunspell-cs knows, "
+              << already << " plurals that are headwords already\n";
+    return 0;
+}
