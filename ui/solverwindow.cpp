@@ -2,9 +2,11 @@
 
 #include "answersource.h"
 #include "cp1250validator.h"
+#include "legendwords.h"
 #include "messages.h"
 #include "qtext.h"
 #include "solver.h"
+#include "squares.h"
 #include "windowsettings.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
@@ -67,6 +70,124 @@ QString storedNotUsed(const StoredAnswersState& stored) {
         return QStringLiteral("uložené odpovědi jsou poškozené");
     }
     return {};
+}
+
+// A message about what was typed, naming the field it concerns.
+struct InputNote {
+    QString text;
+    bool unfinished = false; // typing is still going on: said quietly, as no error
+};
+
+bool isLetter(char c) {
+    return IsCp1250Letter(static_cast<unsigned char>(c));
+}
+
+QString quoted(char c) {
+    return QStringLiteral("„%1“").arg(toQString(std::string_view(&c, 1)));
+}
+
+// Why a pattern of squares means nothing; an empty text when the window sees no reason.
+InputNote patternNote(std::string_view text, const QString& field) {
+    const QString prefix = field + QStringLiteral(": ");
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isLetter(c) || c == '*' || c == '?' || c == '@' || c == '#') continue;
+        if (c == '[') {
+            const std::size_t close = text.find(']', i + 1);
+            if (close == std::string_view::npos)
+                return {prefix + QStringLiteral("nedokončená množina [ ]"), true};
+            std::string_view inside = text.substr(i + 1, close - i - 1);
+            if (!inside.empty() && (inside[0] == '!' || inside[0] == '^')) inside.remove_prefix(1);
+            if (inside.empty()) return {prefix + QStringLiteral("prázdná množina [ ]")};
+            for (const char l : inside)
+                if (!isLetter(l))
+                    return {prefix + QStringLiteral("v množině [ ] smějí být jen písmena, ne ") +
+                            (l == ' ' ? QStringLiteral("mezera") : quoted(l))};
+            i = close;
+        } else if (c == ']') {
+            return {prefix + QStringLiteral("„]“ bez „[“")};
+        } else if (c >= '0' && c <= '9') {
+            return {prefix +
+                    QStringLiteral("číslice %1, odpovědi mají jen písmena").arg(quoted(c))};
+        } else if (c == ' ') {
+            return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
+        } else {
+            return {prefix +
+                    QStringLiteral("%1 není písmeno ani ?, *, @, # nebo [ ]").arg(quoted(c))};
+        }
+    }
+    return {};
+}
+
+// Why letters (of an anagram, of letters to use or to exclude) mean nothing, as above.
+InputNote lettersNote(std::string_view text, bool blanksAllowed, const QString& field) {
+    const QString prefix = field + QStringLiteral(": ");
+    const QString allowed =
+        blanksAllowed ? QStringLiteral("jen písmena a ?") : QStringLiteral("jen písmena");
+    for (const char c : text) {
+        if (isLetter(c) || (c == '?' && blanksAllowed)) continue;
+        if (c == ' ') return {prefix + allowed + QStringLiteral(", bez mezer")};
+        return {prefix + allowed + QStringLiteral(", ne ") + quoted(c)};
+    }
+    return {};
+}
+
+// Why a length means nothing, as above; "4-" on the way to "4-6" is unfinished.
+InputNote lengthNote(const QString& text) {
+    static const QRegularExpression range(QStringLiteral("^(\\d+)(-(\\d*))?$"));
+    const QRegularExpressionMatch parts = range.match(text);
+    const QString prefix = QStringLiteral("Délka: ");
+    if (!parts.hasMatch())
+        return {prefix + QStringLiteral("počet políček, např. 5, nebo rozsah, např. 4-6")};
+    const qulonglong shortest = parts.captured(1).toULongLong();
+    if (shortest < 1) return {prefix + QStringLiteral("aspoň 1 políčko")};
+    if (parts.hasCaptured(2) && parts.captured(3).isEmpty())
+        return {prefix + QStringLiteral("nedokončený rozsah ") + text, true};
+    if (parts.hasCaptured(3) && parts.captured(3).toULongLong() < shortest)
+        return {prefix + QStringLiteral("rozsah %1 končí níž, než začíná").arg(text)};
+    return {};
+}
+
+// What the window says when the solver refuses a question: the first field, top to bottom,
+// that the solver refuses on its own, and why. The solver decides what it takes; the window
+// only tells it in Czech.
+InputNote refusalNote(const Question& question) {
+    const auto refuses = [](const auto& ask) {
+        try {
+            ask();
+            return false;
+        } catch (const SolverInputError&) {
+            return true;
+        }
+    };
+    const auto orInvalid = [](InputNote note, const QString& field) {
+        if (note.text.isEmpty()) note.text = field + QStringLiteral(": neplatný zápis");
+        return note;
+    };
+    const SquareRules& rules = question.rules;
+    if (!question.text.empty()) {
+        if (question.kind == QuestionKind::Pattern) {
+            if (refuses([&] { SquarePattern(question.text, rules, "pattern"); }))
+                return orInvalid(patternNote(question.text, QStringLiteral("Vzor")),
+                                 QStringLiteral("Vzor"));
+        } else {
+            const bool blanks = question.kind != QuestionKind::Contains;
+            if (refuses([&] { ParseOptionLetters(question.text, rules, blanks, "letters"); }))
+                return orInvalid(lettersNote(question.text, blanks, QStringLiteral("Písmena")),
+                                 QStringLiteral("Písmena"));
+        }
+    }
+    if (IsCluePattern(question.clue) &&
+        refuses([&] { SquarePattern(question.clue, rules, "clue"); }))
+        return orInvalid(patternNote(question.clue, QStringLiteral("Legenda")),
+                         QStringLiteral("Legenda"));
+    if (!question.length.empty() && refuses([&] { ParseLengthRange(question.length); }))
+        return orInvalid(lengthNote(toQString(question.length)), QStringLiteral("Délka"));
+    if (!question.exclude.empty() &&
+        refuses([&] { ParseOptionLetters(question.exclude, rules, false, "exclude"); }))
+        return orInvalid(lettersNote(question.exclude, false, QStringLiteral("Vyloučit písmena")),
+                         QStringLiteral("Vyloučit písmena"));
+    return {QStringLiteral("Takto hledat nelze.")};
 }
 
 // What a field takes: characters Windows-1250 holds, and no control characters (a pasted line
@@ -247,7 +368,7 @@ void SolverWindow::readAnswers(const QString& why) {
     answersTree->clear();
     cluesTree->clear();
     const QString reading = QStringLiteral("Načítám odpovědi…");
-    statusLabel->setText(why.isEmpty() ? reading : reading + QStringLiteral(" (") + why + ')');
+    say(why.isEmpty() ? reading : reading + QStringLiteral(" (") + why + ')');
     statusLabel->setToolTip(why);
     AnswerSource* source = source_.get();
     reading_ = QThread::create([source] { source->readDictionaries(); });
@@ -266,7 +387,7 @@ void SolverWindow::updateAnswers() {
     answersTree->clear();
     cluesTree->clear();
     if (source_->openedDictionaries() == 0) {
-        statusLabel->setText(QStringLiteral("Žádný slovník nebyl nalezen."));
+        say(QStringLiteral("Žádný slovník nebyl nalezen."));
         return;
     }
     Question question;
@@ -278,7 +399,7 @@ void SolverWindow::updateAnswers() {
     question.rules.strict = strictCheck->isChecked();
     question.rules.chOneSquare = chCheck->isChecked();
     if (question.text.empty() && question.clue.empty()) {
-        statusLabel->setText(QStringLiteral("Napište vzor, písmena nebo legendu."));
+        say(QStringLiteral("Napište vzor, písmena nebo legendu."));
         return;
     }
     // The texts are taken inside: stored answers may fail on any read.
@@ -294,8 +415,9 @@ void SolverWindow::updateAnswers() {
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
             rows.emplace_back(toQString(space.text(answers[i].text)),
                               dictionaryList(space.dictionaries(answers[i].text)));
-    } catch (const SolverInputError& error) {
-        statusLabel->setText(QStringLiteral("Nelze hledat: ") + toQString(error.what()));
+    } catch (const SolverInputError&) {
+        const InputNote note = refusalNote(question);
+        say(note.text, note.unfinished);
         return;
     } catch (const StoredFileError& error) {
         source_->leaveStored(error);
@@ -326,13 +448,17 @@ void SolverWindow::updateAnswers() {
     answersTree->expandAll();
     answersTree->setUpdatesEnabled(true);
     if (answers.empty())
-        statusLabel->setText(QStringLiteral("Žádná odpověď."));
+        say(QStringLiteral("Žádná odpověď."));
     else if (listed < answers.size())
-        statusLabel->setText(
-            QStringLiteral("Odpovědí: %1, vypsáno prvních %2.").arg(answers.size()).arg(listed));
+        say(QStringLiteral("Odpovědí: %1, vypsáno prvních %2.").arg(answers.size()).arg(listed));
     else
-        statusLabel->setText(QStringLiteral("Odpovědí: %1").arg(answers.size()));
+        say(QStringLiteral("Odpovědí: %1").arg(answers.size()));
     if (!groups.isEmpty()) answersTree->setCurrentItem(groups.front()->child(0));
+}
+
+void SolverWindow::say(const QString& text, bool quiet) {
+    statusLabel->setText(text);
+    statusLabel->setForegroundRole(quiet ? QPalette::PlaceholderText : QPalette::WindowText);
 }
 
 QString SolverWindow::selectedAnswer() const {

@@ -62,6 +62,8 @@ private:
     void updateAnswers();
     void showClues();
     void copyAnswer();
+    // The status line; quiet for what is no error (a set still being typed).
+    void say(const QString& text, bool quiet = false);
 
     QString dataFolder_;
     std::unique_ptr<RecordedMessages> loadMessages_; // a missing dictionary is said once, here

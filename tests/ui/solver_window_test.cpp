@@ -132,9 +132,67 @@ TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
                                                         "6 políček: 1 | KOBYLA (hlavni, mesta)"}));
     QTest::keyClicks(window->patternEdit, "1");
     EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
-    EXPECT_TRUE(window->statusLabel->text().contains("digit"))
-        << window->statusLabel->text().toStdString();
+    EXPECT_EQ(window->statusLabel->text(), "Vzor: číslice „1“, odpovědi mají jen písmena");
     EXPECT_TRUE(boxes.shown.empty()); // six missing dictionaries, and no box about them
+}
+
+TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
+    start();
+    open();
+    struct Row {
+        int kind;
+        const char* pattern;
+        const char* length;
+        const char* exclude;
+        const char* clue;
+        QString said;
+        bool quiet; // an unfinished text, said as no error
+    };
+    const Row rows[] = {
+        {0, "[ab", "", "", "", "Vzor: nedokončená množina [ ]", true},
+        {0, "k[]", "", "", "", "Vzor: prázdná množina [ ]", false},
+        {0, "k[a1]", "", "", "", "Vzor: v množině [ ] smějí být jen písmena, ne „1“", false},
+        {0, "k]", "", "", "", "Vzor: „]“ bez „[“", false},
+        {0, "k n", "", "", "", "Vzor: mezera, odpovědi se píší bez mezer", false},
+        {0, "k%", "", "", "", "Vzor: „%“ není písmeno ani ?, *, @, # nebo [ ]", false},
+        {1, "ab1", "", "", "", "Písmena: jen písmena a ?, ne „1“", false},
+        {2, "a b", "", "", "", "Písmena: jen písmena a ?, bez mezer", false},
+        {3, "a?", "", "", "", "Písmena: jen písmena, ne „?“", false},
+        {0, "k*", "x", "", "", "Délka: počet políček, např. 5, nebo rozsah, např. 4-6", false},
+        {0, "k*", "0", "", "", "Délka: aspoň 1 políčko", false},
+        {0, "k*", "6-4", "", "", "Délka: rozsah 6-4 končí níž, než začíná", false},
+        {0, "k*", "4-", "", "", "Délka: nedokončený rozsah 4-", true},
+        {0, "k*", "", "1", "", "Vyloučit písmena: jen písmena, ne „1“", false},
+        {0, "", "", "", "k?[", "Legenda: nedokončená množina [ ]", true},
+        // The fields top to bottom: the pattern's message before the length's.
+        {0, "k1", "x", "1", "", "Vzor: číslice „1“, odpovědi mají jen písmena", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.said.toStdString());
+        window->kindCombo->setCurrentIndex(row.kind);
+        window->lengthEdit->setText(row.length);
+        window->excludeEdit->setText(row.exclude);
+        window->clueEdit->setText(row.clue);
+        window->patternEdit->clear();
+        // Typed key by key: no keystroke on the way says more than the end does.
+        for (const char c : std::string(row.pattern)) {
+            QTest::keyClicks(window->patternEdit, QString(c));
+            if (row.quiet) {
+                EXPECT_NE(window->statusLabel->foregroundRole(), QPalette::WindowText)
+                    << window->statusLabel->text().toStdString();
+            }
+        }
+        EXPECT_EQ(window->statusLabel->text(), row.said);
+        EXPECT_EQ(window->statusLabel->foregroundRole() == QPalette::PlaceholderText, row.quiet);
+        EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
+    }
+    // A set finished answers at once, and the line is an ordinary one again.
+    for (QLineEdit* field : {window->patternEdit, window->lengthEdit, window->excludeEdit})
+        field->clear();
+    QTest::keyClicks(window->patternEdit, "k[uo]n");
+    EXPECT_EQ(window->answersTree->topLevelItemCount(), 1);
+    EXPECT_EQ(window->statusLabel->text(), "Odpovědí: 2");
+    EXPECT_EQ(window->statusLabel->foregroundRole(), QPalette::WindowText);
 }
 
 TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
