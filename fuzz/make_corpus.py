@@ -118,6 +118,27 @@ def profile():
     write("fuzz_profile", "empty-file", short_text("s") + short_text("k") + short_text(""))
 
 
+def legend():
+    # The input is the legend as typed; its lines are also meanings of a small answer space.
+    legends = [
+        ("capital", "hlavní město Kanady"), ("roman", "římsky 14"),
+        ("symbol", "chem. zn. stříbra"), ("language", "kočka (angl.)"), ("german", "něm. pes"),
+        ("number", "3,7 m"), ("numbers", "1.2.3, 4, 5,"), ("forms", "psi a kočky; řeka Labe"),
+        ("abbreviations", "Hl. m. ČR, tj. sv. r. 1348"),
+        ("joining", "a v na do že při PŘED přes mezi, tj. ani až"),
+        ("punctuation", "!?(*) -- .,;: \"„“–\u00a0/"), ("pattern", "k?č*a"),
+        ("records", "DŮM@stavení;budova;\nřeka Labe\nhora Říp;ž.\n@;;"),
+    ]
+    for name, text in legends:
+        write("fuzz_legend", name, cp(text))
+    write("fuzz_legend", "invalid-utf8",
+          "hlavní město Kanady".encode("utf-8") + b"\xc3\x28\xff\xfe")
+    write("fuzz_legend", "foreign", b"Stra\xdfe 5 \xb5m \xa1\xb2 \x7f\x00\x01")
+    # Ten thousand words; runs that cap the input length see its beginning.
+    words = ["hlavní", "město", "a", "chem.", "zn.", "stříbra", "3,7", "v", "něm.", "pes", "14",
+             "kočka", "(angl.)", "tj.", "řeka", "na"]
+    write("fuzz_legend", "long", cp(" ".join(words[i % len(words)] for i in range(10000))))
+
 if __name__ == "__main__":
     dictionary()
     allsearch()
@@ -125,3 +146,4 @@ if __name__ == "__main__":
     characters()
     userdict()
     profile()
+    legend()

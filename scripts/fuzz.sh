@@ -9,7 +9,8 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] &&
-  targets=(fuzz_dictionary fuzz_allsearch fuzz_matchpattern fuzz_characters fuzz_userdict fuzz_profile fuzz_solver fuzz_answerfile)
+  targets=(fuzz_dictionary fuzz_allsearch fuzz_matchpattern fuzz_characters fuzz_userdict fuzz_profile fuzz_solver fuzz_answerfile
+    fuzz_legend)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DZADROVEC_FUZZ=ON -DZADROVEC_TESTS=OFF -DZADROVEC_BENCHMARKS=OFF >/dev/null
