@@ -58,9 +58,10 @@ void ReadWordFrequencies(std::istream& in, WordFrequencies& frequencies) {
     std::uint32_t place = 0;
     while (std::getline(in, line)) {
         ++place;
-        const std::string word = foldedWord(line);
-        if (word.empty()) continue;
-        const auto [at, added] = frequencies.try_emplace(word, place);
+        // In capitals with their diacritics: KŮŇ and KON are other words.
+        const std::optional<std::string> bytes = utf8ToCp1250(line);
+        if (!bytes || bytes->empty()) continue;
+        const auto [at, added] = frequencies.try_emplace(UpperCaseCp1250(*bytes), place);
         if (!added) at->second = std::min(at->second, place);
     }
 }
@@ -147,7 +148,7 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
     std::vector<std::uint32_t> frequency(space.size(), kUnlisted);
     if (frequencies)
         for (std::uint32_t id = 0; id < space.size(); ++id)
-            if (const auto found = frequencies->find(FoldedCapitals(space.text(id)));
+            if (const auto found = frequencies->find(std::string(space.text(id)));
                 found != frequencies->end())
                 frequency[id] = found->second;
 

@@ -26,7 +26,8 @@ struct WordForms {
 // lemma itself is among `wanted` (folded terms).
 WordForms ReadWordForms(std::istream& in, const std::unordered_set<std::string>& wanted);
 
-// Folded word to its place among the most frequent Czech words (1 the most frequent).
+// A word in capitals (Windows-1250) to its place among the most frequent Czech words (1 the most
+// frequent).
 using WordFrequencies = std::unordered_map<std::string, std::uint32_t>;
 
 // Reads lists of words, one a line (UTF-8), the most frequent first; a word keeps its best place.

@@ -545,6 +545,45 @@ std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
     return answers;
 }
 
+void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order) {
+    if (order == AnswerOrder::Alphabetical) {
+        std::stable_sort(answers.begin(), answers.end(), [](const auto& a, const auto& b) {
+            return a.squares != b.squares ? a.squares < b.squares : a.text < b.text;
+        });
+        return;
+    }
+    std::vector<std::uint32_t> ids;
+    for (const SolvedAnswer& answer : answers)
+        ids.push_back(answer.text);
+    space_.prefetchPartners(ids);
+    space_.prefetchTexts(ids);
+    const LemmaIndex& index = lemmas();
+    struct Key {
+        std::size_t squares;
+        double score;
+        bool bare; // no headword or meaning paired with it
+        std::uint32_t frequency;
+        int source;
+        std::uint32_t text;
+        auto operator<=>(const Key&) const = default;
+    };
+    std::vector<std::pair<Key, SolvedAnswer>> keyed;
+    keyed.reserve(answers.size());
+    for (SolvedAnswer& answer : answers) {
+        const Key key{answer.squares,
+                      -answer.score,
+                      space_.partners(answer.text).empty(),
+                      index.frequency(answer.text),
+                      std::countr_zero(space_.dictionaries(answer.text)),
+                      answer.text};
+        keyed.emplace_back(key, std::move(answer));
+    }
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        answers[i] = std::move(keyed[i].second);
+}
+
 std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {
     SquareRules rules;
     rules.strict = strict;

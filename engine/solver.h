@@ -47,6 +47,11 @@ struct SolvedAnswer {
     double score = 0; // with a legend: how well it answers it, higher first
 };
 
+// How answers of one length are listed: in Czech order, or best first (a legend's score, then
+// answers with clues before bare words, then how common the word is, then the source: the main
+// dictionary first, then Czech order).
+enum class AnswerOrder { Alphabetical, Ranked };
+
 class Solver {
 public:
     explicit Solver(const AnswerSpace& space) : space_(space) {}
@@ -58,6 +63,9 @@ public:
     std::vector<SolvedAnswer> solve(const Question& question);
     // The same answers found by testing every answer in turn, without the index.
     std::vector<SolvedAnswer> solveByScan(const Question& question);
+
+    // Puts the answers of solve() in this order; the groups by length stay.
+    void order(std::vector<SolvedAnswer>& answers, AnswerOrder order);
 
     // Every text paired with a text of the word's squares, either way, with the dictionaries of
     // those pairs, in Czech order. Throws SolverInputError for a word without squares.

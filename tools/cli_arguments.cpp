@@ -139,6 +139,11 @@ them, a letter itself. Exactly one of PATTERN, --anagram, --from, --contains
 ranked by how well their headwords and meanings match its words in any form;
 a LEGEND holding "*" or "?" is a pattern instead: only answers paired with a
 headword or meaning that matches it)")
+        .text("--order", "rank|alpha", &Arguments::order,
+              R"(the order within each length: "alpha" Czech order (the default without
+--clue), "rank" best first (the default with --clue): the legend's score,
+answers with clues before bare words, common words first, the main
+dictionary before the others)")
         .flag("--strict", &Arguments::strict, "compares diacritics too")
         .flag("--ch", &Arguments::ch, "CH is one square")
         .flag("--json", &Arguments::json,

@@ -40,6 +40,7 @@ struct Arguments {
     std::optional<std::string> length;
     std::optional<std::string> exclude;
     std::optional<std::string> clue;
+    std::optional<std::string> order; // "rank" or "alpha"
     bool strict = false;
     bool ch = false;
     // store-answers: word forms by lemma, and Czech words by frequency (files)

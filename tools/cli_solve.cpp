@@ -126,15 +126,25 @@ void sayStoredState(const AnswerSource& source) {
                   << "; the answers are read from the dictionaries\n";
 }
 
+// Alphabetical by default, as scripts rely on it; ranked when a clue is given.
+AnswerOrder orderOf(const Arguments& arguments) {
+    if (!arguments.order) return arguments.clue ? AnswerOrder::Ranked : AnswerOrder::Alphabetical;
+    if (*arguments.order == "rank") return AnswerOrder::Ranked;
+    if (*arguments.order == "alpha") return AnswerOrder::Alphabetical;
+    throw UsageError("--order takes rank or alpha");
+}
+
 int runSolve(const Arguments& arguments) {
     const Question question = questionOf(arguments);
+    const AnswerOrder order = orderOf(arguments);
     TerminalMessages messages;
     AnswerSource source(dataFolder(arguments), messages);
     const bool clues = !question.clue.empty();
     std::string out;
     try {
         out = source.ask([&](Solver& solver) {
-            const std::vector<SolvedAnswer> answers = solver.solve(question);
+            std::vector<SolvedAnswer> answers = solver.solve(question);
+            solver.order(answers, order);
             std::vector<std::uint32_t> texts;
             for (const SolvedAnswer& answer : answers) {
                 texts.push_back(answer.text);

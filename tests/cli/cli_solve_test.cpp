@@ -63,6 +63,19 @@ TEST_F(CliSolve, QuestionKindsAndOptions) {
               "3 squares: 1\nKŮŇ\thlavni\tKOBYLA\n5 squares: 1\nHERKA\thlavni,mesta\tKOBYLA\n");
 }
 
+TEST_F(CliSolve, RankedOrderPutsAnswersWithCluesAndTheMainDictionaryFirst) {
+    ASSERT_EQ(buildWithCli(folder_, "slova", "ahoja@\n").exitCode, 0); // a bare word
+    EXPECT_EQ(run("solve", {"?????"}).out,
+              "5 squares: 5\nAHOJA\tslova\nHAFAN\thlavni\nHERKA\thlavni,mesta\n"
+              "MĚSTO\tmesta\nZÁVOD\tmesta\n");
+    EXPECT_EQ(run("solve", {"?????", "--order", "rank"}).out,
+              "5 squares: 5\nHAFAN\thlavni\nHERKA\thlavni,mesta\nMĚSTO\tmesta\n"
+              "ZÁVOD\tmesta\nAHOJA\tslova\n");
+    EXPECT_EQ(run("solve", {"--clue", "kobyla", "--order", "alpha"}).out,
+              "3 squares: 1\nKŮŇ\thlavni\tKOBYLA\n5 squares: 1\nHERKA\thlavni,mesta\tKOBYLA\n"
+              "6 squares: 1\nHŘEBEC\thlavni\tKŮŇ\n10 squares: 1\nSTARÁ HERKA\thlavni\tHERKA\n");
+}
+
 TEST_F(CliSolve, CluesBothWaysWithTheirDictionaries) {
     EXPECT_EQ(run("clues", {"kun"}).out, "HŘEBEC\thlavni\nKOBYLA\thlavni\nLESNÍ ŠELMA\thlavni\n");
     EXPECT_EQ(run("clues", {"herka", "--json"}).out,
@@ -86,6 +99,7 @@ TEST_F(CliSolve, UsageErrorsSayWhatIsWrong) {
         {{"solve", "A", "--exclude", ""}, "at least one letter"},
         {{"solve", "--from", ""}, "at least one letter"},
         {{"solve", "A", "B"}, "operand"},
+        {{"solve", "A", "--order", "best"}, "--order takes rank or alpha"},
         {{"clues", "123"}, "no squares"},
         {{"clues"}, "WORD is required"},
         {{"clues", "A", "--ch"}, "does not apply"},
