@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <utility>
 
 namespace zadrovec {
@@ -52,10 +53,15 @@ bool isDigit(unsigned char c) {
 
 // The expansion of an abbreviation written before a dot (Windows-1250), if the table has it.
 std::string expansion(std::string_view word) {
-    const std::string capitals = UpperCaseCp1250(word);
-    for (const auto& [abbreviation, meaning] : kAbbreviations)
-        if (UpperCaseCp1250(cp1250Literal(abbreviation)) == capitals) return cp1250Literal(meaning);
-    return {};
+    // The table in capitals of Windows-1250, made once.
+    static const std::unordered_map<std::string, std::string> table = [] {
+        std::unordered_map<std::string, std::string> made;
+        for (const auto& [abbreviation, meaning] : kAbbreviations)
+            made.emplace(UpperCaseCp1250(cp1250Literal(abbreviation)), cp1250Literal(meaning));
+        return made;
+    }();
+    const auto found = table.find(UpperCaseCp1250(word));
+    return found == table.end() ? std::string() : found->second;
 }
 
 void addWord(std::string_view word, std::vector<std::string>& terms) {
