@@ -250,6 +250,33 @@ QTreeWidget* tree(QWidget* parent, const char* name, const QStringList& headers)
 
 } // namespace
 
+ElidedLine::ElidedLine(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    // No width of its own: the window's width is the line's.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
+void ElidedLine::setWholeText(const QString& text) {
+    whole_ = text;
+    fit();
+}
+
+void ElidedLine::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void ElidedLine::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fit();
+}
+
+void ElidedLine::fit() {
+    const QString shown = fontMetrics().elidedText(whole_, Qt::ElideRight, contentsRect().width());
+    setText(shown);
+    setToolTip(shown == whole_ ? QString() : whole_);
+}
+
 SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     : QDialog(mainWindow), dataFolder_(dataFolder) {
     setObjectName(QStringLiteral("SolverWindow"));
@@ -299,9 +326,8 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     splitter->addWidget(cluesTree);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
-    statusLabel = new QLabel(this);
+    statusLabel = new ElidedLine(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -369,7 +395,6 @@ void SolverWindow::readAnswers(const QString& why) {
     cluesTree->clear();
     const QString reading = QStringLiteral("Načítám odpovědi…");
     say(why.isEmpty() ? reading : reading + QStringLiteral(" (") + why + ')');
-    statusLabel->setToolTip(why);
     AnswerSource* source = source_.get();
     reading_ = QThread::create([source] { source->readDictionaries(); });
     connect(reading_, &QThread::finished, this, &SolverWindow::answersRead);
@@ -457,7 +482,7 @@ void SolverWindow::updateAnswers() {
 }
 
 void SolverWindow::say(const QString& text, bool quiet) {
-    statusLabel->setText(text);
+    statusLabel->setWholeText(text);
     statusLabel->setForegroundRole(quiet ? QPalette::PlaceholderText : QPalette::WindowText);
 }
 

@@ -5,11 +5,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QTreeWidget;
 
@@ -22,6 +22,26 @@ class WindowSettings;
 } // namespace zadrovec
 
 namespace zadrovec::ui {
+
+// A line of text that never widens its window: a text longer than the line is cut with "…" and
+// shown whole as the line's tooltip.
+class ElidedLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit ElidedLine(QWidget* parent);
+
+    void setWholeText(const QString& text);
+    const QString& wholeText() const { return whole_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit();
+
+    QString whole_;
+};
 
 class SolverWindow : public QDialog {
     Q_OBJECT
@@ -42,7 +62,7 @@ public:
     QCheckBox* chCheck;
     QTreeWidget* answersTree; // a group per length, the answers under it
     QTreeWidget* cluesTree;   // the clues and meanings of the selected answer
-    QLabel* statusLabel;
+    ElidedLine* statusLabel;
     WindowSettings* windowSettings; // "Okno luštění": placement and choices
 
     // The selected answer, empty when a group or nothing is selected.

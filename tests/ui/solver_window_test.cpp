@@ -195,6 +195,37 @@ TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
     EXPECT_EQ(window->statusLabel->foregroundRole(), QPalette::WindowText);
 }
 
+TEST_F(SolverWindowTest, AMessageNeverChangesTheWindowsSize) {
+    start();
+    open();
+    const QSize size = window->size();
+    QTest::keyClicks(window->patternEdit, "k*");
+    QTest::keyClicks(window->lengthEdit, QString(150, '7'));
+    QTest::keyClicks(window->excludeEdit, "1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), size);
+
+    // At the least width the window has, a message longer than the line is cut, whole in the
+    // tooltip; given room again, it is shown whole.
+    window->resize(window->minimumSizeHint());
+    const QSize narrow = window->size();
+    window->excludeEdit->clear();
+    window->lengthEdit->setText("x");
+    QCoreApplication::processEvents();
+    const QString message = "Délka: počet políček, např. 5, nebo rozsah, např. 4-6";
+    ASSERT_GT(window->statusLabel->fontMetrics().horizontalAdvance(message),
+              window->statusLabel->width());
+    EXPECT_EQ(window->size(), narrow);
+    EXPECT_EQ(window->statusLabel->toolTip(), message);
+    EXPECT_TRUE(window->statusLabel->text().endsWith("…"))
+        << window->statusLabel->text().toStdString();
+    EXPECT_LE(window->statusLabel->sizeHint().width(), window->statusLabel->width());
+    window->resize(size);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->statusLabel->text(), message);
+    EXPECT_EQ(window->statusLabel->toolTip(), "");
+}
+
 TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     start();
     open();
