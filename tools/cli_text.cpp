@@ -3,6 +3,7 @@
 #include "cp1250.h"
 
 #include <array>
+#include <cstdio>
 #include <cstring>
 
 namespace zadrovec::cli {
@@ -34,9 +35,17 @@ std::string whyNotCp1250(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t length = sequenceLength(utf8.substr(at));
         if (length == 0) return "is not valid UTF-8 at byte " + std::to_string(at + 1);
-        if (!utf8ToCp1250(utf8.substr(at, length)))
-            return "holds a character that Windows-1250 cannot hold, at byte " +
-                   std::to_string(at + 1);
+        if (!utf8ToCp1250(utf8.substr(at, length))) {
+            // Named by its code point: the terminal may not show it as typed.
+            const auto lead = static_cast<unsigned char>(utf8[at]);
+            char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+            for (std::size_t i = 1; i < length; ++i)
+                code = code << 6 | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+            return "holds " + std::string(name) +
+                   ", a character that Windows-1250 cannot hold, at byte " + std::to_string(at + 1);
+        }
         at += length;
     }
     return "cannot be converted to Windows-1250";

@@ -51,11 +51,11 @@ TEST(CliArguments, TextThatWindows1250CannotHoldIsRefusedWithTwo) {
     TempFolder folder;
     ASSERT_EQ(buildWithCli(folder, "d", "A@b;\n").exitCode, 0);
     const std::string data = folder.path().string();
-    // Told by the byte where the fault begins; the argument itself is not repeated.
+    // Told by the byte where the fault begins and the code point; the argument is not repeated.
     const std::pair<std::string, std::string> cases[] = {
-        {"日本", "TEXT holds a character that Windows-1250 cannot hold, at byte 1\n"},
+        {"日本", "TEXT holds U+65E5, a character that Windows-1250 cannot hold, at byte 1\n"},
         {"a\xC3", "TEXT is not valid UTF-8 at byte 2\n"},
-        {"€ok✓", "TEXT holds a character that Windows-1250 cannot hold, at byte 6\n"},
+        {"€ok✓", "TEXT holds U+2713, a character that Windows-1250 cannot hold, at byte 6\n"},
         {"ok\xED\xA0\x80", "TEXT is not valid UTF-8 at byte 3\n"},
         {std::string(100'000, 'a') + "\xFF" + std::string(1000, '\x1b'),
          "TEXT is not valid UTF-8 at byte 100001\n"}};

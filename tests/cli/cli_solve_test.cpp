@@ -94,7 +94,8 @@ TEST_F(CliSolve, UsageErrorsSayWhatIsWrong) {
         {{"solve"}, "give a PATTERN"},
         {{"solve", "A", "--length", "0"}, "at least 1"},
         {{"solve", "A", "--length", "5-3"}, "below its start"},
-        {{"solve", "A", "--length", "\u0661"}, "--length holds a character"}, // Arabic-Indic 1
+        {{"solve", "A", "--length", "\u0661"},
+         "--length holds U+0661, a character"}, // Arabic-Indic 1
         {{"solve", "--contains", "A?"}, "--contains takes letters"},
         {{"solve", "A", "--exclude", ""}, "at least one letter"},
         {{"solve", "--from", ""}, "at least one letter"},
