@@ -1,6 +1,7 @@
 #include "answerspace.h"
 
 #include "collation.h"
+#include "cp1250.h"
 #include "dictionaryfiles.h"
 #include "ioerror.h"
 #include "legendwords.h"
@@ -222,8 +223,44 @@ AnswerSpace AnswerSpaceBuilder::finish() {
                         PagedArray<AnswerPartner>(std::move(space.partners))});
 }
 
-LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages) {
+namespace {
+
+// Says which dictionary a message is about and where it was looked for: the answers come from
+// eleven of them, and "Tento slovník nebyl nalezen." alone names none.
+class DictionaryNamingMessages : public Messages {
+public:
+    DictionaryNamingMessages(Messages& messages, std::string folder)
+        : messages_(messages), folder_(std::move(folder)) {}
+    void about(std::string_view name) { name_ = name; }
+
+    void showMessage(const std::string& text) override { messages_.showMessage(named(text)); }
+    void showError(const std::string& text) override { messages_.showError(named(text)); }
+    void showInformation(const std::string& text) override {
+        messages_.showInformation(named(text));
+    }
+    void setStatusText(const std::string& text) override { messages_.setStatusText(text); }
+
+private:
+    std::string named(const std::string& text) const {
+        const std::string path = (std::filesystem::path(folder_) / name_).string() + ".dat";
+        // The path as Windows-1250 when it can be, else with "?" for what cannot.
+        std::string shown = utf8ToCp1250(path).value_or(path);
+        if (!utf8ToCp1250(path))
+            for (char& c : shown)
+                if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+        return cp1250Literal("Slovník ") + std::string(name_) + " (" + shown + "): " + text;
+    }
+
+    Messages& messages_;
+    std::string folder_;
+    std::string_view name_;
+};
+
+} // namespace
+
+LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages) {
     AnswerSpaceBuilder builder;
+    DictionaryNamingMessages messages(userMessages, folder);
     Dictionary dictionary(folder, messages);
     int opened = 0;
     bool readError = false;
@@ -236,6 +273,7 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages) {
                 !std::filesystem::exists(base.string() + ".idx", error))
                 continue;
         }
+        messages.about(name);
         OpenDictionary(dictionary, name);
         if (!dictionary.DictionaryOpen) continue;
         ++opened;

@@ -182,8 +182,12 @@ TEST_F(SolverOnDictionaries, AnswersAreUpperCaseTextsOnceWithTheirDictionaries) 
     const LoadedAnswers loaded = ReadAnswerSpace(folder.path().string(), messages);
     const AnswerSpace& s = *loaded.space;
     EXPECT_EQ(loaded.openedDictionaries, 2);
-    // The six missing dictionaries are told; the two additional ones are not looked for.
-    EXPECT_EQ(messages.shown.size(), 6u);
+    // The six missing dictionaries are told, each by name and place; the two additional ones
+    // are not looked for.
+    ASSERT_EQ(messages.shown.size(), 6u);
+    EXPECT_EQ(messages.shown[0].rfind(cp("Slovník chzn (") + folder.file("chzn.dat") + "): ", 0),
+              0u)
+        << messages.shown[0];
     Texts all;
     for (std::uint32_t id = 0; id < s.size(); ++id)
         all.emplace_back(s.text(id));
