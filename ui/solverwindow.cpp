@@ -86,13 +86,17 @@ QString quoted(char c) {
     return QStringLiteral("„%1“").arg(toQString(std::string_view(&c, 1)));
 }
 
-// Why a pattern of squares means nothing; an empty text when the window sees no reason.
+// Why a pattern of squares means nothing; an empty text when the window sees no reason. A space
+// is told last: where the solver takes words apart by spaces, the reason is another one.
 InputNote patternNote(std::string_view text, const QString& field) {
     const QString prefix = field + QStringLiteral(": ");
+    bool space = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (isLetter(c) || c == '*' || c == '?' || c == '@' || c == '#') continue;
-        if (c == '[') {
+        if (c == ' ') {
+            space = true;
+        } else if (c == '[') {
             const std::size_t close = text.find(']', i + 1);
             if (close == std::string_view::npos)
                 return {prefix + QStringLiteral("nedokončená množina [ ]"), true};
@@ -109,13 +113,12 @@ InputNote patternNote(std::string_view text, const QString& field) {
         } else if (c >= '0' && c <= '9') {
             return {prefix +
                     QStringLiteral("číslice %1, odpovědi mají jen písmena").arg(quoted(c))};
-        } else if (c == ' ') {
-            return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
         } else {
             return {prefix +
                     QStringLiteral("%1 není písmeno ani ?, *, @, # nebo [ ]").arg(quoted(c))};
         }
     }
+    if (space) return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
     return {};
 }
 

@@ -153,7 +153,7 @@ TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
         {0, "k[]", "", "", "", "Vzor: prázdná množina [ ]", false},
         {0, "k[a1]", "", "", "", "Vzor: v množině [ ] smějí být jen písmena, ne „1“", false},
         {0, "k]", "", "", "", "Vzor: „]“ bez „[“", false},
-        {0, "k n", "", "", "", "Vzor: mezera, odpovědi se píší bez mezer", false},
+        {0, "k n1", "", "", "", "Vzor: číslice „1“, odpovědi mají jen písmena", false},
         {0, "k%", "", "", "", "Vzor: „%“ není písmeno ani ?, *, @, # nebo [ ]", false},
         {1, "ab1", "", "", "", "Písmena: jen písmena a ?, ne „1“", false},
         {2, "a b", "", "", "", "Písmena: jen písmena a ?, bez mezer", false},
