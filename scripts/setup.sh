@@ -13,6 +13,7 @@ zadrovec_packages=(
   hunspell-cs   # the Czech word list the dictionary slova is made from
   hunspell-tools # unmunch: the word forms by lemma that legends are matched with
   dict-freedict-eng-ces # the English-Czech dictionary the dictionary anglicky is made from
+  fortunes-cs   # the quotes with their authors among the solver's phrases (fraze.txt)
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark
   clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and the sanitizers' runtimes
