@@ -16,6 +16,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -23,7 +24,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QThread>
-#include <QTreeWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -241,17 +242,43 @@ QLineEdit* textField(QWidget* parent, const char* name, int maxLength) {
     return edit;
 }
 
-QTreeWidget* tree(QWidget* parent, const char* name, const QStringList& headers) {
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setHeaderLabels(headers);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->header()->setStretchLastSection(true);
-    return list;
+} // namespace
+
+ColumnList::ColumnList(QWidget* parent, const QStringList& headers, int fittedColumn,
+                       double maxShare)
+    : QTreeWidget(parent), fittedColumn_(fittedColumn), maxShare_(maxShare) {
+    setHeaderLabels(headers);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    header()->setStretchLastSection(false);
+    for (int column = 0; column < headers.size(); ++column)
+        header()->setSectionResizeMode(column, column == fittedColumn ? QHeaderView::Interactive
+                                                                      : QHeaderView::Stretch);
 }
 
-} // namespace
+void ColumnList::fitColumns() {
+    const int wanted =
+        std::max(sizeHintForColumn(fittedColumn_), header()->sectionSizeHint(fittedColumn_));
+    const int limit = static_cast<int>(viewport()->width() * maxShare_);
+    header()->resizeSection(fittedColumn_, std::min(wanted, limit));
+}
+
+void ColumnList::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    fitColumns();
+}
+
+bool ColumnList::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect seen = visualRect(index).intersected(viewport()->rect());
+    if (index.isValid() && sizeHintForIndex(index).width() > seen.width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), seen);
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 ElidedLine::ElidedLine(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -319,10 +346,13 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     checks->addStretch();
     form->addRow(checks);
 
+    // The answers as wide as the longest, the clues as wide as the window lets them be.
     answersTree =
-        tree(this, "answersTree", {QStringLiteral("Odpověď"), QStringLiteral("Slovníky")});
-    cluesTree =
-        tree(this, "cluesTree", {QStringLiteral("Legenda a významy"), QStringLiteral("Slovníky")});
+        new ColumnList(this, {QStringLiteral("Odpověď"), QStringLiteral("Slovníky")}, 0, 2.0 / 3);
+    answersTree->setObjectName(QStringLiteral("answersTree"));
+    cluesTree = new ColumnList(
+        this, {QStringLiteral("Legenda a významy"), QStringLiteral("Slovníky")}, 1, 1.0 / 3);
+    cluesTree->setObjectName(QStringLiteral("cluesTree"));
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("splitter"));
     splitter->addWidget(answersTree);
@@ -473,7 +503,10 @@ void SolverWindow::updateAnswers() {
         groups << group;
     }
     answersTree->addTopLevelItems(groups);
+    for (QTreeWidgetItem* group : groups)
+        group->setFirstColumnSpanned(true); // a caption across the list, never cut
     answersTree->expandAll();
+    answersTree->fitColumns();
     answersTree->setUpdatesEnabled(true);
     if (answers.empty())
         say(QStringLiteral("Žádná odpověď."));
@@ -513,6 +546,7 @@ void SolverWindow::showClues() {
         return;
     }
     cluesTree->addTopLevelItems(rows);
+    cluesTree->fitColumns();
 }
 
 void SolverWindow::copyAnswer() {

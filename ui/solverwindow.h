@@ -6,12 +6,12 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QTreeWidget>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QTreeWidget;
 
 class QThread;
 
@@ -43,6 +43,27 @@ private:
     QString whole_;
 };
 
+// A list of rows in two columns: one as wide as its texts, up to a share of the list's width,
+// the other taking the rest as the list widens and narrows. A cell cut short shows its whole
+// text as a tooltip.
+class ColumnList : public QTreeWidget {
+    Q_OBJECT
+public:
+    // fittedColumn: the column sized to its texts, to at most maxShare of the list's width.
+    ColumnList(QWidget* parent, const QStringList& headers, int fittedColumn, double maxShare);
+
+    // Sizes the fitted column to what the list holds now.
+    void fitColumns();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    int fittedColumn_;
+    double maxShare_;
+};
+
 class SolverWindow : public QDialog {
     Q_OBJECT
 public:
@@ -60,8 +81,8 @@ public:
     QLineEdit* excludeEdit;
     QCheckBox* strictCheck;
     QCheckBox* chCheck;
-    QTreeWidget* answersTree; // a group per length, the answers under it
-    QTreeWidget* cluesTree;   // the clues and meanings of the selected answer
+    ColumnList* answersTree; // a group per length, the answers under it
+    ColumnList* cluesTree;   // the clues and meanings of the selected answer
     ElidedLine* statusLabel;
     WindowSettings* windowSettings; // "Okno luštění": placement and choices
 

@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "searchprogresswindow.h"
 #include "settingsdialog.h"
+#include "solverwindow.h"
 #include "spinedit.h"
 #include "userdictionaryeditor.h"
 
@@ -18,6 +19,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidget>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -41,7 +44,10 @@ protected:
     QFont fontBefore = QApplication::font();
 
     void SetUp() override {
-        writeDictionary(folder, "hlavni", sortedDictionary({"PES@HAFAN;", "PESEK@PSIK;"}));
+        writeDictionary(folder, "hlavni",
+                        sortedDictionary({"PES@HAFAN;DOMACI ZVIRE, KTERE HLIDA DUM, STEKA NA "
+                                          "POSTAKA A NOSI NOVINY;",
+                                          "PESEK@PSIK;"}));
     }
     void TearDown() override {
         program.reset();
@@ -53,6 +59,16 @@ protected:
         program->mainWindow().show();
         QApplication::setActiveWindow(&program->mainWindow());
         QCoreApplication::processEvents();
+    }
+
+    // The window "Luštění" with the answers of a pattern listed, the first one's clues beneath.
+    ui::SolverWindow* openSolver(const QString& pattern) {
+        program->mainWindow().solverAction->trigger();
+        ui::SolverWindow* solver = program->mainWindow().solverWindow();
+        EXPECT_TRUE(QTest::qWaitFor([solver] { return solver->answersReady(); }));
+        solver->patternEdit->setText(pattern);
+        QCoreApplication::processEvents();
+        return solver;
     }
 
     // Every window and dialog of the program, each shown in turn (without being modal) while
@@ -96,6 +112,26 @@ int missingWidth(QWidget* widget) {
     return 0;
 }
 
+// The column headings and the captions across a list in columns (group lines) cut short.
+QStringList clippedCaptions(QTreeWidget* tree) {
+    QStringList clipped;
+    const auto note = [&](const QString& text, int missing) {
+        if (missing > 0)
+            clipped
+                << QString("%1 \"%2\" needs %3 px more").arg(tree->objectName(), text).arg(missing);
+    };
+    for (int column = 0; column < tree->columnCount(); ++column)
+        note(tree->headerItem()->text(column),
+             tree->header()->sectionSizeHint(column) - tree->header()->sectionSize(column));
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const QModelIndex index = tree->indexFromItem(*it);
+        if (tree->isFirstColumnSpanned(index.row(), index.parent()))
+            note((*it)->text(0),
+                 tree->sizeHintForIndex(index).width() - tree->visualRect(index).width());
+    }
+    return clipped;
+}
+
 QStringList clippedTexts(QWidget* window) {
     QStringList clipped;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -105,6 +141,7 @@ QStringList clippedTexts(QWidget* window) {
                            .arg(window->objectName(), widget->objectName(),
                                 widget->property("text").toString())
                            .arg(missing);
+        if (auto* tree = qobject_cast<QTreeWidget*>(widget)) clipped << clippedCaptions(tree);
     }
     return clipped;
 }
@@ -129,6 +166,17 @@ TEST_F(WindowTexts, EveryCaptionFitsItsControlAtTheDefaultAndALargerFont) {
             const QStringList clipped = clippedTexts(window);
             EXPECT_TRUE(clipped.isEmpty()) << points << " pt: " << clipped.join("; ").toStdString();
         });
+        // "Luštění" with answers in groups and the clues of one.
+        ui::SolverWindow* solver = openSolver("p*");
+        ASSERT_EQ(solver->answersTree->topLevelItemCount(), 3); // PES, PSIK, PESEK
+        ASSERT_EQ(solver->cluesTree->topLevelItemCount(), 2);
+        EXPECT_TRUE(clippedTexts(solver).isEmpty())
+            << points << " pt: " << clippedTexts(solver).join("; ").toStdString();
+        // The answers are seen whole: their column is as wide as the longest (indented).
+        const QAbstractItemView* answers = solver->answersTree;
+        EXPECT_GE(solver->answersTree->columnWidth(0), answers->sizeHintForColumn(0))
+            << points << " pt";
+        solver->hide();
         // The dialogs of fixed size keep it, grown only where their texts need it.
         for (QWidget* dialog : {static_cast<QWidget*>(&program->settingsDialog()),
                                 static_cast<QWidget*>(&program->aboutBox()),
@@ -208,17 +256,31 @@ TEST_F(WindowTexts, ACutListRowShowsItsWholeTextAsATooltip) {
     program->charactersWindow().columnsSplitter->setSizes({100, 100, 100});
     QCoreApplication::processEvents();
 
-    auto tooltipAt = [&](int row) {
+    auto tooltipAt = [&](QAbstractItemView* view, int row) {
         QToolTip::hideText();
         QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
-        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
-        QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(list->viewport(), &help);
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    EXPECT_EQ(tooltipAt(0), QString::fromStdString(longTitle));
-    EXPECT_EQ(tooltipAt(1), ""); // a row that is seen whole needs none
+    EXPECT_EQ(tooltipAt(list, 0), QString::fromStdString(longTitle));
+    EXPECT_EQ(tooltipAt(list, 1), ""); // a row that is seen whole needs none
     program->charactersWindow().hide();
+
+    // The clues of "Luštění" take the width the window gives them, and a cut one is told whole.
+    ui::SolverWindow* solver = openSolver("pes");
+    QTreeWidget* clues = solver->cluesTree;
+    ASSERT_EQ(clues->topLevelItemCount(), 2);
+    solver->resize(solver->minimumSizeHint().width(), solver->height());
+    QCoreApplication::processEvents();
+    const int narrow = clues->columnWidth(0);
+    EXPECT_EQ(tooltipAt(clues, 0), "DOMACI ZVIRE, KTERE HLIDA DUM, STEKA NA POSTAKA A NOSI NOVINY");
+    EXPECT_EQ(tooltipAt(clues, 1), "");
+    solver->resize(solver->width() + 200, solver->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clues->columnWidth(0), narrow + 200);
+    solver->hide();
 }
 
 TEST_F(WindowTexts, TheToolkitsOwnTextsAreCzech) {
