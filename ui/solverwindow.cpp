@@ -2,6 +2,7 @@
 
 #include "answersource.h"
 #include "cp1250validator.h"
+#include "fitting.h"
 #include "legendwords.h"
 #include "messages.h"
 #include "qtext.h"
@@ -24,6 +25,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QThread>
+#include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -330,9 +332,15 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     chCheck->setObjectName(QStringLiteral("chCheck"));
 
     auto* form = new QFormLayout;
+    // Each field is named by its label for screen readers, and so is its clear button.
     const auto row = [&](const QString& caption, QWidget* field) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(field);
+        nameControl(field, caption.chopped(1)); // without the colon
+        for (QToolButton* clear : field->findChildren<QToolButton*>()) {
+            clear->setAccessibleName(QStringLiteral("Vymazat pole ") + field->accessibleName());
+            clear->setToolTip(clear->accessibleName());
+        }
         form->addRow(label, field);
     };
     row(QStringLiteral("&Vzor nebo písmena:"), patternEdit);
@@ -350,9 +358,11 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     answersTree =
         new ColumnList(this, {QStringLiteral("Odpověď"), QStringLiteral("Slovníky")}, 0, 2.0 / 3);
     answersTree->setObjectName(QStringLiteral("answersTree"));
+    nameControl(answersTree, QStringLiteral("Odpovědi"));
     cluesTree = new ColumnList(
         this, {QStringLiteral("Legenda a významy"), QStringLiteral("Slovníky")}, 1, 1.0 / 3);
     cluesTree->setObjectName(QStringLiteral("cluesTree"));
+    nameControl(cluesTree, QStringLiteral("Legenda a významy"));
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("splitter"));
     splitter->addWidget(answersTree);

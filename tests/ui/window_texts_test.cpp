@@ -19,6 +19,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -229,18 +231,59 @@ TEST_F(WindowTexts, EveryFieldAndListHasTheNameOfItsLabel) {
     for (const auto& [widget, name] : named)
         EXPECT_EQ(accessibleName(widget), name) << widget->objectName().toStdString();
 
+    // "Luštění", with a text in every field, so that each shows its clear button.
+    ui::SolverWindow* solver = openSolver("p*");
+    for (QLineEdit* field : {solver->clueEdit, solver->lengthEdit, solver->excludeEdit})
+        field->setText("x");
+    const std::pair<QWidget*, QString> solverNamed[] = {
+        {solver->patternEdit, "Vzor nebo písmena"},
+        {solver->kindCombo, "Druh"},
+        {solver->clueEdit, "Legenda"},
+        {solver->lengthEdit, "Délka"},
+        {solver->excludeEdit, "Vyloučit písmena"},
+        {solver->answersTree, "Odpovědi"},
+        {solver->cluesTree, "Legenda a významy"},
+    };
+    for (const auto& [widget, name] : solverNamed) {
+        if (widget != solver->kindCombo)
+            EXPECT_EQ(accessibleName(widget), name) << widget->objectName().toStdString();
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            const QList<QToolButton*> clear = field->findChildren<QToolButton*>();
+            ASSERT_EQ(clear.size(), 1) << name.toStdString();
+            EXPECT_TRUE(clear[0]->isVisible()) << name.toStdString();
+            EXPECT_EQ(accessibleName(clear[0]), "Vymazat pole " + name);
+        }
+    }
+    // The kind box says which kind it holds; its name comes from its label (a box's name on
+    // this desktop is its value), and where a name of its own counts, it has one.
+    QAccessibleInterface* kind = QAccessible::queryAccessibleInterface(solver->kindCombo);
+    EXPECT_EQ(kind->text(QAccessible::Value), "Vzor");
+    solver->kindCombo->setCurrentIndex(1);
+    EXPECT_EQ(kind->text(QAccessible::Value), "Přesmyčka");
+    EXPECT_EQ(solver->kindCombo->accessibleName(), "Druh");
+    QStringList labels;
+    for (const auto& [label, relation] : kind->relations(QAccessible::Label))
+        labels << label->text(QAccessible::Name);
+    EXPECT_EQ(labels, QStringList{"Druh:"});
+
     // And no input or list of any window goes without a name.
-    forEachWindow([&](QWidget* window) {
+    const auto everyInputNamed = [](QWidget* window) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const bool input = qobject_cast<QLineEdit*>(widget) ||
-                               qobject_cast<QAbstractSpinBox*>(widget) ||
-                               qobject_cast<QListView*>(widget);
+            const bool input =
+                qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
+                (qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QHeaderView*>(widget)) ||
+                qobject_cast<QComboBox*>(widget) ||
+                (qobject_cast<QToolButton*>(widget) && qobject_cast<QLineEdit*>(widget->parent()));
             if (!input || !widget->isVisible()) continue;
             if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget())) continue; // its text
             EXPECT_FALSE(accessibleName(widget).isEmpty())
-                << window->objectName().toStdString() << " " << widget->objectName().toStdString();
+                << window->objectName().toStdString() << " " << widget->objectName().toStdString()
+                << " " << widget->metaObject()->className();
         }
-    });
+    };
+    everyInputNamed(solver);
+    solver->hide();
+    forEachWindow(everyInputNamed);
     // The labels lead to their controls.
     EXPECT_EQ(main.findChild<QLabel*>("Label1")->buddy(), main.searchField);
     EXPECT_EQ(main.findChild<QLabel*>("Label4")->buddy(), main.searchFromLetter);
