@@ -154,9 +154,12 @@ std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder) {
     std::vector<ContentStamp> stamps;
     // The index is made from the records, so fewer samples of it do.
     for (const std::string_view name : kAnswerDictionaries) {
-        const std::string base = (std::filesystem::path(folder) / name).string();
-        stamps.push_back(StampContent(base + ".dat", 8));
-        stamps.push_back(StampContent(base + ".idx", 2));
+        const auto files = AnswerSourceFiles(name);
+        stamps.push_back(StampContent((std::filesystem::path(folder) / files[0]).string(), 8));
+        stamps.push_back(
+            files[1].empty()
+                ? ContentStamp{}
+                : StampContent((std::filesystem::path(folder) / files[1]).string(), 2));
     }
     return stamps;
 }
@@ -302,8 +305,8 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
                 if (stored[f] != stamps.at(2 * d + f))
                     return {std::nullopt,
                             state(Kind::OtherDictionaries,
-                                  std::string(kAnswerDictionaries[d]) + (f == 0 ? ".dat" : ".idx") +
-                                      " " + describeStamp(stored[f], stamps.at(2 * d + f)))};
+                                  AnswerSourceFiles(kAnswerDictionaries[d])[f] + " " +
+                                      describeStamp(stored[f], stamps.at(2 * d + f)))};
         }
 
         std::array<std::shared_ptr<const StoredBytes>, kArrayCount> stored;

@@ -9,6 +9,12 @@
 
 namespace zadrovec {
 
+bool SourceThere(const std::vector<ContentStamp>& stamps, std::size_t source) {
+    const bool oneFile = AnswerSourceFiles(kAnswerDictionaries[source])[1].empty();
+    return stamps[2 * source].size < ContentStamp::kUnreadable &&
+           (oneFile || stamps[2 * source + 1].size < ContentStamp::kUnreadable);
+}
+
 AnswerSource::AnswerSource(std::string folder, Messages& messages)
     : folder_(std::move(folder)), messages_(messages) {
     const std::vector<ContentStamp> stamps = DictionaryContentStamps(folder_);
@@ -18,12 +24,11 @@ AnswerSource::AnswerSource(std::string folder, Messages& messages)
     if (!opened.space) return;
     // The dictionaries are those the file was made from: the same ones are missing.
     for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
-        const bool there = stamps[2 * d].size < ContentStamp::kUnreadable &&
-                           stamps[2 * d + 1].size < ContentStamp::kUnreadable;
-        if (there)
+        if (SourceThere(stamps, d))
             ++openedDictionaries_;
         else if (d < kRequiredAnswerDictionaries)
-            messages_.showMessage(DictionaryNotFoundText());
+            messages_.showMessage(
+                NamedSourceMessage(folder_, kAnswerDictionaries[d], DictionaryNotFoundText()));
     }
     space_ = std::make_shared<const AnswerSpace>(std::move(*opened.space));
     solver_ = std::make_unique<Solver>(*space_);
@@ -53,9 +58,7 @@ bool StoreAnswerSpace(const std::string& folder, Messages& messages, const Answe
     // so that the file answers exactly as the dictionaries would.
     int there = 0;
     for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
-        if (stamps[2 * d].size < ContentStamp::kUnreadable &&
-            stamps[2 * d + 1].size < ContentStamp::kUnreadable)
-            ++there;
+        if (SourceThere(stamps, d)) ++there;
     if (loaded.openedDictionaries != there || there == 0 || loaded.readError ||
         DictionaryContentStamps(folder) != stamps)
         return false;

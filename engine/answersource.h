@@ -64,6 +64,10 @@ private:
 };
 
 // What the stored answers take beyond the dictionaries, read from files when named.
+// Whether the files of source number `source` (in kAnswerDictionaries) are there, by its stamps
+// (DictionaryContentStamps).
+bool SourceThere(const std::vector<ContentStamp>& stamps, std::size_t source);
+
 struct AnswerExtras {
     std::string wordForms;       // "LEMMA<TAB>FORM FORM ..." lines
     std::string wordFrequencies; // words one a line, the most frequent first

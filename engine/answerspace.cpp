@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace zadrovec {
 namespace {
@@ -22,6 +23,22 @@ std::string_view trimSpaces(std::string_view text) {
 }
 
 } // namespace
+
+std::array<std::string, 2> AnswerSourceFiles(std::string_view name) {
+    if (name == kPhraseSource) return {std::string(name) + ".txt", ""};
+    return {std::string(name) + ".dat", std::string(name) + ".idx"};
+}
+
+std::string NamedSourceMessage(const std::string& folder, std::string_view name,
+                               const std::string& text) {
+    const std::string path = (std::filesystem::path(folder) / AnswerSourceFiles(name)[0]).string();
+    // The path as Windows-1250 when it can be, else with "?" for what cannot.
+    std::string shown = utf8ToCp1250(path).value_or(path);
+    if (!utf8ToCp1250(path))
+        for (char& c : shown)
+            if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    return cp1250Literal("Slovník ") + std::string(name) + " (" + shown + "): " + text;
+}
 
 std::vector<std::string_view> DictionaryNames(DictionaryMask mask) {
     std::vector<std::string_view> names;
@@ -226,7 +243,7 @@ AnswerSpace AnswerSpaceBuilder::finish() {
 namespace {
 
 // Says which dictionary a message is about and where it was looked for: the answers come from
-// eleven of them, and "Tento slovník nebyl nalezen." alone names none.
+// a dozen sources, and "Tento slovník nebyl nalezen." alone names none.
 class DictionaryNamingMessages : public Messages {
 public:
     DictionaryNamingMessages(Messages& messages, std::string folder)
@@ -242,19 +259,37 @@ public:
 
 private:
     std::string named(const std::string& text) const {
-        const std::string path = (std::filesystem::path(folder_) / name_).string() + ".dat";
-        // The path as Windows-1250 when it can be, else with "?" for what cannot.
-        std::string shown = utf8ToCp1250(path).value_or(path);
-        if (!utf8ToCp1250(path))
-            for (char& c : shown)
-                if (static_cast<unsigned char>(c) >= 0x80) c = '?';
-        return cp1250Literal("Slovník ") + std::string(name_) + " (" + shown + "): " + text;
+        return NamedSourceMessage(folder_, name_, text);
     }
 
     Messages& messages_;
     std::string folder_;
     std::string_view name_;
 };
+
+enum class PhraseReading { Missing, Read, Failed };
+
+// The phrases' file, a phrase a line; a line too long to be a phrase is skipped.
+PhraseReading readPhrases(const std::string& folder, std::size_t source,
+                          AnswerSpaceBuilder& builder, Messages& messages) {
+    constexpr std::size_t kLongestLine = 4096;
+    const std::filesystem::path path =
+        std::filesystem::path(folder) / AnswerSourceFiles(kPhraseSource)[0];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return PhraseReading::Missing;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (in && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#' || line.size() > kLongestLine) continue;
+        builder.addRecord(source, line);
+    }
+    if (in.bad() || (!in.eof() && in.fail())) {
+        messages.showMessage(cp1250Literal("Soubor nelze přečíst."));
+        return PhraseReading::Failed;
+    }
+    return PhraseReading::Read;
+}
 
 } // namespace
 
@@ -266,6 +301,13 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages)
     bool readError = false;
     for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
         const std::string_view name = kAnswerDictionaries[d];
+        if (name == kPhraseSource) {
+            messages.about(name);
+            const PhraseReading read = readPhrases(folder, d, builder, messages);
+            opened += read != PhraseReading::Missing;
+            readError = readError || read == PhraseReading::Failed;
+            continue;
+        }
         if (d >= kRequiredAnswerDictionaries) {
             const std::filesystem::path base = std::filesystem::path(folder) / name;
             std::error_code error;

@@ -17,12 +17,22 @@
 
 namespace zadrovec {
 
-// The dictionaries of the answers in their order: the eight, then the additional ones (foreign
-// words, the word list, English words), read only when their files are in the data folder.
-inline constexpr std::array<std::string_view, 11> kAnswerDictionaries = {
-    "hlavni",  "mesta",   "chzn", "meny",  "mpzspz",  "osobnost",
-    "letadla", "podniky", "cizi", "slova", "anglicky"};
+// The sources of the answers in their order: the eight dictionaries, then the additional ones
+// (foreign words, the word list, English words, phrases), read only when their files are in the
+// data folder.
+inline constexpr std::array<std::string_view, 12> kAnswerDictionaries = {
+    "hlavni",  "mesta",   "chzn", "meny",  "mpzspz",   "osobnost",
+    "letadla", "podniky", "cizi", "slova", "anglicky", "fraze"};
 inline constexpr std::size_t kRequiredAnswerDictionaries = 8;
+// The phrases (proverbs, quotes, titles of works) are longer than a record: no dictionary pair
+// but one text file of lines "PHRASE@CLUE;CLUE;" in Windows-1250.
+inline constexpr std::string_view kPhraseSource = "fraze";
+// The files a source of answers is read from: its .dat and .idx, or for the phrases their .txt
+// and no second one ("").
+std::array<std::string, 2> AnswerSourceFiles(std::string_view name);
+// A message about source `name` that says which it is and where it was looked for (Windows-1250).
+std::string NamedSourceMessage(const std::string& folder, std::string_view name,
+                               const std::string& text);
 
 // A set of dictionaries: bit i stands for kAnswerDictionaries[i].
 using DictionaryMask = std::uint16_t;

@@ -1,6 +1,7 @@
 #include "solver.h"
 
 #include "legendwords.h"
+#include "phrasepattern.h"
 
 #include <algorithm>
 #include <array>
@@ -299,7 +300,30 @@ const SquareIndex& Solver::index(const SquareRules& rules) {
     return *slot;
 }
 
+std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byScan) {
+    const PhrasePattern phrase(question.text, question.rules, "pattern");
+    Question squares = question;
+    // With CH as one square the last letter of a word and the first of the next may join: only
+    // the words decide then.
+    // One word between spaces is a pattern of squares as any other, phrases matching it whole.
+    const bool words = PhrasePattern::HasWords(question.text);
+    squares.text = words && question.rules.chOneSquare ? "*" : phrase.squarePattern();
+    std::vector<SolvedAnswer> answers = byScan ? solveByScan(squares) : solve(squares);
+    if (!words) return answers;
+    std::vector<std::uint32_t> ids;
+    ids.reserve(answers.size());
+    for (const SolvedAnswer& answer : answers)
+        ids.push_back(answer.text);
+    space_.prefetchTexts(ids);
+    std::erase_if(answers, [&](const SolvedAnswer& answer) {
+        return !phrase.matches(TextWords(space_.text(answer.text), question.rules));
+    });
+    return answers;
+}
+
 std::vector<SolvedAnswer> Solver::solve(const Question& question) {
+    if (question.kind == QuestionKind::Pattern && question.text.find(' ') != std::string::npos)
+        return solvePhrase(question, false);
     const Compiled compiled(question);
     const SquareIndex& squares = index(question.rules);
     if (compiled.clue) return solveClue(compiled, squares);
@@ -525,6 +549,8 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
 }
 
 std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
+    if (question.kind == QuestionKind::Pattern && question.text.find(' ') != std::string::npos)
+        return solvePhrase(question, true);
     const Compiled compiled(question);
     if (!compiled.legend.empty()) return solveLegend(compiled, index(question.rules));
     const SquareIndex& squares = index(question.rules);

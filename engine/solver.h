@@ -58,8 +58,8 @@ public:
 
     const AnswerSpace& space() const { return space_; }
 
-    // The answers by squares, then in Czech order. Throws SolverInputError for a question that
-    // means nothing.
+    // The answers by squares, then in Czech order. A pattern with spaces is a pattern of words
+    // (see PhrasePattern). Throws SolverInputError for a question that means nothing.
     std::vector<SolvedAnswer> solve(const Question& question);
     // The same answers found by testing every answer in turn, without the index.
     std::vector<SolvedAnswer> solveByScan(const Question& question);
@@ -78,6 +78,8 @@ private:
     class Compiled;
     std::vector<SolvedAnswer> solveClue(const Compiled& question, const SquareIndex& index);
     std::vector<SolvedAnswer> solveLegend(const Compiled& question, const SquareIndex& index);
+    // A pattern of words: the answers of its squares alone, then those whose words match.
+    std::vector<SolvedAnswer> solvePhrase(const Question& question, bool byScan);
     // The space's lemma index, or one made of its words the first time a legend needs it.
     const LemmaIndex& lemmas();
 

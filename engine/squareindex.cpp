@@ -33,10 +33,11 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
         const std::string_view text = space.text(id);
         TextSquares(text, rules, o.squares);
         o.start.push_back(static_cast<std::uint32_t>(o.squares.size()));
-        if (!IsAnswerText(text)) continue; // only a clue: its squares are matched as one
+        // Clues are in the lists by length too, to be matched as clues.
+        longest = std::max<std::size_t>(longest, o.start[id + 1] - o.start[id]);
+        if (!IsAnswerText(text)) continue; // only a clue: no letters of an answer
         for (std::size_t p = o.start[id]; p < o.squares.size(); ++p)
             o.letters[id].set(o.squares[p]);
-        longest = std::max<std::size_t>(longest, o.start[id + 1] - o.start[id]);
     }
     const auto lengthOf = [&o](std::uint32_t id) { return o.start[id + 1] - o.start[id]; };
 

@@ -139,7 +139,9 @@ bool IsAnswerText(std::string_view text) {
             continue;
         }
         const char c = text[i];
-        if (c == ' ' || c == '.' || c == ',' || c == '\'') continue;
+        // The punctuation of a phrase; an en dash only between words.
+        if (std::string_view(" .,'!?:;").find(c) != std::string_view::npos) continue;
+        if (c == '\x96' && i > 0 && text[i - 1] == ' ') continue;
         if (c == '-' && i > 0 && i + 1 < text.size() && letterAt(i - 1) && letterAt(i + 1))
             continue;
         return false;

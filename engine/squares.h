@@ -87,9 +87,10 @@ void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& 
 // False (and nothing appended) for a text with a digit or without any letter.
 bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out);
 
-// Whether a text can be written into squares as an answer: letters, with spaces, dots, commas and
-// apostrophes and hyphens between letters ("BLU-RAY", "ATD."). Word parts ("-ISMUS", "AERO-"),
-// symbols ("°C", "µA"), digits and texts cut short ("…") are clues only.
+// Whether a text can be written into squares as an answer: letters, with spaces, the punctuation
+// of a sentence (. , ' ! ? : ; and a dash between words) and hyphens between letters ("BLU-RAY",
+// "ATD.", "BEZ PRÁCE NEJSOU KOLÁČE!"). Word parts ("-ISMUS", "AERO-"), symbols ("°C", "µA"),
+// digits and texts cut short ("…") are clues only.
 bool IsAnswerText(std::string_view text);
 
 // A square whose letter without diacritics is A E I O U or Y; CH is a consonant.

@@ -123,9 +123,14 @@ squares (their letters; a text with a digit is no answer), grouped by length
 under a line with the count, each with its dictionaries. Diacritics are
 ignored. In PATTERN "?" is any one square, "*" any run of squares, "@" a
 vowel, "#" a consonant, [ABC] one of the letters, [!ABC] or [^ABC] none of
-them, a letter itself. Exactly one of PATTERN, --anagram, --from, --contains
-(or none with --clue).)")
+them, a letter itself. A space separates words: "????? ?? ???" is a phrase
+of three words of 5, 2 and 3 squares, "*" inside a word any run within it,
+"*" standing alone any number of whole words; a PATTERN without a space
+matches phrases by their squares alone. Exactly one of PATTERN, --words,
+--anagram, --from, --contains (or none with --clue).)")
         .data()
+        .text("--words", "N,N,...", &Arguments::words,
+              R"(a phrase of words of these lengths: "5,2,3" is "????? ?? ???")")
         .text("--anagram", "L", &Arguments::anagram,
               R"(the squares are exactly the letters L in any order ("?" any one square))")
         .text("--from", "L", &Arguments::from,

@@ -41,6 +41,7 @@ struct Arguments {
     std::optional<std::string> exclude;
     std::optional<std::string> clue;
     std::optional<std::string> order; // "rank" or "alpha"
+    std::optional<std::string> words; // "5,2,3": the lengths of a phrase's words
     bool strict = false;
     bool ch = false;
     // store-answers: word forms by lemma, and Czech words by frequency (files)

@@ -7,6 +7,7 @@
 #include "cp1250.h"
 #include "json.h"
 #include "legendwords.h"
+#include "phrasepattern.h"
 #include "solver.h"
 
 #include <cstdio>
@@ -29,12 +30,22 @@ Question questionOf(const Arguments& arguments) {
     take(arguments.operands.empty() ? std::nullopt
                                     : std::optional<std::string>(arguments.operands[0]),
          QuestionKind::Pattern, "PATTERN");
+    if (arguments.words) {
+        ++kinds;
+        question.kind = QuestionKind::Pattern;
+        try {
+            question.text = WordLengthsPattern(*arguments.words);
+        } catch (const SolverInputError& error) {
+            throw UsageError(std::string("--words: ") + error.what());
+        }
+    }
     take(arguments.anagram, QuestionKind::Anagram, "--anagram");
     take(arguments.from, QuestionKind::From, "--from");
     take(arguments.contains, QuestionKind::Contains, "--contains");
-    if (kinds > 1) throw UsageError("give only one of PATTERN, --anagram, --from and --contains");
+    if (kinds > 1)
+        throw UsageError("give only one of PATTERN, --words, --anagram, --from and --contains");
     if (kinds == 0 && !arguments.clue)
-        throw UsageError("give a PATTERN, --anagram, --from, --contains or --clue");
+        throw UsageError("give a PATTERN, --words, --anagram, --from, --contains or --clue");
     if (arguments.length) question.length = argumentToCp1250(*arguments.length, "--length");
     if (arguments.exclude) question.exclude = argumentToCp1250(*arguments.exclude, "--exclude");
     if (arguments.clue) question.clue = argumentToCp1250(*arguments.clue, "--clue");

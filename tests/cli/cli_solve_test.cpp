@@ -59,6 +59,8 @@ TEST_F(CliSolve, QuestionKindsAndOptions) {
     EXPECT_EQ(run("solve", {"--contains", "chl", "--ch"}).out,
               "5 squares: 2\nCHOCHOL\thlavni\nVRCHOL\thlavni\n");
     EXPECT_EQ(run("solve", {"?????", "--exclude", "ak"}).out, "5 squares: 1\nMĚSTO\tmesta\n");
+    EXPECT_EQ(run("solve", {"--words", "5,5"}).out,
+              "10 squares: 2\nLESNÍ ŠELMA\thlavni\nSTARÁ HERKA\thlavni\n");
     EXPECT_EQ(run("solve", {"--clue", "k?b*"}).out,
               "3 squares: 1\nKŮŇ\thlavni\tKOBYLA\n5 squares: 1\nHERKA\thlavni,mesta\tKOBYLA\n");
 }
@@ -87,7 +89,9 @@ TEST_F(CliSolve, CluesBothWaysWithTheirDictionaries) {
 TEST_F(CliSolve, UsageErrorsSayWhatIsWrong) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"solve", "A1"}, "digit"},
-        {{"solve", "A B"}, "space"},
+        {{"solve", "   "}, "only spaces"},
+        {{"solve", "--words", "5,x"}, "--words: the word lengths"},
+        {{"solve", "A", "--words", "1"}, "only one of"},
         {{"solve", "[AB"}, "without its"},
         {{"solve", "[]"}, "empty set"},
         {{"solve", "A", "--anagram", "B"}, "only one of"},

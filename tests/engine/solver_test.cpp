@@ -2,6 +2,7 @@
 // dictionaries, and every kind of question with its filters.
 #include "answerspace.h"
 #include "fixture.h"
+#include "phrasepattern.h"
 #include "solver.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,8 @@ TEST(Squares, OnlyLettersTakeSquaresAndDigitsMakeNoAnswer) {
 }
 
 TEST(Squares, AnswersAreLettersWithPunctuationBetweenThem) {
-    for (const char* answer : {"KŮŇ", "A.B.C.", "ROLLS-ROYCE", "O'NEILL", "ATD.", "Č, Ř"})
+    for (const char* answer : {"KŮŇ", "A.B.C.", "ROLLS-ROYCE", "O'NEILL", "ATD.", "Č, Ř",
+                               "BEZ PRÁCE NEJSOU KOLÁČE!", "KDO? CO? – NIKDO"})
         EXPECT_TRUE(IsAnswerText(cp(answer))) << answer;
     for (const char* clue :
          {"-ISMUS", "AERO-", "°C", "µA", "F1", "HUSTÁ TMAVÁ…", "A - B", "", ". ,", "NOC (NĚMECKY)"})
@@ -89,6 +91,38 @@ TEST(Squares, DiacriticsFoldUnlessStrictAndChIsTheLettersCAndH) {
     EXPECT_FALSE(matches("CH???", "CHOCHOL", kCh));
     EXPECT_TRUE(matches("[CH]O#O#", "CHOCHOL", kCh)); // CH is a consonant
     EXPECT_FALSE(matches("C?OCHOL", "CHOCHOL", kCh));
+}
+
+TEST(PhrasePattern, WordsByTheirSquaresWithStandAloneStars) {
+    struct Row {
+        const char *pattern, *phrase;
+        SquareRules rules;
+        bool matches;
+    };
+    const Row rows[] = {
+        {"????? ?? ???", "Kočka na plotě", {}, false}, // 5 2 5
+        {"????? ?? ?????", "Kočka na plotě", {}, true},
+        {"K* ?? P*", "Kočka na plotě.", {}, true},      // a run within a word
+        {"K* P*", "Kočka na plotě", {}, false},         // a word's star stays in its word
+        {"K* * P*", "Kočka na plotě", {}, true},        // a stand-alone star: whole words
+        {"K* * * NA * P*", "Kočka na plotě", {}, true}, // none as well
+        {"* PLOTĚ", "Kočka, na plotě!", {}, true},      // punctuation skipped
+        {"ROLLS ROYCE", "Rolls-Royce", {}, true},       // a hyphen parts words
+        {"KUN ??", "Kůň je", {}, true},
+        {"KUN ??", "Kůň je", kStrict, false},
+        {"??? ???", "chci víc", kCh, true}, // CH within a word is one square
+        {"?? ??", "AC HA", kCh, true},      // never across words
+        {"?   ??", "A  BC", {}, true},      // repeated spaces are one
+    };
+    for (const Row& row : rows) {
+        const PhrasePattern pattern(cp(row.pattern), row.rules, "pattern");
+        EXPECT_EQ(pattern.matches(TextWords(cp(row.phrase), row.rules)), row.matches)
+            << row.pattern << " / " << row.phrase;
+    }
+    EXPECT_THROW(PhrasePattern("   ", {}, "pattern"), SolverInputError);
+    EXPECT_EQ(WordLengthsPattern("5,2,3"), "????? ?? ???");
+    for (const char* lengths : {"", "5,,2", "0", "5;2", "101", "2,x"})
+        EXPECT_THROW(WordLengthsPattern(lengths), SolverInputError) << lengths;
 }
 
 TEST(SquarePattern, WildcardsSetsAndVowels) {
@@ -256,18 +290,34 @@ TEST_F(SolverOnDictionaries, CluesCountBothWays) {
 }
 
 TEST_F(SolverOnDictionaries, WordPartsSymbolsAndCutTextsAreCluesOnly) {
-    writeDictionary(folder, "podniky",
-                    sortedDictionary({cp("-ISMUS@směr;"), cp("TEPLOTA@°C;"),
-                                      cp("DEHET@hustá tmavá…;"), cp("BLU-RAY@disk;")}));
+    writeDictionary(
+        folder, "podniky",
+        sortedDictionary({cp("-ISMUS@směr;"), cp("TEPLOTA@°C;"),
+                          cp("DEHET@hustá tmavá olejovitá kapalina…;"), cp("BLU-RAY@disk;")}));
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "?ISMUS")), Texts{});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "?")), Texts{});
     EXPECT_EQ(solve(ask(QuestionKind::Anagram, "SUMSI")), Texts{});
+    // The longest text is only a clue: the lists by length still reach it (with any rules).
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "HUST*")), Texts{});
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "HUST*", "", "", "", kCh)), Texts{});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "BLURAY")), Texts{"BLU-RAY"});
     // As clues they still lead to their answers.
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "ISMUS")), Texts{cp("SMĚR")});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "HUST*")), Texts{"DEHET"});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "", "", "", "C")), Texts{"TEPLOTA"});
+}
+
+TEST_F(SolverOnDictionaries, PhrasesComeFromTheirFileAndAnswerPatternsOfWords) {
+    writeBytes(folder.file("fraze.txt"),
+               cp("# phrases\nKdo jinému jámu kopá, sám do ní padá.@přísloví;\n"
+                  "Kdo nic nedělá, nic nezkazí.@přísloví;\n"));
+    const Texts proverb{cp("KDO JINÉMU JÁMU KOPÁ, SÁM DO NÍ PADÁ.")};
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "??? ?????? ???? ???? ??? ?? ?? ????")), proverb);
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, cp("KDO * PADÁ"))), proverb);
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "KDO*PADA")), proverb); // by its squares alone
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "KDO * ??", "", "", cp("přísloví"))).size(), 0u);
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "* NIC *", "", "", cp("přísloví"))),
+              Texts{cp("KDO NIC NEDĚLÁ, NIC NEZKAZÍ.")});
 }
 
 TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {

@@ -1,0 +1,94 @@
+#include "phrasepattern.h"
+
+#include <charconv>
+
+namespace zadrovec {
+
+std::vector<Squares> TextWords(std::string_view cp1250, const SquareRules& rules) {
+    std::vector<Squares> words;
+    for (std::size_t at = 0; at < cp1250.size();) {
+        if (!IsCp1250Letter(static_cast<unsigned char>(cp1250[at]))) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < cp1250.size() && IsCp1250Letter(static_cast<unsigned char>(cp1250[end])))
+            ++end;
+        LetterSquares(cp1250.substr(at, end - at), rules, words.emplace_back());
+        at = end;
+    }
+    return words;
+}
+
+bool PhrasePattern::HasWords(std::string_view cp1250) {
+    const auto first = cp1250.find_first_not_of(' ');
+    if (first == std::string_view::npos) return false;
+    const auto last = cp1250.find_last_not_of(' ');
+    return cp1250.substr(first, last - first + 1).find(' ') != std::string_view::npos;
+}
+
+PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
+                             std::string_view what) {
+    for (std::size_t at = 0; at < cp1250.size();) {
+        if (cp1250[at] == ' ') {
+            ++at;
+            continue;
+        }
+        std::size_t end = cp1250.find(' ', at);
+        if (end == std::string_view::npos) end = cp1250.size();
+        const std::string_view word = cp1250.substr(at, end - at);
+        at = end;
+        if (word.find_first_not_of('*') == std::string_view::npos) {
+            if (!items_.empty() && !items_.back().word) continue; // "* *" is one "*"
+            items_.push_back({});
+            squarePattern_ += '*';
+            continue;
+        }
+        items_.push_back({SquarePattern(word, rules, what)});
+        squarePattern_ += word;
+    }
+    if (items_.empty()) throw SolverInputError("the " + std::string(what) + " holds only spaces");
+}
+
+bool PhrasePattern::matches(const std::vector<Squares>& words) const {
+    // reached[j]: the items so far can end just before word j.
+    std::vector<char> reached(words.size() + 1, 0), next(words.size() + 1);
+    reached[0] = 1;
+    for (const Item& item : items_) {
+        std::fill(next.begin(), next.end(), 0);
+        if (!item.word) {
+            char any = 0; // any number of whole words: from each reached place onward
+            for (std::size_t j = 0; j <= words.size(); ++j)
+                next[j] = any = any || reached[j];
+        } else {
+            for (std::size_t j = 0; j < words.size(); ++j)
+                if (reached[j] && item.word->matches(words[j].data(), words[j].size()))
+                    next[j + 1] = 1;
+        }
+        reached.swap(next);
+    }
+    return reached[words.size()] != 0;
+}
+
+std::string WordLengthsPattern(std::string_view lengths) {
+    constexpr int kLongestWord = 100;
+    std::string pattern;
+    for (std::size_t at = 0; at <= lengths.size();) {
+        std::size_t end = lengths.find(',', at);
+        if (end == std::string_view::npos) end = lengths.size();
+        const std::string_view number = lengths.substr(at, end - at);
+        int length = 0;
+        const auto [rest, error] =
+            std::from_chars(number.data(), number.data() + number.size(), length);
+        if (number.empty() || error != std::errc() || rest != number.data() + number.size() ||
+            length < 1 || length > kLongestWord)
+            throw SolverInputError("the word lengths are numbers from 1 to " +
+                                   std::to_string(kLongestWord) + " separated by commas");
+        if (!pattern.empty()) pattern += ' ';
+        pattern.append(static_cast<std::size_t>(length), '?');
+        at = end + 1;
+    }
+    return pattern;
+}
+
+} // namespace zadrovec
