@@ -286,6 +286,26 @@ void BM_BundledLegendFirstQuestion(benchmark::State& state) {
 }
 BENCHMARK(BM_BundledLegendFirstQuestion)->Unit(benchmark::kMillisecond);
 
+// Tajenka patterns over the bundled answers with their phrases: lengths of words only, a letter
+// known, and a stand-alone star.
+const std::array<const char*, 4> kPhrasePatterns = {"????? ?? ????? ????????", "??? ?? ???? ?????",
+                                                    "K?? ?????? * ?????", "* ?????? * ?????"};
+
+void BM_BundledPhrasePattern(benchmark::State& state) {
+    RecordedMessages quiet;
+    AnswerSource source(ZADROVEC_DATA_DIR, quiet);
+    Question question;
+    question.text = cp1250Literal(kPhrasePatterns[static_cast<std::size_t>(state.range(0))]);
+    state.SetLabel(kPhrasePatterns[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state) {
+        const auto answers = source.ask([&](Solver& solver) { return solver.solve(question); });
+        benchmark::DoNotOptimize(answers.data());
+    }
+}
+BENCHMARK(BM_BundledPhrasePattern)
+    ->DenseRange(0, kPhrasePatterns.size() - 1)
+    ->Unit(benchmark::kMillisecond);
+
 int writeStock(const fs::path& folder) {
     fs::create_directories(folder);
     auto entries = generatedEntries();

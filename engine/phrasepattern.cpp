@@ -41,6 +41,7 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
         if (word.find_first_not_of('*') == std::string_view::npos) {
             if (!items_.empty() && !items_.back().word) continue; // "* *" is one "*"
             items_.push_back({});
+            anyWords_ = true;
             squarePattern_ += '*';
             continue;
         }
@@ -51,23 +52,59 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
 }
 
 bool PhrasePattern::matches(const std::vector<Squares>& words) const {
+    return matches(words, words.size());
+}
+
+bool PhrasePattern::matchesText(std::string_view cp1250, const SquareRules& rules) const {
+    const auto letter = [&cp1250](std::size_t i) {
+        return IsCp1250Letter(static_cast<unsigned char>(cp1250[i]));
+    };
+    // Without a stand-alone star the count of words decides first.
+    if (!anyWords_) {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < cp1250.size(); ++i)
+            count += letter(i) && (i == 0 || !letter(i - 1));
+        if (count != items_.size()) return false;
+    }
+    // Kept between calls, so that a scan of many texts makes no words anew.
+    thread_local std::vector<Squares> words;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < cp1250.size();) {
+        if (!letter(at)) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < cp1250.size() && letter(end))
+            ++end;
+        if (count == words.size()) words.emplace_back();
+        words[count].clear();
+        LetterSquares(cp1250.substr(at, end - at), rules, words[count++]);
+        at = end;
+    }
+    return matches(words, count);
+}
+
+bool PhrasePattern::matches(const std::vector<Squares>& words, std::size_t count) const {
     // reached[j]: the items so far can end just before word j.
-    std::vector<char> reached(words.size() + 1, 0), next(words.size() + 1);
+    thread_local std::vector<char> reached, next;
+    reached.assign(count + 1, 0);
+    next.resize(count + 1);
     reached[0] = 1;
     for (const Item& item : items_) {
         std::fill(next.begin(), next.end(), 0);
         if (!item.word) {
             char any = 0; // any number of whole words: from each reached place onward
-            for (std::size_t j = 0; j <= words.size(); ++j)
+            for (std::size_t j = 0; j <= count; ++j)
                 next[j] = any = any || reached[j];
         } else {
-            for (std::size_t j = 0; j < words.size(); ++j)
+            for (std::size_t j = 0; j < count; ++j)
                 if (reached[j] && item.word->matches(words[j].data(), words[j].size()))
                     next[j + 1] = 1;
         }
         reached.swap(next);
     }
-    return reached[words.size()] != 0;
+    return reached[count] != 0;
 }
 
 std::string WordLengthsPattern(std::string_view lengths) {

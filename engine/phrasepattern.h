@@ -35,12 +35,17 @@ public:
 
     // Linear in the number of words times the pattern's words.
     bool matches(const std::vector<Squares>& words) const;
+    // The same for the words of a text (TextWords), without making them one by one.
+    bool matchesText(std::string_view cp1250, const SquareRules& rules) const;
 
 private:
     struct Item {
         std::optional<SquarePattern> word; // none for a stand-alone "*"
     };
+    bool matches(const std::vector<Squares>& words, std::size_t count) const;
+
     std::vector<Item> items_;
+    bool anyWords_ = false; // a stand-alone "*" among the items
     std::string squarePattern_;
 };
 

@@ -316,7 +316,7 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
         ids.push_back(answer.text);
     space_.prefetchTexts(ids);
     std::erase_if(answers, [&](const SolvedAnswer& answer) {
-        return !phrase.matches(TextWords(space_.text(answer.text), question.rules));
+        return !phrase.matchesText(space_.text(answer.text), question.rules);
     });
     return answers;
 }
