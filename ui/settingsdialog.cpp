@@ -11,9 +11,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -59,13 +62,38 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
     return box;
 }
 
+// The folder dialog's list as the program speaks: the toolkit names the type of a folder in
+// words its Czech translation lacks, and writes dates by the session's locale, not the program's.
+class CzechFolderList : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == 2 && files->isDir(source)) return QStringLiteral("Složka");
+        if (index.column() == 3)
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 } // namespace
 
+QString SettingsDialog::folderDialog(QWidget* parent, const QString& start) {
+    // The toolkit's own dialog, which speaks Czech with the program; the desktop's would speak
+    // the session's language. Its list gets the Czech folder type and dates.
+    QFileDialog dialog(parent, QStringLiteral("Uživatelský slovník"), start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new CzechFolderList(&dialog));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 std::function<QString(QWidget*, const QString&)> SettingsDialog::chooseFolder =
-    [](QWidget* parent, const QString& start) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Uživatelský slovník"),
-                                                 start);
-    };
+    SettingsDialog::folderDialog;
 
 SettingsDialog::SettingsDialog(MainWindow* mainWindow)
     : QDialog(mainWindow), mainWindow_(mainWindow) {

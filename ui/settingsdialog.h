@@ -43,7 +43,9 @@ public:
     QPushButton* okButton;
     QPushButton* cancelButton;
 
-    // The desktop's folder dialog, starting at the given folder; an empty answer is a cancel.
+    // The folder dialog, starting at the given folder; an empty answer is a cancel.
+    static QString folderDialog(QWidget* parent, const QString& start);
+    // The dialog the browse button asks (folderDialog; tests answer in its place).
     static std::function<QString(QWidget* parent, const QString& start)> chooseFolder;
 
 protected:

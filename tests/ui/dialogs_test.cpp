@@ -205,7 +205,7 @@ TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
         },
         true);
     EXPECT_EQ(form->userDictionaryFolder, QString::fromStdString(folder.path().string()));
-    ui::SettingsDialog::chooseFolder = nullptr;
+    ui::SettingsDialog::chooseFolder = ui::SettingsDialog::folderDialog;
 }
 
 TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsText) {

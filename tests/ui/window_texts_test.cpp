@@ -20,6 +20,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -29,8 +31,10 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeView>
 #include <QTreeWidget>
 
 using namespace zadrovec;
@@ -338,4 +342,31 @@ TEST_F(WindowTexts, TheToolkitsOwnTextsAreCzech) {
         EXPECT_FALSE(texts.join('|').contains(english)) << texts.join('|').toStdString();
     EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+
+    // The folder dialog of the settings lists a folder as "Složka" with a Czech date, whatever
+    // the session's locale.
+    EXPECT_EQ(QLocale().language(), QLocale::Czech);
+    TempFolder place;
+    std::filesystem::create_directory(place.path() / "slovniky");
+    const QString inside = QString::fromStdString((place.path() / "slovniky").string());
+    QStringList row;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        watch.stop();
+        auto* view = dialog->findChild<QTreeView*>("treeView");
+        if (view && QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); }))
+            for (int column = 0; column < 4; ++column)
+                row << view->model()->index(0, column, view->rootIndex()).data().toString();
+        dialog->reject();
+    });
+    watch.start(20);
+    EXPECT_EQ(ui::SettingsDialog::folderDialog(nullptr, inside + "/.."), "");
+    ASSERT_EQ(row.size(), 4);
+    EXPECT_EQ(row[0], "slovniky");
+    EXPECT_EQ(row[2], "Složka");
+    EXPECT_EQ(
+        row[3],
+        QLocale(QLocale::Czech).toString(QFileInfo(inside).lastModified(), QLocale::ShortFormat));
 }
