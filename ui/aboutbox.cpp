@@ -67,8 +67,10 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
     wordStockSources =
         label(QStringLiteral("Label3"),
               QStringLiteral("Český tezaurus (mythes-cs), Slovník cizích slov "
-                             "(stardict-czech), český slovník hunspell-cs, iso-codes a "
-                             "CLDR; ostatní slovníky vývojáři Zadrovce"),
+                             "(stardict-czech), český slovník hunspell-cs, anglický "
+                             "slovník FreeDict, citáty fortunes-cs, četnosti slov "
+                             "zxcvbn-ts, iso-codes a CLDR; ostatní slovníky vývojáři "
+                             "Zadrovce"),
               panel);
     wordStockSources->setWordWrap(true);
     updateDateCaption =
