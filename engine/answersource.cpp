@@ -34,8 +34,9 @@ AnswerSource::AnswerSource(std::string folder, Messages& messages)
     solver_ = std::make_unique<Solver>(*space_);
 }
 
-void AnswerSource::readDictionaries() {
-    LoadedAnswers loaded = ReadAnswerSpace(folder_, messages_);
+void AnswerSource::readDictionaries(const std::atomic<bool>* stop) {
+    LoadedAnswers loaded = ReadAnswerSpace(folder_, messages_, stop);
+    if (stop && stop->load()) return;
     solver_.reset();
     space_ = std::move(loaded.space);
     solver_ = std::make_unique<Solver>(*space_);

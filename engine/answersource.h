@@ -24,8 +24,8 @@ public:
     // True when there are answers to ask without reading the dictionaries first.
     bool ready() const { return solver_ != nullptr; }
     // Reads the answers from the dictionaries: the slow way. It may run on another thread while
-    // nothing else uses this source.
-    void readDictionaries();
+    // nothing else uses this source; setting `stop` ends it early with ready() still false.
+    void readDictionaries(const std::atomic<bool>* stop = nullptr);
 
     // Whether the stored answers are used, or why not.
     const StoredAnswersState& stored() const { return stored_; }

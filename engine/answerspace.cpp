@@ -293,7 +293,9 @@ PhraseReading readPhrases(const std::string& folder, std::size_t source,
 
 } // namespace
 
-LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages) {
+LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages,
+                              const std::atomic<bool>* stop) {
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     AnswerSpaceBuilder builder;
     DictionaryNamingMessages messages(userMessages, folder);
     Dictionary dictionary(folder, messages);
@@ -322,7 +324,8 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages)
         try {
             SeekRecord(dictionary, 0);
             if (!AtEndOfWords(dictionary)) ReadRecord(dictionary); // the header record
-            while (!AtEndOfWords(dictionary)) {
+            for (std::size_t read = 0; !AtEndOfWords(dictionary); ++read) {
+                if (read % 512 == 0 && stopped()) break;
                 ReadRecord(dictionary);
                 builder.addRecord(d, dictionary.wordRecord.text());
             }
@@ -331,6 +334,7 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages)
             readError = true;
         }
         CloseDictionary(dictionary);
+        if (stopped()) return {std::make_shared<const AnswerSpace>(), opened, readError};
     }
     return {std::make_shared<const AnswerSpace>(builder.finish()), opened, readError};
 }

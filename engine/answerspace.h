@@ -7,6 +7,7 @@
 #include "pagedarray.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -121,6 +122,8 @@ struct LoadedAnswers {
 // Reads the dictionaries of folder in order. The eight are opened as everywhere (a failure is
 // told through messages); the additional ones only when both their files are there. A read error
 // is told and ends that dictionary; what was read stays.
-LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages);
+// A reading stops early, with no answers, once `stop` is set (a window closing meanwhile).
+LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& messages,
+                              const std::atomic<bool>* stop = nullptr);
 
 } // namespace zadrovec

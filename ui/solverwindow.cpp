@@ -408,7 +408,9 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
 }
 
 SolverWindow::~SolverWindow() {
-    // The reading thread uses the source: it ends first.
+    // The reading thread uses the source: it is told to stop, and ends first. A close then
+    // takes no longer than a few records, not the whole reading.
+    stopReading_ = true;
     if (reading_) reading_->wait();
     WindowPlacement::notifyDestroying(this);
 }
@@ -439,7 +441,7 @@ void SolverWindow::readAnswers(const QString& why) {
     const QString reading = QStringLiteral("Načítám odpovědi…");
     say(why.isEmpty() ? reading : reading + QStringLiteral(" (") + why + ')');
     AnswerSource* source = source_.get();
-    reading_ = QThread::create([source] { source->readDictionaries(); });
+    reading_ = QThread::create([this, source] { source->readDictionaries(&stopReading_); });
     connect(reading_, &QThread::finished, this, &SolverWindow::answersRead);
     reading_->start();
 }

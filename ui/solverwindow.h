@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTreeWidget>
+#include <atomic>
 #include <memory>
 
 class QCheckBox;
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<RecordedMessages> loadMessages_; // a missing dictionary is said once, here
     std::unique_ptr<AnswerSource> source_;
     QThread* reading_ = nullptr; // while the answers are read; source_ is its own until then
+    std::atomic<bool> stopReading_ = false;
 };
 
 } // namespace zadrovec::ui

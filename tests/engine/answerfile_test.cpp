@@ -96,6 +96,13 @@ TEST_F(AnswerFile, StoredOnRequestThenUsedWithTheSameAnswers) {
     EXPECT_EQ(answered(&state), expected);
     EXPECT_EQ(state.kind, Kind::Missing);
     EXPECT_FALSE(fs::exists(stored())); // answering alone writes nothing
+    {
+        // A reading told to stop (its window closing) ends with no answers.
+        AnswerSource stopped(data(), messages);
+        const std::atomic<bool> stop = true;
+        stopped.readDictionaries(&stop);
+        EXPECT_FALSE(stopped.ready());
+    }
 
     ASSERT_TRUE(StoreAnswerSpace(data(), messages));
     EXPECT_EQ(answered(&state), expected);
