@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -254,6 +256,19 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     form->findChild<QAction*>("Hlavn1")->trigger();
     EXPECT_TRUE(form->mainDictionaryAction->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
+
+    // The help page's table of keys names the key of every command the user can give.
+    std::ifstream file(ZADROVEC_HELP_PAGE, std::ios::binary);
+    const QString help =
+        QString::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
+    ASSERT_TRUE(help.contains("<th>Klávesa</th><th>Příkaz</th>"));
+    QStringList keys;
+    for (const QAction* action : form->findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->isEnabled())
+            keys << action->shortcut().toString(QKeySequence::PortableText);
+    EXPECT_TRUE(keys.contains("Ctrl+L"));
+    for (const QString& key : keys)
+        EXPECT_TRUE(help.contains("<tr><td>" + key + "</td>")) << key.toStdString();
 }
 
 TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
