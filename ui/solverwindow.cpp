@@ -29,6 +29,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace zadrovec::ui {
 namespace {
@@ -42,13 +43,15 @@ QString dictionaryList(DictionaryMask mask) {
     return names.join(QStringLiteral(", "));
 }
 
+// "1 políčko", "3 políčka", "5 políček".
+QString squaresText(std::size_t squares) {
+    return QStringLiteral("%1 %2").arg(squares).arg(squares == 1  ? QStringLiteral("políčko")
+                                                    : squares < 5 ? QStringLiteral("políčka")
+                                                                  : QStringLiteral("políček"));
+}
+
 QString squaresCaption(std::size_t squares, std::size_t count) {
-    return QStringLiteral("%1 %2: %3")
-        .arg(squares)
-        .arg(squares == 1  ? QStringLiteral("políčko")
-             : squares < 5 ? QStringLiteral("políčka")
-                           : QStringLiteral("políček"))
-        .arg(count);
+    return QStringLiteral("%1: %2").arg(squaresText(squares)).arg(count);
 }
 
 // Why the stored answers are not used, for the status line; empty when there are none.
@@ -194,6 +197,73 @@ InputNote refusalNote(const Question& question) {
         return orInvalid(lettersNote(question.exclude, false, QStringLiteral("Vyloučit písmena")),
                          QStringLiteral("Vyloučit písmena"));
     return {QStringLiteral("Takto hledat nelze.")};
+}
+
+// Why a question the solver takes has no answer when its own fields say so: the squares of the
+// pattern or of the letters against "Délka", or a letter asked for that is also excluded. Empty
+// when the fields agree.
+QString contradiction(const Question& question) {
+    std::optional<LengthRange> range;
+    if (!question.length.empty()) range = ParseLengthRange(question.length);
+    const auto outside = [&](std::size_t n) {
+        return range && (n < range->shortest || n > range->longest);
+    };
+    const auto againstLength = [&](const QString& squares) {
+        return squares + QStringLiteral(", Délka je ") + toQString(question.length) + '.';
+    };
+    SquareSet excluded;
+    if (!question.exclude.empty())
+        for (const Square s :
+             ParseOptionLetters(question.exclude, question.rules, false, "exclude").letters)
+            excluded.set(s);
+    // The first letter of text (outside [ ] sets) that is excluded too.
+    const auto excludedLetter = [&](std::string_view text) -> QString {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '[')
+                i = std::min(text.find(']', i), text.size());
+            else if (isLetter(text[i]) &&
+                     excluded.test(
+                         LetterSquare(static_cast<unsigned char>(text[i]), question.rules.strict)))
+                return toQString(UpperCaseCp1250(text.substr(i, 1)));
+        }
+        return {};
+    };
+    const std::string& text = question.text;
+    if (text.empty()) return {};
+    if (question.kind == QuestionKind::Pattern) {
+        if (text.find(' ') != std::string::npos) return {}; // words: the solver matches them
+        const SquarePattern pattern(text, question.rules, "pattern");
+        const std::size_t least = pattern.minimumLength();
+        if (!pattern.hasStar() && outside(least))
+            return againstLength(QStringLiteral("Vzor má ") + squaresText(least));
+        if (pattern.hasStar() && range && least > range->longest)
+            return againstLength(QStringLiteral("Vzor má aspoň ") + squaresText(least));
+        if (const QString letter = excludedLetter(text); !letter.isEmpty())
+            return QStringLiteral("Písmeno %1 je ve vzoru i mezi vyloučenými.").arg(letter);
+        return {};
+    }
+    const bool blanks = question.kind != QuestionKind::Contains;
+    const OptionLetters letters = ParseOptionLetters(text, question.rules, blanks, "letters");
+    const std::size_t given = letters.letters.size() + letters.blanks;
+    switch (question.kind) {
+    case QuestionKind::Anagram:
+        if (outside(given))
+            return againstLength(QStringLiteral("Přesmyčka má ") + squaresText(given));
+        break;
+    case QuestionKind::From:
+        if (range && range->shortest > given)
+            return againstLength(QStringLiteral("Z písmen je nejvýš ") + squaresText(given));
+        return {}; // an excluded letter is one not used
+    case QuestionKind::Contains:
+        if (range && range->longest < given)
+            return againstLength(QStringLiteral("Hledaná písmena zaberou ") + squaresText(given));
+        break;
+    case QuestionKind::Pattern:
+        break;
+    }
+    if (const QString letter = excludedLetter(text); !letter.isEmpty())
+        return QStringLiteral("Písmeno %1 je mezi písmeny i mezi vyloučenými.").arg(letter);
+    return {};
 }
 
 // What a field takes: characters Windows-1250 holds, and no control characters (a pasted line
@@ -477,6 +547,10 @@ void SolverWindow::updateAnswers() {
     std::vector<std::pair<QString, QString>> rows; // answer, dictionaries
     try {
         answers = source_->solver().solve(question);
+        if (answers.empty()) {
+            say(whyNoAnswer(question));
+            return;
+        }
         const AnswerSpace& space = source_->space();
         std::vector<std::uint32_t> listedIds;
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
@@ -520,13 +594,48 @@ void SolverWindow::updateAnswers() {
     answersTree->expandAll();
     answersTree->fitColumns();
     answersTree->setUpdatesEnabled(true);
-    if (answers.empty())
-        say(QStringLiteral("Žádná odpověď."));
-    else if (listed < answers.size())
+    if (listed < answers.size())
         say(QStringLiteral("Odpovědí: %1, vypsáno prvních %2.").arg(answers.size()).arg(listed));
     else
         say(QStringLiteral("Odpovědí: %1").arg(answers.size()));
     if (!groups.isEmpty()) answersTree->setCurrentItem(groups.front()->child(0));
+}
+
+QString SolverWindow::whyNoAnswer(const Question& question) {
+    if (QString told = contradiction(question); !told.isEmpty()) return told;
+    // Else the filters, one by one and then all together: which of them left nothing.
+    struct Filter {
+        QString field;
+        std::string Question::*text;
+    };
+    std::vector<Filter> filters;
+    if (!question.length.empty()) filters.push_back({QStringLiteral("Délka"), &Question::length});
+    if (!question.exclude.empty())
+        filters.push_back({QStringLiteral("Vyloučit písmena"), &Question::exclude});
+    if (!question.clue.empty() && !question.text.empty())
+        filters.push_back({QStringLiteral("Legenda"), &Question::clue});
+    const auto answersWithout = [&](const std::vector<Filter>& left) {
+        Question wider = question;
+        for (const Filter& filter : left)
+            wider.*filter.text = {};
+        return source_->solver().solve(wider).size();
+    };
+    for (const Filter& filter : filters)
+        if (const std::size_t found = answersWithout({filter}); found > 0)
+            return QStringLiteral("Žádná odpověď: pole %1 vyřadilo všechny (%2).")
+                .arg(filter.field)
+                .arg(found);
+    if (filters.size() > 1)
+        if (const std::size_t found = answersWithout(filters); found > 0) {
+            QStringList fields;
+            for (const Filter& filter : filters)
+                fields << filter.field;
+            const QString last = fields.takeLast();
+            return QStringLiteral("Žádná odpověď: pole %1 a %2 spolu vyřadila všechny (%3).")
+                .arg(fields.join(QStringLiteral(", ")), last)
+                .arg(found);
+        }
+    return QStringLiteral("Žádná odpověď.");
 }
 
 void SolverWindow::say(const QString& text, bool quiet) {

@@ -18,6 +18,7 @@ class QThread;
 
 namespace zadrovec {
 class AnswerSource;
+struct Question;
 class RecordedMessages;
 class WindowSettings;
 } // namespace zadrovec
@@ -104,6 +105,9 @@ private:
     void updateAnswers();
     void showClues();
     void copyAnswer();
+    // Why a question the solver takes has no answer: the fields that contradict each other, or
+    // the filter that left nothing.
+    QString whyNoAnswer(const Question& question);
     // The status line; quiet for what is no error (a set still being typed).
     void say(const QString& text, bool quiet = false);
 

@@ -195,6 +195,48 @@ TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
     EXPECT_EQ(window->statusLabel->foregroundRole(), QPalette::WindowText);
 }
 
+TEST_F(SolverWindowTest, AQuestionWithoutAnswersSaysWhichFieldLeftNone) {
+    start();
+    open();
+    struct Row {
+        int kind;
+        const char* pattern;
+        const char* length;
+        const char* exclude;
+        const char* clue;
+        QString said;
+    };
+    const Row rows[] = {
+        // The fields contradict each other.
+        {0, "herka", "4", "", "", "Vzor má 5 políček, Délka je 4."},
+        {0, "kob*", "2", "", "", "Vzor má aspoň 3 políčka, Délka je 2."},
+        {1, "ekrha", "4-4", "", "", "Přesmyčka má 5 políček, Délka je 4-4."},
+        {2, "pes", "4", "", "", "Z písmen je nejvýš 3 políčka, Délka je 4."},
+        {3, "kobyl", "3", "", "", "Hledaná písmena zaberou 5 políček, Délka je 3."},
+        {0, "k?n", "", "n", "", "Písmeno N je ve vzoru i mezi vyloučenými."},
+        {1, "pes", "", "s", "", "Písmeno S je mezi písmeny i mezi vyloučenými."},
+        // A filter leaves none of the answers there are.
+        {0, "h*", "3", "", "", "Žádná odpověď: pole Délka vyřadilo všechny (3)."},
+        {0, "k*", "", "uo", "", "Žádná odpověď: pole Vyloučit písmena vyřadilo všechny (3)."},
+        {0, "pes", "", "", "kobyla", "Žádná odpověď: pole Legenda vyřadilo všechny (1)."},
+        {0, "*a", "4", "kl", "",
+         "Žádná odpověď: pole Délka a Vyloučit písmena spolu vyřadila všechny (4)."},
+        // There is simply none.
+        {0, "xyz", "", "", "", "Žádná odpověď."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.said.toStdString());
+        window->patternEdit->clear();
+        window->kindCombo->setCurrentIndex(row.kind);
+        window->lengthEdit->setText(row.length);
+        window->excludeEdit->setText(row.exclude);
+        window->clueEdit->setText(row.clue);
+        window->patternEdit->setText(row.pattern);
+        EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
+        EXPECT_EQ(window->statusLabel->text(), row.said);
+    }
+}
+
 TEST_F(SolverWindowTest, AMessageNeverChangesTheWindowsSize) {
     start();
     open();
@@ -301,6 +343,17 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     EXPECT_EQ(window->excludeEdit->text(), "xy");
     EXPECT_TRUE(window->chCheck->isChecked());
     EXPECT_FALSE(window->strictCheck->isChecked());
+
+    // Choices made in a window still open when the program ends are kept too.
+    window->lengthEdit->setText("7");
+    window->excludeEdit->setText("q");
+    window->kindCombo->setCurrentIndex(3);
+    program.reset();
+    start();
+    open();
+    EXPECT_EQ(window->lengthEdit->text(), "7");
+    EXPECT_EQ(window->excludeEdit->text(), "q");
+    EXPECT_EQ(window->kindCombo->currentIndex(), 3);
 }
 
 TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
