@@ -5,6 +5,7 @@
 #include "fitting.h"
 #include "legendwords.h"
 #include "messages.h"
+#include "phrasepattern.h"
 #include "qtext.h"
 #include "solver.h"
 #include "squares.h"
@@ -93,8 +94,8 @@ QString quoted(char c) {
 }
 
 // Why a pattern of squares means nothing; an empty text when the window sees no reason. A space
-// is told last: where the solver takes words apart by spaces, the reason is another one.
-InputNote patternNote(std::string_view text, const QString& field) {
+// is told only when nothing else is wrong, and never where spaces part words.
+InputNote patternNote(std::string_view text, const QString& field, bool spacesPartWords = false) {
     const QString prefix = field + QStringLiteral(": ");
     bool space = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -124,7 +125,8 @@ InputNote patternNote(std::string_view text, const QString& field) {
                     QStringLiteral("%1 není písmeno ani ?, *, @, # nebo [ ]").arg(quoted(c))};
         }
     }
-    if (space) return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
+    if (space && !spacesPartWords)
+        return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
     return {};
 }
 
@@ -176,8 +178,13 @@ InputNote refusalNote(const Question& question) {
     const SquareRules& rules = question.rules;
     if (!question.text.empty()) {
         if (question.kind == QuestionKind::Pattern) {
-            if (refuses([&] { SquarePattern(question.text, rules, "pattern"); }))
-                return orInvalid(patternNote(question.text, QStringLiteral("Vzor")),
+            // With spaces, a pattern of words.
+            const bool words = question.text.find(' ') != std::string::npos;
+            const bool refused =
+                words ? refuses([&] { PhrasePattern(question.text, rules, "pattern"); })
+                      : refuses([&] { SquarePattern(question.text, rules, "pattern"); });
+            if (refused)
+                return orInvalid(patternNote(question.text, QStringLiteral("Vzor"), words),
                                  QStringLiteral("Vzor"));
         } else {
             const bool blanks = question.kind != QuestionKind::Contains;

@@ -159,6 +159,7 @@ TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
         {2, "a b", "", "", "", "Písmena: jen písmena a ?, bez mezer", false},
         {3, "a?", "", "", "", "Písmena: jen písmena, ne „?“", false},
         {0, "k*", "x", "", "", "Délka: počet políček, např. 5, nebo rozsah, např. 4-6", false},
+        {0, "k? n*", "x", "", "", "Délka: počet políček, např. 5, nebo rozsah, např. 4-6", false},
         {0, "k*", "0", "", "", "Délka: aspoň 1 políčko", false},
         {0, "k*", "6-4", "", "", "Délka: rozsah 6-4 končí níž, než začíná", false},
         {0, "k*", "4-", "", "", "Délka: nedokončený rozsah 4-", true},
