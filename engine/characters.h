@@ -44,8 +44,8 @@ void SplitCharacterNames(std::string_view charactersText, std::vector<std::strin
 
 // The catalogue file of the characters window, open while the window is shown.
 struct Catalogue {
-    Catalogue(std::string dataFolder, Messages& messages)
-        : folder(std::move(dataFolder)), messages(&messages) {}
+    Catalogue(std::string dataFolder, Messages& userMessages)
+        : folder(std::move(dataFolder)), messages(&userMessages) {}
 
     std::string folder; // where the data files lie (the program's folder)
     Messages* messages;

@@ -112,8 +112,8 @@ enum class IndexReading {
 
 // The open dictionary: its two files, the index slots read, the record buffer and the open flag.
 struct Dictionary {
-    Dictionary(std::string dataFolder, Messages& messages)
-        : folder(std::move(dataFolder)), messages(&messages) {}
+    Dictionary(std::string dataFolder, Messages& userMessages)
+        : folder(std::move(dataFolder)), messages(&userMessages) {}
 
     std::string folder; // where the data files lie (the program's folder)
     Messages* messages;

@@ -206,14 +206,14 @@ public:
     bool indexIsExact(const SquareIndex& index) const {
         if (kind != QuestionKind::Pattern || !pattern || pattern->hasStar() || exclude.any())
             return false;
-        bool letters = false;
+        bool known = false;
         for (const PatternStep& step : pattern->steps()) {
             if (step.squares.count() == 1)
-                letters = true;
+                known = true;
             else if (step.squares != AllSquares())
                 return false;
         }
-        return !letters || pattern->minimumLength() <= SquareIndex::kIndexedLength ||
+        return !known || pattern->minimumLength() <= SquareIndex::kIndexedLength ||
                index.longest() < pattern->minimumLength();
     }
 

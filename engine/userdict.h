@@ -30,7 +30,7 @@ UserDictionaryEntry SplitUserDictionaryLine(std::string_view line);
 
 // The file of the user dictionary, open only while the editor loads it.
 struct UserDictionary {
-    explicit UserDictionary(Messages& messages) : messages(&messages) {}
+    explicit UserDictionary(Messages& userMessages) : messages(&userMessages) {}
     ~UserDictionary();
     UserDictionary(const UserDictionary&) = delete;
     UserDictionary& operator=(const UserDictionary&) = delete;

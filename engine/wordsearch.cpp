@@ -59,20 +59,26 @@ void CzechUpperCase(std::string& text) {
 }
 
 void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view text) {
-    std::string s(text);
-    CzechUpperCase(s);
+    std::string wanted(text);
+    CzechUpperCase(wanted);
 
+    // The index slots of the text's first one, two and three characters, as far as they go.
     PrefixIndex& index = dictionary.prefixIndex;
-    const auto i = s.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(s[0]));
-    if (!i) {
+    const auto byFirst =
+        wanted.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(wanted[0]));
+    if (!byFirst) {
         clearResults(lists);
         return;
     }
-    const auto j =
-        s.size() >= 2 ? index.findSecond(*i, static_cast<unsigned char>(s[1])) : std::nullopt;
-    const auto k =
-        s.size() >= 3 && j ? index.findThird(*j, static_cast<unsigned char>(s[2])) : std::nullopt;
-    SeekRecord(dictionary, index.recordNumber(k ? *k : j ? *j : *i));
+    const auto bySecond = wanted.size() >= 2
+                              ? index.findSecond(*byFirst, static_cast<unsigned char>(wanted[1]))
+                              : std::nullopt;
+    const auto byThird = wanted.size() >= 3 && bySecond
+                             ? index.findThird(*bySecond, static_cast<unsigned char>(wanted[2]))
+                             : std::nullopt;
+    SeekRecord(dictionary, index.recordNumber(byThird    ? *byThird
+                                              : bySecond ? *bySecond
+                                                         : *byFirst));
     clearResults(lists);
 
     Hits hits;
@@ -80,12 +86,15 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
         for (;;) {
             ReadRecord(dictionary);
             const std::string_view record = dictionary.wordRecord.text();
-            const std::string_view h = Headword(record);
-            if (h.size() >= s.size() && h.substr(0, s.size()) == s)
-                hits.add(h, MeaningsText(record));
+            const std::string_view headword = Headword(record);
+            if (headword.size() >= wanted.size() && headword.substr(0, wanted.size()) == wanted)
+                hits.add(headword, MeaningsText(record));
 
-            const std::size_t e = (k && h.size() >= 3) ? 3 : (j && h.size() >= 2) ? 2 : 1;
-            if (h.empty() || !samePrefix(h, s, e)) break;
+            // The reading ends where the headwords leave the slot it started in.
+            const std::size_t slotPrefix = (byThird && headword.size() >= 3)    ? 3
+                                           : (bySecond && headword.size() >= 2) ? 2
+                                                                                : 1;
+            if (headword.empty() || !samePrefix(headword, wanted, slotPrefix)) break;
             if (AtEndOfWords(dictionary)) break;
         }
     } catch (...) {

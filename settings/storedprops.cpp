@@ -107,8 +107,8 @@ void setFromText(QObject* object, const QMetaProperty& property, const QString& 
 } // namespace
 
 WindowSettings::WindowSettings(QWidget* window, const QString& name, const QString& section,
-                               Options options, const QStringList& entries)
-    : WindowPlacement(window, name, section, options) {
+                               Options stored, const QStringList& entries)
+    : WindowPlacement(window, name, section, stored) {
     // Entries naming a component the window does not have are dropped at once.
     for (const QString& entry : entries) {
         const auto parsed = parseEntry(entry);

@@ -137,8 +137,8 @@ private:
 };
 
 WindowPlacement::WindowPlacement(QWidget* window, const QString& name, const QString& section,
-                                 Options options)
-    : QObject(window), iniSection(section), options(options), window_(window) {
+                                 Options stored)
+    : QObject(window), iniSection(section), options(stored), window_(window) {
     setObjectName(name);
     FormNotifications* notifications = FormNotifications::of(window);
     if (!notifications) notifications = new FormNotifications(window);

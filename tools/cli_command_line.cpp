@@ -238,11 +238,11 @@ Arguments CommandLine::parse(std::vector<std::string> args) {
     args_ = args;
     std::vector<std::string> reversed(args.rbegin(), args.rend()); // as CLI11 takes them
     const auto help = [this] {
-        Arguments help;
-        help.command = "help";
+        Arguments asked;
+        asked.command = "help";
         if (const std::string command = selectedCommand(); !command.empty())
-            help.operands.push_back(command);
-        return help;
+            asked.operands.push_back(command);
+        return asked;
     };
     try {
         app_.parse(reversed);

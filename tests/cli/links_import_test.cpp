@@ -268,7 +268,7 @@ TEST_P(LinksImport, WritesTheLinks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Generators, LinksImport, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace zadrovec::clitest

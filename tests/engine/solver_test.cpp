@@ -191,10 +191,10 @@ protected:
 
     AnswerSpace load() { return *ReadAnswerSpace(folder.path().string(), messages).space; }
 
-    Texts texts(const AnswerSpace& space, const std::vector<SolvedAnswer>& answers) {
+    Texts texts(const AnswerSpace& from, const std::vector<SolvedAnswer>& answers) {
         Texts out;
         for (const SolvedAnswer& a : answers)
-            out.emplace_back(space.text(a.text));
+            out.emplace_back(from.text(a.text));
         return out;
     }
 
@@ -322,29 +322,29 @@ TEST_F(SolverOnDictionaries, PhrasesComeFromTheirFileAndAnswerPatternsOfWords) {
 
 TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
     const AnswerSpace s = load();
-    Solver solver(s);
+    Solver own(s);
     Texts found;
     std::vector<DictionaryMask> dictionaries;
-    for (const AnswerPartner& p : solver.clues("kun", false)) {
+    for (const AnswerPartner& p : own.clues("kun", false)) {
         found.emplace_back(s.text(p.text));
         dictionaries.push_back(p.dictionaries);
     }
     EXPECT_EQ(found, (Texts{cp("HŘEBEC"), "KOBYLA", cp("LESNÍ ŠELMA")}));
     EXPECT_EQ(dictionaries, (std::vector<DictionaryMask>{1, 1, 1}));
-    EXPECT_EQ(solver.clues("kun", true).size(), 1u);
-    EXPECT_EQ(solver.clues(cp("herka"), false).size(), 2u); // KOBYLA of two dictionaries
-    EXPECT_THROW(solver.clues("123", false), SolverInputError);
+    EXPECT_EQ(own.clues("kun", true).size(), 1u);
+    EXPECT_EQ(own.clues(cp("herka"), false).size(), 2u); // KOBYLA of two dictionaries
+    EXPECT_THROW(own.clues("123", false), SolverInputError);
 }
 
 TEST_F(SolverOnDictionaries, QuestionsThatMeanNothing) {
     const AnswerSpace s = load();
-    Solver solver(s);
-    EXPECT_THROW(solver.solve(Question{}), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "0")), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "?")), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Contains, "A?")), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Anagram, "")), SolverInputError);
-    EXPECT_THROW(solver.solve(ask(QuestionKind::Pattern, "A", "", "", "1?")), SolverInputError);
+    Solver own(s);
+    EXPECT_THROW(own.solve(Question{}), SolverInputError);
+    EXPECT_THROW(own.solve(ask(QuestionKind::Pattern, "A", "0")), SolverInputError);
+    EXPECT_THROW(own.solve(ask(QuestionKind::Pattern, "A", "", "?")), SolverInputError);
+    EXPECT_THROW(own.solve(ask(QuestionKind::Contains, "A?")), SolverInputError);
+    EXPECT_THROW(own.solve(ask(QuestionKind::Anagram, "")), SolverInputError);
+    EXPECT_THROW(own.solve(ask(QuestionKind::Pattern, "A", "", "", "1?")), SolverInputError);
 }
 
 } // namespace
