@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 zadrovec_install_packages
 start=$SECONDS
-zadrovec_build
+zadrovec_build -DZADROVEC_WARNINGS_AS_ERRORS=ON
 export QT_QPA_PLATFORM=offscreen
 log=build/ctest.log
 set +e
