@@ -202,7 +202,10 @@ void MainWindow::createActions() {
     connect(settingsAction, &QAction::triggered, this,
             [this] { runHandler([this] { openSettings(); }); });
     connect(solverAction, &QAction::triggered, this, [this] {
-        if (!solverWindow_) solverWindow_ = new SolverWindow(this, programFolder_);
+        if (!solverWindow_) {
+            solverWindow_ = new SolverWindow(this, programFolder_);
+            connect(solverWindow_, &SolverWindow::lookUpRequested, this, &MainWindow::lookUp);
+        }
         solverWindow_->show();
         solverWindow_->raise();
         solverWindow_->activateWindow();
@@ -509,6 +512,23 @@ void MainWindow::switchDictionary(QAction* action) {
         CloseDictionary(dictionary_);
         OpenDictionary(dictionary_, name);
     }
+}
+
+void MainWindow::lookUp(const QString& dictionary, const QString& text) {
+    QAction* wanted = mainDictionaryAction;
+    for (const auto& [action, name] : dictionaryActions_)
+        if (dictionary.toStdString() == name) wanted = action;
+    runHandler([&] {
+        if (!wanted->isChecked()) switchDictionary(wanted);
+        // A changed text searches by itself when the search runs as the user types.
+        const bool searchesByItself = searchAsTyped && searchField->text() != text;
+        searchField->setText(text);
+        if (!searchesByItself && dictionary_.DictionaryOpen) searchReportingErrors();
+    });
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    searchField->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::openSettings() {

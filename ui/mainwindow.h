@@ -89,6 +89,11 @@ public:
     void findInAllDictionaries();
     void openSettings();
 
+public slots:
+    // Looks text up as if the user had typed it into the search field of the dictionary of
+    // that file name (of another name: the main dictionary), and comes to the front.
+    void lookUp(const QString& dictionary, const QString& text);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -15,12 +15,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QShowEvent>
@@ -35,7 +37,8 @@
 namespace zadrovec::ui {
 namespace {
 
-constexpr int kAnswerRole = Qt::UserRole; // the answer's number; groups have none
+constexpr int kAnswerRole = Qt::UserRole;           // the answer's number; groups have none
+constexpr int kDictionariesRole = Qt::UserRole + 1; // the answer's DictionaryMask
 
 QString dictionaryList(DictionaryMask mask) {
     QStringList names;
@@ -347,6 +350,22 @@ void ColumnList::resizeEvent(QResizeEvent* event) {
     fitColumns();
 }
 
+void ColumnList::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        requestRowMenu();
+        return;
+    }
+    if (QTreeWidgetItem* hit = itemAt(event->pos())) setCurrentItem(hit);
+    emit rowMenuRequested(event->globalPos());
+}
+
+void ColumnList::requestRowMenu() {
+    const QRect row = currentItem() ? visualItemRect(currentItem()) : QRect();
+    const QRect seen = row.intersected(viewport()->rect());
+    emit rowMenuRequested(
+        viewport()->mapToGlobal(seen.isEmpty() ? viewport()->rect().center() : seen.bottomLeft()));
+}
+
 bool ColumnList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
@@ -469,9 +488,31 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     connect(strictCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(chCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(answersTree, &QTreeWidget::currentItemChanged, this, &SolverWindow::showClues);
-    auto* copy = new QShortcut(QKeySequence::Copy, answersTree);
-    copy->setContext(Qt::WidgetShortcut);
-    connect(copy, &QShortcut::activated, this, &SolverWindow::copyAnswer);
+    // The commands on an answer work where the answers have the focus, and make its menu.
+    const auto answerAction = [this](const QString& caption, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(caption, answersTree);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        answersTree->addAction(action);
+        return action;
+    };
+    lookUpAction = answerAction(QStringLiteral("&Vyhledat v hlavním okně"),
+                                {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    lookUpAction->setObjectName(QStringLiteral("lookUpAction"));
+    copyAction = answerAction(QStringLiteral("&Kopírovat"), {QKeySequence::Copy});
+    copyAction->setObjectName(QStringLiteral("copyAction"));
+    copyWithClueAction = answerAction(QStringLiteral("Kopírovat s &legendou"),
+                                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    copyWithClueAction->setObjectName(QStringLiteral("copyWithClueAction"));
+    connect(lookUpAction, &QAction::triggered, this, &SolverWindow::lookUpAnswer);
+    connect(copyAction, &QAction::triggered, this, [this] { copyAnswer(false); });
+    connect(copyWithClueAction, &QAction::triggered, this, [this] { copyAnswer(true); });
+    connect(answersTree, &QTreeWidget::itemDoubleClicked, this, &SolverWindow::lookUpAnswer);
+    connect(answersTree, &ColumnList::rowMenuRequested, this, &SolverWindow::showAnswerMenu);
+    // The menu key opens the menu by itself; Shift+F10 is the other key desktops have for it.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), answersTree);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, answersTree, &ColumnList::requestRowMenu);
     // Enter in a field goes to the answers, as the list is there already.
     for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
         connect(edit, &QLineEdit::returnPressed, answersTree,
@@ -552,6 +593,7 @@ void SolverWindow::updateAnswers() {
     // The texts are taken inside: stored answers may fail on any read.
     std::vector<SolvedAnswer> answers;
     std::vector<std::pair<QString, QString>> rows; // answer, dictionaries
+    std::vector<DictionaryMask> masks;
     try {
         answers = source_->solver().solve(question);
         if (answers.empty()) {
@@ -563,9 +605,10 @@ void SolverWindow::updateAnswers() {
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
             listedIds.push_back(answers[i].text);
         space.prefetchTexts(listedIds);
-        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
-            rows.emplace_back(toQString(space.text(answers[i].text)),
-                              dictionaryList(space.dictionaries(answers[i].text)));
+        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i) {
+            masks.push_back(space.dictionaries(answers[i].text));
+            rows.emplace_back(toQString(space.text(answers[i].text)), dictionaryList(masks[i]));
+        }
     } catch (const SolverInputError&) {
         const InputNote note = refusalNote(question);
         say(note.text, note.unfinished);
@@ -591,6 +634,7 @@ void SolverWindow::updateAnswers() {
         for (; i < end && i < listed; ++i) {
             auto* item = new QTreeWidgetItem(group, {rows[i].first, rows[i].second});
             item->setData(0, kAnswerRole, answers[i].text);
+            item->setData(0, kDictionariesRole, masks[i]);
         }
         i = end;
         groups << group;
@@ -677,9 +721,36 @@ void SolverWindow::showClues() {
     cluesTree->fitColumns();
 }
 
-void SolverWindow::copyAnswer() {
+void SolverWindow::copyAnswer(bool withClue) {
     const QString answer = selectedAnswer();
-    if (!answer.isEmpty()) QApplication::clipboard()->setText(answer);
+    if (answer.isEmpty()) return;
+    // The clue chosen beneath, else the first there is.
+    const QTreeWidgetItem* clue = cluesTree->currentItem();
+    if (!clue) clue = cluesTree->topLevelItem(0);
+    QApplication::clipboard()->setText(withClue && clue ? answer + '\t' + clue->text(0) : answer);
+}
+
+void SolverWindow::lookUpAnswer() {
+    const QTreeWidgetItem* item = answersTree->currentItem();
+    if (!item || !item->data(0, kAnswerRole).isValid()) return;
+    // The first of its dictionaries that the main window has; an answer of the others only
+    // (foreign words, the word list, the phrases) is looked up in the main dictionary.
+    constexpr unsigned mainWindows = (1u << kRequiredAnswerDictionaries) - 1;
+    const auto mask = static_cast<DictionaryMask>(item->data(0, kDictionariesRole).toUInt());
+    const std::vector<std::string_view> names = DictionaryNames(mask & mainWindows);
+    const std::string_view first = names.empty() ? kAnswerDictionaries[0] : names.front();
+    emit lookUpRequested(QString::fromLatin1(first.data(), static_cast<qsizetype>(first.size())),
+                         item->text(0));
+}
+
+void SolverWindow::showAnswerMenu(const QPoint& globalPos) {
+    if (selectedAnswer().isEmpty()) return;
+    QMenu menu(this);
+    menu.addAction(lookUpAction);
+    menu.addSeparator();
+    menu.addAction(copyAction);
+    menu.addAction(copyWithClueAction);
+    menu.exec(globalPos);
 }
 
 } // namespace zadrovec::ui

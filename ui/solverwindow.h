@@ -56,10 +56,17 @@ public:
 
     // Sizes the fitted column to what the list holds now.
     void fitColumns();
+    // Asks for the current row's menu, shown under the row (from the keyboard).
+    void requestRowMenu();
+
+signals:
+    // The menu of the current row, at this point of the screen.
+    void rowMenuRequested(const QPoint& globalPos);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     int fittedColumn_;
@@ -87,11 +94,19 @@ public:
     ColumnList* cluesTree;   // the clues and meanings of the selected answer
     ElidedLine* statusLabel;
     WindowSettings* windowSettings; // "Okno luštění": placement and choices
+    // On the selected answer: Enter (or a double click), Ctrl+C, Ctrl+Shift+C; and its menu.
+    QAction* lookUpAction;
+    QAction* copyAction;
+    QAction* copyWithClueAction;
 
     // The selected answer, empty when a group or nothing is selected.
     QString selectedAnswer() const;
     // True once the answers are there to be asked.
     bool answersReady() const;
+
+signals:
+    // The answer is to be looked up in the main window, in the dictionary of that file name.
+    void lookUpRequested(const QString& dictionary, const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,7 +119,9 @@ private:
     void answersRead();
     void updateAnswers();
     void showClues();
-    void copyAnswer();
+    void copyAnswer(bool withClue);
+    void lookUpAnswer();
+    void showAnswerMenu(const QPoint& globalPos);
     // Why a question the solver takes has no answer: the fields that contradict each other, or
     // the filter that left nothing.
     QString whyNoAnswer(const Question& question);

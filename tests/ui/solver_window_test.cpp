@@ -1,6 +1,8 @@
 // The window "Luštění" driven as a user would: opened with Ctrl+L, typed into, browsed with the
 // keyboard, and its choices kept in a section of the settings file.
+#include "controls.h"
 #include "guitest.h"
+#include "listbox.h"
 #include "mainwindow.h"
 #include "solverwindow.h"
 
@@ -310,8 +312,50 @@ TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     QApplication::clipboard()->clear();
     QTest::keyClick(window->answersTree, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "HERKA");
+    QTest::keyClick(window->answersTree, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "HERKA\tKOBYLA"); // with its first clue
     QTest::keyClick(window->answersTree, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDictionaries) {
+    writeDictionary(folder, "osobnost", sortedDictionary({cp("HAVEL@prezident;")}));
+    writeDictionary(folder, "cizi", sortedDictionary({cp("AMIGO@přítel;")}));
+    start();
+    open();
+    struct Row {
+        const char* pattern;
+        bool doubleClick; // else Enter
+        QAction* dictionary;
+        bool found; // the main window lists it
+    };
+    const Row rows[] = {
+        {"havel", true, form->personalitiesAction, true},
+        {"k?n", false, form->mainDictionaryAction, true},
+        {"amigo", false, form->mainDictionaryAction, false}, // foreign words: the main one
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pattern);
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        window->patternEdit->setText(row.pattern);
+        QTest::keyClick(window->patternEdit, Qt::Key_Return);
+        const QString answer = window->selectedAnswer();
+        ASSERT_FALSE(answer.isEmpty());
+        if (row.doubleClick) {
+            const QRect at =
+                window->answersTree->visualItemRect(window->answersTree->currentItem());
+            QTest::mouseClick(window->answersTree->viewport(), Qt::LeftButton, {}, at.center());
+            QTest::mouseDClick(window->answersTree->viewport(), Qt::LeftButton, {}, at.center());
+        } else {
+            QTest::keyClick(window->answersTree, Qt::Key_Return);
+        }
+        EXPECT_TRUE(row.dictionary->isChecked());
+        EXPECT_EQ(form->searchField->text(), answer);
+        EXPECT_EQ(items(form->foundWordsList->items()).contains(answer), row.found);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+        EXPECT_EQ(form->focusWidget(), form->searchField);
+    }
 }
 
 TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
