@@ -32,6 +32,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace zadrovec::ui {
@@ -40,11 +41,46 @@ namespace {
 constexpr int kAnswerRole = Qt::UserRole;           // the answer's number; groups have none
 constexpr int kDictionariesRole = Qt::UserRole + 1; // the answer's DictionaryMask
 
+// A source of answers as the user knows it: the eight as the menu names them, the others by
+// what they hold; its file name is no name for people.
+QString dictionaryTitle(std::string_view file) {
+    static const std::map<std::string_view, QString> titles = {
+        {"hlavni", QStringLiteral("Hlavní")},
+        {"mesta", QStringLiteral("Hlavní města")},
+        {"chzn", QStringLiteral("Chemické značky")},
+        {"meny", QStringLiteral("Měny")},
+        {"mpzspz", QStringLiteral("MPZ a SPZ")},
+        {"osobnost", QStringLiteral("Osobnosti")},
+        {"letadla", QStringLiteral("Označení letadel")},
+        {"podniky", QStringLiteral("Podniky")},
+        {"cizi", QStringLiteral("Cizí slova")},
+        {"slova", QStringLiteral("Slova")},
+        {"anglicky", QStringLiteral("Anglická slova")},
+        {"fraze", QStringLiteral("Přísloví a citáty")},
+    };
+    const auto title = titles.find(file);
+    return title != titles.end()
+               ? title->second
+               : QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
+
 QString dictionaryList(DictionaryMask mask) {
     QStringList names;
     for (const std::string_view name : DictionaryNames(mask))
-        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        names << dictionaryTitle(name);
     return names.join(QStringLiteral(", "));
+}
+
+// The clues of an answer in one line, the shortest first: a phrase's author or kind before the
+// variants of the phrase it is paired with too. The first few of them.
+QString clueList(const AnswerSpace& space, std::uint32_t answer) {
+    constexpr qsizetype kShown = 5;
+    QStringList clues;
+    for (const AnswerPartner& clue : space.partners(answer))
+        clues << toQString(space.text(clue.text));
+    std::stable_sort(clues.begin(), clues.end(),
+                     [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    return clues.mid(0, kShown).join(QStringLiteral("; "));
 }
 
 // "1 políčko", "3 políčka", "5 políček".
@@ -54,8 +90,11 @@ QString squaresText(std::size_t squares) {
                                                                   : QStringLiteral("políček"));
 }
 
-QString squaresCaption(std::size_t squares, std::size_t count) {
-    return QStringLiteral("%1: %2").arg(squaresText(squares)).arg(count);
+// "5 políček: 105", and when the list is cut within the group ", zobrazeno 80".
+QString squaresCaption(std::size_t squares, std::size_t count, std::size_t shown) {
+    QString caption = QStringLiteral("%1: %2").arg(squaresText(squares)).arg(count);
+    if (shown < count) caption += QStringLiteral(", zobrazeno %1").arg(shown);
+    return caption;
 }
 
 // Why the stored answers are not used, for the status line; empty when there are none.
@@ -131,6 +170,23 @@ InputNote patternNote(std::string_view text, const QString& field, bool spacesPa
     if (space && !spacesPartWords)
         return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
     return {};
+}
+
+// The kinds of the box: the solver's own in its order, then the tajenka, a pattern of words.
+constexpr int kTajenka = 4;
+
+// "5,2,3": the lengths of a tajenka's words rather than a pattern of them.
+bool isWordLengths(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == ',';
+    }) && text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+// Why lengths of words mean nothing, as patternNote; "5,2," on the way is unfinished.
+InputNote wordLengthsNote(std::string_view text) {
+    if (text.back() == ',') return {QStringLiteral("Vzor: nedokončený výčet délek slov"), true};
+    return {QStringLiteral("Vzor: délky slov oddělené čárkou, např. 5,2,3, "
+                           "každá od 1 do délky nejdelší odpovědi")};
 }
 
 // Why letters (of an anagram, of letters to use or to exclude) mean nothing, as above.
@@ -304,14 +360,53 @@ public:
     }
 };
 
-// The kind of question: a stored index beyond the items takes the nearest one, never none.
-class KindBox : public QComboBox {
+// A choice among a few (the kind of question, the order): a stored index beyond the items takes
+// the nearest one, never none.
+class ChoiceBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(int CurrentIndex READ currentIndex WRITE setStoredIndex)
 public:
     using QComboBox::QComboBox;
 
     void setStoredIndex(int index) { setCurrentIndex(std::clamp(index, 0, count() - 1)); }
+};
+
+// Two lists one above the other. Once the user has given the lower one a height (or the settings
+// have), it keeps it as the window grows and shrinks; the upper one takes the rest. Neither is
+// ever squeezed below a few rows.
+class PaneSplitter : public QSplitter {
+    Q_OBJECT
+    Q_PROPERTY(int CluesHeight READ lowerHeight WRITE setLowerHeight)
+public:
+    explicit PaneSplitter(QWidget* parent) : QSplitter(Qt::Vertical, parent) {
+        setChildrenCollapsible(false);
+        connect(this, &QSplitter::splitterMoved, this, [this] { given_ = sizes().value(1); });
+    }
+
+    int lowerHeight() const { return given_ > 0 ? given_ : sizes().value(1); }
+    void setLowerHeight(int height) {
+        given_ = std::max(0, height);
+        keepLowerHeight();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        keepLowerHeight();
+    }
+
+private:
+    void keepLowerHeight() {
+        const QList<int> now = sizes();
+        if (given_ <= 0 || now.size() != 2) return;
+        const int total = now[0] + now[1];
+        if (total <= 0) return; // not laid out yet
+        const int least = std::min(3 * fontMetrics().height(), total / 2);
+        const int lower = std::clamp(given_, least, total - least);
+        if (lower != now[1]) setSizes({total - lower, lower});
+    }
+
+    int given_ = 0; // none yet: the lists share the height 3:1
 };
 
 // maxLength: room for any answer or legend, and a bound for what the settings file gives.
@@ -414,10 +509,11 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
 
     patternEdit = textField(this, "patternEdit", 100);
     patternEdit->setPlaceholderText(QStringLiteral("např. H?RKA, K*, [PM]@#"));
-    kindCombo = new KindBox(this);
+    kindCombo = new ChoiceBox(this);
     kindCombo->setObjectName(QStringLiteral("kindCombo"));
     kindCombo->addItems({QStringLiteral("Vzor"), QStringLiteral("Přesmyčka"),
-                         QStringLiteral("Z písmen"), QStringLiteral("Obsahuje")});
+                         QStringLiteral("Z písmen"), QStringLiteral("Obsahuje"),
+                         QStringLiteral("Tajenka")});
     clueEdit = textField(this, "clueEdit", 200);
     lengthEdit = textField(this, "lengthEdit", 9); // "N" or "N-M"
     lengthEdit->setPlaceholderText(QStringLiteral("např. 5 nebo 4-6"));
@@ -426,6 +522,9 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     strictCheck->setObjectName(QStringLiteral("strictCheck"));
     chCheck = new QCheckBox(QStringLiteral("C&H jako jedno políčko"), this);
     chCheck->setObjectName(QStringLiteral("chCheck"));
+    orderCombo = new ChoiceBox(this);
+    orderCombo->setObjectName(QStringLiteral("orderCombo"));
+    orderCombo->addItems({QStringLiteral("podle shody"), QStringLiteral("abecedně")});
 
     auto* form = new QFormLayout;
     // Each field is named by its label for screen readers, and so is its clear button.
@@ -449,6 +548,7 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     checks->addWidget(chCheck);
     checks->addStretch();
     form->addRow(checks);
+    row(QStringLiteral("Ř&adit:"), orderCombo);
 
     // The answers as wide as the longest, the clues as wide as the window lets them be.
     answersTree =
@@ -459,7 +559,7 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
         this, {QStringLiteral("Legenda a významy"), QStringLiteral("Slovníky")}, 1, 1.0 / 3);
     cluesTree->setObjectName(QStringLiteral("cluesTree"));
     nameControl(cluesTree, QStringLiteral("Legenda a významy"));
-    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter = new PaneSplitter(this);
     splitter->setObjectName(QStringLiteral("splitter"));
     splitter->addWidget(answersTree);
     splitter->addWidget(cluesTree);
@@ -479,12 +579,19 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     setTabOrder(lengthEdit, excludeEdit);
     setTabOrder(excludeEdit, strictCheck);
     setTabOrder(strictCheck, chCheck);
-    setTabOrder(chCheck, answersTree);
+    setTabOrder(chCheck, orderCombo);
+    setTabOrder(orderCombo, answersTree);
     setTabOrder(answersTree, cluesTree);
 
     for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
         connect(edit, &QLineEdit::textChanged, this, &SolverWindow::updateAnswers);
-    connect(kindCombo, &QComboBox::currentIndexChanged, this, &SolverWindow::updateAnswers);
+    connect(kindCombo, &QComboBox::currentIndexChanged, this, [this](int kind) {
+        patternEdit->setPlaceholderText(
+            kind == kTajenka ? QStringLiteral("např. ????? ?? ???, KDO * PADÁ, 5,2,3")
+                             : QStringLiteral("např. H?RKA, K*, [PM]@#"));
+        updateAnswers();
+    });
+    connect(orderCombo, &QComboBox::currentIndexChanged, this, &SolverWindow::updateAnswers);
     connect(strictCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(chCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(answersTree, &QTreeWidget::currentItemChanged, this, &SolverWindow::showClues);
@@ -518,11 +625,11 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
         connect(edit, &QLineEdit::returnPressed, answersTree,
                 [this] { answersTree->setFocus(Qt::OtherFocusReason); });
 
-    windowSettings =
-        new WindowSettings(this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
-                           WindowPlacement::fpState | WindowPlacement::fpPosition,
-                           {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text",
-                            "strictCheck.Checked", "chCheck.Checked"});
+    windowSettings = new WindowSettings(
+        this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
+        WindowPlacement::fpState | WindowPlacement::fpPosition,
+        {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text", "strictCheck.Checked",
+         "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"});
 }
 
 SolverWindow::~SolverWindow() {
@@ -574,13 +681,28 @@ void SolverWindow::updateAnswers() {
     if (!answersReady()) return;
     answersTree->clear();
     cluesTree->clear();
+    // A tajenka is a pattern, of words when it has spaces, or the lengths of its words; its
+    // answers are phrases, told apart by their clues rather than their sources.
+    const bool tajenka = kindCombo->currentIndex() == kTajenka;
+    answersTree->headerItem()->setText(1, tajenka ? QStringLiteral("Legenda")
+                                                  : QStringLiteral("Slovníky"));
     if (source_->openedDictionaries() == 0) {
         say(QStringLiteral("Žádný slovník nebyl nalezen."));
         return;
     }
     Question question;
-    question.kind = static_cast<QuestionKind>(std::max(0, kindCombo->currentIndex()));
+    question.kind = tajenka ? QuestionKind::Pattern
+                            : static_cast<QuestionKind>(std::max(0, kindCombo->currentIndex()));
     question.text = fromQString(patternEdit->text().trimmed());
+    if (tajenka && isWordLengths(question.text)) {
+        try {
+            question.text = WordLengthsPattern(question.text);
+        } catch (const SolverInputError&) {
+            const InputNote note = wordLengthsNote(question.text);
+            say(note.text, note.unfinished);
+            return;
+        }
+    }
     question.clue = fromQString(clueEdit->text().trimmed());
     question.length = fromQString(lengthEdit->text().trimmed());
     question.exclude = fromQString(excludeEdit->text().trimmed());
@@ -592,7 +714,7 @@ void SolverWindow::updateAnswers() {
     }
     // The texts are taken inside: stored answers may fail on any read.
     std::vector<SolvedAnswer> answers;
-    std::vector<std::pair<QString, QString>> rows; // answer, dictionaries
+    std::vector<std::pair<QString, QString>> rows; // answer, dictionaries (a tajenka's clues)
     std::vector<DictionaryMask> masks;
     try {
         answers = source_->solver().solve(question);
@@ -600,14 +722,17 @@ void SolverWindow::updateAnswers() {
             say(whyNoAnswer(question));
             return;
         }
+        if (orderCombo->currentIndex() == 0) source_->solver().order(answers, AnswerOrder::Ranked);
         const AnswerSpace& space = source_->space();
         std::vector<std::uint32_t> listedIds;
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
             listedIds.push_back(answers[i].text);
         space.prefetchTexts(listedIds);
-        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i) {
-            masks.push_back(space.dictionaries(answers[i].text));
-            rows.emplace_back(toQString(space.text(answers[i].text)), dictionaryList(masks[i]));
+        if (tajenka) space.prefetchPartners(listedIds);
+        for (std::size_t i = 0; i < listedIds.size(); ++i) {
+            masks.push_back(space.dictionaries(listedIds[i]));
+            rows.emplace_back(toQString(space.text(listedIds[i])),
+                              tajenka ? clueList(space, listedIds[i]) : dictionaryList(masks[i]));
         }
     } catch (const SolverInputError&) {
         const InputNote note = refusalNote(question);
@@ -626,7 +751,8 @@ void SolverWindow::updateAnswers() {
         std::size_t end = i;
         while (end < answers.size() && answers[end].squares == answers[i].squares)
             ++end;
-        auto* group = new QTreeWidgetItem({squaresCaption(answers[i].squares, end - i)});
+        auto* group = new QTreeWidgetItem(
+            {squaresCaption(answers[i].squares, end - i, std::min(end, listed) - i)});
         QFont bold = group->font(0);
         bold.setBold(true);
         group->setFont(0, bold);
@@ -719,6 +845,8 @@ void SolverWindow::showClues() {
     }
     cluesTree->addTopLevelItems(rows);
     cluesTree->fitColumns();
+    // A current row from the start, so that the focus is seen when it comes to the list.
+    if (!rows.isEmpty()) cluesTree->setCurrentItem(rows.front());
 }
 
 void SolverWindow::copyAnswer(bool withClue) {

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QSplitter;
 
 class QThread;
 
@@ -84,14 +85,16 @@ public:
     static constexpr int kListedAnswers = 2000;
 
     QLineEdit* patternEdit;
-    QComboBox* kindCombo; // Vzor, Přesmyčka, Z písmen, Obsahuje
+    QComboBox* kindCombo; // Vzor, Přesmyčka, Z písmen, Obsahuje, Tajenka
     QLineEdit* clueEdit;
     QLineEdit* lengthEdit;
     QLineEdit* excludeEdit;
     QCheckBox* strictCheck;
     QCheckBox* chCheck;
+    QComboBox* orderCombo;   // podle shody, abecedně
     ColumnList* answersTree; // a group per length, the answers under it
     ColumnList* cluesTree;   // the clues and meanings of the selected answer
+    QSplitter* splitter;     // between the two lists; the clues keep the height given them
     ElidedLine* statusLabel;
     WindowSettings* windowSettings; // "Okno luštění": placement and choices
     // On the selected answer: Enter (or a double click), Ctrl+C, Ctrl+Shift+C; and its menu.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSplitter>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
@@ -123,15 +124,19 @@ TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
     QTest::keyClicks(window->patternEdit, "k?n");
     waitForAnswers();
     EXPECT_EQ(listed(window->answersTree),
-              QStringList{"3 políčka: 2 | KUN (hlavni), KŮŇ (hlavni)"});
+              QStringList{"3 políčka: 2 | KUN (Hlavní), KŮŇ (Hlavní)"});
     EXPECT_EQ(window->selectedAnswer(), "KUN");
     // The clues of every answer of these squares, as zadrovec-cli clues gives them.
     EXPECT_EQ(column(window->cluesTree),
-              (QStringList{"HŘEBEC (hlavni)", "KOBYLA (hlavni)", "LESNÍ ŠELMA (hlavni)"}));
+              (QStringList{"HŘEBEC (Hlavní)", "KOBYLA (Hlavní)", "LESNÍ ŠELMA (Hlavní)"}));
+    // Both lists have a current row, for the focus to be seen when it comes to them.
+    EXPECT_EQ(window->cluesTree->currentItem(), window->cluesTree->topLevelItem(0));
     QTest::keyClick(window->patternEdit, Qt::Key_Backspace);
     QTest::keyClicks(window->patternEdit, "*");
-    EXPECT_EQ(listed(window->answersTree), (QStringList{"3 políčka: 2 | KUN (hlavni), KŮŇ (hlavni)",
-                                                        "6 políček: 1 | KOBYLA (hlavni, mesta)"}));
+    EXPECT_EQ(listed(window->answersTree),
+              (QStringList{"3 políčka: 2 | KUN (Hlavní), KŮŇ (Hlavní)",
+                           "6 políček: 1 | KOBYLA (Hlavní, Hlavní města)"}));
+    EXPECT_EQ(window->selectedAnswer(), "KUN"); // refilled: a current row again
     QTest::keyClicks(window->patternEdit, "1");
     EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
     EXPECT_EQ(window->statusLabel->text(), "Vzor: číslice „1“, odpovědi mají jen písmena");
@@ -279,9 +284,10 @@ TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     QTest::keyClick(window->patternEdit, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->kindCombo);
     QTest::keyClick(window->kindCombo, Qt::Key_Down); // Přesmyčka
-    EXPECT_EQ(listed(window->answersTree), QStringList{"5 políček: 1 | HERKA (hlavni, mesta)"});
+    EXPECT_EQ(listed(window->answersTree),
+              QStringList{"5 políček: 1 | HERKA (Hlavní, Hlavní města)"});
     EXPECT_EQ(column(window->cluesTree),
-              (QStringList{"KOBYLA (hlavni, mesta)", "STARÁ HERKA (hlavni)"}));
+              (QStringList{"KOBYLA (Hlavní, Hlavní města)", "STARÁ HERKA (Hlavní)"}));
 
     QTest::keyClick(window->kindCombo, Qt::Key_Up); // back to Vzor
     window->patternEdit->clear();
@@ -290,11 +296,12 @@ TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     // A legend: its answers, and one step further the answers of those.
     EXPECT_EQ(
         listed(window->answersTree),
-        (QStringList{"3 políčka: 1 | KŮŇ (hlavni)", "5 políček: 1 | HERKA (hlavni, mesta)",
-                     "6 políček: 1 | HŘEBEC (hlavni)", "10 políček: 1 | STARÁ HERKA (hlavni)"}));
+        (QStringList{"3 políčka: 1 | KŮŇ (Hlavní)", "5 políček: 1 | HERKA (Hlavní, Hlavní města)",
+                     "6 políček: 1 | HŘEBEC (Hlavní)", "10 políček: 1 | STARÁ HERKA (Hlavní)"}));
     QTest::keyClick(window->clueEdit, Qt::Key_Tab);
     QTest::keyClicks(window->lengthEdit, "5");
-    EXPECT_EQ(listed(window->answersTree), QStringList{"5 políček: 1 | HERKA (hlavni, mesta)"});
+    EXPECT_EQ(listed(window->answersTree),
+              QStringList{"5 políček: 1 | HERKA (Hlavní, Hlavní města)"});
     window->lengthEdit->clear();
     QTest::keyClick(window->lengthEdit, Qt::Key_Tab);
     QTest::keyClick(window->excludeEdit, Qt::Key_Tab);
@@ -325,14 +332,15 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
     open();
     struct Row {
         const char* pattern;
-        bool doubleClick; // else Enter
+        bool doubleClick;     // else Enter
+        QString dictionaries; // as the list names them
         QAction* dictionary;
         bool found; // the main window lists it
     };
     const Row rows[] = {
-        {"havel", true, form->personalitiesAction, true},
-        {"k?n", false, form->mainDictionaryAction, true},
-        {"amigo", false, form->mainDictionaryAction, false}, // foreign words: the main one
+        {"havel", true, "Osobnosti", form->personalitiesAction, true},
+        {"k?n", false, "Hlavní", form->mainDictionaryAction, true},
+        {"amigo", false, "Cizí slova", form->mainDictionaryAction, false}, // the main one
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pattern);
@@ -342,6 +350,7 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
         QTest::keyClick(window->patternEdit, Qt::Key_Return);
         const QString answer = window->selectedAnswer();
         ASSERT_FALSE(answer.isEmpty());
+        EXPECT_EQ(window->answersTree->currentItem()->text(1), row.dictionaries);
         if (row.doubleClick) {
             const QRect at =
                 window->answersTree->visualItemRect(window->answersTree->currentItem());
@@ -359,13 +368,27 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
 }
 
 TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
+    writeDictionary(folder, "osobnost", sortedDictionary({cp("HAVEL@prezident;")}));
     start();
     open();
+    // Best first unless asked otherwise: here the main dictionary before the others.
+    QTest::keyClicks(window->patternEdit, "h????");
+    EXPECT_EQ(listed(window->answersTree),
+              QStringList{"5 políček: 3 | HAFAN (Hlavní), HERKA (Hlavní, Hlavní města), "
+                          "HAVEL (Osobnosti)"});
+    window->orderCombo->setCurrentIndex(1);
+    EXPECT_EQ(window->orderCombo->currentText(), "abecedně");
+    EXPECT_EQ(listed(window->answersTree),
+              QStringList{"5 políček: 3 | HAFAN (Hlavní), HAVEL (Osobnosti), "
+                          "HERKA (Hlavní, Hlavní města)"});
+    window->patternEdit->clear();
     QTest::keyClick(window->kindCombo, Qt::Key_Down);
     QTest::keyClicks(window->lengthEdit, "4-6");
     QTest::keyClicks(window->excludeEdit, "xy");
     window->chCheck->setChecked(true);
     window->setGeometry(40, 50, 600, 500);
+    QCoreApplication::processEvents();
+    window->splitter->setProperty("CluesHeight", 150); // as dragged
     window->close();
     const std::string section = "[" + cp("Okno luštění") + "]\r\n";
     const std::string own = ownSection();
@@ -374,7 +397,8 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
                        "MinMaxPos(800x800)=-1,-1,-2,-2\r\nMinMaxPos=-1,-1,-2,-2\r\n"
                        "NormPos(800x800)=40,50,640,550\r\nNormPos=40,50,640,550\r\nVisible=0\r\n"
                        "kindCombo_CurrentIndex=1\r\nlengthEdit_Text=4-6\r\nexcludeEdit_Text=xy\r\n"
-                       "strictCheck_Checked=False\r\nchCheck_Checked=True\r\n");
+                       "strictCheck_Checked=False\r\nchCheck_Checked=True\r\n"
+                       "orderCombo_CurrentIndex=1\r\nsplitter_CluesHeight=150\r\n");
 
     // The next run offers the same choices, and the main window's sections are as they were.
     program.reset();
@@ -388,6 +412,11 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     EXPECT_EQ(window->excludeEdit->text(), "xy");
     EXPECT_TRUE(window->chCheck->isChecked());
     EXPECT_FALSE(window->strictCheck->isChecked());
+    EXPECT_EQ(window->orderCombo->currentIndex(), 1);
+    EXPECT_EQ(window->splitter->sizes().value(1), 150);
+    window->resize(640, 600); // the clues keep their height, the answers grow
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->splitter->sizes().value(1), 150);
 
     // Choices made in a window still open when the program ends are kept too.
     window->lengthEdit->setText("7");
@@ -410,10 +439,11 @@ TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
     };
     const Row rows[] = {
         {"kindCombo_CurrentIndex=2147483647\r\nlengthEdit_Text=" + digits +
-             "\r\nexcludeEdit_Text=" + digits + "\r\n",
-         3},
+             "\r\nexcludeEdit_Text=" + digits +
+             "\r\norderCombo_CurrentIndex=2147483647\r\nsplitter_CluesHeight=2147483647\r\n",
+         4},
         {"kindCombo_CurrentIndex=-2147483648\r\nNormPos=-2147483648,-2147483648,2147483647,"
-         "2147483647\r\nlengthEdit_Text=4\x01-6\r\n",
+         "2147483647\r\nlengthEdit_Text=4\x01-6\r\nsplitter_CluesHeight=-2147483648\r\n",
          0},
         {"kindCombo_CurrentIndex=abc\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n",
          0},
@@ -435,6 +465,9 @@ TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
         QCoreApplication::processEvents();           // the layout settles what the texts ask of it
         EXPECT_LE(window->width(), screen.width());
         EXPECT_LE(window->height(), screen.height());
+        EXPECT_FALSE(window->orderCombo->currentText().isEmpty());
+        const QList<int> panes = window->splitter->sizes(); // both lists keep rows to show
+        EXPECT_GE(std::min(panes.value(0), panes.value(1)), window->fontMetrics().height());
         window->close();
         program.reset();
 
@@ -450,4 +483,41 @@ TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
         EXPECT_LE(numbers[3].toInt() - numbers[1].toInt(), screen.height());
         EXPECT_LT(own.size(), 1000u);
     }
+}
+
+TEST_F(SolverWindowTest, ATajenkaIsAPatternOfWordsOrTheirLengthsAndListsPhrasesWithTheirClues) {
+    writeBytes((folder.path() / "fraze.txt").string(),
+               cp("Kdo jinému jámu kopá, sám do ní padá.@přísloví;\n"
+                  "Kdo nic nedělá, nic nezkazí.@přísloví;\n"));
+    start();
+    open();
+    window->kindCombo->setCurrentIndex(4);
+    EXPECT_EQ(window->kindCombo->currentText(), "Tajenka");
+    const QString proverb = "28 políček: 1 | KDO JINÉMU JÁMU KOPÁ, SÁM DO NÍ PADÁ. (PŘÍSLOVÍ)";
+    struct Row {
+        QString typed;
+        QStringList listed;
+        QString said;
+    };
+    const Row rows[] = {
+        {"KDO * PADÁ", {proverb}, "Odpovědí: 1"},
+        {"??? ?????? ???? ???? ??? ?? ?? ????", {proverb}, "Odpovědí: 1"},
+        {"3,6,4,4,3,2,2,4", {proverb}, "Odpovědí: 1"},
+        {"* nic *", {"22 políček: 1 | KDO NIC NEDĚLÁ, NIC NEZKAZÍ. (PŘÍSLOVÍ)"}, "Odpovědí: 1"},
+        {"3,6,", {}, "Vzor: nedokončený výčet délek slov"},
+        {"3,,6",
+         {},
+         "Vzor: délky slov oddělené čárkou, např. 5,2,3, každá od 1 do délky "
+         "nejdelší odpovědi"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
+        window->patternEdit->clear();
+        QTest::keyClicks(window->patternEdit, row.typed);
+        EXPECT_EQ(listed(window->answersTree), row.listed);
+        EXPECT_EQ(window->statusLabel->text(), row.said);
+    }
+    EXPECT_EQ(window->answersTree->headerItem()->text(1), "Legenda");
+    window->kindCombo->setCurrentIndex(0); // a pattern again: the dictionaries are shown
+    EXPECT_EQ(window->answersTree->headerItem()->text(1), "Slovníky");
 }
