@@ -52,7 +52,7 @@ void AnswerSource::leaveStored(const StoredFileError& error) {
     space_.reset();
 }
 
-bool StoreAnswerSpace(const std::string& folder, Messages& messages, const AnswerExtras& extras) {
+void StoreAnswerSpace(const std::string& folder, Messages& messages, const AnswerExtras& extras) {
     const std::vector<ContentStamp> stamps = DictionaryContentStamps(folder);
     const LoadedAnswers loaded = ReadAnswerSpace(folder, messages);
     // Stored only when every dictionary that is there was read whole and none changed meanwhile,
@@ -62,7 +62,7 @@ bool StoreAnswerSpace(const std::string& folder, Messages& messages, const Answe
         if (SourceThere(stamps, d)) ++there;
     if (loaded.openedDictionaries != there || there == 0 || loaded.readError ||
         DictionaryContentStamps(folder) != stamps)
-        return false;
+        throw std::runtime_error("nothing stored: the dictionaries could not all be read");
     const SquareIndex index(*loaded.space, SquareRules{});
     const auto open = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -84,7 +84,6 @@ bool StoreAnswerSpace(const std::string& folder, Messages& messages, const Answe
                                                 frequencies ? &*frequencies : nullptr);
     WriteAnswerFile((std::filesystem::path(folder) / kAnswerFileName).string(), *loaded.space,
                     index, lemmas, stamps);
-    return true;
 }
 
 } // namespace zadrovec

@@ -73,10 +73,10 @@ struct AnswerExtras {
     std::string wordFrequencies; // words one a line, the most frequent first
 };
 
-// Reads the dictionaries and stores their answers beside them. False, and nothing stored, when
-// a dictionary that is there could not be read whole or none is there; throws
-// std::runtime_error when the file cannot be written or an extra file cannot be read.
-bool StoreAnswerSpace(const std::string& folder, Messages& messages,
+// Reads the dictionaries and stores their answers beside them. Throws std::runtime_error, and
+// stores nothing, when a dictionary that is there could not be read whole or none is there, when
+// an extra file cannot be read, or when the file cannot be written.
+void StoreAnswerSpace(const std::string& folder, Messages& messages,
                       const AnswerExtras& extras = {});
 
 } // namespace zadrovec

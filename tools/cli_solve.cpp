@@ -178,9 +178,8 @@ int runStoreAnswers(const Arguments& arguments) {
     TerminalMessages messages;
     const AnswerExtras extras{arguments.wordForms.value_or(""),
                               arguments.wordFrequencies.value_or("")};
-    if (StoreAnswerSpace(dataFolder(arguments), messages, extras)) return kExitOk;
-    std::cerr << "zadrovec-cli: nothing stored: the dictionaries could not all be read\n";
-    return kExitFailure;
+    StoreAnswerSpace(dataFolder(arguments), messages, extras); // a failure is thrown and told
+    return kExitOk;
 }
 
 int runAnswers(const Arguments& arguments) {
