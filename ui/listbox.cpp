@@ -35,15 +35,17 @@ void ListBox::setItemIndex(int row) {
 
 bool ListBox::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
-    // A row cut short (with "...", or by the list's edge) shows its whole text as a tooltip.
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex index = indexAt(help->pos());
-    const QRect seen = visualRect(index).intersected(viewport()->rect());
-    if (index.isValid() && sizeHintForIndex(index).width() > seen.width())
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), seen);
+    ShowWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
+    return true;
+}
+
+void ShowWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help) {
+    const QModelIndex index = view.indexAt(help.pos());
+    const QRect seen = view.visualRect(index).intersected(view.viewport()->rect());
+    if (index.isValid() && view.sizeHintForIndex(index).width() > seen.width())
+        QToolTip::showText(help.globalPos(), index.data().toString(), view.viewport(), seen);
     else
         QToolTip::hideText();
-    return true;
 }
 
 void ListBox::focusInEvent(QFocusEvent* event) {

@@ -5,9 +5,15 @@
 
 #include <QListView>
 
+class QHelpEvent;
+
 namespace zadrovec::ui {
 
 class StringListModel;
+
+// The tooltip of a view's row cut short (with "...", or by the view's edge): its whole text.
+// Handles the view's ToolTip event.
+void ShowWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help);
 
 class ListBox : public QListView {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "cp1250validator.h"
 #include "fitting.h"
 #include "legendwords.h"
+#include "listbox.h"
 #include "messages.h"
 #include "phrasepattern.h"
 #include "qtext.h"
@@ -29,7 +30,6 @@
 #include <QSplitter>
 #include <QThread>
 #include <QToolButton>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -463,13 +463,7 @@ void ColumnList::requestRowMenu() {
 
 bool ColumnList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex index = indexAt(help->pos());
-    const QRect seen = visualRect(index).intersected(viewport()->rect());
-    if (index.isValid() && sizeHintForIndex(index).width() > seen.width())
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), seen);
-    else
-        QToolTip::hideText();
+    ShowWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
     return true;
 }
 
