@@ -22,9 +22,13 @@ using namespace zadrovec;
 
 ui::SolverWindow* window = nullptr;
 
-// Types `first` into the emptied field and times the keystroke of `last`.
+constexpr int kPatternKind = 0;
+constexpr int kTajenkaKind = 4;
+
+// Types `first` into the emptied field of this kind and times the keystroke of `last`.
 void BM_SolverKeystroke(benchmark::State& state, QLineEdit* ui::SolverWindow::*field,
-                        const char* first, char last) {
+                        const char* first, char last, int kind = kPatternKind) {
+    window->kindCombo->setCurrentIndex(kind);
     QLineEdit* edit = window->*field;
     std::size_t groups = 0;
     for (auto _ : state) {
@@ -47,6 +51,13 @@ BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_5_squares, &ui::SolverWindow::patt
 BENCHMARK_CAPTURE(BM_SolverKeystroke, pattern_star_a, &ui::SolverWindow::patternEdit, "*", 'a')
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SolverKeystroke, clue_mesto, &ui::SolverWindow::clueEdit, "mest", 'o')
+    ->Unit(benchmark::kMillisecond);
+// The tajenka: the lengths of the words, and a stand-alone star before two of them.
+BENCHMARK_CAPTURE(BM_SolverKeystroke, tajenka_5_2_5_8, &ui::SolverWindow::patternEdit,
+                  "????? ?? ????? ???????", '?', kTajenkaKind)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolverKeystroke, tajenka_star_6_star_5, &ui::SolverWindow::patternEdit,
+                  "* ?????? * ????", '?', kTajenkaKind)
     ->Unit(benchmark::kMillisecond);
 
 // From opening the window to the answers of a pattern typed at once shown in it: with the stored

@@ -36,6 +36,9 @@ enum ArrayId : std::size_t {
     kSortedSquares,
     kBySortedSquares,
     kBySquares,
+    kPhrases,
+    kPhraseWordStart,
+    kPhraseWords,
     kLemmaBytes,
     kLemmaStart,
     kLemmaTextStart,
@@ -47,11 +50,12 @@ enum ArrayId : std::size_t {
     kArrayCount
 };
 constexpr std::array<const char*, kArrayCount> kArrayNames = {
-    "texts",         "textStarts",   "dictionaries",    "partnerStarts",   "partners",
-    "squares",       "squareStarts", "letters",         "lengthStarts",    "byLength",
-    "postingStarts", "postings",     "sortedSquares",   "bySortedSquares", "bySquares",
-    "lemmas",        "lemmaStarts",  "lemmaTextStarts", "lemmaTexts",      "textWords",
-    "formHashes",    "formLemmas",   "frequencies"};
+    "texts",           "textStarts",   "dictionaries",  "partnerStarts",   "partners",
+    "squares",         "squareStarts", "letters",       "lengthStarts",    "byLength",
+    "postingStarts",   "postings",     "sortedSquares", "bySortedSquares", "bySquares",
+    "phrases",         "phraseStarts", "phraseWords",   "lemmas",          "lemmaStarts",
+    "lemmaTextStarts", "lemmaTexts",   "textWords",     "formHashes",      "formLemmas",
+    "frequencies"};
 static_assert(kArrayNames.back() != nullptr, "every array has its name");
 
 // The header's fields, all in the byte order of the machine that wrote them (which byteOrder
@@ -176,6 +180,7 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
         bytesOf(a.start),         bytesOf(a.letters),         bytesOf(a.lengthStart),
         bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
         bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares),
+        bytesOf(a.phrases),       bytesOf(a.phraseWordStart), bytesOf(a.phraseWords),
         bytesOf(l.lemmaBytes),    bytesOf(l.lemmaStart),      bytesOf(l.textStart),
         bytesOf(l.texts),         bytesOf(l.textWords),       bytesOf(l.formHash),
         bytesOf(l.formLemma),     bytesOf(l.frequency)};
@@ -342,7 +347,8 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
             array(kLengthStart, a.lengthStart) && array(kByLength, a.byLength) &&
             array(kPostingStart, a.postingStart) && array(kPostings, a.postings) &&
             array(kSortedSquares, a.sortedSquares) && array(kBySortedSquares, a.bySortedSquares) &&
-            array(kBySquares, a.bySquares);
+            array(kBySquares, a.bySquares) && array(kPhrases, a.phrases) &&
+            array(kPhraseWordStart, a.phraseWordStart) && array(kPhraseWords, a.phraseWords);
         LemmaIndex::Arrays l;
         const bool lemmasFit = array(kLemmaBytes, l.lemmaBytes) &&
                                array(kLemmaStart, l.lemmaStart) &&
@@ -354,9 +360,11 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
             s.partnerStart.size() != n + 1 || a.start.size() != n + 1 || a.letters.size() != n ||
             a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
             a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
-            a.bySortedSquares.size() != a.byLength.size() || !lemmasFit || l.lemmaStart.empty() ||
-            l.textStart.size() != l.lemmaStart.size() || l.textWords.size() != n ||
-            l.frequency.size() != n || l.formHash.size() != l.formLemma.size())
+            a.bySortedSquares.size() != a.byLength.size() ||
+            a.phraseWordStart.size() != a.phrases.size() + 1 || !lemmasFit ||
+            l.lemmaStart.empty() || l.textStart.size() != l.lemmaStart.size() ||
+            l.textWords.size() != n || l.frequency.size() != n ||
+            l.formHash.size() != l.formLemma.size())
             return {std::nullopt, state(Kind::Damaged, "table of contents")};
         AnswerSpace space(std::move(s));
         space.storedIndex = std::make_shared<const SquareIndex>(SquareRules{}, std::move(a));
@@ -388,6 +396,9 @@ StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
             a.sortedSquares.whole();
             a.bySortedSquares.whole();
             a.bySquares.whole();
+            a.phrases.whole();
+            a.phraseWordStart.whole();
+            a.phraseWords.whole();
         }
         if (space.lemmas) {
             const LemmaIndex::Arrays& l = space.lemmas->arrays();

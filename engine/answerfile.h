@@ -22,7 +22,7 @@
 namespace zadrovec {
 
 inline constexpr std::string_view kAnswerFileName = "odpovedi.idx";
-inline constexpr std::uint32_t kAnswerFileVersion = 5;
+inline constexpr std::uint32_t kAnswerFileVersion = 6;
 // Larger files are not read at all.
 inline constexpr std::uint64_t kLargestAnswerFile = std::uint64_t{8} << 30;
 

@@ -1,5 +1,6 @@
 #include "phrasepattern.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zadrovec {
@@ -18,6 +19,27 @@ std::vector<Squares> TextWords(std::string_view cp1250, const SquareRules& rules
         at = end;
     }
     return words;
+}
+
+std::size_t AppendWordSquares(std::string_view cp1250, const SquareRules& rules,
+                              std::vector<std::uint8_t>& out) {
+    thread_local Squares word;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < cp1250.size();) {
+        if (!IsCp1250Letter(static_cast<unsigned char>(cp1250[at]))) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < cp1250.size() && IsCp1250Letter(static_cast<unsigned char>(cp1250[end])))
+            ++end;
+        word.clear();
+        LetterSquares(cp1250.substr(at, end - at), rules, word);
+        out.push_back(static_cast<std::uint8_t>(std::min<std::size_t>(word.size(), 255)));
+        ++count;
+        at = end;
+    }
+    return count;
 }
 
 bool PhrasePattern::HasWords(std::string_view cp1250) {
@@ -42,10 +64,18 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
             if (!items_.empty() && !items_.back().word) continue; // "* *" is one "*"
             items_.push_back({});
             anyWords_ = true;
+            ++starCount_;
             squarePattern_ += '*';
             continue;
         }
-        items_.push_back({SquarePattern(word, rules, what)});
+        SquarePattern pattern(word, rules, what);
+        const std::size_t shortest = pattern.minimumLength();
+        const bool longer = pattern.hasStar();
+        const bool anySquares = std::all_of(
+            pattern.steps().begin(), pattern.steps().end(),
+            [](const PatternStep& step) { return step.star || step.squares == AllSquares(); });
+        lengthsDecide_ = lengthsDecide_ && anySquares;
+        items_.push_back({std::move(pattern), shortest, longer, anySquares});
         squarePattern_ += word;
     }
     if (items_.empty()) throw SolverInputError("the " + std::string(what) + " holds only spaces");
@@ -85,8 +115,7 @@ bool PhrasePattern::matchesText(std::string_view cp1250, const SquareRules& rule
     return matches(words, count);
 }
 
-bool PhrasePattern::matches(const std::vector<Squares>& words, std::size_t count) const {
-    // reached[j]: the items so far can end just before word j.
+template <typename Fits> bool PhrasePattern::walk(std::size_t count, Fits fits) const {
     thread_local std::vector<char> reached, next;
     reached.assign(count + 1, 0);
     next.resize(count + 1);
@@ -99,12 +128,46 @@ bool PhrasePattern::matches(const std::vector<Squares>& words, std::size_t count
                 next[j] = any = any || reached[j];
         } else {
             for (std::size_t j = 0; j < count; ++j)
-                if (reached[j] && item.word->matches(words[j].data(), words[j].size()))
-                    next[j + 1] = 1;
+                if (reached[j] && fits(item, j)) next[j + 1] = 1;
         }
         reached.swap(next);
     }
     return reached[count] != 0;
+}
+
+bool PhrasePattern::matches(const std::vector<Squares>& words, std::size_t count) const {
+    return walk(count, [&words](const Item& item, std::size_t j) {
+        return item.word->matches(words[j].data(), words[j].size());
+    });
+}
+
+PhrasePattern::LengthMatch
+PhrasePattern::matchLengths(std::span<const std::uint8_t> wordSquares) const {
+    const std::size_t count = wordSquares.size();
+    if (count < fewestWords() || (!anyWords_ && count != items_.size())) return LengthMatch::No;
+    const bool decides = lengthsDecide_ && std::find(wordSquares.begin(), wordSquares.end(), 255) ==
+                                               wordSquares.end();
+    const LengthMatch yes = decides ? LengthMatch::Yes : LengthMatch::TextTells;
+    const auto fits = [&wordSquares](const Item& item, std::size_t j) {
+        const std::size_t n = wordSquares[j];
+        // A word of 255 squares may be longer: only the whole text tells.
+        return n == item.shortest || (n > item.shortest && (item.longer || n == 255));
+    };
+    if (count >= 64) return walk(count, fits) ? yes : LengthMatch::No;
+    // The same walk with the places as bits: a phrase after phrase scan makes nothing.
+    std::uint64_t reached = 1;
+    for (const Item& item : items_) {
+        if (!item.word) {
+            reached |= ~(reached - 1) & ((std::uint64_t{2} << count) - 1); // from the first on
+            continue;
+        }
+        std::uint64_t next = 0;
+        for (std::size_t j = 0; j < count; ++j)
+            if ((reached >> j & 1) && fits(item, j)) next |= std::uint64_t{2} << j;
+        if (next == 0) return LengthMatch::No;
+        reached = next;
+    }
+    return (reached >> count & 1) != 0 ? yes : LengthMatch::No;
 }
 
 std::string WordLengthsPattern(std::string_view lengths) {

@@ -6,7 +6,9 @@
 
 #include "solverpattern.h"
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,9 @@ namespace zadrovec {
 // The words of a text under the rules: each run of letters as its squares (CH one square only
 // within a word).
 std::vector<Squares> TextWords(std::string_view cp1250, const SquareRules& rules);
+// Appends the number of squares of each of those words (255 for a longer one); returns how many.
+std::size_t AppendWordSquares(std::string_view cp1250, const SquareRules& rules,
+                              std::vector<std::uint8_t>& out);
 
 class PhrasePattern {
 public:
@@ -28,6 +33,8 @@ public:
     PhrasePattern(std::string_view cp1250, const SquareRules& rules, std::string_view what);
 
     std::size_t wordCount() const { return items_.size(); }
+    // The words every matching phrase has at least: those that are no stand-alone "*".
+    std::size_t fewestWords() const { return items_.size() - starCount_; }
     // The pattern of the phrase's squares alone: the words' patterns one after another, a "*"
     // for each stand-alone one. Every phrase that matches matches it too, unless CH joins the
     // last letter of a word with the first of the next.
@@ -37,15 +44,27 @@ public:
     bool matches(const std::vector<Squares>& words) const;
     // The same for the words of a text (TextWords), without making them one by one.
     bool matchesText(std::string_view cp1250, const SquareRules& rules) const;
+    // What the squares of a phrase's words (AppendWordSquares) tell of a match: no, yes (every
+    // word of the pattern takes any squares), or only the whole text tells.
+    enum class LengthMatch { No, Yes, TextTells };
+    LengthMatch matchLengths(std::span<const std::uint8_t> wordSquares) const;
 
 private:
     struct Item {
         std::optional<SquarePattern> word; // none for a stand-alone "*"
+        std::size_t shortest = 0;          // the word's squares at least
+        bool longer = false;               // and more when it holds a "*"
+        bool anySquares = false;           // only "?" and "*": its length decides
     };
+    // reached[j]: the items so far can end just before word j. Walks the items over count
+    // words; fits(item, j) says whether word j may be that item's.
+    template <typename Fits> bool walk(std::size_t count, Fits fits) const;
     bool matches(const std::vector<Squares>& words, std::size_t count) const;
 
     std::vector<Item> items_;
     bool anyWords_ = false; // a stand-alone "*" among the items
+    std::size_t starCount_ = 0;
+    bool lengthsDecide_ = true; // every word of only "?" and "*"
     std::string squarePattern_;
 };
 

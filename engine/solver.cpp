@@ -308,6 +308,8 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     // One word between spaces is a pattern of squares as any other, phrases matching it whole.
     const bool words = PhrasePattern::HasWords(question.text);
     squares.text = words && question.rules.chOneSquare ? "*" : phrase.squarePattern();
+    if (words && !byScan && phrase.fewestWords() > 1 && question.clue.empty())
+        return solveWords(phrase, Compiled(squares));
     std::vector<SolvedAnswer> answers = byScan ? solveByScan(squares) : solve(squares);
     if (!words) return answers;
     std::vector<std::uint32_t> ids;
@@ -318,6 +320,38 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     std::erase_if(answers, [&](const SolvedAnswer& answer) {
         return !phrase.matchesText(space_.text(answer.text), question.rules);
     });
+    return answers;
+}
+
+std::vector<SolvedAnswer> Solver::solveWords(const PhrasePattern& phrase,
+                                             const Compiled& question) {
+    // The lengths of the phrases' words first: they leave few phrases to read whole.
+    const SquareIndex& squares = index(question.rules);
+    const SquareIndex::Arrays& arrays = squares.arrays();
+    const auto phrases = arrays.phrases.whole();
+    const auto starts = arrays.phraseWordStart.whole();
+    const auto words = arrays.phraseWords.whole();
+    std::vector<std::uint32_t> candidates;
+    std::vector<char> decided; // by the lengths alone
+    for (std::size_t i = 0; i < phrases.size(); ++i) {
+        if (starts[i] > starts[i + 1] || starts[i + 1] > words.size())
+            ThrowOutsideArray("phraseStarts"); // a damaged stored index
+        const auto match = phrase.matchLengths(words.subspan(starts[i], starts[i + 1] - starts[i]));
+        if (match == PhrasePattern::LengthMatch::No) continue;
+        candidates.push_back(phrases[i]);
+        decided.push_back(match == PhrasePattern::LengthMatch::Yes);
+    }
+    squares.prefetch(candidates);
+    if (std::find(decided.begin(), decided.end(), 0) != decided.end())
+        space_.prefetchTexts(candidates);
+    std::vector<SolvedAnswer> answers;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::uint32_t id = candidates[i];
+        if (question.accepts(squares, id) &&
+            (decided[i] || phrase.matchesText(space_.text(id), question.rules)))
+            answers.push_back({id, squares.length(id), {}});
+    }
+    groupByLength(answers);
     return answers;
 }
 

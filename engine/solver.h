@@ -5,6 +5,7 @@
 
 #include "answerspace.h"
 #include "lemmaindex.h"
+#include "phrasepattern.h"
 #include "solverpattern.h"
 #include "squareindex.h"
 
@@ -80,6 +81,8 @@ private:
     std::vector<SolvedAnswer> solveLegend(const Compiled& question, const SquareIndex& index);
     // A pattern of words: the answers of its squares alone, then those whose words match.
     std::vector<SolvedAnswer> solvePhrase(const Question& question, bool byScan);
+    // A pattern of two words or more, without a clue: from the index of phrases.
+    std::vector<SolvedAnswer> solveWords(const PhrasePattern& phrase, const Compiled& question);
     // The space's lemma index, or one made of its words the first time a legend needs it.
     const LemmaIndex& lemmas();
 

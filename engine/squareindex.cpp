@@ -1,5 +1,7 @@
 #include "squareindex.h"
 
+#include "phrasepattern.h"
+
 #include <algorithm>
 
 namespace zadrovec {
@@ -14,6 +16,9 @@ struct OwnedIndex {
     std::vector<std::uint32_t> byLength;
     std::vector<std::uint32_t> postingStart;
     std::vector<std::uint32_t> postings;
+    std::vector<std::uint32_t> phrases;
+    std::vector<std::uint32_t> phraseWordStart{0};
+    std::vector<std::uint8_t> phraseWords;
 };
 
 } // namespace
@@ -38,6 +43,12 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
         if (!IsAnswerText(text)) continue; // only a clue: no letters of an answer
         for (std::size_t p = o.start[id]; p < o.squares.size(); ++p)
             o.letters[id].set(o.squares[p]);
+        if (o.start[id + 1] > o.start[id] && AppendWordSquares(text, rules, o.phraseWords) > 1) {
+            o.phrases.push_back(id);
+            o.phraseWordStart.push_back(static_cast<std::uint32_t>(o.phraseWords.size()));
+        } else {
+            o.phraseWords.resize(o.phraseWordStart.back());
+        }
     }
     const auto lengthOf = [&o](std::uint32_t id) { return o.start[id + 1] - o.start[id]; };
 
@@ -75,6 +86,9 @@ SquareIndex::SquareIndex(const AnswerSpace& space, const SquareRules& rules) : r
     arrays_.byLength = PagedArray<std::uint32_t>(std::move(o.byLength));
     arrays_.postingStart = PagedArray<std::uint32_t>(std::move(o.postingStart));
     arrays_.postings = PagedArray<std::uint32_t>(std::move(o.postings));
+    arrays_.phrases = PagedArray<std::uint32_t>(std::move(o.phrases));
+    arrays_.phraseWordStart = PagedArray<std::uint32_t>(std::move(o.phraseWordStart));
+    arrays_.phraseWords = PagedArray<std::uint8_t>(std::move(o.phraseWords));
 }
 
 void SquareIndex::prefetch(std::span<const std::uint32_t> ids) const {

@@ -32,6 +32,11 @@ public:
         PagedArray<Square> sortedSquares;          // each answer's squares sorted, at start
         PagedArray<std::uint32_t> bySortedSquares; // the answers by sorted squares, then id
         PagedArray<std::uint32_t> bySquares;       // the answers by squares, then id
+        // The answers of two words or more (the tajenka's phrases) in number order, with the
+        // squares of each of their words.
+        PagedArray<std::uint32_t> phrases;
+        PagedArray<std::uint32_t> phraseWordStart; // where each phrase's words start, and the end
+        PagedArray<std::uint8_t> phraseWords;      // a word's squares, 255 for a longer one
     };
 
     SquareIndex(const AnswerSpace& space, const SquareRules& rules);

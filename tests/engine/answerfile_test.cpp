@@ -212,9 +212,10 @@ TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
     // The arrays' places from the table of contents: 72 bytes of fixed header, 48 bytes per
     // dictionary, then 56 bytes per array: name, offset, size, element size, checksums' offset.
     const std::size_t table = 72 + kAnswerDictionaries.size() * 48;
+    constexpr std::size_t kArrays = 26;
     std::vector<std::size_t> places;
     std::vector<std::string> names;
-    for (std::size_t at = table; names.size() < 23; at += 56) {
+    for (std::size_t at = table; names.size() < kArrays; at += 56) {
         std::uint64_t offset = 0, size = 0, checksums = 0;
         std::memcpy(&offset, bytes.data() + at + 16, 8);
         std::memcpy(&size, bytes.data() + at + 24, 8);
@@ -225,7 +226,7 @@ TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
     }
     ASSERT_EQ(names.front(), "texts");
     ASSERT_EQ(names.back(), "frequencies");
-    for (std::size_t at = 0; at < table + 23 * 56 + 8; at += 37)
+    for (std::size_t at = 0; at < table + kArrays * 56 + 8; at += 37)
         places.push_back(at);
     for (const std::size_t at : places) {
         SCOPED_TRACE("byte " + std::to_string(at));

@@ -118,6 +118,15 @@ TEST(PhrasePattern, WordsByTheirSquaresWithStandAloneStars) {
         const PhrasePattern pattern(cp(row.pattern), row.rules, "pattern");
         EXPECT_EQ(pattern.matches(TextWords(cp(row.phrase), row.rules)), row.matches)
             << row.pattern << " / " << row.phrase;
+        // The lengths of the words never refuse a match, and decide only for "?" and "*".
+        std::vector<std::uint8_t> lengths;
+        AppendWordSquares(cp(row.phrase), row.rules, lengths);
+        const auto byLengths = pattern.matchLengths(lengths);
+        if (row.matches) {
+            EXPECT_NE(byLengths, PhrasePattern::LengthMatch::No) << row.pattern;
+        } else {
+            EXPECT_NE(byLengths, PhrasePattern::LengthMatch::Yes) << row.pattern;
+        }
     }
     EXPECT_THROW(PhrasePattern("   ", {}, "pattern"), SolverInputError);
     EXPECT_EQ(WordLengthsPattern("5,2,3"), "????? ?? ???");
@@ -316,6 +325,8 @@ TEST_F(SolverOnDictionaries, PhrasesComeFromTheirFileAndAnswerPatternsOfWords) {
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, cp("KDO * PADÁ"))), proverb);
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "KDO*PADA")), proverb); // by its squares alone
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "KDO * ??", "", "", cp("přísloví"))).size(), 0u);
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "* ??? * ?* *", "", "J")),
+              Texts{cp("KDO NIC NEDĚLÁ, NIC NEZKAZÍ.")});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "* NIC *", "", "", cp("přísloví"))),
               Texts{cp("KDO NIC NEDĚLÁ, NIC NEZKAZÍ.")});
 }
