@@ -2,6 +2,7 @@
 
 #include "answersource.h"
 #include "cp1250validator.h"
+#include "dictionarytable.h"
 #include "fitting.h"
 #include "legendwords.h"
 #include "listbox.h"
@@ -32,7 +33,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <map>
 #include <optional>
 
 namespace zadrovec::ui {
@@ -41,27 +41,13 @@ namespace {
 constexpr int kAnswerRole = Qt::UserRole;           // the answer's number; groups have none
 constexpr int kDictionariesRole = Qt::UserRole + 1; // the answer's DictionaryMask
 
-// A source of answers as the user knows it: the eight as the menu names them, the others by
-// what they hold; its file name is no name for people.
+// A source of answers as the user knows it: its title, not its file name.
 QString dictionaryTitle(std::string_view file) {
-    static const std::map<std::string_view, QString> titles = {
-        {"hlavni", QStringLiteral("Hlavní")},
-        {"mesta", QStringLiteral("Hlavní města")},
-        {"chzn", QStringLiteral("Chemické značky")},
-        {"meny", QStringLiteral("Měny")},
-        {"mpzspz", QStringLiteral("MPZ a SPZ")},
-        {"osobnost", QStringLiteral("Osobnosti")},
-        {"letadla", QStringLiteral("Označení letadel")},
-        {"podniky", QStringLiteral("Podniky")},
-        {"cizi", QStringLiteral("Cizí slova")},
-        {"slova", QStringLiteral("Slova")},
-        {"anglicky", QStringLiteral("Anglická slova")},
-        {"fraze", QStringLiteral("Přísloví a citáty")},
-    };
-    const auto title = titles.find(file);
-    return title != titles.end()
-               ? title->second
-               : QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+    for (const DictionaryEntry& entry : kDictionaries)
+        if (entry.file == file)
+            return QString::fromUtf8(entry.title.data(),
+                                     static_cast<qsizetype>(entry.title.size()));
+    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
 }
 
 QString dictionaryList(DictionaryMask mask) {

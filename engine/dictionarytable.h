@@ -1,0 +1,58 @@
+// Every dictionary the program reads, in the order in which every visit of them goes: the eight
+// of the main window, then those only the solver reads. The engine, the command line, the
+// windows and the build (data/CMakeLists.txt reads the rows below) take their lists from here.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace zadrovec {
+
+struct DictionaryEntry {
+    std::string_view file;  // the base name of its files in the data folder
+    std::string_view title; // its name for people, UTF-8
+    bool mainWindow;        // one of the eight the main window switches between
+    bool oneTextFile;       // a text file of lines (name.txt), not a record pair (.dat and .idx)
+};
+
+// One row a line, in this form: the build reads the file names of the main window's rows.
+inline constexpr std::array<DictionaryEntry, 12> kDictionaries = {{
+    {"hlavni", "Hlavní", true, false},
+    {"mesta", "Hlavní města", true, false},
+    {"chzn", "Chemické značky", true, false},
+    {"meny", "Měny", true, false},
+    {"mpzspz", "MPZ a SPZ", true, false},
+    {"osobnost", "Osobnosti", true, false},
+    {"letadla", "Označení letadel", true, false},
+    {"podniky", "Podniky", true, false},
+    {"cizi", "Cizí slova", false, false},
+    {"slova", "Slova", false, false},
+    {"anglicky", "Anglická slova", false, false},
+    {"fraze", "Přísloví a citáty", false, true},
+}};
+
+// The main window's dictionaries come first.
+inline constexpr std::size_t kMainWindowDictionaries = 8;
+
+namespace detail {
+template <std::size_t N> constexpr std::array<std::string_view, N> dictionaryFiles() {
+    std::array<std::string_view, N> files{};
+    for (std::size_t i = 0; i < N; ++i)
+        files[i] = kDictionaries[i].file;
+    return files;
+}
+constexpr bool mainWindowRowsComeFirst() {
+    for (std::size_t i = 0; i < kDictionaries.size(); ++i)
+        if (kDictionaries[i].mainWindow != (i < kMainWindowDictionaries)) return false;
+    return true;
+}
+} // namespace detail
+static_assert(detail::mainWindowRowsComeFirst());
+
+// The file names alone: of every dictionary, and of the main window's eight.
+inline constexpr auto kDictionaryFiles = detail::dictionaryFiles<kDictionaries.size()>();
+inline constexpr auto kMainWindowDictionaryFiles =
+    detail::dictionaryFiles<kMainWindowDictionaries>();
+
+} // namespace zadrovec
