@@ -123,9 +123,8 @@ TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
     // of "podniky" holds "@" and is tested like any other.
     EXPECT_EQ(results.hitHeadwords,
               (Items{"ESO", "LESY", "PES", "PES", "PESKOV", "ES", "PES", cp("ČESKÝ"), "PES"}));
-    EXPECT_EQ(results.hitMeanings,
-              (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;", "EINSTEINIUM;",
-                     "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
+    EXPECT_EQ(results.hitMeanings, (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;",
+                                          "EINSTEINIUM;", "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
     EXPECT_EQ(meanings(), (Items{"LEV"})); // of the first found headword
     EXPECT_TRUE(messages.shown.empty());
 }
