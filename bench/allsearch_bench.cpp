@@ -77,7 +77,7 @@ private:
 };
 
 std::size_t recordsOf(std::string_view name) {
-    return name == DictionaryName[0] ? kMainRecords : kOtherRecords;
+    return name == kDictionaryNames[0] ? kMainRecords : kOtherRecords;
 }
 
 // Writes the eight dictionaries; returns every headword written, for choosing search texts.
@@ -85,7 +85,7 @@ std::vector<std::string> writeStock(const fs::path& folder) {
     fs::create_directories(folder);
     std::vector<std::string> all;
     unsigned seed = 20240611;
-    for (const std::string_view name : DictionaryName) {
+    for (const std::string_view name : kDictionaryNames) {
         WordMaker maker(seed++);
         std::vector<build::SourceEntry> entries(recordsOf(name) - 1);
         for (build::SourceEntry& e : entries) {
@@ -149,26 +149,18 @@ Stock& stock() {
     return generated;
 }
 
-struct FoundLists {
-    StringList foundList{StringList::Order::Sorted};
-    StringList hitHeadwordList;
-    StringList hitMeaningList;
-    StringList meaningList{StringList::Order::Sorted};
-    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
-};
-
 void scan(benchmark::State& state, const std::string& text) {
     RecordedMessages messages;
     Dictionary dictionary(stock().folder(), messages);
-    FoundLists found;
+    WordHits found;
     int pumped = 0;
     for (auto _ : state) {
-        SearchAllDictionaries(dictionary, found.lists, text, [&] { ++pumped; });
-        benchmark::DoNotOptimize(found.foundList.size());
+        found = SearchAllDictionaries(dictionary, text, [&] { ++pumped; }).hits;
+        benchmark::DoNotOptimize(found.found.size());
     }
     CloseDictionary(dictionary);
-    state.counters["hits"] = static_cast<double>(found.hitHeadwordList.size());
-    state.counters["found"] = static_cast<double>(found.foundList.size());
+    state.counters["hits"] = static_cast<double>(found.hitHeadwords.size());
+    state.counters["found"] = static_cast<double>(found.found.size());
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(state.iterations()) *
                                                          (kMainRecords + 7 * kOtherRecords),
                                                      benchmark::Counter::kIsRate);

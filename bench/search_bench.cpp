@@ -18,15 +18,11 @@ using zadrovec::bench::generated;
 using zadrovec::bench::kRecords;
 using zadrovec::bench::kSampleWords;
 
-// An open dictionary and a window's result lists.
+// An open dictionary and the hits of its last search.
 struct Session {
     RecordedMessages messages;
     Dictionary dictionary{generated().folder(), messages};
-    StringList found{StringList::Order::Sorted};
-    StringList hitHeadwords;
-    StringList hitMeanings;
-    StringList meanings{StringList::Order::Sorted};
-    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
+    WordHits hits;
 
     Session() {
         OpenDictionary(dictionary, "hlavni");
@@ -41,11 +37,11 @@ void BM_SearchWords(benchmark::State& state, std::string_view typedUtf8) {
     Session session;
     const std::string text = cp1250Literal(typedUtf8);
     for (auto _ : state) {
-        SearchWords(session.dictionary, session.lists, text);
-        benchmark::DoNotOptimize(session.found.size());
+        session.hits = SearchWords(session.dictionary, text).hits;
+        benchmark::DoNotOptimize(session.hits.found.size());
     }
-    state.counters["hits"] = static_cast<double>(session.hitHeadwords.size());
-    state.counters["found"] = static_cast<double>(session.found.size());
+    state.counters["hits"] = static_cast<double>(session.hits.hitHeadwords.size());
+    state.counters["found"] = static_cast<double>(session.hits.found.size());
 }
 
 // The first N letters of words spread over the dictionary, one word per iteration: the typical
@@ -58,8 +54,8 @@ void BM_SearchWords_SampleWords(benchmark::State& state) {
     double hits = 0;
     for (auto _ : state) {
         const std::string& word = words[next++ % words.size()];
-        SearchWords(session.dictionary, session.lists, word.substr(0, letters));
-        hits += static_cast<double>(session.hitHeadwords.size());
+        session.hits = SearchWords(session.dictionary, word.substr(0, letters)).hits;
+        hits += static_cast<double>(session.hits.hitHeadwords.size());
     }
     state.counters["hits"] = benchmark::Counter(hits, benchmark::Counter::kAvgIterations);
 }
@@ -67,13 +63,14 @@ void BM_SearchWords_SampleWords(benchmark::State& state) {
 // Choosing another found word: the meanings are merged over the whole hit table of the search.
 void BM_ShowMeanings(benchmark::State& state, std::string_view typedUtf8) {
     Session session;
-    SearchWords(session.dictionary, session.lists, cp1250Literal(typedUtf8));
-    const int middle = static_cast<int>(session.found.size() / 2);
+    const WordHits hits = SearchWords(session.dictionary, cp1250Literal(typedUtf8)).hits;
+    const std::string& middle = hits.found.at(hits.found.size() / 2);
     for (auto _ : state) {
-        ShowMeanings(session.lists, middle);
-        benchmark::DoNotOptimize(session.meanings.size());
+        const std::vector<std::string> meanings =
+            MeaningsOf(middle, hits.hitHeadwords, hits.hitMeanings);
+        benchmark::DoNotOptimize(meanings.size());
     }
-    state.counters["hits"] = static_cast<double>(session.hitHeadwords.size());
+    state.counters["hits"] = static_cast<double>(hits.hitHeadwords.size());
 }
 
 void BM_CzechUpperCase(benchmark::State& state) {

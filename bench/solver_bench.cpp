@@ -96,7 +96,7 @@ std::vector<build::SourceEntry> generatedEntries() {
 }
 
 struct Stock {
-    AnswerSpace space;
+    std::shared_ptr<AnswerSpace> space = std::make_shared<AnswerSpace>(); // made below
     Solver solver{space};
     std::vector<std::string> samples; // answers spread over the space, of 6 squares or more
 
@@ -104,11 +104,11 @@ struct Stock {
         AnswerSpaceBuilder builder;
         for (const build::SourceEntry& e : generatedEntries())
             builder.addRecord(0, e.headword + '@' + e.meanings[0] + ';');
-        space = builder.finish();
+        *space = builder.finish();
         const SquareIndex& index = solver.index({});
         for (std::uint32_t id = 7; samples.size() < kSamples; id += 15'551)
-            if (index.length(id % space.size()) >= 6)
-                samples.emplace_back(space.text(id % space.size()));
+            if (index.length(id % space->size()) >= 6)
+                samples.emplace_back(space->text(id % space->size()));
     }
 };
 
@@ -324,7 +324,7 @@ int writeStock(const fs::path& folder) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--write-stock") == 0) return writeStock(argv[2]);
     benchmark::Initialize(&argc, argv);
-    std::cerr << "answers: " << stock().space.size() << '\n';
+    std::cerr << "answers: " << stock().space->size() << '\n';
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

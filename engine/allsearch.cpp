@@ -1,6 +1,7 @@
 #include "allsearch.h"
 
 #include "hits.h"
+#include "ioerror.h"
 
 #include <bit>
 #include <chrono>
@@ -172,14 +173,9 @@ bool IsPattern(std::string_view foldedText) {
     return foldedText.find_first_of("*?") != std::string_view::npos;
 }
 
-void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::string_view text,
-                           const ProcessEvents& processEvents,
-                           std::chrono::milliseconds eventInterval) {
-    lists.found.clear();
-    lists.meanings.clear();
-    lists.hitHeadwords.clear();
-    lists.hitMeanings.clear();
-
+SearchOutcome SearchAllDictionaries(Dictionary& dictionary, std::string_view text,
+                                    const ProcessEvents& processEvents,
+                                    std::chrono::milliseconds eventInterval) {
     std::string folded(text);
     CzechUpperCase(folded);
     const bool pattern = IsPattern(folded);
@@ -187,7 +183,7 @@ void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::stri
     Hits hits;
     EventPacer pacer(processEvents, eventInterval);
     try {
-        for (const std::string_view name : DictionaryName) {
+        for (const std::string_view name : kDictionaryNames) {
             CloseDictionary(dictionary);
             OpenDictionary(dictionary, name);
             if (!dictionary.DictionaryOpen) continue;
@@ -198,11 +194,10 @@ void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::stri
             else
                 scanWords(dictionary, pacer, findEach(hits, folded));
         }
-    } catch (...) {
-        hits.moveTo(lists, false);
-        throw;
+    } catch (const IoError& error) {
+        return {hits.partial(), error};
     }
-    hits.finish(lists);
+    return {hits.finish(), std::nullopt};
 }
 
 } // namespace zadrovec

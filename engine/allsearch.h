@@ -27,20 +27,14 @@ bool IsPattern(std::string_view foldedText);
 using ProcessEvents = std::function<void()>;
 inline constexpr std::chrono::milliseconds kEventInterval{12};
 
-// Fills the lists with the headwords of all eight dictionaries that hold the text (folded
-// first): found (sorted, each once), the hit table of one row per matching record in the
-// dictionaries' order and file order, and the meanings of the first found headword. Each
-// dictionary is opened in turn; one that fails to open is told by OpenDictionary and skipped.
-// The last one opened stays open. processEvents (may be empty) is called when eventInterval
-// has passed since its last call. Raises IoError from the record reads; the lists then hold what
-// was found until then.
-void SearchAllDictionaries(Dictionary& dictionary, ResultLists& lists, std::string_view text,
-                           const ProcessEvents& processEvents = {},
-                           std::chrono::milliseconds eventInterval = kEventInterval);
-
-// The meanings of found[index], merged over its hit rows; a negative index does nothing.
-inline void ShowFoundMeanings(ResultLists& lists, int index) {
-    ShowMeanings(lists, index);
-}
+// The headwords of all eight dictionaries that hold the text (folded first): found (sorted,
+// each once), the hit rows of one per matching record in the dictionaries' order and file order,
+// and the meanings of the first found headword. Each dictionary is opened in turn; one that
+// fails to open is told by OpenDictionary and skipped. The last one opened stays open.
+// processEvents (may be empty) is called when eventInterval has passed since its last call. A
+// failed record read ends the outcome with the hits read until then.
+SearchOutcome SearchAllDictionaries(Dictionary& dictionary, std::string_view text,
+                                    const ProcessEvents& processEvents = {},
+                                    std::chrono::milliseconds eventInterval = kEventInterval);
 
 } // namespace zadrovec

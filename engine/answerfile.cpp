@@ -366,10 +366,10 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
             l.textWords.size() != n || l.frequency.size() != n ||
             l.formHash.size() != l.formLemma.size())
             return {std::nullopt, state(Kind::Damaged, "table of contents")};
-        AnswerSpace space(std::move(s));
-        space.storedIndex = std::make_shared<const SquareIndex>(SquareRules{}, std::move(a));
-        space.lemmas = std::make_shared<const LemmaIndex>(std::move(l));
-        return {std::move(space), state(Kind::Used)};
+        return {AnswerSpace(std::move(s),
+                            std::make_shared<const SquareIndex>(SquareRules{}, std::move(a)),
+                            std::make_shared<const LemmaIndex>(std::move(l))),
+                state(Kind::Used)};
     } catch (const StoredFileError& error) {
         return {std::nullopt,
                 state(error.damaged() ? Kind::Damaged : Kind::Unreadable, error.detail())};
@@ -384,8 +384,8 @@ StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
         s.dictionaries.whole();
         s.partnerStart.whole();
         s.partners.whole();
-        if (space.storedIndex) {
-            const SquareIndex::Arrays& a = space.storedIndex->arrays();
+        if (space.storedIndex()) {
+            const SquareIndex::Arrays& a = space.storedIndex()->arrays();
             a.squares.whole();
             a.start.whole();
             a.letters.whole();
@@ -400,8 +400,8 @@ StoredAnswersState VerifyStoredAnswers(const AnswerSpace& space) {
             a.phraseWordStart.whole();
             a.phraseWords.whole();
         }
-        if (space.lemmas) {
-            const LemmaIndex::Arrays& l = space.lemmas->arrays();
+        if (space.lemmas()) {
+            const LemmaIndex::Arrays& l = space.lemmas()->arrays();
             l.lemmaBytes.whole();
             l.lemmaStart.whole();
             l.textStart.whole();

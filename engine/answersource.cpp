@@ -31,7 +31,7 @@ AnswerSource::AnswerSource(std::string folder, Messages& messages)
                 NamedSourceMessage(folder_, kAnswerDictionaries[d], DictionaryNotFoundText()));
     }
     space_ = std::make_shared<const AnswerSpace>(std::move(*opened.space));
-    solver_ = std::make_unique<Solver>(*space_);
+    solver_ = std::make_unique<Solver>(space_);
 }
 
 void AnswerSource::readDictionaries(const std::atomic<bool>* stop) {
@@ -39,7 +39,7 @@ void AnswerSource::readDictionaries(const std::atomic<bool>* stop) {
     if (stop && stop->load()) return;
     solver_.reset();
     space_ = std::move(loaded.space);
-    solver_ = std::make_unique<Solver>(*space_);
+    solver_ = std::make_unique<Solver>(space_);
     openedDictionaries_ = loaded.openedDictionaries;
     readError_ = loaded.readError;
 }

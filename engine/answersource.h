@@ -46,7 +46,7 @@ public:
         try {
             return question(*solver_);
         } catch (const StoredFileError& error) {
-            if (!space_->storedIndex) throw;
+            if (!space_->storedIndex()) throw;
             leaveStored(error);
             readDictionaries();
             return question(*solver_);

@@ -61,7 +61,12 @@ public:
     };
 
     AnswerSpace() = default;
-    explicit AnswerSpace(Arrays arrays) : arrays_(std::move(arrays)) {}
+    // The indexes come ready with the stored answers; answers read from the dictionaries have
+    // none, and the solver makes its own.
+    explicit AnswerSpace(Arrays arrays, std::shared_ptr<const SquareIndex> storedIndex = nullptr,
+                         std::shared_ptr<const LemmaIndex> lemmas = nullptr)
+        : arrays_(std::move(arrays)), storedIndex_(std::move(storedIndex)),
+          lemmas_(std::move(lemmas)) {}
 
     std::size_t size() const { return arrays_.dictionaries.size(); }
     std::string_view text(std::uint32_t id) const {
@@ -82,12 +87,14 @@ public:
     void prefetchPartners(std::span<const std::uint32_t> ids) const;
 
     // The index of the default rules when it came ready with the answers (the stored answers).
-    std::shared_ptr<const SquareIndex> storedIndex;
+    const std::shared_ptr<const SquareIndex>& storedIndex() const { return storedIndex_; }
     // The lemmas of its clue texts when they came with the answers (the stored answers).
-    std::shared_ptr<const LemmaIndex> lemmas;
+    const std::shared_ptr<const LemmaIndex>& lemmas() const { return lemmas_; }
 
 private:
     Arrays arrays_;
+    std::shared_ptr<const SquareIndex> storedIndex_;
+    std::shared_ptr<const LemmaIndex> lemmas_;
 };
 
 // The name after a generic word of a place ("jezero Titicaca", "POUŠŤ GOBI"): an answer of its

@@ -53,8 +53,8 @@ struct Catalogue {
     CatalogueRecord record;
 };
 
-// Opens folder/postavy.dat and puts its entry count (records minus the header) in panel 0.
-// A failure is told to the user ("Tento slovník nebyl nalezen.") and leaves the file closed.
+// Opens folder/postavy.dat and tells its entry count (records minus the header) on the status
+// line. A failure is told to the user ("Tento slovník nebyl nalezen.") and leaves the file closed.
 bool OpenCatalogue(Catalogue& catalogue);
 void CloseCatalogue(Catalogue& catalogue);
 

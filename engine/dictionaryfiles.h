@@ -23,7 +23,7 @@
 namespace zadrovec {
 
 // The eight dictionaries, in the order in which every visit of all of them goes.
-inline constexpr std::array<std::string_view, 8> DictionaryName = {
+inline constexpr std::array<std::string_view, 8> kDictionaryNames = {
     "hlavni", "mesta", "chzn", "meny", "mpzspz", "osobnost", "letadla", "podniky"};
 
 inline constexpr std::size_t kRecordTextSize = 80;
@@ -127,7 +127,7 @@ struct Dictionary {
 
 // The message of a dictionary whose files could not be opened.
 const std::string& DictionaryNotFoundText();
-// Panel 0's text for a word file of recordCount records.
+// The status line's text for a word file of recordCount records.
 std::string WordCountText(std::int64_t recordCount);
 
 // Opens folder/name.idx and folder/name.dat. A failure is told to the user and leaves

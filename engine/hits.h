@@ -1,5 +1,5 @@
-// Hits gathered during a scan of word records and handed to a window's result lists in one
-// step each: sorting once is far faster than placing every hit as it comes. During the scan the
+// Hits gathered during a scan of word records and made into the search's lists in one step
+// each: sorting once is far faster than placing every hit as it comes. During the scan the
 // hits' texts go one after another into one buffer, and each list is made from it in one piece
 // at the end: lists grown hit by hit would copy themselves again and again.
 #pragma once
@@ -7,6 +7,7 @@
 #include "collation.h"
 #include "wordsearch.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <string>
@@ -28,34 +29,34 @@ public:
         texts_.append(meaningsText);
     }
 
-    // Also after a failed read: the lists then show what was found up to that record, the
-    // found list as it stood, repeats and all (complete = false).
-    void moveTo(ResultLists& lists, bool complete) {
-        std::vector<std::string> headwords = headwordList();
-        lists.found.assign(complete ? distinctHeadwords() : headwords);
-        lists.hitHeadwords.assign(std::move(headwords));
-        lists.hitMeanings.assign(meaningsList());
+    // The hits after a failed read: those found up to that record, the found headwords as they
+    // came, repeats and all, in Czech order.
+    WordHits partial() const {
+        WordHits hits;
+        hits.found = headwordList();
+        sortCzech(hits.found);
+        hits.hitHeadwords = headwordList();
+        hits.hitMeanings = meaningsList();
+        return hits;
     }
 
-    // The end of a scan that read to its end: the lists filled, each headword listed once, and
-    // the meanings of the first one shown while none is selected. A failure while adding the
-    // hits is no failure of the search: when there is no memory to sort them, the headwords
-    // stay in the order they were read (the failed sort leaves them as they were), since an
-    // unsorted list is better than none.
-    void finish(ResultLists& lists) {
-        std::vector<std::string> distinct = distinctHeadwords();
+    // The end of a scan that read to its end: each headword listed once, and the meanings of
+    // the first one. A failure while sorting the hits is no failure of the search: when there
+    // is no memory to sort them, the headwords stay in the order they were read (the failed sort
+    // leaves them as they were), since an unsorted list is better than none.
+    WordHits finish() const {
+        WordHits hits;
+        hits.found = distinctHeadwords();
         try {
-            sortFoundHeadwords(distinct);
+            sortFoundHeadwords(hits.found);
         } catch (const std::bad_alloc&) {
         }
-        lists.found.assignInOrder(std::move(distinct));
-        lists.hitHeadwords.assign(headwordList());
-        lists.hitMeanings.assign(meaningsList());
-        lists.found.removeAdjacentDuplicates();
-        if (!lists.found.empty())
-            ShowMeanings(lists, 0);
-        else
-            lists.meanings.clear();
+        hits.found.erase(std::unique(hits.found.begin(), hits.found.end()), hits.found.end());
+        hits.hitHeadwords = headwordList();
+        hits.hitMeanings = meaningsList();
+        if (!hits.found.empty())
+            hits.meanings = MeaningsOf(hits.found.front(), hits.hitHeadwords, hits.hitMeanings);
+        return hits;
     }
 
 private:

@@ -1,5 +1,5 @@
-// How the engine speaks to the user: message boxes and the word count in the main window's
-// status bar. The windows show them; the command-line tool prints them; tests record them.
+// How the engine speaks to the user: message boxes and the word count on the status line.
+// The windows show them; the command-line tool prints them; tests record them.
 // Every text is Windows-1250.
 #pragma once
 
@@ -17,7 +17,7 @@ public:
     // knows no types shows them as plain messages.
     virtual void showError(const std::string& text) { showMessage(text); }
     virtual void showInformation(const std::string& text) { showMessage(text); }
-    // Panel 0 of the main window's status bar.
+    // The status line: the word count of the dictionary or catalogue opened last.
     virtual void setStatusText(const std::string& text) = 0;
 };
 

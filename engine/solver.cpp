@@ -292,10 +292,10 @@ private:
 const SquareIndex& Solver::index(const SquareRules& rules) {
     auto& slot = indexes_[{rules.strict, rules.chOneSquare}];
     if (!slot) {
-        if (space_.storedIndex && space_.storedIndex->rules() == rules)
-            slot = space_.storedIndex;
+        if (space_->storedIndex() && space_->storedIndex()->rules() == rules)
+            slot = space_->storedIndex();
         else
-            slot = std::make_shared<const SquareIndex>(space_, rules);
+            slot = std::make_shared<const SquareIndex>(*space_, rules);
     }
     return *slot;
 }
@@ -316,9 +316,9 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     ids.reserve(answers.size());
     for (const SolvedAnswer& answer : answers)
         ids.push_back(answer.text);
-    space_.prefetchTexts(ids);
+    space_->prefetchTexts(ids);
     std::erase_if(answers, [&](const SolvedAnswer& answer) {
-        return !phrase.matchesText(space_.text(answer.text), question.rules);
+        return !phrase.matchesText(space_->text(answer.text), question.rules);
     });
     return answers;
 }
@@ -343,12 +343,12 @@ std::vector<SolvedAnswer> Solver::solveWords(const PhrasePattern& phrase,
     }
     squares.prefetch(candidates);
     if (std::find(decided.begin(), decided.end(), 0) != decided.end())
-        space_.prefetchTexts(candidates);
+        space_->prefetchTexts(candidates);
     std::vector<SolvedAnswer> answers;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const std::uint32_t id = candidates[i];
         if (question.accepts(squares, id) &&
-            (decided[i] || phrase.matchesText(space_.text(id), question.rules)))
+            (decided[i] || phrase.matchesText(space_->text(id), question.rules)))
             answers.push_back({id, squares.length(id), {}});
     }
     groupByLength(answers);
@@ -378,7 +378,7 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
     }
     if (compiled.scansEverything()) {
         // Answer after answer in memory order, then by length: the order within a length stays.
-        for (std::uint32_t id = 0; id < space_.size(); ++id)
+        for (std::uint32_t id = 0; id < space_->size(); ++id)
             if (compiled.accepts(squares, id)) answers.push_back({id, squares.length(id), {}});
         groupByLength(answers);
         return answers;
@@ -402,15 +402,15 @@ std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const Squa
     std::erase_if(candidates, [&](std::uint32_t clue) {
         return !question.clue->matches(squares.squares(clue), squares.length(clue));
     });
-    space_.prefetchPartners(candidates);
+    space_->prefetchPartners(candidates);
     std::vector<std::pair<std::uint32_t, std::uint32_t>> paired; // answer, clue
     std::vector<std::uint32_t> partners;
     for (const std::uint32_t clue : candidates)
-        for (const AnswerPartner& p : space_.partners(clue))
+        for (const AnswerPartner& p : space_->partners(clue))
             partners.push_back(p.text);
     squares.prefetch(partners);
     for (const std::uint32_t clue : candidates)
-        for (const AnswerPartner& p : space_.partners(clue))
+        for (const AnswerPartner& p : space_->partners(clue))
             if (squares.length(p.text) > 0) paired.push_back({p.text, clue});
     std::sort(paired.begin(), paired.end());
     std::vector<SolvedAnswer> answers;
@@ -428,9 +428,9 @@ std::vector<SolvedAnswer> Solver::solveClue(const Compiled& question, const Squa
 const LemmaIndex& Solver::lemmas() {
     if (!lemmas_)
         lemmas_ =
-            space_.lemmas
-                ? space_.lemmas
-                : std::make_shared<const LemmaIndex>(LemmaIndex::Build(space_, nullptr, nullptr));
+            space_->lemmas()
+                ? space_->lemmas()
+                : std::make_shared<const LemmaIndex>(LemmaIndex::Build(*space_, nullptr, nullptr));
     return *lemmas_;
 }
 
@@ -447,7 +447,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     // Each term's lemmas, and its weight: rarer words weigh more. A term no lemma has matches
     // the lemmas that share its beginning, at half the weight.
     using Mask = std::uint64_t;
-    const double texts = static_cast<double>(space_.size());
+    const double texts = static_cast<double>(space_->size());
     std::vector<double> weight(terms.size());
     std::unordered_map<std::uint32_t, std::pair<Mask, Mask>> matched; // text: exact, by beginning
     for (std::size_t i = 0; i < terms.size(); ++i) {
@@ -515,9 +515,9 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     for (const MatchedText& clue : clueTexts)
         textIds.push_back(clue.text);
     std::sort(textIds.begin(), textIds.end());
-    space_.prefetchPartners(textIds);
+    space_->prefetchPartners(textIds);
     for (const auto& [textScore, text, exact, like] : clueTexts) {
-        for (const AnswerPartner& partner : space_.partners(text)) {
+        for (const AnswerPartner& partner : space_->partners(text)) {
             Scored& answer = answers[partner.text];
             answer.exact |= exact;
             answer.like |= like;
@@ -539,7 +539,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
                       direct.end(), std::greater<>());
     direct.resize(std::min(kLinked, direct.size()));
     for (const auto& [score, word] : direct) {
-        for (const AnswerPartner& partner : space_.partners(word)) {
+        for (const AnswerPartner& partner : space_->partners(word)) {
             Scored& answer = answers[partner.text];
             if (score / 4 > answer.score) {
                 answer.score = score / 4;
@@ -568,7 +568,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     // By length, then by score; ties by how common the word is, then by source (the main
     // dictionary first), then in Czech order.
     const auto source = [&](std::uint32_t text) {
-        return std::countr_zero(space_.dictionaries(text));
+        return std::countr_zero(space_->dictionaries(text));
     };
     std::sort(found.begin(), found.end(), [&](const SolvedAnswer& a, const SolvedAnswer& b) {
         if (a.squares != b.squares) return a.squares < b.squares;
@@ -589,11 +589,11 @@ std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
     if (!compiled.legend.empty()) return solveLegend(compiled, index(question.rules));
     const SquareIndex& squares = index(question.rules);
     std::vector<SolvedAnswer> answers;
-    for (std::uint32_t id = 0; id < space_.size(); ++id) {
+    for (std::uint32_t id = 0; id < space_->size(); ++id) {
         if (!compiled.accepts(squares, id)) continue;
         SolvedAnswer answer{id, squares.length(id), {}};
         if (compiled.clue) {
-            for (const AnswerPartner& p : space_.partners(id))
+            for (const AnswerPartner& p : space_->partners(id))
                 if (squares.length(p.text) > 0 &&
                     compiled.clue->matches(squares.squares(p.text), squares.length(p.text)))
                     answer.clues.push_back(p.text);
@@ -615,8 +615,8 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order) {
     std::vector<std::uint32_t> ids;
     for (const SolvedAnswer& answer : answers)
         ids.push_back(answer.text);
-    space_.prefetchPartners(ids);
-    space_.prefetchTexts(ids);
+    space_->prefetchPartners(ids);
+    space_->prefetchTexts(ids);
     const LemmaIndex& index = lemmas();
     struct Key {
         std::size_t squares;
@@ -632,9 +632,9 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order) {
     for (SolvedAnswer& answer : answers) {
         const Key key{answer.squares,
                       -answer.score,
-                      space_.partners(answer.text).empty(),
+                      space_->partners(answer.text).empty(),
                       index.frequency(answer.text),
-                      std::countr_zero(space_.dictionaries(answer.text)),
+                      std::countr_zero(space_->dictionaries(answer.text)),
                       answer.text};
         keyed.emplace_back(key, std::move(answer));
     }
@@ -653,7 +653,7 @@ std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {
     const SquareIndex& squares = index(rules);
     std::map<std::uint32_t, DictionaryMask> partners;
     for (const std::uint32_t id : squares.withSquares(wordSquares))
-        for (const AnswerPartner& p : space_.partners(id))
+        for (const AnswerPartner& p : space_->partners(id))
             partners[p.text] |= p.dictionaries;
     std::vector<AnswerPartner> found;
     for (const auto& [text, dictionaries] : partners)

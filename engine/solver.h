@@ -55,9 +55,9 @@ enum class AnswerOrder { Alphabetical, Ranked };
 
 class Solver {
 public:
-    explicit Solver(const AnswerSpace& space) : space_(space) {}
+    explicit Solver(std::shared_ptr<const AnswerSpace> space) : space_(std::move(space)) {}
 
-    const AnswerSpace& space() const { return space_; }
+    const AnswerSpace& space() const { return *space_; }
 
     // The answers by squares, then in Czech order. A pattern with spaces is a pattern of words
     // (see PhrasePattern). Throws SolverInputError for a question that means nothing.
@@ -86,7 +86,7 @@ private:
     // The space's lemma index, or one made of its words the first time a legend needs it.
     const LemmaIndex& lemmas();
 
-    const AnswerSpace& space_;
+    std::shared_ptr<const AnswerSpace> space_;
     std::map<std::pair<bool, bool>, std::shared_ptr<const SquareIndex>> indexes_;
     std::shared_ptr<const LemmaIndex> lemmas_;
 };

@@ -2,6 +2,7 @@
 
 #include "hits.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -11,10 +12,10 @@ namespace {
 
 constexpr std::array<unsigned char, 256> makeUpperTable() {
     std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c)
-        table[c] = static_cast<unsigned char>(c - 0x20);
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = static_cast<unsigned char>(byte);
+    for (int letter = 'a'; letter <= 'z'; ++letter)
+        table[letter] = static_cast<unsigned char>(letter - 0x20);
     // á č ď é ě í ň ó ř š ť ú ů ý ž
     constexpr std::array<std::pair<unsigned char, unsigned char>, 15> czech = {{
         {0xE1, 0xC1},
@@ -40,13 +41,6 @@ constexpr std::array<unsigned char, 256> makeUpperTable() {
 
 constexpr auto kUpper = makeUpperTable();
 
-void clearResults(ResultLists& lists) {
-    lists.found.clear();
-    lists.hitMeanings.clear();
-    lists.meanings.clear();
-    lists.hitHeadwords.clear();
-}
-
 bool samePrefix(std::string_view a, std::string_view b, std::size_t length) {
     return a.size() >= length && b.size() >= length && a.substr(0, length) == b.substr(0, length);
 }
@@ -54,11 +48,11 @@ bool samePrefix(std::string_view a, std::string_view b, std::size_t length) {
 } // namespace
 
 void CzechUpperCase(std::string& text) {
-    for (char& c : text)
-        c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+    for (char& character : text)
+        character = static_cast<char>(kUpper[static_cast<unsigned char>(character)]);
 }
 
-void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view text) {
+SearchOutcome SearchWords(Dictionary& dictionary, std::string_view text) {
     std::string wanted(text);
     CzechUpperCase(wanted);
 
@@ -66,10 +60,7 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
     PrefixIndex& index = dictionary.prefixIndex;
     const auto byFirst =
         wanted.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(wanted[0]));
-    if (!byFirst) {
-        clearResults(lists);
-        return;
-    }
+    if (!byFirst) return {};
     const auto bySecond = wanted.size() >= 2
                               ? index.findSecond(*byFirst, static_cast<unsigned char>(wanted[1]))
                               : std::nullopt;
@@ -79,7 +70,6 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
     SeekRecord(dictionary, index.recordNumber(byThird    ? *byThird
                                               : bySecond ? *bySecond
                                                          : *byFirst));
-    clearResults(lists);
 
     Hits hits;
     try {
@@ -97,11 +87,10 @@ void SearchWords(Dictionary& dictionary, ResultLists& lists, std::string_view te
             if (headword.empty() || !samePrefix(headword, wanted, slotPrefix)) break;
             if (AtEndOfWords(dictionary)) break;
         }
-    } catch (...) {
-        hits.moveTo(lists, false);
-        throw;
+    } catch (const IoError& error) {
+        return {hits.partial(), error};
     }
-    hits.finish(lists);
+    return {hits.finish(), std::nullopt};
 }
 
 void SplitMeanings(std::string_view meaningsText, std::vector<std::string>& out) {
@@ -112,17 +101,16 @@ void SplitMeanings(std::string_view meaningsText, std::vector<std::string>& out)
     }
 }
 
-void ShowMeanings(ResultLists& lists, int index) {
-    if (index < 0) return;
-    lists.meanings.clear();
-    if (static_cast<std::size_t>(index) >= lists.found.size()) return;
-    const std::string& word = lists.found[static_cast<std::size_t>(index)];
+std::vector<std::string> MeaningsOf(std::string_view headword,
+                                    std::span<const std::string> hitHeadwords,
+                                    std::span<const std::string> hitMeanings) {
     std::vector<std::string> meanings;
-    const std::size_t rows = std::min(lists.hitHeadwords.size(), lists.hitMeanings.size());
-    for (std::size_t r = 0; r < rows; ++r)
-        if (lists.hitHeadwords[r] == word) SplitMeanings(lists.hitMeanings[r], meanings);
-    lists.meanings.assign(std::move(meanings));
-    lists.meanings.removeAdjacentDuplicates();
+    const std::size_t rows = std::min(hitHeadwords.size(), hitMeanings.size());
+    for (std::size_t row = 0; row < rows; ++row)
+        if (hitHeadwords[row] == headword) SplitMeanings(hitMeanings[row], meanings);
+    sortCzech(meanings);
+    meanings.erase(std::unique(meanings.begin(), meanings.end()), meanings.end());
+    return meanings;
 }
 
 } // namespace zadrovec

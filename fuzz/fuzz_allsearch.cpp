@@ -20,7 +20,7 @@ void writeIndexFiles(const std::filesystem::path& folder) {
     static bool written = false;
     if (written) return;
     const std::string image(PrefixIndex::kSize, '\0');
-    for (const std::string_view name : DictionaryName)
+    for (const std::string_view name : kDictionaryNames)
         fuzz::writeFile(folder / (std::string(name) + ".idx"), image);
     written = true;
 }
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CzechUpperCase(folded);
 
     std::set<std::string> expected;
-    for (std::size_t d = 0; d < DictionaryName.size(); ++d) {
-        const auto path = folder / (std::string(DictionaryName[d]) + ".dat");
+    for (std::size_t d = 0; d < kDictionaryNames.size(); ++d) {
+        const auto path = folder / (std::string(kDictionaryNames[d]) + ".dat");
         if (!(present >> d & 1)) {
             std::filesystem::remove(path);
             continue;
@@ -63,19 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RecordedMessages messages;
     Dictionary dictionary(folder.string(), messages);
-    StringList found(StringList::Order::Sorted), hitHeadwords, hitMeanings,
-        meanings(StringList::Order::Sorted);
-    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
     int events = 0;
-    SearchAllDictionaries(
-        dictionary, lists, text, [&] { ++events; }, std::chrono::milliseconds(0));
+    const WordHits hits = SearchAllDictionaries(
+                              dictionary, text, [&] { ++events; }, std::chrono::milliseconds(0))
+                              .hits;
 
     // Each matching headword once, nothing else.
-    const std::set<std::string> listed(found.items().begin(), found.items().end());
+    const std::set<std::string> listed(hits.found.begin(), hits.found.end());
     fuzz::require(listed == expected);
-    fuzz::require(listed.size() == found.size());
-    fuzz::require(hitHeadwords.size() == hitMeanings.size());
-    for (int index : {-1, 0, static_cast<int>(found.size())})
-        ShowFoundMeanings(lists, index);
+    fuzz::require(listed.size() == hits.found.size());
+    fuzz::require(hits.hitHeadwords.size() == hits.hitMeanings.size());
+    for (const std::string& word : hits.found)
+        MeaningsOf(word, hits.hitHeadwords, hits.hitMeanings);
     return 0;
 }

@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OpenedAnswerFile opened = OpenAnswerFile(path, stamps);
     if (!opened.space) return 0;
     VerifyStoredAnswers(*opened.space);
-    Solver solver(*opened.space);
+    Solver solver(std::make_shared<const AnswerSpace>(std::move(*opened.space)));
     const auto ask = [&](QuestionKind kind, const char* text, const char* clue) {
         Question q;
         q.kind = kind;
@@ -113,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         q.clue = clue;
         try {
             for (const SolvedAnswer& answer : solver.solve(q)) {
-                opened.space->text(answer.text);
-                opened.space->dictionaries(answer.text);
+                solver.space().text(answer.text);
+                solver.space().dictionaries(answer.text);
             }
         } catch (const StoredFileError&) {
         }
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ask(QuestionKind::Pattern, "", "K*");
     try {
         for (const AnswerPartner& p : solver.clues("kun", false))
-            opened.space->text(p.text);
+            solver.space().text(p.text);
     } catch (const StoredFileError&) {
     }
     return 0;

@@ -71,15 +71,15 @@ std::vector<std::string> searchTexts(std::string_view part, const std::vector<st
     return searches;
 }
 
-void checkResults(const ResultLists& lists, std::string folded) {
-    const std::vector<std::string>& found = lists.found.items();
+void checkResults(const WordHits& hits, std::string folded) {
+    const std::vector<std::string>& found = hits.found;
     for (std::size_t i = 0; i < found.size(); ++i) {
         fuzz::require(found[i].starts_with(folded));
         // Sorted, each headword once.
         if (i > 0) fuzz::require(compareCzech(found[i - 1], found[i]) < 0);
     }
-    fuzz::require(lists.hitHeadwords.size() == lists.hitMeanings.size());
-    fuzz::require(lists.found.size() <= lists.hitHeadwords.size());
+    fuzz::require(hits.hitHeadwords.size() == hits.hitMeanings.size());
+    fuzz::require(hits.found.size() <= hits.hitHeadwords.size());
 }
 
 } // namespace
@@ -103,26 +103,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     OpenDictionary(dictionary, kName);
     if (!dictionary.DictionaryOpen) return 0;
 
-    StringList found(StringList::Order::Sorted), hitHeadwords, hitMeanings,
-        meanings(StringList::Order::Sorted);
-    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
     for (const std::string& text : searchTexts(textPart, texts)) {
+        SearchOutcome outcome;
         try {
-            SearchWords(dictionary, lists, text);
+            outcome = SearchWords(dictionary, text);
         } catch (const IoError& error) {
             fuzz::require(error.code() == IoError::kReadBeyondEnd);
             continue;
         }
+        if (outcome.error) {
+            fuzz::require(outcome.error->code() == IoError::kReadBeyondEnd);
+            continue;
+        }
         std::string folded = text;
         CzechUpperCase(folded);
-        checkResults(lists, folded);
-        const int count = static_cast<int>(found.size());
-        for (const int index : {-1, 0, count - 1, count, count + 7}) {
-            ShowMeanings(lists, index);
-            if (index < 0 || index >= count) continue;
-            for (const std::string& meaning : meanings.items())
+        const WordHits& hits = outcome.hits;
+        checkResults(hits, folded);
+        for (const std::string& word : hits.found)
+            for (const std::string& meaning : MeaningsOf(word, hits.hitHeadwords, hits.hitMeanings))
                 fuzz::require(meaning.find(';') == std::string::npos);
-        }
     }
     return 0;
 }

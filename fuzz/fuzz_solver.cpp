@@ -93,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choices & 32) q.exclude = exclude;
     if (choices & 64) q.length = length;
 
-    const AnswerSpace space = fuzz::answersOfRecords(input.rest());
-    Solver solver(space);
+    const auto shared = std::make_shared<const AnswerSpace>(fuzz::answersOfRecords(input.rest()));
+    const AnswerSpace& space = *shared;
+    Solver solver(shared);
 
     std::vector<SolvedAnswer> found;
     try {
@@ -148,9 +149,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
     WriteAnswerFile(stored, space, solver.index({}), LemmaIndex::Build(space, nullptr, nullptr),
                     stamps);
-    const OpenedAnswerFile read = OpenAnswerFile(stored, stamps);
+    OpenedAnswerFile read = OpenAnswerFile(stored, stamps);
     fuzz::require(read.space.has_value() && read.space->size() == space.size());
-    Solver fromFile(*read.space);
+    Solver fromFile(std::make_shared<const AnswerSpace>(std::move(*read.space)));
     const std::vector<SolvedAnswer> again = fromFile.solve(q);
     fuzz::require(again.size() == found.size());
     for (std::size_t i = 0; i < again.size(); ++i)

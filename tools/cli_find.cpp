@@ -12,15 +12,6 @@
 namespace zadrovec::cli {
 namespace {
 
-// The results window's lists under their names.
-struct FoundLists {
-    StringList foundList{StringList::Order::Sorted};
-    StringList hitHeadwordList;
-    StringList hitMeaningList;
-    StringList meaningList{StringList::Order::Sorted};
-    ResultLists results{foundList, hitHeadwordList, hitMeaningList, meaningList};
-};
-
 // Messages go to stderr as they come and are kept, in order, for the JSON output.
 class KeptMessages : public TerminalMessages {
 public:
@@ -39,24 +30,23 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
     return items;
 }
 
-void printText(const FoundLists& lists) {
-    std::cout << foundText(lists.foundList.items(), lists.meaningList.items());
+void printText(const WordHits& hits) {
+    std::cout << foundText(hits.found, hits.meanings);
 }
 
-void printJson(const FoundLists& lists, const std::vector<std::string>& messages) {
-    std::string hits = "[";
-    const std::size_t rows = std::max(lists.hitHeadwordList.size(), lists.hitMeaningList.size());
-    for (std::size_t r = 0; r < rows; ++r) {
-        const auto cell = [r](const StringList& list) {
-            return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
+void printJson(const WordHits& hits, const std::vector<std::string>& messages) {
+    std::string rowsJson = "[";
+    const std::size_t rows = std::max(hits.hitHeadwords.size(), hits.hitMeanings.size());
+    for (std::size_t row = 0; row < rows; ++row) {
+        const auto cell = [row](const std::vector<std::string>& list) {
+            return row < list.size() ? cp1250ToUtf8(list[row]) : std::string();
         };
-        if (r > 0) hits += ',';
-        hits += json::array({cell(lists.hitHeadwordList), cell(lists.hitMeaningList)});
+        if (row > 0) rowsJson += ',';
+        rowsJson += json::array({cell(hits.hitHeadwords), cell(hits.hitMeanings)});
     }
-    hits += ']';
-    std::cout << "{\"found\":" << json::array(toUtf8(lists.foundList.items()))
-              << ",\"hits\":" << hits
-              << ",\"meanings\":" << json::array(toUtf8(lists.meaningList.items()))
+    rowsJson += ']';
+    std::cout << "{\"found\":" << json::array(toUtf8(hits.found)) << ",\"hits\":" << rowsJson
+              << ",\"meanings\":" << json::array(toUtf8(hits.meanings))
               << ",\"messages\":" << json::array(toUtf8(messages)) << "}\n";
 }
 
@@ -72,19 +62,21 @@ int runFind(const Arguments& arguments) {
     Dictionary dictionary(dataFolder(arguments), messages);
     dictionary.indexReading =
         IndexReading::OnDemand; // a process of one search reads only what it needs
-    FoundLists lists;
+    WordHits hits;
     int status = kExitOk;
     try {
-        SearchAllDictionaries(dictionary, lists.results, text);
+        SearchOutcome outcome = SearchAllDictionaries(dictionary, text);
+        hits = std::move(outcome.hits);
+        if (outcome.error) throw *outcome.error;
         // Each dictionary that fails to open says so once: with all eight failing there was
         // nothing to search at all, which a script should see in the exit status.
-        if (messages.shown.size() == DictionaryName.size()) status = kExitFailure;
+        if (messages.shown.size() == kDictionaryNames.size()) status = kExitFailure;
         if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= lists.foundList.size())
+            if (static_cast<unsigned long long>(*arguments.select) >= hits.found.size())
                 throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(lists.foundList.size()) +
-                                         " headword(s) found");
-            ShowFoundMeanings(lists.results, static_cast<int>(*arguments.select));
+                                         std::to_string(hits.found.size()) + " headword(s) found");
+            hits.meanings = MeaningsOf(hits.found[static_cast<std::size_t>(*arguments.select)],
+                                       hits.hitHeadwords, hits.hitMeanings);
         }
     } catch (const IoError& error) {
         // As the program's error report: the text and a full stop; the lists stay as they are.
@@ -94,9 +86,9 @@ int runFind(const Arguments& arguments) {
     CloseDictionary(dictionary);
 
     if (arguments.json)
-        printJson(lists, messages.shown);
+        printJson(hits, messages.shown);
     else
-        printText(lists);
+        printText(hits);
     return status;
 }
 

@@ -12,41 +12,32 @@
 namespace zadrovec::cli {
 namespace {
 
-// The main window's result lists under their names.
-struct MainWindowLists {
-    StringList foundList{StringList::Order::Sorted};
-    StringList hitHeadwordList;
-    StringList hitMeaningList;
-    StringList meaningList{StringList::Order::Sorted};
-    ResultLists results{foundList, hitHeadwordList, hitMeaningList, meaningList};
-};
-
-std::vector<std::string> toUtf8(const StringList& list) {
+std::vector<std::string> toUtf8(const std::vector<std::string>& list) {
     std::vector<std::string> items;
     items.reserve(list.size());
-    for (const std::string& item : list.items())
+    for (const std::string& item : list)
         items.push_back(cp1250ToUtf8(item));
     return items;
 }
 
-void printText(const MainWindowLists& lists) {
-    std::cout << foundText(lists.foundList.items(), lists.meaningList.items());
+void printText(const WordHits& hits) {
+    std::cout << foundText(hits.found, hits.meanings);
 }
 
-void printJson(const MainWindowLists& lists, const std::string& status) {
-    std::string hits = "[";
-    const std::size_t rows = std::max(lists.hitHeadwordList.size(), lists.hitMeaningList.size());
-    for (std::size_t r = 0; r < rows; ++r) {
-        const auto cell = [r](const StringList& list) {
-            return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
+void printJson(const WordHits& hits, const std::string& status) {
+    std::string rowsJson = "[";
+    const std::size_t rows = std::max(hits.hitHeadwords.size(), hits.hitMeanings.size());
+    for (std::size_t row = 0; row < rows; ++row) {
+        const auto cell = [row](const std::vector<std::string>& list) {
+            return row < list.size() ? cp1250ToUtf8(list[row]) : std::string();
         };
-        if (r > 0) hits += ',';
-        hits += json::array({cell(lists.hitHeadwordList), cell(lists.hitMeaningList)});
+        if (row > 0) rowsJson += ',';
+        rowsJson += json::array({cell(hits.hitHeadwords), cell(hits.hitMeanings)});
     }
-    hits += ']';
+    rowsJson += ']';
     std::cout << "{\"status\":" << json::quoted(cp1250ToUtf8(status))
-              << ",\"found\":" << json::array(toUtf8(lists.foundList)) << ",\"hits\":" << hits
-              << ",\"meanings\":" << json::array(toUtf8(lists.meaningList)) << "}\n";
+              << ",\"found\":" << json::array(toUtf8(hits.found)) << ",\"hits\":" << rowsJson
+              << ",\"meanings\":" << json::array(toUtf8(hits.meanings)) << "}\n";
 }
 
 } // namespace
@@ -64,16 +55,18 @@ int runSearch(const Arguments& arguments) {
     OpenDictionary(dictionary, name);
     if (!dictionary.DictionaryOpen) return kExitFailure;
 
-    MainWindowLists lists;
+    WordHits hits;
     int status = kExitOk;
     try {
-        SearchWords(dictionary, lists.results, text);
+        SearchOutcome outcome = SearchWords(dictionary, text);
+        hits = std::move(outcome.hits);
+        if (outcome.error) throw *outcome.error;
         if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= lists.foundList.size())
+            if (static_cast<unsigned long long>(*arguments.select) >= hits.found.size())
                 throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(lists.foundList.size()) +
-                                         " headword(s) found");
-            ShowMeanings(lists.results, static_cast<int>(*arguments.select));
+                                         std::to_string(hits.found.size()) + " headword(s) found");
+            hits.meanings = MeaningsOf(hits.found[static_cast<std::size_t>(*arguments.select)],
+                                       hits.hitHeadwords, hits.hitMeanings);
         }
     } catch (const IoError& error) {
         // As the program's error report: the text and a full stop; the lists stay as they are.
@@ -83,9 +76,9 @@ int runSearch(const Arguments& arguments) {
     CloseDictionary(dictionary);
 
     if (arguments.json)
-        printJson(lists, messages.status);
+        printJson(hits, messages.status);
     else
-        printText(lists);
+        printText(hits);
     return status;
 }
 

@@ -97,8 +97,7 @@ ResultLists FoundTextWindow::resultLists() {
 }
 
 void FoundTextWindow::showFoundMeanings(int index) {
-    ResultLists lists = resultLists();
-    zadrovec::ShowFoundMeanings(lists, index);
+    resultLists().showMeaningsOf(index);
 }
 
 void FoundTextWindow::showEvent(QShowEvent* event) {
@@ -111,11 +110,16 @@ void FoundTextWindow::runSearch() {
     const ProgressShown progress(progress_);
 
     CzechUpperCase(searchText);
-    ResultLists lists = resultLists();
+    // Emptied while the search runs, which paints the window now and then.
+    foundWordsList->items().clear();
+    meaningsList->items().clear();
+    hitHeadwords.clear();
+    hitMeanings.clear();
     // Only the animation and the painting go on: the window is not modal yet, so a click or a
     // key would still reach the main window and could start a search of its own mid-scan.
-    SearchAllDictionaries(dictionary_, lists, searchText,
-                          [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    resultLists().show(SearchAllDictionaries(dictionary_, searchText, [] {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }));
 }
 
 } // namespace zadrovec::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "allsearch.h"
+#include "resultlists.h"
 
 #include <QDialog>
 

@@ -184,7 +184,7 @@ void MainWindow::createActions() {
         QAction* action = switches[n];
         action->setCheckable(true);
         dictionaryGroup_->addAction(action);
-        dictionaryActions_.append({action, std::string(DictionaryName[n])});
+        dictionaryActions_.append({action, std::string(kDictionaryNames[n])});
         connect(action, &QAction::triggered, this,
                 [this, action] { runHandler([&] { switchDictionary(action); }); });
     }
@@ -410,12 +410,8 @@ void MainWindow::createPanels() {
             if (dictionary_.DictionaryOpen) searchReportingErrors();
         });
     });
-    connect(foundWordsList, &ListBox::selectionChangedTo, this, [this](int row) {
-        runHandler([this, row] {
-            ResultLists lists = resultLists();
-            ShowMeanings(lists, row);
-        });
-    });
+    connect(foundWordsList, &ListBox::selectionChangedTo, this,
+            [this](int row) { runHandler([this, row] { resultLists().showMeaningsOf(row); }); });
     meaningsList->viewport()->installEventFilter(this);
     meaningsList->installEventFilter(this);
 }
@@ -487,10 +483,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::clearResultLists() {
-    foundWords().clear();
-    hitMeanings.clear();
-    meanings().clear();
-    hitHeadwords.clear();
+    resultLists().clear();
 }
 
 void MainWindow::searchReportingErrors() {
@@ -500,8 +493,9 @@ void MainWindow::searchReportingErrors() {
     }
     const ProgressShown progress(progress_);
     // Read only now: a keystroke handled while the progress window painted is searched too.
-    ResultLists lists = resultLists();
-    SearchWords(dictionary_, lists, fromQString(searchField->text()));
+    SearchOutcome outcome = SearchWords(dictionary_, fromQString(searchField->text()));
+    clearResultLists();
+    resultLists().show(std::move(outcome));
 }
 
 void MainWindow::switchDictionary(QAction* action) {

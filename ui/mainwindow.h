@@ -2,8 +2,9 @@
 // commands and the commands that open the other windows.
 #pragma once
 
+#include "dictionaryfiles.h"
 #include "imagelist.h"
-#include "wordsearch.h"
+#include "resultlists.h"
 
 #include <QMainWindow>
 

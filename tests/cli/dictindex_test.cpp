@@ -194,12 +194,11 @@ protected:
     }
 
     std::set<std::string> search(const std::string& text) {
-        StringList found(StringList::Order::Sorted), hitHeadwords, hitMeanings,
-            meanings(StringList::Order::Sorted);
-        ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
-        SearchWords(dictionary_, lists, text);
-        EXPECT_EQ(hitHeadwords.size(), hitMeanings.size());
-        return {found.items().begin(), found.items().end()};
+        SearchOutcome outcome = SearchWords(dictionary_, text);
+        if (outcome.error) throw *outcome.error;
+        const WordHits& hits = outcome.hits;
+        EXPECT_EQ(hits.hitHeadwords.size(), hits.hitMeanings.size());
+        return {hits.found.begin(), hits.found.end()};
     }
 
     void SetUp() override {

@@ -84,14 +84,11 @@ TEST(IsPattern, StarOrQuestionMarkAnywhere) {
     EXPECT_FALSE(IsPattern(""));
 }
 
-// The results window's lists under their names.
-struct FoundLists {
-    StringList foundList{StringList::Order::Sorted};
-    StringList hitHeadwordList;
-    StringList hitMeaningList;
-    StringList meaningList{StringList::Order::Sorted};
-    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
-};
+// Keeps the outcome's hits, as a window shows them, then raises its read error as a window does.
+void keep(SearchOutcome outcome, WordHits& hits) {
+    hits = std::move(outcome.hits);
+    if (outcome.error) throw *outcome.error;
+}
 
 // Each dictionary holds a word telling where it came from, so the hit table shows the order.
 class AllDictionaries : public ::testing::Test {
@@ -99,7 +96,7 @@ protected:
     TempFolder folder;
     RecordedMessages messages;
     Dictionary dictionary{folder.path().string(), messages};
-    FoundLists results;
+    WordHits results;
 
     void SetUp() override {
         writeDictionary(folder, "hlavni",
@@ -114,9 +111,9 @@ protected:
         writeDictionary(folder, "podniky", {"PES@HEADER;", "OPASEK@BATA;", "SPOUST@Z;"});
     }
 
-    void find(std::string_view text) { SearchAllDictionaries(dictionary, results.lists, text); }
-    Items found() const { return results.foundList.items(); }
-    Items meanings() const { return results.meaningList.items(); }
+    void find(std::string_view text) { keep(SearchAllDictionaries(dictionary, text), results); }
+    Items found() const { return results.found; }
+    Items meanings() const { return results.meanings; }
 };
 
 TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
@@ -124,11 +121,10 @@ TEST_F(AllDictionaries, TextIsFoundAnywhereInHeadwordsOfEveryDictionary) {
     EXPECT_EQ(found(), (Items{cp("ČESKÝ"), "ES", "ESO", "LESY", "PES", "PESKOV"}));
     // One row per matching record, in the dictionaries' order and file order; the header record
     // of "podniky" holds "@" and is tested like any other.
-    EXPECT_EQ(results.hitHeadwordList.items(),
+    EXPECT_EQ(results.hitHeadwords,
               (Items{"ESO", "LESY", "PES", "PES", "PESKOV", "ES", "PES", cp("ČESKÝ"), "PES"}));
-    EXPECT_EQ(results.hitMeaningList.items(),
-              (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;", "EINSTEINIUM;",
-                     "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
+    EXPECT_EQ(results.hitMeanings, (Items{"KARTA;", "HVOZDY;", "HAFAN;PSISKO;", "VOLEK;", "X;",
+                                          "EINSTEINIUM;", "HAFAN;ARGOS;", "LEV;", "HEADER;"}));
     EXPECT_EQ(meanings(), (Items{"LEV"})); // of the first found headword
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -137,10 +133,7 @@ TEST_F(AllDictionaries, MeaningsOfAHeadwordFromSeveralDictionariesAreMerged) {
     find("pes");
     EXPECT_EQ(found(), (Items{"PES", "PESKOV"}));
     EXPECT_EQ(meanings(), (Items{"ARGOS", "HAFAN", "HEADER", "PSISKO", "VOLEK"}));
-    ShowFoundMeanings(results.lists, 1);
-    EXPECT_EQ(meanings(), (Items{"X"}));
-    ShowFoundMeanings(results.lists, -1); // no selection keeps what is shown
-    EXPECT_EQ(meanings(), (Items{"X"}));
+    EXPECT_EQ(MeaningsOf("PESKOV", results.hitHeadwords, results.hitMeanings), (Items{"X"}));
 }
 
 TEST_F(AllDictionaries, TextIsFoldedAndBlanksCount) {
@@ -166,8 +159,8 @@ TEST_F(AllDictionaries, NothingFoundEmptiesEveryListWithoutAMessage) {
     ASSERT_FALSE(found().empty());
     find("QQ");
     EXPECT_TRUE(found().empty());
-    EXPECT_TRUE(results.hitHeadwordList.empty());
-    EXPECT_TRUE(results.hitMeaningList.empty());
+    EXPECT_TRUE(results.hitHeadwords.empty());
+    EXPECT_TRUE(results.hitMeanings.empty());
     EXPECT_TRUE(meanings().empty());
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -203,8 +196,9 @@ TEST_F(AllDictionaries, PendingEventsAreProcessedDuringALongScan) {
         words.push_back("W" + std::to_string(100000 + n) + "@M;");
     writeDictionary(folder, "hlavni", words);
     int calls = 0;
-    SearchAllDictionaries(
-        dictionary, results.lists, "W1000", [&] { ++calls; }, std::chrono::milliseconds(0));
+    keep(SearchAllDictionaries(
+             dictionary, "W1000", [&] { ++calls; }, std::chrono::milliseconds(0)),
+         results);
     EXPECT_GT(calls, 0);
     EXPECT_EQ(found().size(), 100u); // W100000 to W100099
 }
@@ -216,17 +210,18 @@ TEST_F(AllDictionaries, ReadErrorLeavesTheHitsFoundSoFar) {
     writeDictionary(folder, "hlavni", words);
     // Something closing the dictionary while events are processed makes the next read fail.
     const auto closeIt = [&] { CloseDictionary(dictionary); };
-    EXPECT_THROW(SearchAllDictionaries(dictionary, results.lists, "PES", closeIt,
-                                       std::chrono::milliseconds(0)),
-                 IoError);
+    EXPECT_THROW(
+        keep(SearchAllDictionaries(dictionary, "PES", closeIt, std::chrono::milliseconds(0)),
+             results),
+        IoError);
     // The found list stands as it was at that moment: no repeats removed, no meanings shown.
     EXPECT_GE(found().size(), 2u);
     EXPECT_LT(found().size(), 1000u);
     EXPECT_EQ(found().front(), "PES");
     EXPECT_EQ(found().back(), "PES");
-    EXPECT_EQ(results.hitHeadwordList.size(), found().size());
-    EXPECT_EQ(results.hitMeaningList.size(), found().size());
-    EXPECT_EQ(results.hitMeaningList[0], "0;");
+    EXPECT_EQ(results.hitHeadwords.size(), found().size());
+    EXPECT_EQ(results.hitMeanings.size(), found().size());
+    EXPECT_EQ(results.hitMeanings[0], "0;");
     EXPECT_TRUE(meanings().empty());
 }
 

@@ -82,7 +82,7 @@ protected:
     Texts fromDictionaries() {
         RecordedMessages quiet;
         const LoadedAnswers loaded = ReadAnswerSpace(data(), quiet);
-        Solver solver(*loaded.space);
+        Solver solver(loaded.space);
         return everything(solver);
     }
 

@@ -18,13 +18,11 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-struct MainLists {
-    StringList found{StringList::Order::Sorted};
-    StringList hitHeadwords;
-    StringList hitMeanings;
-    StringList meanings{StringList::Order::Sorted};
-    ResultLists lists{found, hitHeadwords, hitMeanings, meanings};
-};
+// Keeps the outcome's hits, as a window shows them, then raises its read error as a window does.
+void keep(SearchOutcome outcome, WordHits& hits) {
+    hits = std::move(outcome.hits);
+    if (outcome.error) throw *outcome.error;
+}
 
 // Bytes this process has read from files so far (Linux keeps the count).
 std::int64_t bytesReadSoFar() {
@@ -41,7 +39,7 @@ protected:
     TempFolder folder;
     RecordedMessages messages;
     Dictionary dictionary{folder.path().string(), messages};
-    MainLists main;
+    WordHits main;
 };
 
 } // namespace
@@ -73,12 +71,12 @@ TEST_F(LargeFiles, TwoGigabyteWordFileOpensAndSearchesWithoutBeingReadWhole) {
     ASSERT_TRUE(dictionary.DictionaryOpen);
     EXPECT_EQ(messages.status, cp("Počet slov: ") + std::to_string(kRecords - 1));
 
-    SearchWords(dictionary, main.lists, "z");
-    EXPECT_EQ(main.found.items(), Items{"Z"});
-    EXPECT_EQ(main.meanings.items(), Items{"konec"});
-    SearchWords(dictionary, main.lists, "b");
-    EXPECT_EQ(main.found.items(), Items{"B"});
-    SearchWords(dictionary, main.lists, "q");
+    keep(SearchWords(dictionary, "z"), main);
+    EXPECT_EQ(main.found, Items{"Z"});
+    EXPECT_EQ(main.meanings, Items{"konec"});
+    keep(SearchWords(dictionary, "b"), main);
+    EXPECT_EQ(main.found, Items{"B"});
+    keep(SearchWords(dictionary, "q"), main);
     EXPECT_TRUE(main.found.empty());
     // The index image and a few buffers, not gigabytes.
     EXPECT_LT(bytesReadSoFar() - before, std::int64_t{16} << 20);
@@ -102,15 +100,15 @@ TEST_F(LargeFiles, IndexRecordNumbersPointingAnywhereGiveTheIoErrorReport) {
 
             const std::string text = std::string("ABC").substr(0, level);
             try {
-                SearchWords(dictionary, main.lists, text);
+                keep(SearchWords(dictionary, text), main);
                 ADD_FAILURE() << "no error for record " << record << " at level " << level;
             } catch (const IoError& error) {
                 EXPECT_EQ(error.code(), IoError::kReadBeyondEnd);
                 EXPECT_STREQ(error.what(), "I/O error 100");
             }
             // The dictionary stays usable.
-            SearchWords(dictionary, main.lists, "b");
-            EXPECT_EQ(main.found.items(), Items{"B"}) << record << " at level " << level;
+            keep(SearchWords(dictionary, "b"), main);
+            EXPECT_EQ(main.found, Items{"B"}) << record << " at level " << level;
         }
     }
 }
@@ -123,7 +121,7 @@ TEST_F(LargeFiles, RecordNumberAtTheEndOfTheFileGivesTheIoErrorReport) {
     writeBytes(folder.file("hlavni.idx"), index.bytes());
     OpenDictionary(dictionary, "hlavni");
     ASSERT_TRUE(dictionary.DictionaryOpen);
-    EXPECT_THROW(SearchWords(dictionary, main.lists, "a"), IoError);
+    EXPECT_THROW(keep(SearchWords(dictionary, "a"), main), IoError);
     EXPECT_TRUE(main.found.empty());
 }
 

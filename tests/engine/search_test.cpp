@@ -14,21 +14,18 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-// The main window's four result lists.
-struct MainLists {
-    StringList foundList{StringList::Order::Sorted};
-    StringList hitHeadwordList;
-    StringList hitMeaningList;
-    StringList meaningList{StringList::Order::Sorted};
-    ResultLists lists{foundList, hitHeadwordList, hitMeaningList, meaningList};
-};
+// Keeps the outcome's hits, as a window shows them, then raises its read error as a window does.
+void keep(SearchOutcome outcome, WordHits& hits) {
+    hits = std::move(outcome.hits);
+    if (outcome.error) throw *outcome.error;
+}
 
 class WordSearch : public ::testing::Test {
 protected:
     TempFolder folder;
     RecordedMessages messages;
     Dictionary dictionary{folder.path().string(), messages};
-    MainLists main;
+    WordHits hits;
 
     void open(const Items& texts) {
         writeDictionary(folder, "hlavni", texts);
@@ -40,9 +37,9 @@ protected:
         ASSERT_TRUE(dictionary.DictionaryOpen);
     }
     void writeWords(const Items& texts) { writeBytes(folder.file("hlavni.dat"), wordFile(texts)); }
-    void search(std::string_view text) { SearchWords(dictionary, main.lists, text); }
-    Items found() const { return main.foundList.items(); }
-    Items meanings() const { return main.meaningList.items(); }
+    void search(std::string_view text) { keep(SearchWords(dictionary, text), hits); }
+    Items found() const { return hits.found; }
+    Items meanings() const { return hits.meanings; }
 };
 
 const Items kWords = {
@@ -114,16 +111,16 @@ TEST_F(WordSearch, BlanksAndPunctuationAreOrdinaryCharacters) {
 TEST_F(WordSearch, DuplicateHeadwordsListedOnceWithBothRowsKept) {
     open(kWords);
     search("abcd");
-    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"ABCD", "ABCD"}));
-    EXPECT_EQ(main.hitMeaningList.items(), (Items{"A2;A3;", "A4;"}));
+    EXPECT_EQ(hits.hitHeadwords, (Items{"ABCD", "ABCD"}));
+    EXPECT_EQ(hits.hitMeanings, (Items{"A2;A3;", "A4;"}));
     EXPECT_EQ(meanings(), (Items{"A2", "A3", "A4"}));
 }
 
 TEST_F(WordSearch, HitTableIsInFileOrderAndMeaningsAreOfTheFirstFoundWord) {
     open(kWords);
     search("ab");
-    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"AB", "ABC", "ABCD", "ABCD", "ABD"}));
-    EXPECT_EQ(main.hitMeaningList.items(), (Items{"X;", "A1;", "A2;A3;", "A4;", "B1;"}));
+    EXPECT_EQ(hits.hitHeadwords, (Items{"AB", "ABC", "ABCD", "ABCD", "ABD"}));
+    EXPECT_EQ(hits.hitMeanings, (Items{"X;", "A1;", "A2;A3;", "A4;", "B1;"}));
     EXPECT_EQ(meanings(), (Items{"X"}));
 }
 
@@ -133,37 +130,17 @@ TEST_F(WordSearch, NothingFoundOrNoSlotClearsAllFourLists) {
     ASSERT_FALSE(found().empty());
     search("zz"); // no first-character slot
     EXPECT_TRUE(found().empty());
-    EXPECT_TRUE(main.hitHeadwordList.empty());
-    EXPECT_TRUE(main.hitMeaningList.empty());
+    EXPECT_TRUE(hits.hitHeadwords.empty());
+    EXPECT_TRUE(hits.hitMeanings.empty());
     EXPECT_TRUE(meanings().empty());
     search("ab");
     search("");
-    EXPECT_TRUE(found().empty() && main.hitHeadwordList.empty() && main.hitMeaningList.empty() &&
+    EXPECT_TRUE(found().empty() && hits.hitHeadwords.empty() && hits.hitMeanings.empty() &&
                 meanings().empty());
     search("ab");
     search("AX"); // first character found, second not: the A run is read, nothing matches
-    EXPECT_TRUE(found().empty() && main.hitHeadwordList.empty() && main.hitMeaningList.empty() &&
+    EXPECT_TRUE(found().empty() && hits.hitHeadwords.empty() && hits.hitMeanings.empty() &&
                 meanings().empty());
-}
-
-TEST_F(WordSearch, ClearsTheListsInTheirOrder) {
-    open(kWords);
-    search("ab");
-    struct Recorder : StringList::Listener {
-        Recorder(std::string n, std::string* l) : name(std::move(n)), log(l) {}
-        std::string name;
-        std::string* log;
-        void listAboutToChange() override { *log += name; }
-        void listChanged() override {}
-    };
-    std::string log;
-    Recorder r1("1", &log), r2("2", &log), r4("4", &log), r5("5", &log);
-    main.foundList.setListener(&r1);
-    main.hitMeaningList.setListener(&r2);
-    main.meaningList.setListener(&r4);
-    main.hitHeadwordList.setListener(&r5);
-    search("zz");
-    EXPECT_EQ(log, "1245");
 }
 
 TEST_F(WordSearch, MissingSecondSlotScansTheWholeFirstRun) {
@@ -225,7 +202,7 @@ TEST_F(WordSearch, FullTablesHaveNoEndSlot) {
                            static_cast<char>(0xA0 + 50)};
     search(last);
     EXPECT_EQ(found(), (Items{last}));
-    EXPECT_EQ(main.hitHeadwordList.size(), 1u);
+    EXPECT_EQ(hits.hitHeadwords.size(), 1u);
 }
 
 TEST_F(WordSearch, RunReachingTheEndOfTheFileEndsThere) {
@@ -244,23 +221,23 @@ TEST_F(WordSearch, RecordNumberPastTheEndEmptiesTheListsBeforeTheReadFails) {
     writeBytes(folder.file("hlavni.idx"), index.bytes());
     openAs("hlavni");
     for (const char* text : {"b", "c"}) {
-        main.foundList.add("STARE");
-        main.hitHeadwordList.add("STARE");
-        main.hitMeaningList.add("X;");
-        main.meaningList.add("X");
+        hits.found.push_back("STARE");
+        hits.hitHeadwords.push_back("STARE");
+        hits.hitMeanings.push_back("X;");
+        hits.meanings.push_back("X");
         try {
             search(text);
             ADD_FAILURE() << "no error for " << text;
         } catch (const IoError& error) {
             EXPECT_EQ(error.code(), IoError::kReadBeyondEnd);
         }
-        EXPECT_TRUE(main.foundList.empty()) << text;
-        EXPECT_TRUE(main.hitHeadwordList.empty()) << text;
-        EXPECT_TRUE(main.hitMeaningList.empty()) << text;
-        EXPECT_TRUE(main.meaningList.empty()) << text;
+        EXPECT_TRUE(hits.found.empty()) << text;
+        EXPECT_TRUE(hits.hitHeadwords.empty()) << text;
+        EXPECT_TRUE(hits.hitMeanings.empty()) << text;
+        EXPECT_TRUE(hits.meanings.empty()) << text;
     }
     // A negative record number fails before anything is cleared.
-    main.foundList.add("STARE");
+    hits.found.push_back("STARE");
     EXPECT_THROW(search("a"), IoError);
     EXPECT_EQ(found(), (Items{"STARE"}));
 }
@@ -325,11 +302,11 @@ TEST_F(WordSearch, HitsThatCannotBeSortedAreKeptInTheOrderTheyWereRead) {
         }
         ~FailingSort() { sortFoundHeadwords = sortCzech; }
     } failing;
-    main.foundList.add("OLD");
+    hits.found.push_back("OLD");
     EXPECT_NO_THROW(search("c"));
     EXPECT_EQ(found(), (Items{"C", "CH", "CZ"}));
-    EXPECT_EQ(main.hitHeadwordList.items(), (Items{"C", "CH", "CH", "CZ"}));
-    EXPECT_EQ(main.hitMeaningList.items(), (Items{"1;", "2;", "3;", "4;"}));
+    EXPECT_EQ(hits.hitHeadwords, (Items{"C", "CH", "CH", "CZ"}));
+    EXPECT_EQ(hits.hitMeanings, (Items{"1;", "2;", "3;", "4;"}));
     EXPECT_EQ(meanings(), (Items{"1"}));
 }
 
@@ -357,10 +334,5 @@ TEST_F(Meanings, MergedOverRecordsSortedEachOnce) {
     search("w");
     EXPECT_EQ(found(), (Items{"W", "WA"}));
     EXPECT_EQ(meanings(), (Items{"A", "B", "C"}));
-    ShowMeanings(main.lists, 1);
-    EXPECT_EQ(meanings(), (Items{"Z"}));
-    ShowMeanings(main.lists, -1); // no selection: nothing changes
-    EXPECT_EQ(meanings(), (Items{"Z"}));
-    ShowMeanings(main.lists, 7); // past the end: an empty list, no crash
-    EXPECT_TRUE(meanings().empty());
+    EXPECT_EQ(MeaningsOf("WA", hits.hitHeadwords, hits.hitMeanings), (Items{"Z"}));
 }

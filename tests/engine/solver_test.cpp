@@ -198,7 +198,9 @@ protected:
                         sortedDictionary({cp("KOBYLA@herka;"), cp("BRNO@město;")}));
     }
 
-    AnswerSpace load() { return *ReadAnswerSpace(folder.path().string(), messages).space; }
+    std::shared_ptr<const AnswerSpace> load() {
+        return ReadAnswerSpace(folder.path().string(), messages).space;
+    }
 
     Texts texts(const AnswerSpace& from, const std::vector<SolvedAnswer>& answers) {
         Texts out;
@@ -208,8 +210,8 @@ protected:
     }
 
     Texts solve(const Question& question) {
-        if (!space) space = std::make_unique<AnswerSpace>(load());
-        if (!solver) solver = std::make_unique<Solver>(*space);
+        if (!space) space = load();
+        if (!solver) solver = std::make_unique<Solver>(space);
         const auto viaIndex = texts(*space, solver->solve(question));
         EXPECT_EQ(viaIndex, texts(*space, solver->solveByScan(question)));
         return viaIndex;
@@ -217,7 +219,7 @@ protected:
 
     TempFolder folder;
     RecordedMessages messages;
-    std::unique_ptr<AnswerSpace> space;
+    std::shared_ptr<const AnswerSpace> space;
     std::unique_ptr<Solver> solver;
 };
 
@@ -332,12 +334,12 @@ TEST_F(SolverOnDictionaries, PhrasesComeFromTheirFileAndAnswerPatternsOfWords) {
 }
 
 TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
-    const AnswerSpace s = load();
+    const std::shared_ptr<const AnswerSpace> s = load();
     Solver own(s);
     Texts found;
     std::vector<DictionaryMask> dictionaries;
     for (const AnswerPartner& p : own.clues("kun", false)) {
-        found.emplace_back(s.text(p.text));
+        found.emplace_back(s->text(p.text));
         dictionaries.push_back(p.dictionaries);
     }
     EXPECT_EQ(found, (Texts{cp("HŘEBEC"), "KOBYLA", cp("LESNÍ ŠELMA")}));
@@ -348,8 +350,7 @@ TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
 }
 
 TEST_F(SolverOnDictionaries, QuestionsThatMeanNothing) {
-    const AnswerSpace s = load();
-    Solver own(s);
+    Solver own(load());
     EXPECT_THROW(own.solve(Question{}), SolverInputError);
     EXPECT_THROW(own.solve(ask(QuestionKind::Pattern, "A", "0")), SolverInputError);
     EXPECT_THROW(own.solve(ask(QuestionKind::Pattern, "A", "", "?")), SolverInputError);
