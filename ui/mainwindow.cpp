@@ -80,7 +80,7 @@ MainWindow::MainWindow(Dictionary& dictionary, WindowMessages& messages,
     createMenus();
     createToolBars();
     createPanels();
-    createFormStorage();
+    createWindowSettings();
     messages_.statusSink = [this](const QString& text) { statusTextPanel->setText(text); };
     openAtStart();
 }
@@ -90,10 +90,10 @@ MainWindow::~MainWindow() {
     messages_.statusSink = nullptr;
 }
 
-void MainWindow::createFormStorage() {
+void MainWindow::createWindowSettings() {
     windowSettings =
         new WindowSettings(this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
-                           WindowPlacement::fpState | WindowPlacement::fpPosition,
+                           WindowPlacement::KeepState | WindowPlacement::KeepPosition,
                            {"SpinEdit1.Value",
                             "Vpravo1.Checked",
                             "Vlevo1.Checked",

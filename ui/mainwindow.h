@@ -106,7 +106,7 @@ private:
     void createToolBars();
     void createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix);
     void createPanels();
-    void createFormStorage();
+    void createWindowSettings();
     void openAtStart();
     void loadIconFiles();
     void clearResultLists();

@@ -621,7 +621,7 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
 
     windowSettings = new WindowSettings(
         this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
-        WindowPlacement::fpState | WindowPlacement::fpPosition,
+        WindowPlacement::KeepState | WindowPlacement::KeepPosition,
         {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text", "strictCheck.Checked",
          "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"});
 }

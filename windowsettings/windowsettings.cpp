@@ -79,20 +79,22 @@ QString fourNumbersText(int a, int b, int c, int d) {
     return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
 }
 
+// The relay's object name is the one it always had: object names never change.
+const QString kRelayName = QStringLiteral("FormNotifications");
+
 } // namespace
 
 // The show, close and destroy notifications of one window, passed through its components:
 // the component bound last restores first and saves last.
-class FormNotifications : public QObject {
+class WindowEventRelay : public QObject {
 public:
-    explicit FormNotifications(QWidget* window) : QObject(window), window_(window) {
-        setObjectName(QStringLiteral("FormNotifications"));
+    explicit WindowEventRelay(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(kRelayName);
         window->installEventFilter(this);
     }
 
-    static FormNotifications* of(QWidget* window) {
-        return window->findChild<FormNotifications*>(QStringLiteral("FormNotifications"),
-                                                     Qt::FindDirectChildrenOnly);
+    static WindowEventRelay* of(QWidget* window) {
+        return window->findChild<WindowEventRelay*>(kRelayName, Qt::FindDirectChildrenOnly);
     }
 
     void bind(WindowPlacement* component) { components_.append(component); }
@@ -140,14 +142,13 @@ WindowPlacement::WindowPlacement(QWidget* window, const QString& name, const QSt
                                  Options stored)
     : QObject(window), iniSection(section), options(stored), window_(window) {
     setObjectName(name);
-    FormNotifications* notifications = FormNotifications::of(window);
-    if (!notifications) notifications = new FormNotifications(window);
-    notifications->bind(this);
+    WindowEventRelay* relay = WindowEventRelay::of(window);
+    if (!relay) relay = new WindowEventRelay(window);
+    relay->bind(this);
 }
 
 WindowPlacement::~WindowPlacement() {
-    if (FormNotifications* notifications = FormNotifications::of(window_))
-        notifications->unbind(this);
+    if (WindowEventRelay* relay = WindowEventRelay::of(window_)) relay->unbind(this);
 }
 
 std::filesystem::path WindowPlacement::iniFile() const {
@@ -198,8 +199,7 @@ void WindowPlacement::report(const QString& text) {
 }
 
 void WindowPlacement::notifyDestroying(QWidget* window) {
-    if (FormNotifications* notifications = FormNotifications::of(window))
-        notifications->destroying();
+    if (WindowEventRelay* relay = WindowEventRelay::of(window)) relay->destroying();
 }
 
 bool WindowPlacement::isMainWindow() const {
@@ -219,8 +219,8 @@ void WindowPlacement::restoreState() {
 }
 
 void WindowPlacement::readPlacement() {
-    if (!(options & (fpState | fpPosition))) return;
-    if (options & fpPosition) {
+    if (!(options & (KeepState | KeepPosition))) return;
+    if (options & KeepPosition) {
         bool found = false;
         const QString screen = screenSizeSuffix();
         QString minMax = readText(QStringLiteral("MinMaxPos") + screen, {});
@@ -267,7 +267,7 @@ void WindowPlacement::readPlacement() {
                                      static_cast<int>(width), static_cast<int>(height));
         }
     }
-    if (options & fpState) {
+    if (options & KeepState) {
         const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
         Qt::WindowStates state = ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState;
         switch (ReadProfileInteger(section(), "ShowCmd", 0, iniFile())) {
@@ -316,7 +316,7 @@ void WindowPlacement::saveState() {
         ~EditEnds() { edit = nullptr; }
     } editEnds{edit_};
     edit.writeInteger(section(), "FormVersion", version);
-    if (options & (fpState | fpPosition)) {
+    if (options & (KeepState | KeepPosition)) {
         writePlacement();
         edit.writeBool(section(), "Visible", destroying_);
     }
