@@ -82,6 +82,11 @@ private:
     bool saveFromDestroyReported();
     static void report(const QString& text);
     bool isMainWindow() const;
+    // The parts of readPlacement.
+    void readPosition();
+    void readWindowState();
+    // A placement value stored for the screen's size, else the one stored for any size.
+    QString readForScreen(const QString& key) const;
 
     QWidget* window_;
     ProfileEdit* edit_ = nullptr; // while a save runs
