@@ -44,7 +44,29 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(4, 6, 4, 6);
     grid->setVerticalSpacing(1);
+    createHeading(panel, grid);
+    createCredits(panel, grid);
 
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setFixedSize(buttonSizeFor(okButton, {75, 25}));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(panel);
+    layout->addWidget(okButton, 0, Qt::AlignHCenter);
+
+    growToContents(panel, {349, 161});
+    fixSizeGrowingToLayout(this, {365, 213});
+
+    windowSettings = new WindowSettings(this, QStringLiteral("FormStorage1"),
+                                        QStringLiteral("O programu"), {}, {"Verze.Caption"});
+}
+
+// The first row: the program's icon beside its name and the two versions.
+void AboutBox::createHeading(QWidget* panel, QGridLayout* grid) {
     iconLabel = label(QStringLiteral("ProgramIcon"), {}, panel);
     iconLabel->setPixmap(programIcon().pixmap(32, 32));
     iconLabel->setFixedSize(65, 57);
@@ -58,6 +80,22 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
     wordStockVersionCaption =
         label(QStringLiteral("VerzeCap"), QStringLiteral("Verze slovní zásoby:"), panel, true);
     wordStockVersion = label<Label>(QStringLiteral("Verze"), QStringLiteral("?"), panel, true);
+
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(1);
+    heading->addWidget(productName);
+    heading->addWidget(programVersion);
+    auto* version = new QHBoxLayout;
+    version->setSpacing(kValueGap);
+    version->addWidget(wordStockVersionCaption);
+    version->addWidget(wordStockVersion, 1);
+    heading->addLayout(version);
+    grid->addWidget(iconLabel, 0, 0);
+    grid->addLayout(heading, 0, 1);
+}
+
+// The rows under it: who made the program and its word stock, and the stock's update date.
+void AboutBox::createCredits(QWidget* panel, QGridLayout* grid) {
     programCaption = label(QStringLiteral("Label1"), QStringLiteral("Program:"), panel);
     auto* programRights =
         label(QStringLiteral("ProgramRights"),
@@ -77,17 +115,6 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
         label(QStringLiteral("Label4"), QStringLiteral("Datum aktualizace slovní zásoby:"), panel);
     updateDate = label(QStringLiteral("Label5"), QStringLiteral("nezjištěno"), panel);
 
-    auto* heading = new QVBoxLayout;
-    heading->setSpacing(1);
-    heading->addWidget(productName);
-    heading->addWidget(programVersion);
-    auto* version = new QHBoxLayout;
-    version->setSpacing(kValueGap);
-    version->addWidget(wordStockVersionCaption);
-    version->addWidget(wordStockVersion, 1);
-    heading->addLayout(version);
-    grid->addWidget(iconLabel, 0, 0);
-    grid->addLayout(heading, 0, 1);
     grid->addWidget(programCaption, 1, 0, 1, 2);
     grid->addWidget(programRights, 2, 0, 1, 2);
     grid->addWidget(wordStockCaption, 3, 0, 1, 2);
@@ -97,23 +124,6 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
     date->addWidget(updateDateCaption);
     date->addWidget(updateDate, 1);
     grid->addLayout(date, 5, 0, 1, 2);
-
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("OKButton"));
-    okButton->setFixedSize(buttonSizeFor(okButton, {75, 25}));
-    okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(panel);
-    layout->addWidget(okButton, 0, Qt::AlignHCenter);
-
-    growToContents(panel, {349, 161});
-    fixSizeGrowingToLayout(this, {365, 213});
-
-    windowSettings = new WindowSettings(this, QStringLiteral("FormStorage1"),
-                                        QStringLiteral("O programu"), {}, {"Verze.Caption"});
 }
 
 AboutBox::~AboutBox() {

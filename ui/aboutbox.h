@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -40,6 +41,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createHeading(QWidget* panel, QGridLayout* grid);
+    void createCredits(QWidget* panel, QGridLayout* grid);
     void readUpdateDate();
 
     Dictionary& dictionary_;

@@ -108,8 +108,9 @@ CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Me
     connect(titlesList, &ListBox::selectionChangedTo, this,
             [this] { runHandler([this] { titleClicked(); }); });
     // "Window Postavy": where the window stood and how large it was.
-    placement = new WindowPlacement(this, QStringLiteral("FormStorage1"),
-                                    QStringLiteral("Window Postavy"), WindowPlacement::fpPosition);
+    placement =
+        new WindowPlacement(this, QStringLiteral("FormStorage1"), QStringLiteral("Window Postavy"),
+                            WindowPlacement::KeepPosition);
 }
 
 CharactersWindow::~CharactersWindow() {

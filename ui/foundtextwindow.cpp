@@ -85,7 +85,7 @@ FoundTextWindow::FoundTextWindow(Dictionary& dictionary, QWidget* mainWindow)
             [this](int row) { runHandler([this, row] { showFoundMeanings(row); }); });
     windowSettings = new WindowSettings(
         this, QStringLiteral("FormStorage1"), QStringLiteral("Okno nalezených výrazů"),
-        WindowPlacement::fpState | WindowPlacement::fpPosition, {"Panel2.Width"});
+        WindowPlacement::KeepState | WindowPlacement::KeepPosition, {"Panel2.Width"});
 }
 
 FoundTextWindow::~FoundTextWindow() {

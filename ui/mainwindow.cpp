@@ -68,6 +68,60 @@ QVBoxLayout* column(QWidget* panel) {
     return layout;
 }
 
+// What the section "Main window" keeps besides the placement, in the order it is written.
+QStringList mainWindowEntries() {
+    return {"SpinEdit1.Value",
+            "Vpravo1.Checked",
+            "Vlevo1.Checked",
+            "Dole1.Checked",
+            "Nahoe1.Checked",
+            "ToolBar1.Align",
+            "Panel2.Width",
+            "ToolBar2.Align",
+            "Nahoe2.Checked",
+            "Dole2.Checked",
+            "Vlevo2.Checked",
+            "Vpravo2.Checked",
+            "Popiskypodikonama1.Checked",
+            "Popiskypodikonama2.Checked",
+            "Popiskyvedleikon1.Checked",
+            "Popiskyvedleikon2.Checked",
+            "ToolBar1.List",
+            "ToolBar2.List",
+            "Edit1.Tag",
+            "ToolBar1.ShowCaptions",
+            "ToolBar2.ShowCaptions",
+            "ToolBar1.Flat",
+            "ToolBar2.Flat",
+            "Cesta_k_uzivatelskemu_slovniku.Caption"};
+}
+
+// What the section "Menu" keeps: the caption and hint of each dictionary command.
+QStringList menuEntries() {
+    QStringList entries;
+    for (const char* action :
+         {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ", "acOsobnosti",
+          "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"})
+        entries << QString::fromLatin1(action) + ".Caption"
+                << QString::fromLatin1(action) + ".Hint";
+    return entries;
+}
+
+// One item of a toolbar's menu: it sets one property of its toolbar, then checks itself
+// (unchecking the others of its group).
+QAction* addToolBarMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                            QActionGroup* group, const std::function<void()>& apply) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    group->addAction(action);
+    QObject::connect(action, &QAction::triggered, menu, [action, apply] {
+        apply();
+        action->setChecked(true);
+    });
+    return action;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Dictionary& dictionary, WindowMessages& messages,
@@ -80,7 +134,7 @@ MainWindow::MainWindow(Dictionary& dictionary, WindowMessages& messages,
     createMenus();
     createToolBars();
     createPanels();
-    createFormStorage();
+    createWindowSettings();
     messages_.statusSink = [this](const QString& text) { statusTextPanel->setText(text); };
     openAtStart();
 }
@@ -90,42 +144,13 @@ MainWindow::~MainWindow() {
     messages_.statusSink = nullptr;
 }
 
-void MainWindow::createFormStorage() {
-    windowSettings =
-        new WindowSettings(this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
-                           WindowPlacement::fpState | WindowPlacement::fpPosition,
-                           {"SpinEdit1.Value",
-                            "Vpravo1.Checked",
-                            "Vlevo1.Checked",
-                            "Dole1.Checked",
-                            "Nahoe1.Checked",
-                            "ToolBar1.Align",
-                            "Panel2.Width",
-                            "ToolBar2.Align",
-                            "Nahoe2.Checked",
-                            "Dole2.Checked",
-                            "Vlevo2.Checked",
-                            "Vpravo2.Checked",
-                            "Popiskypodikonama1.Checked",
-                            "Popiskypodikonama2.Checked",
-                            "Popiskyvedleikon1.Checked",
-                            "Popiskyvedleikon2.Checked",
-                            "ToolBar1.List",
-                            "ToolBar2.List",
-                            "Edit1.Tag",
-                            "ToolBar1.ShowCaptions",
-                            "ToolBar2.ShowCaptions",
-                            "ToolBar1.Flat",
-                            "ToolBar2.Flat",
-                            "Cesta_k_uzivatelskemu_slovniku.Caption"});
+void MainWindow::createWindowSettings() {
+    windowSettings = new WindowSettings(
+        this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
+        WindowPlacement::KeepState | WindowPlacement::KeepPosition, mainWindowEntries());
     windowSettings->onRestorePlacement = [this] { applyRestoredSettings(); };
-    QStringList menu;
-    for (const char* action :
-         {"acHlavni", "acHlavniMesta", "acChemickeZnacky", "acMeny", "acMPZSPZ", "acOsobnosti",
-          "acOznaceniLetadel", "acPodniky", "acPostavy", "acUziv"})
-        menu << QString::fromLatin1(action) + ".Caption" << QString::fromLatin1(action) + ".Hint";
-    menuSettings =
-        new WindowSettings(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"), {}, menu);
+    menuSettings = new WindowSettings(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"),
+                                      {}, menuEntries());
 }
 
 QAction* MainWindow::makeAction(const char* name, const QString& caption, const QString& hint,
@@ -141,6 +166,28 @@ QAction* MainWindow::makeAction(const char* name, const QString& caption, const 
 }
 
 void MainWindow::createActions() {
+    createDictionaryActions();
+    createCommandActions();
+
+    dictionaryGroup_ = new QActionGroup(this);
+    dictionaryGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const QList<QAction*> switches = {
+        mainDictionaryAction, capitalsAction,      chemicalSymbolsAction, currenciesAction,
+        vehicleCodesAction,   personalitiesAction, aircraftMarksAction,   enterprisesAction};
+    for (qsizetype n = 0; n < switches.size(); ++n) {
+        QAction* action = switches[n];
+        action->setCheckable(true);
+        dictionaryGroup_->addAction(action);
+        dictionaryActions_.append({action, std::string(kDictionaryNames[n])});
+        connect(action, &QAction::triggered, this,
+                [this, action] { runHandler([&] { switchDictionary(action); }); });
+    }
+    mainDictionaryAction->setChecked(true);
+
+    connectCommands();
+}
+
+void MainWindow::createDictionaryActions() {
     mainDictionaryAction =
         makeAction("acHlavni", QStringLiteral("Hlavní"), QStringLiteral("Hlavní"), Qt::Key_F2, 5);
     capitalsAction = makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"),
@@ -157,6 +204,9 @@ void MainWindow::createActions() {
                                      QStringLiteral("Označení letadel"), Qt::Key_F8, 11);
     enterprisesAction = makeAction("acPodniky", QStringLiteral("Pomocný 7"),
                                    QStringLiteral("Podniky"), Qt::Key_F9, 12);
+}
+
+void MainWindow::createCommandActions() {
     charactersAction = makeAction("acPostavy", QStringLiteral("Postavy z děl"),
                                   QStringLiteral("Postavy z děl"), Qt::CTRL | Qt::Key_F9, 13);
     userDictionaryAction =
@@ -174,22 +224,9 @@ void MainWindow::createActions() {
     solverAction = makeAction("acLusteni", QStringLiteral("&Luštění..."),
                               QStringLiteral("Luštění|Hledá odpovědi podle vzoru a legendy"),
                               Qt::CTRL | Qt::Key_L, -1);
+}
 
-    dictionaryGroup_ = new QActionGroup(this);
-    dictionaryGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    const QList<QAction*> switches = {
-        mainDictionaryAction, capitalsAction,      chemicalSymbolsAction, currenciesAction,
-        vehicleCodesAction,   personalitiesAction, aircraftMarksAction,   enterprisesAction};
-    for (qsizetype n = 0; n < switches.size(); ++n) {
-        QAction* action = switches[n];
-        action->setCheckable(true);
-        dictionaryGroup_->addAction(action);
-        dictionaryActions_.append({action, std::string(kDictionaryNames[n])});
-        connect(action, &QAction::triggered, this,
-                [this, action] { runHandler([&] { switchDictionary(action); }); });
-    }
-    mainDictionaryAction->setChecked(true);
-
+void MainWindow::connectCommands() {
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(charactersAction, &QAction::triggered, this, [this] {
         if (charactersWindow_) charactersWindow_->exec();
@@ -219,7 +256,13 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    createDictionaryMenu(bar);
+    createToolsMenu(bar);
+    createHelpMenu(bar);
+    leaveMenuBarWithItsMenus(bar);
+}
 
+void MainWindow::createDictionaryMenu(QMenuBar* bar) {
     QMenu* slovnik = bar->addMenu(QStringLiteral("&Slovník"));
     slovnik->setObjectName(QStringLiteral("Slovnk1"));
     auto* radio = new QActionGroup(slovnik);
@@ -237,18 +280,21 @@ void MainWindow::createMenus() {
     addMenuItem(slovnik, findInAllAction, QStringLiteral("Hledatvraz1"));
     addMenuSeparator(slovnik, QStringLiteral("N2"));
     addMenuItem(slovnik, exitAction, QStringLiteral("Konec1"));
+}
 
+void MainWindow::createToolsMenu(QMenuBar* bar) {
     QMenu* nastroje = bar->addMenu(QStringLiteral("&Nástroje"));
     nastroje->setObjectName(QStringLiteral("Nstroje1"));
     addMenuItem(nastroje, settingsAction, QStringLiteral("Nastaveni1"));
     addMenuItem(nastroje, solverAction, QStringLiteral("Lusteni1"));
+}
 
+void MainWindow::createHelpMenu(QMenuBar* bar) {
     QMenu* napoveda = bar->addMenu(QStringLiteral("Ná&pověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));
     addMenuItem(napoveda, helpContentsAction, QStringLiteral("Obsaharejstk1"));
     addMenuSeparator(napoveda, QStringLiteral("N1"));
     addMenuItem(napoveda, aboutAction, QStringLiteral("Oprogramu1"));
-    leaveMenuBarWithItsMenus(bar);
 }
 
 void MainWindow::createToolBars() {
@@ -285,18 +331,9 @@ void MainWindow::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& 
                                                      : QStringLiteral("PopupToolMenu2"));
     auto* sides = new QActionGroup(menu);
     auto* captions = new QActionGroup(menu);
-    // Each item sets one property of its toolbar, then checks itself (unchecking its group).
-    auto item = [&](const QString& name, const QString& caption, QActionGroup* group,
-                    std::function<void()> apply) {
-        auto* action = menu->addAction(caption);
-        action->setObjectName(name + suffix);
-        action->setCheckable(true);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [action, apply] {
-            apply();
-            action->setChecked(true);
-        });
-        return action;
+    const auto item = [&](const QString& name, const QString& caption, QActionGroup* group,
+                          std::function<void()> apply) {
+        return addToolBarMenuItem(menu, name + suffix, caption, group, apply);
     };
     item(QStringLiteral("Nahoe"), QStringLiteral("Nahoře"), sides, [bar] {
         bar->setAlign(ButtonBar::alTop);
@@ -326,17 +363,8 @@ QMenu* MainWindow::createPopupMenu() {
     return nullptr;
 }
 
-void MainWindow::createPanels() {
-    auto* Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    column(Panel1);
-    columnsSplitter = new QSplitter(Qt::Horizontal, Panel1);
-    columnsSplitter->setObjectName(QStringLiteral("Splitter1"));
-    columnsSplitter->setHandleWidth(3);
-    columnsSplitter->setOpaqueResize(true);
-    columnsSplitter->setChildrenCollapsible(false);
-    Panel1->layout()->addWidget(columnsSplitter);
-
+// The left column: the search field over the found headwords.
+void MainWindow::createWordsColumn() {
     wordsColumn = new Panel(columnsSplitter);
     wordsColumn->setObjectName(QStringLiteral("Panel2"));
     wordsColumn->setMinimumWidth(kMinimumColumnWidth);
@@ -354,7 +382,13 @@ void MainWindow::createPanels() {
     left->addWidget(Panel4);
     left->addWidget(Panel7);
     left->addWidget(foundWordsList, 1);
+    labelControl(Label1, searchField);
+    labelControl(Label2, foundWordsList);
+}
 
+// The right column: where the search starts and the user dictionary's folder (hidden), over
+// the meanings of the chosen headword.
+void MainWindow::createMeaningsColumn() {
     meaningsColumn = new QWidget(columnsSplitter);
     meaningsColumn->setObjectName(QStringLiteral("Panel5"));
     meaningsColumn->setMinimumWidth(kMinimumColumnWidth);
@@ -376,11 +410,11 @@ void MainWindow::createPanels() {
     right->addWidget(Panel3);
     right->addWidget(Panel6);
     right->addWidget(meaningsList, 1);
+    labelControl(Label4, searchFromLetter);
+    labelControl(Label3, meaningsList);
+}
 
-    columnsSplitter->setSizes({266, 264});
-    columnsSplitter->setStretchFactor(1, 1);
-    setCentralWidget(Panel1);
-
+void MainWindow::createStatusPanels() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusTextPanel = new QLabel(QStringLiteral("Počet slov:"), statusBar());
     statusTextPanel->setObjectName(QStringLiteral("StatusPanel0"));
@@ -390,11 +424,24 @@ void MainWindow::createPanels() {
     statusSecondPanel->setFixedWidth(50);
     statusBar()->addWidget(statusTextPanel);
     statusBar()->addWidget(statusSecondPanel);
+}
 
-    labelControl(Label1, searchField);
-    labelControl(Label2, foundWordsList);
-    labelControl(Label4, searchFromLetter);
-    labelControl(Label3, meaningsList);
+void MainWindow::createPanels() {
+    auto* Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    column(Panel1);
+    columnsSplitter = new QSplitter(Qt::Horizontal, Panel1);
+    columnsSplitter->setObjectName(QStringLiteral("Splitter1"));
+    columnsSplitter->setHandleWidth(3);
+    columnsSplitter->setOpaqueResize(true);
+    columnsSplitter->setChildrenCollapsible(false);
+    Panel1->layout()->addWidget(columnsSplitter);
+    createWordsColumn();
+    createMeaningsColumn();
+    columnsSplitter->setSizes({266, 264});
+    columnsSplitter->setStretchFactor(1, 1);
+    setCentralWidget(Panel1);
+    createStatusPanels();
 
     setTabOrder(searchField, foundWordsList);
     setTabOrder(foundWordsList, meaningsList);

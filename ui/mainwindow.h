@@ -11,6 +11,7 @@
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QSplitter;
 
 namespace zadrovec {
@@ -103,11 +104,20 @@ protected:
 
 private:
     void createActions();
+    void createDictionaryActions();
+    void createCommandActions();
+    void connectCommands();
     void createMenus();
+    void createDictionaryMenu(QMenuBar* bar);
+    void createToolsMenu(QMenuBar* bar);
+    void createHelpMenu(QMenuBar* bar);
     void createToolBars();
     void createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix);
     void createPanels();
-    void createFormStorage();
+    void createWordsColumn();
+    void createMeaningsColumn();
+    void createStatusPanels();
+    void createWindowSettings();
     void openAtStart();
     void loadIconFiles();
     void clearResultLists();

@@ -62,6 +62,39 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
     return box;
 }
 
+// The object names and captions of a toolbar's group box and of its controls.
+struct Named {
+    QString name;
+    QString caption;
+};
+struct ToolbarGroupTexts {
+    Named group, sides, captionStyles, showCaptions, flat;
+};
+
+// A toolbar's group: its side and caption style side by side, then the two check boxes.
+QGroupBox* toolbarGroup(const ToolbarGroupTexts& texts, RadioGroup*& sides, RadioGroup*& styles,
+                        QCheckBox*& captions, QCheckBox*& flat, QWidget* parent) {
+    QGroupBox* box = groupBox(texts.group.name, texts.group.caption, 100, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(0);
+    auto* radios = new QHBoxLayout;
+    sides = new RadioGroup(texts.sides.name, texts.sides.caption, kSides, 2, box);
+    sides->setItemIndex(0);
+    styles = new RadioGroup(texts.captionStyles.name, texts.captionStyles.caption, kCaptionStyles,
+                            1, box);
+    radios->addWidget(sides, 3);
+    radios->addWidget(styles, 2);
+    layout->addLayout(radios);
+    auto* checks = new QHBoxLayout;
+    captions = checkBox(texts.showCaptions.name, texts.showCaptions.caption, box);
+    flat = checkBox(texts.flat.name, texts.flat.caption, box);
+    checks->addWidget(captions);
+    checks->addWidget(flat);
+    layout->addLayout(checks);
+    return box;
+}
+
 // The folder dialog's list as the program speaks: the toolkit names the type of a folder in
 // words its Czech translation lacks, and writes dates by the session's locale, not the program's.
 class CzechFolderList : public QIdentityProxyModel {
@@ -102,48 +135,43 @@ SettingsDialog::SettingsDialog(MainWindow* mainWindow)
     auto* panel = new QVBoxLayout(this);
     panel->setContentsMargins(10, 6, 10, 8);
     panel->setSpacing(4);
+    createToolbarGroups(panel);
+    createSearchTriggerGroup(panel);
+    createUserDictionaryGroup();
+    QHBoxLayout* buttons = createButtons();
+    panel->addWidget(userDictionaryGroup);
+    panel->addLayout(buttons);
 
-    // The toolbar groups: position and caption style side by side, then the two check boxes.
-    auto toolbarGroup = [&](const QString& name, const QString& caption, RadioGroup*& sides,
-                            const QString& sidesName, const QString& sidesCaption,
-                            RadioGroup*& styles, const QString& stylesName,
-                            const QString& stylesCaption, QCheckBox*& captions,
-                            const QString& captionsName, const QString& captionsCaption,
-                            QCheckBox*& flat, const QString& flatName, const QString& flatCaption) {
-        QGroupBox* box = groupBox(name, caption, 100, this);
-        auto* layout = new QVBoxLayout(box);
-        layout->setContentsMargins(6, 2, 6, 2);
-        layout->setSpacing(0);
-        auto* radios = new QHBoxLayout;
-        sides = new RadioGroup(sidesName, sidesCaption, kSides, 2, box);
-        sides->setItemIndex(0);
-        styles = new RadioGroup(stylesName, stylesCaption, kCaptionStyles, 1, box);
-        radios->addWidget(sides, 3);
-        radios->addWidget(styles, 2);
-        layout->addLayout(radios);
-        auto* checks = new QHBoxLayout;
-        captions = checkBox(captionsName, captionsCaption, box);
-        flat = checkBox(flatName, flatCaption, box);
-        checks->addWidget(captions);
-        checks->addWidget(flat);
-        layout->addLayout(checks);
-        panel->addWidget(box);
-        return box;
-    };
+    // Drawn at 280 pixels wide group boxes in a 301 x 352 dialog; wider and taller where the
+    // font needs it.
+    for (QGroupBox* box :
+         {dictionaryBarGroup, toolsBarGroup, searchTriggerGroup, userDictionaryGroup})
+        growToContents(box, box->minimumSize());
+    fixSizeGrowingToLayout(this, {301, 352});
+    setKeyboardOrder();
+}
+
+void SettingsDialog::createToolbarGroups(QVBoxLayout* panel) {
     dictionaryBarGroup = toolbarGroup(
-        QStringLiteral("GroupBox1"), QStringLiteral("Panel nástrojů - volené slovníky"),
-        dictionaryBarSide, QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice"),
-        dictionaryBarCaptionStyle, QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky"),
-        dictionaryBarShowCaptions, QStringLiteral("CheckBox1"),
-        QStringLiteral("&Zobrazovat popisky"), dictionaryBarFlat, QStringLiteral("CheckBox3"),
-        QStringLiteral("Plochá &tlačítka"));
-    toolsBarGroup = toolbarGroup(
-        QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní"), toolsBarSide,
-        QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce"), toolsBarCaptionStyle,
-        QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky"), toolsBarShowCaptions,
-        QStringLiteral("CheckBox2"), QStringLiteral("Zo&brazovat popisky"), toolsBarFlat,
-        QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka"));
+        {{QStringLiteral("GroupBox1"), QStringLiteral("Panel nástrojů - volené slovníky")},
+         {QStringLiteral("RadioGroup1"), QStringLiteral("&Pozice")},
+         {QStringLiteral("RadioGroup3"), QStringLiteral("Pop&isky")},
+         {QStringLiteral("CheckBox1"), QStringLiteral("&Zobrazovat popisky")},
+         {QStringLiteral("CheckBox3"), QStringLiteral("Plochá &tlačítka")}},
+        dictionaryBarSide, dictionaryBarCaptionStyle, dictionaryBarShowCaptions, dictionaryBarFlat,
+        this);
+    panel->addWidget(dictionaryBarGroup);
+    toolsBarGroup =
+        toolbarGroup({{QStringLiteral("GroupBox2"), QStringLiteral("Panel nástrojů - ostatní")},
+                      {QStringLiteral("RadioGroup2"), QStringLiteral("Pozi&ce")},
+                      {QStringLiteral("RadioGroup4"), QStringLiteral("Popis&ky")},
+                      {QStringLiteral("CheckBox2"), QStringLiteral("Zo&brazovat popisky")},
+                      {QStringLiteral("CheckBox4"), QStringLiteral("Plochá tl&ačítka")}},
+                     toolsBarSide, toolsBarCaptionStyle, toolsBarShowCaptions, toolsBarFlat, this);
+    panel->addWidget(toolsBarGroup);
+}
 
+void SettingsDialog::createSearchTriggerGroup(QVBoxLayout* panel) {
     searchTriggerGroup = groupBox(QStringLiteral("GroupBox3"), QStringLiteral("&Hledat"), 41, this);
     auto* search = new QHBoxLayout(searchTriggerGroup);
     search->setContentsMargins(6, 0, 6, 0);
@@ -158,7 +186,9 @@ SettingsDialog::SettingsDialog(MainWindow* mainWindow)
     search->addWidget(searchAsTypedButton);
     search->addWidget(searchOnEnterButton, 1);
     panel->addWidget(searchTriggerGroup);
+}
 
+void SettingsDialog::createUserDictionaryGroup() {
     userDictionaryGroup =
         groupBox(QStringLiteral("GroupBox4"), QStringLiteral("Uživatelský slovník"), 41, this);
     auto* folder = new QHBoxLayout(userDictionaryGroup);
@@ -175,7 +205,9 @@ SettingsDialog::SettingsDialog(MainWindow* mainWindow)
     connect(browseButton, &QToolButton::clicked, this, [this] { browseForFolder(); });
     folder->addWidget(userDictionaryFolderField, 1);
     folder->addWidget(browseButton);
+}
 
+QHBoxLayout* SettingsDialog::createButtons() {
     okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
                                QStringLiteral("&OK"), this);
     okButton->setObjectName(QStringLiteral("BitBtn1"));
@@ -190,18 +222,12 @@ SettingsDialog::SettingsDialog(MainWindow* mainWindow)
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
     buttons->addStretch();
-    panel->addWidget(userDictionaryGroup);
-    panel->addLayout(buttons);
+    return buttons;
+}
 
-    // Drawn at 280 pixels wide group boxes in a 301 x 352 dialog; wider and taller where the
-    // font needs it.
-    for (QGroupBox* box :
-         {dictionaryBarGroup, toolsBarGroup, searchTriggerGroup, userDictionaryGroup})
-        growToContents(box, box->minimumSize());
-    fixSizeGrowingToLayout(this, {301, 352});
-
-    // The folder field comes last in the keyboard order, after the buttons. Every radio button
-    // has its place; Tab stops at the checked one of each group only.
+// The folder field comes last in the keyboard order, after the buttons. Every radio button has
+// its place; Tab stops at the checked one of each group only.
+void SettingsDialog::setKeyboardOrder() {
     tabStopAtCheckedButton({searchAsTypedButton, searchOnEnterButton});
     QList<QWidget*> order;
     for (RadioGroup* group : {dictionaryBarSide, dictionaryBarCaptionStyle}) {

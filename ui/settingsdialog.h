@@ -8,10 +8,12 @@
 
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class QVBoxLayout;
 
 namespace zadrovec::ui {
 
@@ -52,6 +54,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createToolbarGroups(QVBoxLayout* panel);
+    void createSearchTriggerGroup(QVBoxLayout* panel);
+    void createUserDictionaryGroup();
+    QHBoxLayout* createButtons();
+    void setKeyboardOrder();
     void takeMainWindowValues();
     void browseForFolder();
 

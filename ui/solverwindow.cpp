@@ -251,71 +251,92 @@ InputNote refusalNote(const Question& question) {
     return {QStringLiteral("Takto hledat nelze.")};
 }
 
-// Why a question the solver takes has no answer when its own fields say so: the squares of the
-// pattern or of the letters against "Délka", or a letter asked for that is also excluded. Empty
-// when the fields agree.
-QString contradiction(const Question& question) {
-    std::optional<LengthRange> range;
-    if (!question.length.empty()) range = ParseLengthRange(question.length);
-    const auto outside = [&](std::size_t n) {
-        return range && (n < range->shortest || n > range->longest);
-    };
-    const auto againstLength = [&](const QString& squares) {
-        return squares + QStringLiteral(", Délka je ") + toQString(question.length) + '.';
-    };
-    SquareSet excluded;
-    if (!question.exclude.empty())
-        for (const Square s :
-             ParseOptionLetters(question.exclude, question.rules, false, "exclude").letters)
-            excluded.set(s);
-    // The first letter of text (outside [ ] sets) that is excluded too.
-    const auto excludedLetter = [&](std::string_view text) -> QString {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '[')
-                i = std::min(text.find(']', i), text.size());
-            else if (isLetter(text[i]) &&
-                     excluded.test(
-                         LetterSquare(static_cast<unsigned char>(text[i]), question.rules.strict)))
-                return toQString(UpperCaseCp1250(text.substr(i, 1)));
-        }
-        return {};
-    };
-    const std::string& text = question.text;
-    if (text.empty()) return {};
-    if (question.kind == QuestionKind::Pattern) {
-        if (text.find(' ') != std::string::npos) return {}; // words: the solver matches them
-        const SquarePattern pattern(text, question.rules, "pattern");
-        const std::size_t least = pattern.minimumLength();
-        if (!pattern.hasStar() && outside(least))
-            return againstLength(QStringLiteral("Vzor má ") + squaresText(least));
-        if (pattern.hasStar() && range && least > range->longest)
-            return againstLength(QStringLiteral("Vzor má aspoň ") + squaresText(least));
-        if (const QString letter = excludedLetter(text); !letter.isEmpty())
-            return QStringLiteral("Písmeno %1 je ve vzoru i mezi vyloučenými.").arg(letter);
-        return {};
+// What "Délka" allows, when it is given.
+using LengthLimit = std::optional<LengthRange>;
+
+bool outside(const LengthLimit& range, std::size_t squares) {
+    return range && (squares < range->shortest || squares > range->longest);
+}
+
+// What the fields say of the squares, against what "Délka" says.
+QString againstLength(const QString& squares, const Question& question) {
+    return squares + QStringLiteral(", Délka je ") + toQString(question.length) + '.';
+}
+
+// The first letter of text (outside [ ] sets) that is excluded too; empty when there is none.
+QString excludedLetter(std::string_view text, const SquareSet& excluded, bool strict) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '[')
+            i = std::min(text.find(']', i), text.size());
+        else if (isLetter(text[i]) &&
+                 excluded.test(LetterSquare(static_cast<unsigned char>(text[i]), strict)))
+            return toQString(UpperCaseCp1250(text.substr(i, 1)));
     }
+    return {};
+}
+
+// The contradiction in a pattern of squares; a pattern of words is the solver's to match.
+QString patternContradiction(const Question& question, const LengthLimit& range,
+                             const SquareSet& excluded) {
+    const std::string& text = question.text;
+    if (text.find(' ') != std::string::npos) return {};
+    const SquarePattern pattern(text, question.rules, "pattern");
+    const std::size_t least = pattern.minimumLength();
+    if (!pattern.hasStar() && outside(range, least))
+        return againstLength(QStringLiteral("Vzor má ") + squaresText(least), question);
+    if (pattern.hasStar() && range && least > range->longest)
+        return againstLength(QStringLiteral("Vzor má aspoň ") + squaresText(least), question);
+    if (const QString letter = excludedLetter(text, excluded, question.rules.strict);
+        !letter.isEmpty())
+        return QStringLiteral("Písmeno %1 je ve vzoru i mezi vyloučenými.").arg(letter);
+    return {};
+}
+
+// The contradiction in letters: of an anagram, to use, or that the answer contains.
+QString lettersContradiction(const Question& question, const LengthLimit& range,
+                             const SquareSet& excluded) {
+    const std::string& text = question.text;
     const bool blanks = question.kind != QuestionKind::Contains;
     const OptionLetters letters = ParseOptionLetters(text, question.rules, blanks, "letters");
     const std::size_t given = letters.letters.size() + letters.blanks;
     switch (question.kind) {
     case QuestionKind::Anagram:
-        if (outside(given))
-            return againstLength(QStringLiteral("Přesmyčka má ") + squaresText(given));
+        if (outside(range, given))
+            return againstLength(QStringLiteral("Přesmyčka má ") + squaresText(given), question);
         break;
     case QuestionKind::From:
         if (range && range->shortest > given)
-            return againstLength(QStringLiteral("Z písmen je nejvýš ") + squaresText(given));
+            return againstLength(QStringLiteral("Z písmen je nejvýš ") + squaresText(given),
+                                 question);
         return {}; // an excluded letter is one not used
     case QuestionKind::Contains:
         if (range && range->longest < given)
-            return againstLength(QStringLiteral("Hledaná písmena zaberou ") + squaresText(given));
+            return againstLength(QStringLiteral("Hledaná písmena zaberou ") + squaresText(given),
+                                 question);
         break;
     case QuestionKind::Pattern:
         break;
     }
-    if (const QString letter = excludedLetter(text); !letter.isEmpty())
+    if (const QString letter = excludedLetter(text, excluded, question.rules.strict);
+        !letter.isEmpty())
         return QStringLiteral("Písmeno %1 je mezi písmeny i mezi vyloučenými.").arg(letter);
     return {};
+}
+
+// Why a question the solver takes has no answer when its own fields say so: the squares of the
+// pattern or of the letters against "Délka", or a letter asked for that is also excluded. Empty
+// when the fields agree.
+QString contradiction(const Question& question) {
+    LengthLimit range;
+    if (!question.length.empty()) range = ParseLengthRange(question.length);
+    SquareSet excluded;
+    if (!question.exclude.empty())
+        for (const Square s :
+             ParseOptionLetters(question.exclude, question.rules, false, "exclude").letters)
+            excluded.set(s);
+    if (question.text.empty()) return {};
+    return question.kind == QuestionKind::Pattern ? patternContradiction(question, range, excluded)
+                                                  : lettersContradiction(question, range, excluded);
 }
 
 // What a field takes: characters Windows-1250 holds, and no control characters (a pasted line
@@ -405,7 +426,37 @@ QLineEdit* textField(QWidget* parent, const char* name, int maxLength) {
     return edit;
 }
 
+// A row of the form: the field under its label, named by it for screen readers, and so is its
+// clear button.
+void addNamedRow(QFormLayout* form, const QString& caption, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(field);
+    nameControl(field, caption.chopped(1)); // without the colon
+    for (QToolButton* clear : field->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("Vymazat pole ") + field->accessibleName());
+        clear->setToolTip(clear->accessibleName());
+    }
+    form->addRow(label, field);
+}
+
+// The caption row of the answers of one length, across the list.
+QTreeWidgetItem* lengthGroup(const QString& caption) {
+    auto* group = new QTreeWidgetItem({caption});
+    QFont bold = group->font(0);
+    bold.setBold(true);
+    group->setFont(0, bold);
+    group->setFlags(Qt::ItemIsEnabled);
+    return group;
+}
+
 } // namespace
+
+// A listed answer as its row shows it.
+struct SolverWindow::AnswerRow {
+    QString text;
+    QString detail; // its dictionaries, or a tajenka's clues
+    DictionaryMask dictionaries;
+};
 
 ColumnList::ColumnList(QWidget* parent, const QStringList& headers, int fittedColumn,
                        double maxShare)
@@ -487,6 +538,25 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(560, 520);
 
+    createFields();
+    QFormLayout* form = layOutFields();
+    createLists();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(statusLabel);
+    setKeyboardOrder();
+    connectFields();
+    createAnswerActions();
+
+    windowSettings = new WindowSettings(
+        this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
+        WindowPlacement::KeepState | WindowPlacement::KeepPosition,
+        {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text", "strictCheck.Checked",
+         "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"});
+}
+
+void SolverWindow::createFields() {
     patternEdit = textField(this, "patternEdit", 100);
     patternEdit->setPlaceholderText(QStringLiteral("např. H?RKA, K*, [PM]@#"));
     kindCombo = new ChoiceBox(this);
@@ -505,32 +575,26 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     orderCombo = new ChoiceBox(this);
     orderCombo->setObjectName(QStringLiteral("orderCombo"));
     orderCombo->addItems({QStringLiteral("podle shody"), QStringLiteral("abecedně")});
+}
 
+QFormLayout* SolverWindow::layOutFields() {
     auto* form = new QFormLayout;
-    // Each field is named by its label for screen readers, and so is its clear button.
-    const auto row = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        nameControl(field, caption.chopped(1)); // without the colon
-        for (QToolButton* clear : field->findChildren<QToolButton*>()) {
-            clear->setAccessibleName(QStringLiteral("Vymazat pole ") + field->accessibleName());
-            clear->setToolTip(clear->accessibleName());
-        }
-        form->addRow(label, field);
-    };
-    row(QStringLiteral("&Vzor nebo písmena:"), patternEdit);
-    row(QStringLiteral("&Druh:"), kindCombo);
-    row(QStringLiteral("&Legenda:"), clueEdit);
-    row(QStringLiteral("Dél&ka:"), lengthEdit);
-    row(QStringLiteral("Vyl&oučit písmena:"), excludeEdit);
+    addNamedRow(form, QStringLiteral("&Vzor nebo písmena:"), patternEdit, this);
+    addNamedRow(form, QStringLiteral("&Druh:"), kindCombo, this);
+    addNamedRow(form, QStringLiteral("&Legenda:"), clueEdit, this);
+    addNamedRow(form, QStringLiteral("Dél&ka:"), lengthEdit, this);
+    addNamedRow(form, QStringLiteral("Vyl&oučit písmena:"), excludeEdit, this);
     auto* checks = new QHBoxLayout;
     checks->addWidget(strictCheck);
     checks->addWidget(chCheck);
     checks->addStretch();
     form->addRow(checks);
-    row(QStringLiteral("Ř&adit:"), orderCombo);
+    addNamedRow(form, QStringLiteral("Ř&adit:"), orderCombo, this);
+    return form;
+}
 
-    // The answers as wide as the longest, the clues as wide as the window lets them be.
+// The answers as wide as the longest, the clues as wide as the window lets them be.
+void SolverWindow::createLists() {
     answersTree =
         new ColumnList(this, {QStringLiteral("Odpověď"), QStringLiteral("Slovníky")}, 0, 2.0 / 3);
     answersTree->setObjectName(QStringLiteral("answersTree"));
@@ -547,12 +611,9 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     splitter->setStretchFactor(1, 1);
     statusLabel = new ElidedLine(this);
     statusLabel->setObjectName(QStringLiteral("statusLabel"));
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(statusLabel);
-
+void SolverWindow::setKeyboardOrder() {
     setTabOrder(patternEdit, kindCombo);
     setTabOrder(kindCombo, clueEdit);
     setTabOrder(clueEdit, lengthEdit);
@@ -562,7 +623,10 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     setTabOrder(chCheck, orderCombo);
     setTabOrder(orderCombo, answersTree);
     setTabOrder(answersTree, cluesTree);
+}
 
+// Every change of a field asks again; a new current answer shows its clues.
+void SolverWindow::connectFields() {
     for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
         connect(edit, &QLineEdit::textChanged, this, &SolverWindow::updateAnswers);
     connect(kindCombo, &QComboBox::currentIndexChanged, this, [this](int kind) {
@@ -575,7 +639,10 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     connect(strictCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(chCheck, &QCheckBox::toggled, this, &SolverWindow::updateAnswers);
     connect(answersTree, &QTreeWidget::currentItemChanged, this, &SolverWindow::showClues);
-    // The commands on an answer work where the answers have the focus, and make its menu.
+}
+
+// The commands on an answer work where the answers have the focus, and make its menu.
+void SolverWindow::createAnswerActions() {
     const auto answerAction = [this](const QString& caption, const QList<QKeySequence>& keys) {
         auto* action = new QAction(caption, answersTree);
         action->setShortcuts(keys);
@@ -604,12 +671,6 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
     for (QLineEdit* edit : {patternEdit, clueEdit, lengthEdit, excludeEdit})
         connect(edit, &QLineEdit::returnPressed, answersTree,
                 [this] { answersTree->setFocus(Qt::OtherFocusReason); });
-
-    windowSettings = new WindowSettings(
-        this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
-        WindowPlacement::fpState | WindowPlacement::fpPosition,
-        {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text", "strictCheck.Checked",
-         "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"});
 }
 
 SolverWindow::~SolverWindow() {
@@ -670,6 +731,15 @@ void SolverWindow::updateAnswers() {
         say(QStringLiteral("Žádný slovník nebyl nalezen."));
         return;
     }
+    const std::optional<Question> question = askedQuestion(tajenka);
+    if (!question) return;
+    std::vector<SolvedAnswer> answers;
+    std::vector<AnswerRow> rows;
+    if (!solve(*question, tajenka, answers, rows)) return;
+    listAnswers(answers, rows);
+}
+
+std::optional<Question> SolverWindow::askedQuestion(bool tajenka) {
     Question question;
     question.kind = tajenka ? QuestionKind::Pattern
                             : static_cast<QuestionKind>(std::max(0, kindCombo->currentIndex()));
@@ -680,7 +750,7 @@ void SolverWindow::updateAnswers() {
         } catch (const SolverInputError&) {
             const InputNote note = wordLengthsNote(question.text);
             say(note.text, note.unfinished);
-            return;
+            return std::nullopt;
         }
     }
     question.clue = fromQString(clueEdit->text().trimmed());
@@ -690,17 +760,19 @@ void SolverWindow::updateAnswers() {
     question.rules.chOneSquare = chCheck->isChecked();
     if (question.text.empty() && question.clue.empty()) {
         say(QStringLiteral("Napište vzor, písmena nebo legendu."));
-        return;
+        return std::nullopt;
     }
+    return question;
+}
+
+bool SolverWindow::solve(const Question& question, bool tajenka, std::vector<SolvedAnswer>& answers,
+                         std::vector<AnswerRow>& rows) {
     // The texts are taken inside: stored answers may fail on any read.
-    std::vector<SolvedAnswer> answers;
-    std::vector<std::pair<QString, QString>> rows; // answer, dictionaries (a tajenka's clues)
-    std::vector<DictionaryMask> masks;
     try {
         answers = source_->solver().solve(question);
         if (answers.empty()) {
             say(whyNoAnswer(question));
-            return;
+            return false;
         }
         if (orderCombo->currentIndex() == 0) source_->solver().order(answers, AnswerOrder::Ranked);
         const AnswerSpace& space = source_->space();
@@ -709,38 +781,38 @@ void SolverWindow::updateAnswers() {
             listedIds.push_back(answers[i].text);
         space.prefetchTexts(listedIds);
         if (tajenka) space.prefetchPartners(listedIds);
-        for (std::size_t i = 0; i < listedIds.size(); ++i) {
-            masks.push_back(space.dictionaries(listedIds[i]));
-            rows.emplace_back(toQString(space.text(listedIds[i])),
-                              tajenka ? clueList(space, listedIds[i]) : dictionaryList(masks[i]));
+        for (const std::uint32_t id : listedIds) {
+            const DictionaryMask mask = space.dictionaries(id);
+            rows.push_back({toQString(space.text(id)),
+                            tajenka ? clueList(space, id) : dictionaryList(mask), mask});
         }
     } catch (const SolverInputError&) {
         const InputNote note = refusalNote(question);
         say(note.text, note.unfinished);
-        return;
+        return false;
     } catch (const StoredFileError& error) {
         source_->leaveStored(error);
         readAnswers(storedNotUsed(source_->stored()));
-        return;
+        return false;
     }
+    return true;
+}
 
+void SolverWindow::listAnswers(const std::vector<SolvedAnswer>& answers,
+                               const std::vector<AnswerRow>& rows) {
     answersTree->setUpdatesEnabled(false);
     QList<QTreeWidgetItem*> groups;
-    const std::size_t listed = std::min<std::size_t>(answers.size(), kListedAnswers);
+    const std::size_t listed = rows.size();
     for (std::size_t i = 0; i < listed;) {
         std::size_t end = i;
         while (end < answers.size() && answers[end].squares == answers[i].squares)
             ++end;
-        auto* group = new QTreeWidgetItem(
-            {squaresCaption(answers[i].squares, end - i, std::min(end, listed) - i)});
-        QFont bold = group->font(0);
-        bold.setBold(true);
-        group->setFont(0, bold);
-        group->setFlags(Qt::ItemIsEnabled);
+        auto* group =
+            lengthGroup(squaresCaption(answers[i].squares, end - i, std::min(end, listed) - i));
         for (; i < end && i < listed; ++i) {
-            auto* item = new QTreeWidgetItem(group, {rows[i].first, rows[i].second});
+            auto* item = new QTreeWidgetItem(group, {rows[i].text, rows[i].detail});
             item->setData(0, kAnswerRole, answers[i].text);
-            item->setData(0, kDictionariesRole, masks[i]);
+            item->setData(0, kDictionariesRole, rows[i].dictionaries);
         }
         i = end;
         groups << group;

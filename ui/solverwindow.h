@@ -9,9 +9,12 @@
 #include <QTreeWidget>
 #include <atomic>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QSplitter;
 
@@ -20,6 +23,7 @@ class QThread;
 namespace zadrovec {
 class AnswerSource;
 struct Question;
+struct SolvedAnswer;
 class RecordedMessages;
 class WindowSettings;
 } // namespace zadrovec
@@ -115,12 +119,30 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct AnswerRow;
+
+    // The parts of the window, built in this order.
+    void createFields();
+    QFormLayout* layOutFields();
+    void createLists();
+    void setKeyboardOrder();
+    void connectFields();
+    void createAnswerActions();
+
     void openAnswers();
     // Reads the answers from the dictionaries on another thread; why says why the stored ones
     // are not used (empty when there are none).
     void readAnswers(const QString& why);
     void answersRead();
     void updateAnswers();
+    // The question the fields ask, or nothing when they ask none (the status line says why).
+    std::optional<Question> askedQuestion(bool tajenka);
+    // The answers and the rows of those listed; false when there are none (the status line says
+    // why) or the answers are read again.
+    bool solve(const Question& question, bool tajenka, std::vector<SolvedAnswer>& answers,
+               std::vector<AnswerRow>& rows);
+    // The listed answers by length, each length under its caption.
+    void listAnswers(const std::vector<SolvedAnswer>& answers, const std::vector<AnswerRow>& rows);
     void showClues();
     void copyAnswer(bool withClue);
     void lookUpAnswer();

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace zadrovec {
 
@@ -79,20 +80,77 @@ QString fourNumbersText(int a, int b, int c, int d) {
     return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
 }
 
+// The window's state as the settings file keeps it, under "ShowCmd". A save writes
+// kShowNormal, kShowMinimized or kShowMaximized; a read takes the others as one of these.
+enum ShowCode : int {
+    kShowNormal = 1,
+    kShowMinimized = 2,
+    kShowMaximized = 3,
+    kShown = 5,
+    kMinimize = 6,
+    kShowMinimizedInactive = 7,
+    kRestore = 9,
+};
+
+// The state a stored code stands for; fallback when none is stored or the code is unknown.
+Qt::WindowStates stateOfShowCode(int code, Qt::WindowStates fallback) {
+    switch (code) {
+    case kShowNormal:
+    case kShown:
+    case kRestore:
+        return Qt::WindowNoState;
+    case kShowMinimized:
+    case kMinimize:
+    case kShowMinimizedInactive:
+        return Qt::WindowMinimized;
+    case kShowMaximized:
+        return Qt::WindowMaximized;
+    default:
+        return fallback;
+    }
+}
+
+// The normal geometry of the stored corners (left, top, right, bottom), or nothing when they
+// enclose no width. Computed wide and kept within what a screen can show: the file may hold any
+// int. A window of fixed size keeps its size.
+std::optional<QRect> normalGeometry(const std::array<int, 4>& corners, const QRect& current,
+                                    bool sizeable) {
+    const QRect desktop = QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->virtualGeometry()
+                              : QRect(0, 0, 1 << 14, 1 << 14);
+    const auto within = [](std::int64_t value) {
+        return std::clamp<std::int64_t>(value, -kFarthestCoordinate, kFarthestCoordinate);
+    };
+    const std::int64_t left = within(corners[0]), top = within(corners[1]);
+    std::int64_t right = within(corners[2]), bottom = within(corners[3]);
+    if (!sizeable) {
+        right = left + current.width();
+        bottom = top + current.height();
+    }
+    if (right <= left) return std::nullopt;
+    // No window larger than all screens together: it could not be drawn.
+    const auto width = std::min<std::int64_t>(right - left, desktop.width());
+    const auto height = std::clamp<std::int64_t>(bottom - top, 0, desktop.height());
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
+                 static_cast<int>(height));
+}
+
+// The relay's object name is the one it always had: object names never change.
+const QString kRelayName = QStringLiteral("FormNotifications");
+
 } // namespace
 
 // The show, close and destroy notifications of one window, passed through its components:
 // the component bound last restores first and saves last.
-class FormNotifications : public QObject {
+class WindowEventRelay : public QObject {
 public:
-    explicit FormNotifications(QWidget* window) : QObject(window), window_(window) {
-        setObjectName(QStringLiteral("FormNotifications"));
+    explicit WindowEventRelay(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(kRelayName);
         window->installEventFilter(this);
     }
 
-    static FormNotifications* of(QWidget* window) {
-        return window->findChild<FormNotifications*>(QStringLiteral("FormNotifications"),
-                                                     Qt::FindDirectChildrenOnly);
+    static WindowEventRelay* of(QWidget* window) {
+        return window->findChild<WindowEventRelay*>(kRelayName, Qt::FindDirectChildrenOnly);
     }
 
     void bind(WindowPlacement* component) { components_.append(component); }
@@ -140,14 +198,13 @@ WindowPlacement::WindowPlacement(QWidget* window, const QString& name, const QSt
                                  Options stored)
     : QObject(window), iniSection(section), options(stored), window_(window) {
     setObjectName(name);
-    FormNotifications* notifications = FormNotifications::of(window);
-    if (!notifications) notifications = new FormNotifications(window);
-    notifications->bind(this);
+    WindowEventRelay* relay = WindowEventRelay::of(window);
+    if (!relay) relay = new WindowEventRelay(window);
+    relay->bind(this);
 }
 
 WindowPlacement::~WindowPlacement() {
-    if (FormNotifications* notifications = FormNotifications::of(window_))
-        notifications->unbind(this);
+    if (WindowEventRelay* relay = WindowEventRelay::of(window_)) relay->unbind(this);
 }
 
 std::filesystem::path WindowPlacement::iniFile() const {
@@ -198,8 +255,7 @@ void WindowPlacement::report(const QString& text) {
 }
 
 void WindowPlacement::notifyDestroying(QWidget* window) {
-    if (FormNotifications* notifications = FormNotifications::of(window))
-        notifications->destroying();
+    if (WindowEventRelay* relay = WindowEventRelay::of(window)) relay->destroying();
 }
 
 bool WindowPlacement::isMainWindow() const {
@@ -219,85 +275,55 @@ void WindowPlacement::restoreState() {
 }
 
 void WindowPlacement::readPlacement() {
-    if (!(options & (fpState | fpPosition))) return;
-    if (options & fpPosition) {
-        bool found = false;
-        const QString screen = screenSizeSuffix();
-        QString minMax = readText(QStringLiteral("MinMaxPos") + screen, {});
-        if (minMax.isEmpty()) minMax = readText(QStringLiteral("MinMaxPos"), {});
-        if (!minMax.isEmpty()) {
-            const auto n = fourNumbers(minMax, {0, 0, 0, 0});
-            minimizedPosition_ = {n[0], n[1]};
-            maximizedPosition_ = {n[2], n[3]};
-            found = true;
-        }
-        const QRect current = window_->geometry();
-        std::array<int, 4> normal = {current.left(), current.top(),
-                                     current.left() + current.width(),
-                                     current.top() + current.height()};
-        QString norm = readText(QStringLiteral("NormPos") + screen, {});
-        if (norm.isEmpty()) norm = readText(QStringLiteral("NormPos"), {});
-        if (!norm.isEmpty()) {
-            normal = fourNumbers(norm, normal);
-            found = true;
-        }
-        const int pixelsPerInch =
-            ReadProfileInteger(section(), "PixelsPerInch", screenPixelsPerInch(), iniFile());
-        if (pixelsPerInch != screenPixelsPerInch()) found = false;
-        if (found) {
-            // Computed wide and kept within what a screen can show: the file may hold any int.
-            const QRect desktop = QGuiApplication::primaryScreen()
-                                      ? QGuiApplication::primaryScreen()->virtualGeometry()
-                                      : QRect(0, 0, 1 << 14, 1 << 14);
-            const auto within = [](std::int64_t value) {
-                return std::clamp<std::int64_t>(value, -kFarthestCoordinate, kFarthestCoordinate);
-            };
-            const std::int64_t left = within(normal[0]), top = within(normal[1]);
-            std::int64_t right = within(normal[2]), bottom = within(normal[3]);
-            const bool sizeable = window_->minimumSize() != window_->maximumSize();
-            if (!sizeable) {
-                right = left + current.width();
-                bottom = top + current.height();
-            }
-            // No window larger than all screens together: it could not be drawn.
-            const auto width = std::min<std::int64_t>(right - left, desktop.width());
-            const auto height = std::clamp<std::int64_t>(bottom - top, 0, desktop.height());
-            if (right > left)
-                window_->setGeometry(static_cast<int>(left), static_cast<int>(top),
-                                     static_cast<int>(width), static_cast<int>(height));
-        }
-    }
-    if (options & fpState) {
-        const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
-        Qt::WindowStates state = ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState;
-        switch (ReadProfileInteger(section(), "ShowCmd", 0, iniFile())) {
-        case 1:
-        case 5:
-        case 9:
-            state = Qt::WindowNoState;
-            break;
-        case 2:
-        case 6:
-        case 7:
-            state = Qt::WindowMinimized;
-            break;
-        case 3:
-            state = Qt::WindowMaximized;
-            break;
-        default:
-            break;
-        }
-        if (state == Qt::WindowMinimized && isMainWindow()) {
-            // Shown normally first, then the program goes to the taskbar.
-            window_->setWindowState(Qt::WindowNoState);
-            QTimer::singleShot(0, window_, [window = QPointer<QWidget>(window_)] {
-                if (window) window->showMinimized();
-            });
-        } else {
-            window_->setWindowState(state);
-        }
-    }
+    if (!(options & (KeepState | KeepPosition))) return;
+    if (options & KeepPosition) readPosition();
+    if (options & KeepState) readWindowState();
     window_->update();
+}
+
+QString WindowPlacement::readForScreen(const QString& key) const {
+    const QString value = readText(key + screenSizeSuffix(), {});
+    return value.isEmpty() ? readText(key, {}) : value;
+}
+
+void WindowPlacement::readPosition() {
+    bool found = false;
+    if (const QString minMax = readForScreen(QStringLiteral("MinMaxPos")); !minMax.isEmpty()) {
+        const auto n = fourNumbers(minMax, {0, 0, 0, 0});
+        minimizedPosition_ = {n[0], n[1]};
+        maximizedPosition_ = {n[2], n[3]};
+        found = true;
+    }
+    const QRect current = window_->geometry();
+    std::array<int, 4> normal = {current.left(), current.top(), current.left() + current.width(),
+                                 current.top() + current.height()};
+    if (const QString norm = readForScreen(QStringLiteral("NormPos")); !norm.isEmpty()) {
+        normal = fourNumbers(norm, normal);
+        found = true;
+    }
+    // A placement stored at another resolution would put the window elsewhere: not taken.
+    const int pixelsPerInch =
+        ReadProfileInteger(section(), "PixelsPerInch", screenPixelsPerInch(), iniFile());
+    if (!found || pixelsPerInch != screenPixelsPerInch()) return;
+    const bool sizeable = window_->minimumSize() != window_->maximumSize();
+    if (const auto geometry = normalGeometry(normal, current, sizeable))
+        window_->setGeometry(*geometry);
+}
+
+void WindowPlacement::readWindowState() {
+    const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
+    const Qt::WindowStates state =
+        stateOfShowCode(ReadProfileInteger(section(), "ShowCmd", 0, iniFile()),
+                        ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (state == Qt::WindowMinimized && isMainWindow()) {
+        // Shown normally first, then the program goes to the taskbar.
+        window_->setWindowState(Qt::WindowNoState);
+        QTimer::singleShot(0, window_, [window = QPointer<QWidget>(window_)] {
+            if (window) window->showMinimized();
+        });
+    } else {
+        window_->setWindowState(state);
+    }
 }
 
 void WindowPlacement::resetMaximizedPosition() {
@@ -316,7 +342,7 @@ void WindowPlacement::saveState() {
         ~EditEnds() { edit = nullptr; }
     } editEnds{edit_};
     edit.writeInteger(section(), "FormVersion", version);
-    if (options & (fpState | fpPosition)) {
+    if (options & (KeepState | KeepPosition)) {
         writePlacement();
         edit.writeBool(section(), "Visible", destroying_);
     }
@@ -328,7 +354,9 @@ void WindowPlacement::saveState() {
 
 void WindowPlacement::writePlacement() {
     const Qt::WindowStates state = window_->windowState();
-    const int showCmd = state & Qt::WindowMinimized ? 2 : state & Qt::WindowMaximized ? 3 : 1;
+    const int showCmd = state & Qt::WindowMinimized   ? kShowMinimized
+                        : state & Qt::WindowMaximized ? kShowMaximized
+                                                      : kShowNormal;
     QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized)) ? window_->normalGeometry()
                                                                          : window_->geometry();
     if (!normal.isValid()) normal = window_->geometry();

@@ -24,7 +24,8 @@ class ProfileEdit;
 class WindowPlacement : public QObject {
     Q_OBJECT
 public:
-    enum Option { fpState = 1, fpPosition = 2, fpActiveControl = 4 };
+    // What of the placement the section keeps.
+    enum Option { KeepState = 1, KeepPosition = 2 };
     Q_DECLARE_FLAGS(Options, Option)
 
     // Binds to window at once: a second component on the same window wraps the first, so it
@@ -33,7 +34,6 @@ public:
     ~WindowPlacement() override;
 
     bool active = true;
-    QString iniFileName = QStringLiteral("zadrovec.ini");
     QString iniSection;
     Options options;
     int version = 0;
@@ -43,7 +43,7 @@ public:
     void restoreState();
     void saveState();
     void readPlacement();
-    void writePlacement(); // within SaveState
+    void writePlacement(); // part of saveState
     void resetMaximizedPosition();
 
     bool restored() const { return restored_; }
@@ -73,7 +73,7 @@ protected:
     void writeText(const QString& key, const QString& value) const;
 
 private:
-    friend class FormNotifications;
+    friend class WindowEventRelay;
     // The notifications: each reports its own failure and says whether it went through.
     // Runs one step; a failure is reported and says false.
     bool reported(void (WindowPlacement::*step)());
@@ -82,6 +82,11 @@ private:
     bool saveFromDestroyReported();
     static void report(const QString& text);
     bool isMainWindow() const;
+    // The parts of readPlacement.
+    void readPosition();
+    void readWindowState();
+    // A placement value stored for the screen's size, else the one stored for any size.
+    QString readForScreen(const QString& key) const;
 
     QWidget* window_;
     ProfileEdit* edit_ = nullptr; // while a save runs
