@@ -8,7 +8,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -53,11 +52,6 @@ Texts everything(Solver& solver) {
     for (const AnswerPartner& p : solver.clues("kun", false))
         out.push_back(std::string(space.text(p.text)) + std::to_string(p.dictionaries));
     return out;
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class AnswerFile : public ::testing::Test {
@@ -138,7 +132,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
              for (const auto& entry : fs::directory_iterator(folder.path()))
                  if (entry.is_regular_file())
                      writeBytes((copy / entry.path().filename()).string(),
-                                readAll(entry.path().string()));
+                                readBytes(entry.path().string()));
          },
          Kind::Used, ""},
         {"all files touched",
@@ -163,14 +157,14 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
          Kind::Unreadable, "not a regular file"},
         {"another version",
          [&] {
-             std::string bytes = readAll(stored());
+             std::string bytes = readBytes(stored());
              bytes[16] = 2; // the version follows the 16 bytes of the magic text
              writeBytes(stored(), bytes);
          },
          Kind::OtherVersion, "format 2, this program reads " + std::to_string(kAnswerFileVersion)},
         {"another byte order",
          [&] {
-             std::string bytes = readAll(stored());
+             std::string bytes = readBytes(stored());
              std::reverse(bytes.begin() + 20, bytes.begin() + 24);
              writeBytes(stored(), bytes);
          },
@@ -181,7 +175,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
          Kind::Foreign, "too large"},
         {"cut short",
          [&] {
-             const std::string bytes = readAll(stored());
+             const std::string bytes = readBytes(stored());
              writeBytes(stored(), bytes.substr(0, bytes.size() - 1));
          },
          Kind::Damaged, "cut short"},
@@ -208,7 +202,7 @@ TEST_F(AnswerFile, UsedOnlyWhileTheDictionariesHaveTheirContent) {
 TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
     const Texts expected = fromDictionaries();
     ASSERT_NO_THROW(StoreAnswerSpace(data(), messages));
-    const std::string bytes = readAll(stored());
+    const std::string bytes = readBytes(stored());
     // The arrays' places from the table of contents: 72 bytes of fixed header, 48 bytes per
     // dictionary, then 56 bytes per array: name, offset, size, element size, checksums' offset.
     const std::size_t table = 72 + kAnswerDictionaries.size() * 48;
@@ -252,7 +246,7 @@ TEST_F(AnswerFile, StoringLeavesNothingBehindAndFollowsNoLink) {
     const std::string stale = target + ".tmp-2147483646-0";
     writeBytes(stale, "left by a killed store");
     ASSERT_NO_THROW(StoreAnswerSpace(data(), messages));
-    EXPECT_EQ(readAll(victim), "untouched");
+    EXPECT_EQ(readBytes(victim), "untouched");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_EQ(OpenAnswerFile(target, DictionaryContentStamps(data())).state.kind, Kind::Used);
     fs::remove(planted);
