@@ -349,7 +349,10 @@ TEST_F(WindowTexts, TheToolkitsOwnTextsAreCzech) {
         if (!dialog) return;
         watch.stop();
         auto* view = dialog->findChild<QTreeView*>("treeView");
-        if (view && QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); }))
+        const bool listed =
+            view && QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); });
+        EXPECT_TRUE(listed) << "the folder dialog lists nothing";
+        if (listed)
             for (int column = 0; column < 4; ++column)
                 row << view->model()->index(0, column, view->rootIndex()).data().toString();
         dialog->reject();
