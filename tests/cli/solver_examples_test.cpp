@@ -2,7 +2,6 @@
 #include "test_support.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -12,10 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string sourceFile(const std::string& name) {
-    std::ifstream in(fs::path(ZADROVEC_SOURCE_DIR) / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readFile(fs::path(ZADROVEC_SOURCE_DIR) / name);
 }
 
 // An answer listed on a line of its own, with a dictionary it comes from at least (the main

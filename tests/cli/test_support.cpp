@@ -1,14 +1,9 @@
 #include "test_support.h"
 
-#include "cp1250.h"
-
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
@@ -18,47 +13,6 @@
 extern char** environ;
 
 namespace zadrovec::clitest {
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zadrovec-cli-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempFolder::listing() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
-std::size_t firstSlotOffset(int i) {
-    return 20'612 * static_cast<std::size_t>(i - 1);
-}
-std::size_t secondSlotOffset(int i, int j) {
-    return firstSlotOffset(i) + 12 + 412 * static_cast<std::size_t>(j - 1);
-}
-std::size_t thirdSlotOffset(int i, int j, int k) {
-    return secondSlotOffset(i, j) + 12 + 8 * static_cast<std::size_t>(k - 1);
-}
 
 namespace {
 template <typename Bytes> Slot readSlot(const Bytes& image, std::size_t offset) {
@@ -80,12 +34,6 @@ void setRecordNumber(std::string& image, std::size_t slotOffset, std::int32_t re
     const auto value = static_cast<std::uint32_t>(record);
     for (int b = 0; b < 4; ++b)
         image.at(slotOffset + 4 + b) = static_cast<char>(value >> (8 * b));
-}
-
-std::string cp(std::string_view utf8) {
-    auto converted = utf8ToCp1250(utf8);
-    if (!converted) throw std::invalid_argument("not Windows-1250");
-    return *converted;
 }
 
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args) {

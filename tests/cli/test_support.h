@@ -1,6 +1,9 @@
-// Helpers for the builder and command-line tests: a temporary folder, whole-file reads and
-// writes, index slots read by their offsets in the file layout, and running zadrovec-cli.
+// Helpers for the builder and command-line tests: index slots read by their offsets in the file
+// layout and running zadrovec-cli, beside the shared temporary folders and whole-file access.
 #pragma once
+
+#include "fixture.h"
+#include "testfiles.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,39 +13,24 @@
 
 namespace zadrovec::clitest {
 
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(std::string_view name) const { return (path_ / name).string(); }
-    // Names of the files in the folder, sorted.
-    std::vector<std::string> listing() const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, std::string_view bytes);
+using testing::TempFolder;
+// The whole-file access by the names these tests call it.
+inline constexpr auto& readFile = testing::readBytes;
+inline constexpr auto& writeFile = testing::writeBytes;
 
 // A slot of an index image; numbers count from 1 as the layout does.
 struct Slot {
     unsigned char character;
     std::int32_t record;
 };
-std::size_t firstSlotOffset(int i);
-std::size_t secondSlotOffset(int i, int j);
-std::size_t thirdSlotOffset(int i, int j, int k);
+using testing::firstSlotOffset;
+using testing::secondSlotOffset;
+using testing::thirdSlotOffset;
 Slot slotAt(const std::vector<unsigned char>& image, std::size_t offset);
 Slot slotAt(const std::string& image, std::size_t offset);
 void setRecordNumber(std::string& image, std::size_t slotOffset, std::int32_t record);
 
-// Windows-1250 from UTF-8 written in the tests.
-std::string cp(std::string_view utf8);
+using testing::cp;
 
 struct RunResult {
     int exitCode = -1;

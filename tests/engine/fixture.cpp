@@ -3,28 +3,9 @@
 #include "cp1250.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
-#include <random>
-#include <stdexcept>
 
 namespace zadrovec::testing {
-
-TempFolder::TempFolder() {
-    std::random_device random;
-    for (;;) {
-        path_ =
-            std::filesystem::temp_directory_path() / ("zadrovec-test-" + std::to_string(random()));
-        if (std::filesystem::create_directory(path_)) break;
-    }
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::string wordRecord(std::string_view text, int lengthByte, char filler) {
     std::string record(81, filler);
@@ -40,12 +21,6 @@ std::string wordFile(const std::vector<std::string>& texts) {
     return bytes;
 }
 
-void writeBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
 void IndexImage::put(std::size_t offset, unsigned char c, std::int32_t record) {
     bytes_[offset] = static_cast<char>(c);
     const auto value = static_cast<std::uint32_t>(record);
@@ -53,16 +28,26 @@ void IndexImage::put(std::size_t offset, unsigned char c, std::int32_t record) {
         bytes_[offset + 4 + b] = static_cast<char>((value >> (8 * b)) & 0xFF);
 }
 
+std::size_t firstSlotOffset(int i) {
+    return 20'612 * static_cast<std::size_t>(i - 1);
+}
+std::size_t secondSlotOffset(int i, int j) {
+    return firstSlotOffset(i) + 12 + 412 * static_cast<std::size_t>(j - 1);
+}
+std::size_t thirdSlotOffset(int i, int j, int k) {
+    return secondSlotOffset(i, j) + 12 + 8 * static_cast<std::size_t>(k - 1);
+}
+
 void IndexImage::setFirst(int i, unsigned char c, std::int32_t record) {
-    put(20'612u * (i - 1), c, record);
+    put(firstSlotOffset(i), c, record);
 }
 
 void IndexImage::setSecond(int i, int j, unsigned char c, std::int32_t record) {
-    put(20'612u * (i - 1) + 412u * (j - 1) + 12, c, record);
+    put(secondSlotOffset(i, j), c, record);
 }
 
 void IndexImage::setThird(int i, int j, int k, unsigned char c, std::int32_t record) {
-    put(20'612u * (i - 1) + 412u * (j - 1) + 8u * (k - 1) + 24, c, record);
+    put(thirdSlotOffset(i, j, k), c, record);
 }
 
 IndexImage completeIndex(const std::vector<std::string>& texts) {

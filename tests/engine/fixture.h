@@ -2,28 +2,14 @@
 // Offsets are computed here from the file layout, not taken from the engine.
 #pragma once
 
+#include "testfiles.h"
+
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zadrovec::testing {
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(std::string_view name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // One 81-byte record: the length byte (the text's length unless given) and the text padded
 // with filler.
@@ -33,7 +19,10 @@ std::string wordRecord(std::string_view text, int lengthByte = -1, char filler =
 // convert, or use escapes).
 std::string wordFile(const std::vector<std::string>& texts);
 
-void writeBytes(const std::string& path, std::string_view bytes);
+// Where a slot of an index image starts; slot numbers count from 1 as the layout does.
+std::size_t firstSlotOffset(int i);
+std::size_t secondSlotOffset(int i, int j);
+std::size_t thirdSlotOffset(int i, int j, int k);
 
 // An index image: all zero until slots are set; a slot number counts from 1.
 class IndexImage {

@@ -4,9 +4,7 @@
 #include "userdict.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 using namespace zadrovec;
@@ -21,13 +19,6 @@ using Texts = std::vector<std::string>;
 const std::string kNoFolder =
     cp("Nebyla zadána cesta k uživatelskému slovníku (menu Nástroje/Nastavení).");
 const std::string kCreated = cp("Nebyl nalezen uživatelský slovník, bude vytvořen nový.");
-
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class UserDictionaryFile : public ::testing::Test {
 protected:
@@ -116,7 +107,7 @@ TEST_F(UserDictionaryFile, LoadsEveryLineInFileOrderAndLeavesTheFileAsItWas) {
     EXPECT_EQ(meanings,
               (Texts{cp("ZVÍŘE;HLÍDAČ"), "B@C;", cp("bez zavináče"), cp("PTÁK;"), "A;;B;"}));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(bytesOf(file()), bytes);
+    EXPECT_EQ(readBytes(file()), bytes);
     EXPECT_EQ(fs::last_write_time(file()), written);
     EXPECT_FALSE(dictionary.file.isOpen());
 }
@@ -186,7 +177,7 @@ TEST_F(UserDictionaryFile, AFileThatCannotBeCreatedIsReportedWithTheSystemsReaso
     messages = {};
     load(folder.file("soubor"));
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(bytesOf(folder.file("soubor")), "X");
+    EXPECT_EQ(readBytes(folder.file("soubor")), "X");
 }
 
 TEST_F(UserDictionaryFile, AFileThatCannotBeReadIsNeitherReplacedNorTouched) {
@@ -206,5 +197,5 @@ TEST_F(UserDictionaryFile, AFileWithoutReadPermissionIsNeitherReplacedNorTouched
     EXPECT_TRUE(headwords.empty());
     EXPECT_EQ(messages.kinds, std::vector<Kind>{Kind::Error});
     fs::permissions(file(), fs::perms::owner_read);
-    EXPECT_EQ(bytesOf(file()), "PES@A;\r\n");
+    EXPECT_EQ(readBytes(file()), "PES@A;\r\n");
 }

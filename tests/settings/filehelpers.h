@@ -1,31 +1,16 @@
-// Temporary folders and byte-exact file access for the settings tests.
+// Folder listings and environment variables for the settings tests, beside the shared temporary
+// folders and byte-exact file access.
 #pragma once
+
+#include "testfiles.h"
 
 #include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 
 namespace zadrovec::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
-void writeBytes(const std::filesystem::path& file, std::string_view bytes);
-std::string readBytes(const std::filesystem::path& file);
 // The names of the entries of a folder, hidden ones included.
 std::set<std::string> entriesOf(const std::filesystem::path& folder);
 

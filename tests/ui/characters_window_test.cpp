@@ -38,14 +38,8 @@ const std::vector<std::string> kCatalogue = {
     cp("Mann Thomas@Kouzelný vrch@Hans Castorp;"),
 };
 
-class CharactersWindow : public ::testing::Test {
+class CharactersWindow : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* mainWindow = nullptr;
-    ui::CharactersWindow* form = nullptr;
-
     void SetUp() override {
         writeDictionary(folder, "hlavni", {"1.1.2024", "KOS@PTAK;", "PES@HAFAN;"});
         std::string catalogue;
@@ -55,48 +49,32 @@ protected:
     }
 
     void TearDown() override {
-        if (form && form->isVisible()) form->close();
+        if (program && charactersWindow()->isVisible()) charactersWindow()->close();
     }
 
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        mainWindow = &program->mainWindow();
-        form = &program->charactersWindow();
-        mainWindow->show();
-    }
+    ui::CharactersWindow* charactersWindow() const { return &program->charactersWindow(); }
 
     // Shown without being modal, so the test drives it between events.
     void startShown() {
         start();
-        form->show();
-        QApplication::setActiveWindow(form);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    }
-
-    // Key by key, as typed; a character of any script reaches the field's validator.
-    static void type(QLineEdit* field, const QString& text) {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(field, &press);
-        }
-    }
-
-    void click(ui::ListBox* list, int row) {
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        charactersWindow()->show();
+        QApplication::setActiveWindow(charactersWindow());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(charactersWindow()));
     }
 
     QString status() const { return mainWindow->statusTextPanel->text(); }
-    QStringList authors() const { return items(form->authorsList->items()); }
-    QStringList titles() const { return items(form->titlesList->items()); }
-    QStringList characters() const { return items(form->charactersList->items()); }
+    QStringList authors() const { return items(charactersWindow()->authorsList->items()); }
+    QStringList titles() const { return items(charactersWindow()->titlesList->items()); }
+    QStringList characters() const { return items(charactersWindow()->charactersList->items()); }
     bool columnsEmpty() const {
         return authors().isEmpty() && titles().isEmpty() && characters().isEmpty() &&
-               form->authors.empty() && form->titles.empty() && form->characters.empty();
+               charactersWindow()->authors.empty() && charactersWindow()->titles.empty() &&
+               charactersWindow()->characters.empty();
     }
     bool nothingSelected() const {
-        return form->authorsList->itemIndex() == -1 && form->titlesList->itemIndex() == -1 &&
-               form->charactersList->itemIndex() == -1;
+        return charactersWindow()->authorsList->itemIndex() == -1 &&
+               charactersWindow()->titlesList->itemIndex() == -1 &&
+               charactersWindow()->charactersList->itemIndex() == -1;
     }
 };
 
@@ -104,93 +82,94 @@ protected:
 
 TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClosing) {
     start();
-    EXPECT_EQ(form->windowTitle(), "Postavy z děl");
-    EXPECT_EQ(form->closeButton->text(), "Zavřít okno");
+    EXPECT_EQ(charactersWindow()->windowTitle(), "Postavy z děl");
+    EXPECT_EQ(charactersWindow()->closeButton->text(), "Zavřít okno");
     EXPECT_EQ(status(), "Počet slov: 2");
 
     bool modal = false;
     QString statusWhileOpen;
-    QTimer::singleShot(0, form, [&] {
-        modal = QApplication::activeModalWidget() == form;
+    QTimer::singleShot(0, charactersWindow(), [&] {
+        modal = QApplication::activeModalWidget() == charactersWindow();
         statusWhileOpen = status();
-        type(form->authorField, "mann");
-        QTest::mouseClick(form->closeButton, Qt::LeftButton);
-        if (form->isVisible()) form->reject(); // never leave the test waiting on the window
+        typeKeys(charactersWindow()->authorField, "mann");
+        QTest::mouseClick(charactersWindow()->closeButton, Qt::LeftButton);
+        if (charactersWindow()->isVisible())
+            charactersWindow()->reject(); // never leave the test waiting on the window
     });
     mainWindow->charactersAction->trigger();
 
     EXPECT_TRUE(modal);
     EXPECT_EQ(statusWhileOpen, "Počet slov: 8");
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(charactersWindow()->isVisible());
     EXPECT_EQ(status(), "Počet slov: 2");
     EXPECT_TRUE(boxes.shown.empty());
 
     // The filter and the lists are there again at the next showing.
     QStringList titlesShownAgain;
-    QTimer::singleShot(0, form, [&] {
+    QTimer::singleShot(0, charactersWindow(), [&] {
         titlesShownAgain = titles();
-        form->close(); // the close box
+        charactersWindow()->close(); // the close box
     });
     mainWindow->charactersAction->trigger();
-    EXPECT_EQ(form->authorField->text(), "mann");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "mann");
     EXPECT_EQ(titlesShownAgain, (QStringList{"DOKTOR FAUSTUS", "KOUZELNÝ VRCH"}));
     EXPECT_EQ(status(), "Počet slov: 2");
 }
 
 TEST_F(CharactersWindow, AuthorFilterListsAuthorsTheFirstOnesWorksAndThatWorksCast) {
     startShown();
-    type(form->authorField, "č");
-    EXPECT_EQ(form->authorField->text(), "č");
+    typeKeys(charactersWindow()->authorField, "č");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "č");
     EXPECT_EQ(authors(), (QStringList{"ČAPEK JOSEF", "ČAPEK KAREL", "ČECH SVATOPLUK"}));
     EXPECT_EQ(titles(), (QStringList{"POVÍDÁNÍ O PEJSKOVI A KOČIČCE"}));
     EXPECT_EQ(characters(), (QStringList{"KOČIČKA", "PEJSEK"}));
     EXPECT_TRUE(nothingSelected());
-    EXPECT_EQ(form->authors.size(), 4u); // every kept record, in file order
-    EXPECT_EQ(items(form->titles).first(), "R.U.R.");
+    EXPECT_EQ(charactersWindow()->authors.size(), 4u); // every kept record, in file order
+    EXPECT_EQ(items(charactersWindow()->titles).first(), "R.U.R.");
 
-    click(form->authorsList, 1);
+    clickRow(charactersWindow()->authorsList, 1);
     EXPECT_EQ(authors(), (QStringList{"ČAPEK JOSEF", "ČAPEK KAREL", "ČECH SVATOPLUK"}));
-    EXPECT_EQ(form->authorsList->itemIndex(), 1); // the clicked author stays selected
+    EXPECT_EQ(charactersWindow()->authorsList->itemIndex(), 1); // the clicked author stays selected
     EXPECT_EQ(titles(), (QStringList{"KRAKATIT", "R.U.R."}));
     EXPECT_EQ(characters(), (QStringList{"PROKOP", "TOMEŠ"}));
 
-    click(form->titlesList, 1);
+    clickRow(charactersWindow()->titlesList, 1);
     EXPECT_EQ(authors(), (QStringList{"ČAPEK KAREL"}));
     EXPECT_EQ(characters(), (QStringList{"ALQUIST", "DOMIN", "HELENA"}));
-    EXPECT_EQ(form->titlesList->itemIndex(), 1);
+    EXPECT_EQ(charactersWindow()->titlesList->itemIndex(), 1);
 
     // Emptying the field empties every column.
-    QTest::keyClick(form->authorField, Qt::Key_Backspace);
+    QTest::keyClick(charactersWindow()->authorField, Qt::Key_Backspace);
     EXPECT_TRUE(columnsEmpty());
 }
 
 TEST_F(CharactersWindow, EachFilterEmptiesTheOtherFieldAndATitleListsAllItsAuthors) {
     startShown();
-    type(form->authorField, "č");
-    type(form->titleField, "do");
-    EXPECT_EQ(form->authorField->text(), "");
-    EXPECT_EQ(form->titleField->text(), "do");
+    typeKeys(charactersWindow()->authorField, "č");
+    typeKeys(charactersWindow()->titleField, "do");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "");
+    EXPECT_EQ(charactersWindow()->titleField->text(), "do");
     EXPECT_EQ(titles(), (QStringList{"DOKTOR FAUSTUS", "DON QUIJOTE"}));
     // A title under two authors: both casts, both authors.
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
     EXPECT_EQ(characters(), (QStringList{"FAUSTUS", "LEVERKüHN", "WAGNER", "ZEITBLOM"}));
     EXPECT_TRUE(nothingSelected());
 
-    click(form->titlesList, 1);
+    clickRow(charactersWindow()->titlesList, 1);
     EXPECT_EQ(authors(), (QStringList{"CERVANTES"}));
     EXPECT_EQ(characters(), (QStringList{"SANCHO PANZA"}));
-    click(form->titlesList, 0);
+    clickRow(charactersWindow()->titlesList, 0);
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
 
-    type(form->authorField, "ma");
-    EXPECT_EQ(form->titleField->text(), "");
-    EXPECT_EQ(form->authorField->text(), "ma");
+    typeKeys(charactersWindow()->authorField, "ma");
+    EXPECT_EQ(charactersWindow()->titleField->text(), "");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "ma");
     EXPECT_EQ(authors(), (QStringList{"MANN THOMAS", "MARLOWE"}));
     EXPECT_EQ(titles(), (QStringList{"DOKTOR FAUSTUS", "KOUZELNÝ VRCH"}));
     EXPECT_EQ(characters(), (QStringList{"FAUSTUS", "LEVERKüHN", "WAGNER", "ZEITBLOM"}));
 
-    type(form->titleField, "x");
-    EXPECT_EQ(form->authorField->text(), "");
+    typeKeys(charactersWindow()->titleField, "x");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "");
     EXPECT_TRUE(columnsEmpty());
 }
 
@@ -201,26 +180,26 @@ TEST_F(CharactersWindow, MissingCatalogueIsToldTheWindowOpensAndFindsNothing) {
     EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Plain);
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_EQ(boxes.shown[0].text, "Tento slovník nebyl nalezen.");
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(charactersWindow()->isVisible());
     EXPECT_EQ(status(), "Počet slov: 2");
 
-    type(form->titleField, "d");
-    type(form->authorField, "č");
-    EXPECT_EQ(form->titleField->text(), "");
+    typeKeys(charactersWindow()->titleField, "d");
+    typeKeys(charactersWindow()->authorField, "č");
+    EXPECT_EQ(charactersWindow()->titleField->text(), "");
     EXPECT_TRUE(columnsEmpty());
     EXPECT_EQ(boxes.shown.size(), 1u);
 
-    form->close();
-    EXPECT_FALSE(form->isVisible());
+    charactersWindow()->close();
+    EXPECT_FALSE(charactersWindow()->isVisible());
     EXPECT_EQ(status(), "Počet slov: 2");
 }
 
 TEST_F(CharactersWindow, FilterFieldsTakeWindows1250OnlyAndEnterKeepsTheWindowOpen) {
     startShown();
-    type(form->authorField, "maж");
-    EXPECT_EQ(form->authorField->text(), "ma");
-    QTest::keyClick(form->authorField, Qt::Key_Return);
-    QTest::keyClick(form->titleField, Qt::Key_Enter);
-    EXPECT_TRUE(form->isVisible());
+    typeKeys(charactersWindow()->authorField, "maж");
+    EXPECT_EQ(charactersWindow()->authorField->text(), "ma");
+    QTest::keyClick(charactersWindow()->authorField, Qt::Key_Return);
+    QTest::keyClick(charactersWindow()->titleField, Qt::Key_Enter);
+    EXPECT_TRUE(charactersWindow()->isVisible());
     EXPECT_EQ(status(), "Počet slov: 8");
 }

@@ -22,9 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 // A widget list by class, name and caption.
 inline void PrintTo(const QWidgetList& list, std::ostream* out) {
@@ -43,23 +41,11 @@ using namespace zadrovec::testing;
 
 namespace {
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
-
     void SetUp() override {
         writeDictionary(folder, "hlavni", {"15.3.2001", "PES@HAFAN;", "PESEK@PSÍK;"});
         writeDictionary(folder, "mesta", {"1.1.2026", "PRAHA@ČESKO;"});
-    }
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        form->show();
-        QApplication::setActiveWindow(form);
-        QCoreApplication::processEvents();
     }
     ui::SettingsDialog& settings() { return program->settingsDialog(); }
     ui::AboutBox& about() { return program->aboutBox(); }
@@ -76,21 +62,14 @@ protected:
         command->trigger();
         EXPECT_TRUE(ran);
         // A window manager gives the main window back its activity; the test does it itself.
-        QApplication::setActiveWindow(form);
+        QApplication::setActiveWindow(mainWindow);
         QCoreApplication::processEvents();
     }
     void runSettings(const std::function<void(ui::SettingsDialog&)>& change, bool ok) {
-        whileModal(form->settingsAction, [&](QWidget*) {
+        whileModal(mainWindow->settingsAction, [&](QWidget*) {
             change(settings());
             QTest::mouseClick(ok ? settings().okButton : settings().cancelButton, Qt::LeftButton);
         });
-    }
-    std::string ini() const {
-        std::ifstream in(std::string(testConfigHome().constData()) + "/zadrovec/zadrovec.ini",
-                         std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
 };
 
@@ -98,9 +77,9 @@ protected:
 
 TEST_F(Dialogs, SettingsShowTheMainWindowsValuesAndStornoChangesNothing) {
     start();
-    form->userDictionaryPathLabel->setText("/data/slova");
-    form->applyRestoredSettings();
-    form->toolsBar->setFlat(false);
+    mainWindow->userDictionaryPathLabel->setText("/data/slova");
+    mainWindow->applyRestoredSettings();
+    mainWindow->toolsBar->setFlat(false);
     runSettings(
         [](ui::SettingsDialog& d) {
             EXPECT_EQ(d.userDictionaryFolderField->text(), "/data/slova");
@@ -115,24 +94,24 @@ TEST_F(Dialogs, SettingsShowTheMainWindowsValuesAndStornoChangesNothing) {
             d.userDictionaryFolderField->clear();
         },
         false);
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::TopToolBarArea);
-    EXPECT_TRUE(form->dictionaryBar->showCaptions());
-    EXPECT_TRUE(form->searchAsTyped);
-    EXPECT_EQ(form->userDictionaryFolder, "/data/slova");
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(mainWindow->dictionaryBar->showCaptions());
+    EXPECT_TRUE(mainWindow->searchAsTyped);
+    EXPECT_EQ(mainWindow->userDictionaryFolder, "/data/slova");
     // The next showing shows the main window's values again.
-    whileModal(form->settingsAction, [&](QWidget* dialog) {
+    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
         EXPECT_EQ(settings().dictionaryBarSide->itemIndex(), 0);
         EXPECT_TRUE(settings().dictionaryBarShowCaptions->isChecked());
         EXPECT_TRUE(settings().searchAsTypedButton->isChecked());
         EXPECT_EQ(settings().userDictionaryFolderField->text(), "/data/slova");
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(form->userDictionaryFolder, "/data/slova");
+    EXPECT_EQ(mainWindow->userDictionaryFolder, "/data/slova");
 }
 
 TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
     start();
-    auto* vlevoItem = form->dictionaryBarMenu->findChild<QAction*>("Vlevo1");
+    auto* vlevoItem = mainWindow->dictionaryBarMenu->findChild<QAction*>("Vlevo1");
     runSettings(
         [](ui::SettingsDialog& d) {
             d.dictionaryBarSide->setItemIndex(2);
@@ -143,21 +122,21 @@ TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
             d.userDictionaryFolderField->clear();
         },
         true);
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::LeftToolBarArea);
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::LeftToolBarArea);
     EXPECT_FALSE(vlevoItem->isChecked()); // the toolbar menu keeps its mark
-    EXPECT_FALSE(form->toolsBar->list());
-    EXPECT_FALSE(form->dictionaryBar->showCaptions());
-    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22);
-    EXPECT_FALSE(form->toolsBar->flat());
-    EXPECT_TRUE(form->userDictionaryFolder.isEmpty());
-    EXPECT_EQ(form->searchField->tag(), 1);
+    EXPECT_FALSE(mainWindow->toolsBar->list());
+    EXPECT_FALSE(mainWindow->dictionaryBar->showCaptions());
+    EXPECT_EQ(mainWindow->dictionaryBar->buttonHeight(), 22);
+    EXPECT_FALSE(mainWindow->toolsBar->flat());
+    EXPECT_TRUE(mainWindow->userDictionaryFolder.isEmpty());
+    EXPECT_EQ(mainWindow->searchField->tag(), 1);
     // Typing no longer searches; Enter does.
-    QTest::keyClicks(form->searchField, "pes");
-    EXPECT_TRUE(form->foundWordsList->items().empty());
-    QTest::keyClick(form->searchField, Qt::Key_Return);
-    EXPECT_EQ(form->foundWordsList->items().size(), 2u);
+    QTest::keyClicks(mainWindow->searchField, "pes");
+    EXPECT_TRUE(mainWindow->foundWordsList->items().empty());
+    QTest::keyClick(mainWindow->searchField, Qt::Key_Return);
+    EXPECT_EQ(mainWindow->foundWordsList->items().size(), 2u);
 
-    form->close();
+    mainWindow->close();
     const std::string written = ini();
     EXPECT_NE(written.find("Edit1_Tag=1\r\n"), std::string::npos);
     EXPECT_NE(written.find("ToolBar1_Align=alLeft\r\n"), std::string::npos);
@@ -168,18 +147,18 @@ TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
 TEST_F(Dialogs, CaptionsShownAgainKeepTheHeightToTheToolbarAndTheFolderIsKeptAsTyped) {
     start();
     runSettings([](ui::SettingsDialog& d) { d.toolsBarShowCaptions->setChecked(false); }, true);
-    EXPECT_EQ(form->toolsBar->buttonHeight(), 22);
-    form->toolsBar->setButtonHeight(30);
+    EXPECT_EQ(mainWindow->toolsBar->buttonHeight(), 22);
+    mainWindow->toolsBar->setButtonHeight(30);
     runSettings(
         [](ui::SettingsDialog& d) {
             d.toolsBarShowCaptions->setChecked(true);
             d.userDictionaryFolderField->setText("/home/jana/slovnik");
         },
         true);
-    EXPECT_TRUE(form->toolsBar->showCaptions());
-    EXPECT_EQ(form->toolsBar->buttonHeight(), 30);
-    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(form->userDictionaryPathLabel->text(), "/home/jana/slovnik");
+    EXPECT_TRUE(mainWindow->toolsBar->showCaptions());
+    EXPECT_EQ(mainWindow->toolsBar->buttonHeight(), 30);
+    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(mainWindow->userDictionaryPathLabel->text(), "/home/jana/slovnik");
 }
 
 TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
@@ -204,7 +183,7 @@ TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
                       QString::fromStdString(folder.path().string()));
         },
         true);
-    EXPECT_EQ(form->userDictionaryFolder, QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(mainWindow->userDictionaryFolder, QString::fromStdString(folder.path().string()));
     ui::SettingsDialog::chooseFolder = ui::SettingsDialog::folderDialog;
 }
 
@@ -230,7 +209,7 @@ TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsTex
         },
         true);
     ui::SettingsDialog::chooseFolder = desktopDialog;
-    EXPECT_EQ(form->userDictionaryFolder, answer);
+    EXPECT_EQ(mainWindow->userDictionaryFolder, answer);
 }
 
 TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
@@ -248,7 +227,7 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     };
     // Every state of every group: each position, no caption style and both, both triggers.
     for (int state = 0; state < 4; ++state) {
-        whileModal(form->settingsAction, [&](QWidget* dialog) {
+        whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
             ui::SettingsDialog& d = settings();
             d.dictionaryBarSide->setItemIndex(state);
             d.toolsBarSide->setItemIndex(3 - state);
@@ -277,7 +256,7 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     }
     // Arrows move inside a group, and Tab then enters it at the new item; a choice made this way
     // and taken with OK holds at the next showing.
-    whileModal(form->settingsAction, [&](QWidget* dialog) {
+    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
         ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
         d.dictionaryBarSide->item(0)->setFocus();
@@ -293,9 +272,9 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
         EXPECT_EQ(QApplication::focusWidget(), d.searchOnEnterButton);
         QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
-    EXPECT_FALSE(form->searchAsTyped);
-    whileModal(form->settingsAction, [&](QWidget* dialog) {
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_FALSE(mainWindow->searchAsTyped);
+    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
         ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
         d.toolsBarFlat->setFocus();
@@ -337,15 +316,15 @@ TEST_F(Dialogs, AboutPanelHasALoweredOuterAndARaisedInnerBevel) {
 
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
-    whileModal(form->aboutAction, [&](QWidget*) {
+    whileModal(mainWindow->aboutAction, [&](QWidget*) {
         EXPECT_EQ(about().updateDate->text(), "15.3.2001");
         EXPECT_EQ(about().wordStockVersion->text(), "?");
         for (const char* source : {"mythes-cs", "stardict-czech", "hunspell-cs", "iso-codes"})
             EXPECT_TRUE(about().wordStockSources->text().contains(QLatin1String(source))) << source;
         QTest::mouseClick(about().okButton, Qt::LeftButton);
     });
-    QTest::keyClick(form, Qt::Key_F3);
-    whileModal(form->aboutAction, [&](QWidget* box) {
+    QTest::keyClick(mainWindow, Qt::Key_F3);
+    whileModal(mainWindow->aboutAction, [&](QWidget* box) {
         EXPECT_EQ(about().updateDate->text(), "1.1.2026");
         QTest::keyClick(box, Qt::Key_Return);
     });
@@ -359,14 +338,14 @@ TEST_F(Dialogs, AboutWithAnEmptyHeaderAndWithNoDictionaryOpen) {
     writeBytes(folder.file("mesta.dat"), wordRecord("") + wordRecord("PRAHA@ČESKO;"));
     std::filesystem::remove(folder.path() / "chzn.dat");
     start();
-    QTest::keyClick(form, Qt::Key_F3);
-    whileModal(form->aboutAction, [&](QWidget*) {
+    QTest::keyClick(mainWindow, Qt::Key_F3);
+    whileModal(mainWindow->aboutAction, [&](QWidget*) {
         EXPECT_EQ(about().updateDate->text(), "");
         about().accept();
     });
-    QTest::keyClick(form, Qt::Key_F4); // no such dictionary: told, nothing open
+    QTest::keyClick(mainWindow, Qt::Key_F4); // no such dictionary: told, nothing open
     ASSERT_EQ(boxes.texts(), QStringList{"Tento slovník nebyl nalezen."});
-    whileModal(form->aboutAction, [&](QWidget*) {
+    whileModal(mainWindow->aboutAction, [&](QWidget*) {
         EXPECT_EQ(boxes.texts().last(), "I/O error 103."); // before the box came up
         EXPECT_EQ(boxes.shown.back().caption, "Zadrovec");
         EXPECT_EQ(about().updateDate->text(), ""); // unchanged
@@ -375,11 +354,9 @@ TEST_F(Dialogs, AboutWithAnEmptyHeaderAndWithNoDictionaryOpen) {
 }
 
 TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
-    const std::string dir = std::string(testConfigHome().constData()) + "/zadrovec";
-    std::filesystem::create_directories(dir);
-    writeBytes(dir + "/zadrovec.ini", "[O programu]\r\nVerze_Caption=7.12.2026\r\n");
+    writeIni("[O programu]\r\nVerze_Caption=7.12.2026\r\n");
     start();
-    whileModal(form->aboutAction, [&](QWidget*) {
+    whileModal(mainWindow->aboutAction, [&](QWidget*) {
         EXPECT_EQ(about().wordStockVersion->text(), "7.12.2026");
         about().accept();
     });
@@ -404,7 +381,7 @@ TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
             EXPECT_EQ(field->text(), "/home/jana/slovník");
         },
         true);
-    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovník");
+    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovník");
     EXPECT_EQ(ui::FolderValidator::accepts("/a b/č"), true);
     EXPECT_EQ(ui::FolderValidator::accepts("/a\nb"), false);
     EXPECT_EQ(ui::FolderValidator::accepts(QString("/a") + QChar(0x85) + "b"), false);

@@ -1,8 +1,15 @@
 #include "guitest.h"
 
 #include "application.h"
+#include "listbox.h"
+#include "mainwindow.h"
 #include "qtext.h"
+#include "searchprogresswindow.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 namespace zadrovec::testing {
@@ -32,9 +39,33 @@ QStringList items(const zadrovec::StringList& list) {
     return out;
 }
 
-} // namespace zadrovec::testing
+void typeKeys(QLineEdit* field, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+    }
+}
 
-namespace zadrovec::testing {
+void clickRow(ui::ListBox* list, int row) {
+    const QRect place = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+void ProgramTest::start() {
+    program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
+    mainWindow = &program->mainWindow();
+    QObject::connect(&program->progressWindow(), &ui::SearchProgressWindow::shown,
+                     [this] { ++progressShown; });
+    mainWindow->show();
+    QApplication::setActiveWindow(mainWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow));
+}
+
+void ProgramTest::closeAndEnd() {
+    mainWindow->close();
+    program.reset();
+    mainWindow = nullptr;
+}
 
 // Every test starts with a settings folder of its own: what one test's windows save never
 // reaches the next test, nor the settings of the user running them.
@@ -57,8 +88,14 @@ private:
 
 QByteArray FreshSettingsFolder::path_;
 
-const QByteArray& testConfigHome() {
-    return FreshSettingsFolder::path_;
+std::filesystem::path ProgramTest::iniPath() {
+    return std::filesystem::path(FreshSettingsFolder::path_.toStdString()) / "zadrovec" /
+           "zadrovec.ini";
+}
+
+void ProgramTest::writeIni(std::string_view bytes) {
+    std::filesystem::create_directories(iniPath().parent_path());
+    writeBytes(iniPath(), bytes);
 }
 
 } // namespace zadrovec::testing

@@ -9,8 +9,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+
+namespace zadrovec::ui {
+class ListBox;
+class MainWindow;
+} // namespace zadrovec::ui
 
 namespace zadrovec::testing {
 
@@ -31,8 +41,35 @@ public:
 
 QStringList items(const zadrovec::StringList& list);
 
-// The settings folder of the running test: a temporary one, new for every test.
-const QByteArray& testConfigHome();
+// Key by key, as typed: every character goes through the field's validator, whatever its script.
+void typeKeys(QLineEdit* field, const QString& text);
+// A left click on a row of a list.
+void clickRow(ui::ListBox* list, int row);
+
+// The program started on the dictionaries a test writes into `folder`, its message boxes
+// recorded.
+class ProgramTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordedBoxes boxes;
+    std::unique_ptr<ui::Program> program;
+    ui::MainWindow* mainWindow = nullptr;
+    int progressShown = 0; // how often the search progress window came up
+
+    // Makes the program and shows its main window, active, as starting it does.
+    void start();
+    // Closes the main window and ends the program, as quitting it does.
+    void closeAndEnd();
+    void restart() {
+        closeAndEnd();
+        start();
+    }
+
+    // The settings file of the running test, in a settings folder new for every test.
+    static std::filesystem::path iniPath();
+    static std::string ini() { return readBytes(iniPath()); }
+    static void writeIni(std::string_view bytes);
+};
 
 } // namespace zadrovec::testing
 
@@ -43,5 +80,3 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
 }
-
-namespace zadrovec::testing {} // namespace zadrovec::testing

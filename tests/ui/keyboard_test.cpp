@@ -22,12 +22,8 @@ using namespace zadrovec::testing;
 
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
     QStringList warnings;
     QtMessageHandler previousHandler = nullptr;
     static Keyboard* current;
@@ -48,25 +44,17 @@ protected:
         current = nullptr;
     }
 
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        form->show();
-        QApplication::setActiveWindow(form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    }
-
     // A key as the window system delivers it: to the widget with the focus, shortcuts first.
     void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* target = QApplication::activePopupWidget();
         if (!target) target = QApplication::focusWidget();
-        if (!target) target = form;
+        if (!target) target = mainWindow;
         QTest::keyClick(target, static_cast<Qt::Key>(key), mods);
         QCoreApplication::processEvents();
     }
 
-    QStringList found() const { return items(form->foundWordsList->items()); }
-    QStringList meanings() const { return items(form->meaningsList->items()); }
+    QStringList found() const { return items(mainWindow->foundWordsList->items()); }
+    QStringList meanings() const { return items(mainWindow->meaningsList->items()); }
 };
 
 Keyboard* Keyboard::current = nullptr;
@@ -76,12 +64,12 @@ Keyboard* Keyboard::current = nullptr;
 TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     start();
     int switches = 0;
-    for (QAction* action : {form->mainDictionaryAction, form->capitalsAction})
+    for (QAction* action : {mainWindow->mainDictionaryAction, mainWindow->capitalsAction})
         QObject::connect(action, &QAction::triggered, [&] { ++switches; });
 
     press(Qt::Key_F3);
     EXPECT_EQ(switches, 1);
-    EXPECT_TRUE(form->capitalsAction->isChecked());
+    EXPECT_TRUE(mainWindow->capitalsAction->isChecked());
 
     // The menu opened with its letter and left with Esc.
     press(Qt::Key_S, Qt::AltModifier);
@@ -90,13 +78,13 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     press(Qt::Key_F2);
     EXPECT_EQ(switches, 2);
-    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
+    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
 
     // Keys typed then go to the field that had the focus.
     press(Qt::Key_S, Qt::AltModifier);
     press(Qt::Key_Escape);
     QTest::keyClicks(QApplication::focusWidget(), "pe");
-    EXPECT_EQ(form->searchField->text(), "pe");
+    EXPECT_EQ(mainWindow->searchField->text(), "pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 
     // The shortcut of a command that opens a modal window, in the same state.
@@ -116,14 +104,15 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
 
 TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
     start();
-    ASSERT_EQ(QApplication::focusWidget(), form->searchField);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->searchField);
     QList<QWidget*> walked;
     for (int n = 0; n < 5; ++n) {
         walked << QApplication::focusWidget();
         press(Qt::Key_Tab);
     }
-    const QList<QWidget*> expected = {form->searchField, form->foundWordsList, form->meaningsList,
-                                      form->searchFromLetter, form->searchField};
+    const QList<QWidget*> expected = {mainWindow->searchField, mainWindow->foundWordsList,
+                                      mainWindow->meaningsList, mainWindow->searchFromLetter,
+                                      mainWindow->searchField};
     EXPECT_EQ(walked.size(), expected.size());
     for (qsizetype n = 0; n < walked.size(); ++n) {
         QWidget* w = walked[n];
@@ -133,7 +122,7 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
         EXPECT_EQ(w, expected[n]) << "stop " << n << ": "
                                   << (walked[n] ? walked[n]->objectName().toStdString() : "none");
     }
-    for (ui::ButtonBar* bar : {form->dictionaryBar, form->toolsBar})
+    for (ui::ButtonBar* bar : {mainWindow->dictionaryBar, mainWindow->toolsBar})
         for (QToolButton* button : bar->buttons())
             EXPECT_EQ(button->focusPolicy() & Qt::TabFocus, 0)
                 << button->objectName().toStdString();
@@ -141,25 +130,25 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
 
 TEST_F(Keyboard, AListThatGetsTheFocusHasItsCurrentRowSelected) {
     start();
-    QTest::keyClicks(form->searchField, "pe");
+    QTest::keyClicks(mainWindow->searchField, "pe");
     ASSERT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    EXPECT_EQ(form->foundWordsList->itemIndex(), -1);
+    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), -1);
 
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form->foundWordsList);
-    EXPECT_EQ(form->foundWordsList->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->foundWordsList);
+    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 0);
     EXPECT_EQ(meanings(), (QStringList{"HAFAN", "VOLEK"}));
     press(Qt::Key_Down);
-    EXPECT_EQ(form->foundWordsList->itemIndex(), 1);
+    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
 
     // Back to the first word, then Tab into the meanings and Enter takes the first of them.
     press(Qt::Key_Up);
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form->meaningsList);
-    EXPECT_EQ(form->meaningsList->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->meaningsList);
+    EXPECT_EQ(mainWindow->meaningsList->itemIndex(), 0);
     press(Qt::Key_Return);
-    EXPECT_EQ(form->searchField->text(), "HAFAN");
+    EXPECT_EQ(mainWindow->searchField->text(), "HAFAN");
 }
 
 TEST_F(Keyboard, CharactersWindowOpensInTheAuthorField) {

@@ -32,14 +32,8 @@ const std::vector<std::string> kMain = {"HAFAN@PES;",      "PAS@DOKLAD;",     cp
                                         cp("PESEK@PSÍK;"), cp("PSÍK@PESEK;"), cp("ČOKL@PES;"),
                                         "PES@VOLEK;"};
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
-    int progressShown = 0;
-
     void SetUp() override {
         writeDictionary(folder, "hlavni", sortedDictionary(kMain));
         // The auxiliary dictionaries hold n + 1 words each, so their counts tell them apart.
@@ -52,30 +46,20 @@ protected:
         }
     }
 
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        QObject::connect(&program->progressWindow(), &ui::SearchProgressWindow::shown,
-                         [this] { ++progressShown; });
-        form->show();
-        QApplication::setActiveWindow(form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    }
-
-    void type(const QString& text) { QTest::keyClicks(form->searchField, text); }
+    void type(const QString& text) { QTest::keyClicks(mainWindow->searchField, text); }
     void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(widget, key, mods);
     }
-    QStringList found() const { return items(form->foundWordsList->items()); }
-    QStringList meanings() const { return items(form->meaningsList->items()); }
-    QString status() const { return form->statusTextPanel->text(); }
+    QStringList found() const { return items(mainWindow->foundWordsList->items()); }
+    QStringList meanings() const { return items(mainWindow->meaningsList->items()); }
+    QString status() const { return mainWindow->statusTextPanel->text(); }
     bool allListsEmpty() const {
-        return form->foundWordsList->items().empty() && form->hitMeanings.empty() &&
-               form->meaningsList->items().empty() && form->hitHeadwords.empty();
+        return mainWindow->foundWordsList->items().empty() && mainWindow->hitMeanings.empty() &&
+               mainWindow->meaningsList->items().empty() && mainWindow->hitHeadwords.empty();
     }
     void searchOnEnterOnly() {
-        form->searchField->setTag(1);
-        form->applyRestoredSettings();
+        mainWindow->searchField->setTag(1);
+        mainWindow->applyRestoredSettings();
     }
 };
 
@@ -83,13 +67,13 @@ protected:
 
 TEST_F(MainWindow, StartsOnTheMainDictionarySearchingAsTyped) {
     start();
-    EXPECT_EQ(form->windowTitle(), "Zadrovec");
-    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
+    EXPECT_EQ(mainWindow->windowTitle(), "Zadrovec");
+    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
-    EXPECT_TRUE(form->searchAsTyped);
-    EXPECT_EQ(form->searchFromLetter->value(), 2);
-    EXPECT_TRUE(form->searchField->hasFocus());
-    EXPECT_TRUE(form->userDictionaryPathLabel->text().isEmpty());
+    EXPECT_TRUE(mainWindow->searchAsTyped);
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
+    EXPECT_TRUE(mainWindow->searchField->hasFocus());
+    EXPECT_TRUE(mainWindow->userDictionaryPathLabel->text().isEmpty());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -98,16 +82,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
     type("pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
-    EXPECT_EQ(form->foundWordsList->itemIndex(), -1);
+    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), -1);
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(program->progressWindow().isVisible());
 
-    press(form->searchField, Qt::Key_Backspace);
+    press(mainWindow->searchField, Qt::Key_Backspace);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 1); // no search below the minimum
-    EXPECT_EQ(form->searchField->text(), "p");
+    EXPECT_EQ(mainWindow->searchField->text(), "p");
 
-    form->searchFromLetter->setValue(1);
+    mainWindow->searchFromLetter->setValue(1);
     type("s");
     EXPECT_EQ(found(), (QStringList{"PSÍK"}));
 }
@@ -115,16 +99,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
 TEST_F(MainWindow, EnterSearchesWhenTypingDoesNot) {
     start();
     searchOnEnterOnly();
-    EXPECT_FALSE(form->searchAsTyped);
+    EXPECT_FALSE(mainWindow->searchAsTyped);
     type("pes");
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
-    press(form->searchField, Qt::Key_Return);
+    press(mainWindow->searchField, Qt::Key_Return);
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     // Typing keeps the lists; Enter on one character applies the minimum.
-    form->searchField->setText("h");
+    mainWindow->searchField->setText("h");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    press(form->searchField, Qt::Key_Enter);
+    press(mainWindow->searchField, Qt::Key_Enter);
     EXPECT_TRUE(allListsEmpty());
 }
 
@@ -132,7 +116,7 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
     start();
     type("pa");
     EXPECT_EQ(progressShown, 1);
-    press(form->searchField, Qt::Key_Return);
+    press(mainWindow->searchField, Qt::Key_Return);
     EXPECT_EQ(progressShown, 2);
     EXPECT_EQ(found(), (QStringList{"PAS"}));
 }
@@ -140,14 +124,14 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
 TEST_F(MainWindow, ChoosingAHeadwordShowsItsMeanings) {
     start();
     type("pe");
-    form->foundWordsList->setFocus();
-    press(form->foundWordsList, Qt::Key_Down); // the first row becomes current and selected
-    press(form->foundWordsList, Qt::Key_Down);
-    EXPECT_EQ(form->foundWordsList->itemIndex(), 1);
+    mainWindow->foundWordsList->setFocus();
+    press(mainWindow->foundWordsList, Qt::Key_Down); // the first row becomes current and selected
+    press(mainWindow->foundWordsList, Qt::Key_Down);
+    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
     const QRect first =
-        form->foundWordsList->visualRect(form->foundWordsList->model()->index(0, 0));
-    QTest::mouseClick(form->foundWordsList->viewport(), Qt::LeftButton, {}, first.center());
+        mainWindow->foundWordsList->visualRect(mainWindow->foundWordsList->model()->index(0, 0));
+    QTest::mouseClick(mainWindow->foundWordsList->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
 }
 
@@ -156,54 +140,59 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
     type("pes");
     ASSERT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
     // Enter with no row selected changes nothing.
-    form->meaningsList->setFocus();
-    form->meaningsList->setItemIndex(-1);
-    press(form->meaningsList, Qt::Key_Return);
-    EXPECT_EQ(form->searchField->text(), "pes");
+    mainWindow->meaningsList->setFocus();
+    mainWindow->meaningsList->setItemIndex(-1);
+    press(mainWindow->meaningsList, Qt::Key_Return);
+    EXPECT_EQ(mainWindow->searchField->text(), "pes");
 
-    const QRect hafan = form->meaningsList->visualRect(form->meaningsList->model()->index(1, 0));
-    QTest::mouseClick(form->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
-    QTest::mouseDClick(form->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
-    EXPECT_EQ(form->searchField->text(), "HAFAN");
+    const QRect hafan =
+        mainWindow->meaningsList->visualRect(mainWindow->meaningsList->model()->index(1, 0));
+    QTest::mouseClick(mainWindow->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
+    QTest::mouseDClick(mainWindow->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
+    EXPECT_EQ(mainWindow->searchField->text(), "HAFAN");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
     EXPECT_EQ(meanings(), (QStringList{"PES"}));
-    EXPECT_TRUE(form->meaningsList->hasFocus());
+    EXPECT_TRUE(mainWindow->meaningsList->hasFocus());
 
-    form->meaningsList->setCurrentIndex(form->meaningsList->model()->index(0, 0));
-    press(form->meaningsList, Qt::Key_Return);
-    EXPECT_EQ(form->searchField->text(), "PES");
+    mainWindow->meaningsList->setCurrentIndex(mainWindow->meaningsList->model()->index(0, 0));
+    press(mainWindow->meaningsList, Qt::Key_Return);
+    EXPECT_EQ(mainWindow->searchField->text(), "PES");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 }
 
 TEST_F(MainWindow, EveryDictionarySwitchEmptiesTheListsAndKeepsTheField) {
     start();
     const std::vector<std::pair<QAction*, Qt::Key>> switches = {
-        {form->capitalsAction, Qt::Key_F3},      {form->chemicalSymbolsAction, Qt::Key_F4},
-        {form->currenciesAction, Qt::Key_F5},    {form->vehicleCodesAction, Qt::Key_F6},
-        {form->personalitiesAction, Qt::Key_F7}, {form->aircraftMarksAction, Qt::Key_F8},
-        {form->enterprisesAction, Qt::Key_F9},   {form->mainDictionaryAction, Qt::Key_F2}};
+        {mainWindow->capitalsAction, Qt::Key_F3},
+        {mainWindow->chemicalSymbolsAction, Qt::Key_F4},
+        {mainWindow->currenciesAction, Qt::Key_F5},
+        {mainWindow->vehicleCodesAction, Qt::Key_F6},
+        {mainWindow->personalitiesAction, Qt::Key_F7},
+        {mainWindow->aircraftMarksAction, Qt::Key_F8},
+        {mainWindow->enterprisesAction, Qt::Key_F9},
+        {mainWindow->mainDictionaryAction, Qt::Key_F2}};
     int words = 2;
     for (const auto& [action, key] : switches) {
         type("x");
-        form->searchField->setText("xa");
-        press(form, key);
+        mainWindow->searchField->setText("xa");
+        press(mainWindow, key);
         EXPECT_TRUE(action->isChecked()) << action->objectName().toStdString();
         EXPECT_TRUE(allListsEmpty());
-        EXPECT_EQ(form->searchField->text(), "xa");
-        EXPECT_EQ(status(), action == form->mainDictionaryAction
+        EXPECT_EQ(mainWindow->searchField->text(), "xa");
+        EXPECT_EQ(status(), action == mainWindow->mainDictionaryAction
                                 ? QString("Počet slov: 7")
                                 : QString("Počet slov: %1").arg(words++));
     }
     // The next change searches the dictionary now open.
-    press(form, Qt::Key_F5);
-    form->searchField->setText("xb");
+    press(mainWindow, Qt::Key_F5);
+    mainWindow->searchField->setText("xb");
     EXPECT_EQ(found(), (QStringList{"XB"}));
     EXPECT_EQ(meanings(), (QStringList{"M3"}));
     // The current dictionary's button pressed again stays down, reopens, empties the lists.
-    auto* button = form->dictionaryBar->findChild<QToolButton*>("ToolButton14");
+    auto* button = mainWindow->dictionaryBar->findChild<QToolButton*>("ToolButton14");
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(form->currenciesAction->isChecked());
+    EXPECT_TRUE(mainWindow->currenciesAction->isChecked());
     EXPECT_TRUE(button->isChecked());
     EXPECT_TRUE(allListsEmpty());
     EXPECT_TRUE(boxes.shown.empty());
@@ -216,45 +205,43 @@ TEST_F(MainWindow, MissingDictionaryIsToldAndNothingSearches) {
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_EQ(status(), "Počet slov:");
     type("pes");
-    press(form->searchField, Qt::Key_Return);
+    press(mainWindow->searchField, Qt::Key_Return);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
     // Another dictionary opens and searching works again.
-    press(form, Qt::Key_F3);
+    press(mainWindow, Qt::Key_F3);
     EXPECT_EQ(status(), "Počet slov: 2");
-    form->searchField->setText("xa");
+    mainWindow->searchField->setText("xa");
     EXPECT_EQ(found(), (QStringList{"XA"}));
 }
 
 TEST_F(MainWindow, UserDictionaryCommandIsDisabled) {
     start();
-    EXPECT_FALSE(form->userDictionaryAction->isEnabled());
-    EXPECT_FALSE(form->findChild<QToolButton*>("ToolButton8")->isEnabled());
-    EXPECT_FALSE(form->findChild<QAction*>("Uivatelsk1")->isEnabled());
-    press(form, Qt::Key_F9, Qt::ShiftModifier);
-    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
+    EXPECT_FALSE(mainWindow->userDictionaryAction->isEnabled());
+    EXPECT_FALSE(mainWindow->findChild<QToolButton*>("ToolButton8")->isEnabled());
+    EXPECT_FALSE(mainWindow->findChild<QAction*>("Uivatelsk1")->isEnabled());
+    press(mainWindow, Qt::Key_F9, Qt::ShiftModifier);
+    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     start();
-    EXPECT_EQ(form->findInAllAction->toolTip(), "Hledat výraz");
-    EXPECT_EQ(form->findInAllAction->property("Hint").toString(),
+    EXPECT_EQ(mainWindow->findInAllAction->toolTip(), "Hledat výraz");
+    EXPECT_EQ(mainWindow->findInAllAction->property("Hint").toString(),
               "Hledat výraz|Vyhledá výraz ve všech slovnících");
-    EXPECT_EQ(form->findInAllAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-    EXPECT_EQ(form->charactersAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
-    EXPECT_EQ(form->exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    EXPECT_EQ(form->enterprisesAction->text(), "Pomocný 7");
-    EXPECT_EQ(form->aircraftMarksAction->toolTip(), "Označení letadel");
+    EXPECT_EQ(mainWindow->charactersAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
+    EXPECT_EQ(mainWindow->exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    EXPECT_EQ(mainWindow->aircraftMarksAction->toolTip(), "Označení letadel");
     // Menu items follow their actions, check mark included.
-    auto* item = form->findChild<QAction*>("Mny1");
+    auto* item = mainWindow->findChild<QAction*>("Mny1");
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->isChecked());
-    press(form, Qt::Key_F5);
+    press(mainWindow, Qt::Key_F5);
     EXPECT_TRUE(item->isChecked());
-    EXPECT_FALSE(form->findChild<QAction*>("Hlavn1")->isChecked());
-    form->findChild<QAction*>("Hlavn1")->trigger();
-    EXPECT_TRUE(form->mainDictionaryAction->isChecked());
+    EXPECT_FALSE(mainWindow->findChild<QAction*>("Hlavn1")->isChecked());
+    mainWindow->findChild<QAction*>("Hlavn1")->trigger();
+    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
 
     // The help page's table of keys names the key of every command the user can give.
@@ -263,7 +250,7 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         QString::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
     ASSERT_TRUE(help.contains("<th>Klávesa</th><th>Příkaz</th>"));
     QStringList keys;
-    for (const QAction* action : form->findChildren<QAction*>())
+    for (const QAction* action : mainWindow->findChildren<QAction*>())
         if (!action->shortcut().isEmpty() && action->isEnabled())
             keys << action->shortcut().toString(QKeySequence::PortableText);
     EXPECT_TRUE(keys.contains("Ctrl+L"));
@@ -273,25 +260,25 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
 
 TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
     start();
-    auto* dole = form->dictionaryBarMenu->findChild<QAction*>("Dole1");
+    auto* dole = mainWindow->dictionaryBarMenu->findChild<QAction*>("Dole1");
     ASSERT_NE(dole, nullptr);
     dole->trigger();
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
     EXPECT_TRUE(dole->isChecked());
-    EXPECT_FALSE(form->dictionaryBarMenu->findChild<QAction*>("Nahoe1")->isChecked());
-    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::TopToolBarArea);
+    EXPECT_FALSE(mainWindow->dictionaryBarMenu->findChild<QAction*>("Nahoe1")->isChecked());
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::TopToolBarArea);
 
-    form->toolsBarMenu->findChild<QAction*>("Vlevo2")->trigger();
-    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::LeftToolBarArea);
-    EXPECT_EQ(form->toolsBar->orientation(), Qt::Vertical);
+    mainWindow->toolsBarMenu->findChild<QAction*>("Vlevo2")->trigger();
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::LeftToolBarArea);
+    EXPECT_EQ(mainWindow->toolsBar->orientation(), Qt::Vertical);
 
-    form->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->trigger();
-    EXPECT_FALSE(form->toolsBar->list());
-    EXPECT_TRUE(form->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(form->toolsBarMenu->findChild<QAction*>("Popiskyvedleikon2")->isChecked());
-    EXPECT_EQ(form->findChild<QToolButton*>("ToolButton13")->toolButtonStyle(),
+    mainWindow->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->trigger();
+    EXPECT_FALSE(mainWindow->toolsBar->list());
+    EXPECT_TRUE(mainWindow->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(mainWindow->toolsBarMenu->findChild<QAction*>("Popiskyvedleikon2")->isChecked());
+    EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton13")->toolButtonStyle(),
               Qt::ToolButtonTextUnderIcon);
-    EXPECT_TRUE(form->dictionaryBar->list()); // the other toolbar keeps its style
+    EXPECT_TRUE(mainWindow->dictionaryBar->list()); // the other toolbar keeps its style
 }
 
 TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
@@ -304,19 +291,21 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
         if (popup) popup->close();
         return popup;
     };
-    EXPECT_EQ(rightClick(form->menuBar(), QPoint(form->menuBar()->width() - 2, 2)), nullptr);
-    QWidget* buttons1 = form->findChild<QToolButton*>("ToolButton4")->parentWidget();
+    EXPECT_EQ(rightClick(mainWindow->menuBar(), QPoint(mainWindow->menuBar()->width() - 2, 2)),
+              nullptr);
+    QWidget* buttons1 = mainWindow->findChild<QToolButton*>("ToolButton4")->parentWidget();
     EXPECT_EQ(rightClick(buttons1, QPoint(buttons1->width() - 1, buttons1->height() - 1)),
-              form->dictionaryBarMenu);
-    EXPECT_EQ(rightClick(form->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
-              form->toolsBarMenu);
-    EXPECT_EQ(rightClick(form->toolsBar, QPoint(form->toolsBar->width() - 1, 1)),
-              form->toolsBarMenu);
+              mainWindow->dictionaryBarMenu);
+    EXPECT_EQ(rightClick(mainWindow->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
+              mainWindow->toolsBarMenu);
+    EXPECT_EQ(rightClick(mainWindow->toolsBar, QPoint(mainWindow->toolsBar->width() - 1, 1)),
+              mainWindow->toolsBarMenu);
     // Beside the toolbars, in their lines.
-    const QPoint besideToolBar1(form->width() - 2, form->dictionaryBar->geometry().center().y());
-    EXPECT_EQ(rightClick(form, besideToolBar1), nullptr);
+    const QPoint besideToolBar1(mainWindow->width() - 2,
+                                mainWindow->dictionaryBar->geometry().center().y());
+    EXPECT_EQ(rightClick(mainWindow, besideToolBar1), nullptr);
 
-    for (ui::ButtonBar* bar : {form->dictionaryBar, form->toolsBar}) {
+    for (ui::ButtonBar* bar : {mainWindow->dictionaryBar, mainWindow->toolsBar}) {
         bar->toggleViewAction()->trigger();
         EXPECT_TRUE(bar->isVisible());
         EXPECT_FALSE(bar->toggleViewAction()->isVisible());
@@ -325,36 +314,36 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
 
 TEST_F(MainWindow, ToolbarWithoutCaptionsGetsButtonsOf22Pixels) {
     start();
-    form->dictionaryBar->setShowCaptions(false);
-    form->dictionaryBar->setButtonHeight(40);
-    form->applyRestoredSettings();
-    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22);
-    EXPECT_EQ(form->findChild<QToolButton*>("ToolButton4")->height(), 22);
-    EXPECT_EQ(form->findChild<QToolButton*>("ToolButton4")->toolButtonStyle(),
+    mainWindow->dictionaryBar->setShowCaptions(false);
+    mainWindow->dictionaryBar->setButtonHeight(40);
+    mainWindow->applyRestoredSettings();
+    EXPECT_EQ(mainWindow->dictionaryBar->buttonHeight(), 22);
+    EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton4")->height(), 22);
+    EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton4")->toolButtonStyle(),
               Qt::ToolButtonIconOnly);
 }
 
 TEST_F(MainWindow, FirstRowOfTheDictionaryToolbarEndsAfterTheFourthButton) {
     start();
-    const int firstRow = form->findChild<QToolButton*>("ToolButton4")->y();
-    EXPECT_EQ(form->findChild<QToolButton*>("ToolButton14")->y(), firstRow);
-    EXPECT_GT(form->findChild<QToolButton*>("ToolButton9")->y(), firstRow);
-    EXPECT_GE(form->findChild<QToolButton*>("ToolButton13")->width(), 90);
+    const int firstRow = mainWindow->findChild<QToolButton*>("ToolButton4")->y();
+    EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton14")->y(), firstRow);
+    EXPECT_GT(mainWindow->findChild<QToolButton*>("ToolButton9")->y(), firstRow);
+    EXPECT_GE(mainWindow->findChild<QToolButton*>("ToolButton13")->width(), 90);
 }
 
 TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheirCaptions) {
     start();
     // Captions of very different lengths, as the settings file gives them.
-    form->capitalsAction->setText("Hlavní města a státy");
-    form->personalitiesAction->setText("O");
-    form->dictionaryBar->setShowCaptions(true);
+    mainWindow->capitalsAction->setText("Hlavní města a státy");
+    mainWindow->personalitiesAction->setText("O");
+    mainWindow->dictionaryBar->setShowCaptions(true);
     QCoreApplication::processEvents();
     const QStringList rows[] = {{"ToolButton4", "ToolButton1", "ToolButton3", "ToolButton14"},
                                 {"ToolButton9", "ToolButton7", "ToolButton2", "ToolButton10"}};
     for (const QStringList& row : rows) {
         const QToolButton* previous = nullptr;
         for (const QString& name : row) {
-            const auto* button = form->findChild<QToolButton*>(name);
+            const auto* button = mainWindow->findChild<QToolButton*>(name);
             EXPECT_EQ(button->width(), button->sizeHint().width()) << name.toStdString();
             if (previous) {
                 EXPECT_EQ(button->x(), previous->geometry().right() + 1) << name.toStdString();
@@ -363,8 +352,8 @@ TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheir
             previous = button;
         }
     }
-    EXPECT_LT(form->findChild<QToolButton*>("ToolButton7")->width(),
-              form->findChild<QToolButton*>("ToolButton1")->width());
+    EXPECT_LT(mainWindow->findChild<QToolButton*>("ToolButton7")->width(),
+              mainWindow->findChild<QToolButton*>("ToolButton1")->width());
 }
 
 TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
@@ -379,38 +368,38 @@ TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_FALSE(program->progressWindow().isVisible());
     EXPECT_FALSE(program->progressWindow().animation == nullptr);
-    form->searchField->setText("ha");
+    mainWindow->searchField->setText("ha");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
 }
 
 TEST_F(MainWindow, SpinEditCountsAnythingButANumberAsOne) {
     start();
-    form->searchFromLetter->setFocus();
-    form->searchFromLetter->selectAll();
-    QTest::keyClicks(form->searchFromLetter, "-a"); // a sign is taken, letters are refused
-    EXPECT_EQ(form->searchFromLetter->text(), "-");
-    EXPECT_EQ(form->searchFromLetter->currentValue(), 1);
-    form->searchField->setText("p");
+    mainWindow->searchFromLetter->setFocus();
+    mainWindow->searchFromLetter->selectAll();
+    QTest::keyClicks(mainWindow->searchFromLetter, "-a"); // a sign is taken, letters are refused
+    EXPECT_EQ(mainWindow->searchFromLetter->text(), "-");
+    EXPECT_EQ(mainWindow->searchFromLetter->currentValue(), 1);
+    mainWindow->searchField->setText("p");
     EXPECT_EQ(found(), (QStringList{"PAS", "PES", "PESEK", "PSÍK"}));
     // Leaving the field sets a value out of range to the nearer bound.
-    form->searchFromLetter->setFocus();
-    form->searchFromLetter->selectAll();
-    QTest::keyClicks(form->searchFromLetter, "70");
-    EXPECT_EQ(form->searchFromLetter->currentValue(), 70);
-    form->searchField->setFocus();
-    EXPECT_EQ(form->searchFromLetter->value(), 50);
+    mainWindow->searchFromLetter->setFocus();
+    mainWindow->searchFromLetter->selectAll();
+    QTest::keyClicks(mainWindow->searchFromLetter, "70");
+    EXPECT_EQ(mainWindow->searchFromLetter->currentValue(), 70);
+    mainWindow->searchField->setFocus();
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 50);
 }
 
 TEST_F(MainWindow, TypedTextKeepsToTheCodePage) {
     start();
-    form->searchFromLetter->setValue(1);
+    mainWindow->searchFromLetter->setValue(1);
     for (const QString& text : {QString("č"), QString("ж"), QString("ø"), QString("s")}) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-        QApplication::sendEvent(form->searchField, &press);
+        QApplication::sendEvent(mainWindow->searchField, &press);
     }
-    EXPECT_EQ(form->searchField->text(), "čs");
-    form->searchField->insert("жx");
-    EXPECT_EQ(form->searchField->text(), "čs");
+    EXPECT_EQ(mainWindow->searchField->text(), "čs");
+    mainWindow->searchField->insert("жx");
+    EXPECT_EQ(mainWindow->searchField->text(), "čs");
 }
 
 class IconFiles : public MainWindow {
@@ -427,11 +416,11 @@ protected:
 TEST_F(IconFiles, OnlyTheActionOfAPresentFileGetsANewImage) {
     writeIcon(3, 32);
     start();
-    EXPECT_EQ(imageIndex(form->chemicalSymbolsAction), 14);
-    EXPECT_EQ(form->toolBarImages.count(), 15);
-    EXPECT_EQ(imageIndex(form->mainDictionaryAction), 5);
-    EXPECT_EQ(imageIndex(form->capitalsAction), 6);
-    EXPECT_EQ(imageIndex(form->charactersAction), 13);
+    EXPECT_EQ(imageIndex(mainWindow->chemicalSymbolsAction), 14);
+    EXPECT_EQ(mainWindow->toolBarImages.count(), 15);
+    EXPECT_EQ(imageIndex(mainWindow->mainDictionaryAction), 5);
+    EXPECT_EQ(imageIndex(mainWindow->capitalsAction), 6);
+    EXPECT_EQ(imageIndex(mainWindow->charactersAction), 13);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -441,10 +430,10 @@ TEST_F(IconFiles, TooSmallIconEndsTheStepWithTheErrorReport) {
     writeIcon(4, 16);
     start();
     EXPECT_EQ(boxes.texts(), QStringList{"Invalid image size."});
-    EXPECT_EQ(imageIndex(form->mainDictionaryAction), 14);
-    EXPECT_EQ(imageIndex(form->capitalsAction), 6);
-    EXPECT_EQ(imageIndex(form->currenciesAction), 8); // after the bad one: not loaded
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(imageIndex(mainWindow->mainDictionaryAction), 14);
+    EXPECT_EQ(imageIndex(mainWindow->capitalsAction), 6);
+    EXPECT_EQ(imageIndex(mainWindow->currenciesAction), 8); // after the bad one: not loaded
+    EXPECT_TRUE(mainWindow->isVisible());
 }
 
 TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
@@ -452,26 +441,26 @@ TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
     writeIcon(7, 32);
     start();
     EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join(' ').toStdString();
-    EXPECT_EQ(imageIndex(form->vehicleCodesAction), 9);
-    EXPECT_EQ(imageIndex(form->aircraftMarksAction), 14); // the icon after it is loaded
+    EXPECT_EQ(imageIndex(mainWindow->vehicleCodesAction), 9);
+    EXPECT_EQ(imageIndex(mainWindow->aircraftMarksAction), 14); // the icon after it is loaded
 }
 
 TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {
     writeBytes(folder.file("9.ico"), "not an icon at all");
     start();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(imageIndex(form->charactersAction), 13);
+    EXPECT_EQ(imageIndex(mainWindow->charactersAction), 13);
 }
 
 TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
     start();
-    press(form, Qt::Key_F1);
-    EXPECT_EQ(form->findChild<QWidget*>("HelpWindow"), nullptr);
+    press(mainWindow, Qt::Key_F1);
+    EXPECT_EQ(mainWindow->findChild<QWidget*>("HelpWindow"), nullptr);
     EXPECT_TRUE(boxes.shown.empty());
     writeBytes(folder.file("zadrov.html"), "<html><body><h1>N\xe1pov\xec"
                                            "da</h1></body></html>");
-    press(form, Qt::Key_F1);
-    auto* help = form->findChild<QWidget*>("HelpWindow");
+    press(mainWindow, Qt::Key_F1);
+    auto* help = mainWindow->findChild<QWidget*>("HelpWindow");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal()); // the main window goes on working
@@ -480,8 +469,8 @@ TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
 TEST_F(MainWindow, EndCommandClosesTheWindowAndTheDictionary) {
     start();
     ASSERT_TRUE(program->dictionary().words.isOpen());
-    form->exitAction->trigger();
-    EXPECT_FALSE(form->isVisible());
+    mainWindow->exitAction->trigger();
+    EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_FALSE(program->dictionary().words.isOpen());
     EXPECT_FALSE(program->dictionary().index.isOpen());
 }

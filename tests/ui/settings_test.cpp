@@ -19,20 +19,12 @@
 #include <QSplitter>
 #include <QTest>
 #include <csignal>
-#include <fstream>
 #include <sstream>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The keys of a section, in file order.
 QStringList keysOf(const std::string& ini, const std::string& section) {
@@ -58,46 +50,12 @@ QStringList placementKeys() {
     return {"FormVersion", "MinMaxPos" + size, "NormPos" + size};
 }
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public ProgramTest {
 protected:
-    TempFolder folder;
-    TempFolder config;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
-
     void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
         writeDictionary(folder, "hlavni", {"1.1.2026", "PES@HAFAN;", "PESEK@PSÍK;"});
     }
-    void TearDown() override {
-        program.reset();
-        qputenv("XDG_CONFIG_HOME", testConfigHome());
-    }
 
-    std::filesystem::path iniPath() const { return config.path() / "zadrovec" / "zadrovec.ini"; }
-    std::string ini() const { return readFile(iniPath()); }
-    void writeIni(const std::string& bytes) {
-        std::filesystem::create_directories(iniPath().parent_path());
-        writeBytes(iniPath().string(), bytes);
-    }
-
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        form->show();
-        QApplication::setActiveWindow(form);
-        QCoreApplication::processEvents();
-    }
-    void closeAndEnd() {
-        form->close();
-        program.reset();
-        form = nullptr;
-    }
-    void restart() {
-        closeAndEnd();
-        start();
-    }
     QAction* item(QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); }
 };
 
@@ -105,11 +63,11 @@ protected:
 
 TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSections) {
     start();
-    EXPECT_TRUE(form->isMaximized());
-    EXPECT_EQ(form->capitalsAction->text(), "Pomocný 1");
-    EXPECT_EQ(form->enterprisesAction->text(), "Pomocný 7");
-    EXPECT_EQ(form->searchFromLetter->value(), 2);
-    EXPECT_TRUE(form->searchAsTyped);
+    EXPECT_TRUE(mainWindow->isMaximized());
+    EXPECT_EQ(mainWindow->capitalsAction->text(), "Pomocný 1");
+    EXPECT_EQ(mainWindow->enterprisesAction->text(), "Pomocný 7");
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
+    EXPECT_TRUE(mainWindow->searchAsTyped);
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
     closeAndEnd();
 
@@ -163,47 +121,46 @@ TEST_F(SettingsFile, TheCopyBesideTheProgramSeedsTheSettingsOnce) {
                                             "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec"
                                             "sta\r\n");
     start();
-    EXPECT_EQ(form->capitalsAction->text(), "Města");
-    EXPECT_EQ(form->capitalsAction->toolTip(), "Hlavní města");
+    EXPECT_EQ(mainWindow->capitalsAction->text(), "Města");
+    EXPECT_EQ(mainWindow->capitalsAction->toolTip(), "Hlavní města");
     closeAndEnd();
     writeBytes(folder.file("zadrovec.ini"), "[Menu]\r\nacHlavniMesta_Caption=Jiné\r\n");
     start();
-    EXPECT_EQ(form->capitalsAction->text(), "Města"); // the settings file is never replaced
+    EXPECT_EQ(mainWindow->capitalsAction->text(), "Města"); // the settings file is never replaced
 }
 
 TEST_F(SettingsFile, EveryStoredPropertySurvivesARestart) {
     start();
-    form->showNormal();
-    form->searchFromLetter->setValue(5);
-    item(form->dictionaryBarMenu, "Dole1")->trigger();
-    item(form->toolsBarMenu, "Vpravo2")->trigger();
-    item(form->toolsBarMenu, "Popiskypodikonama2")->trigger();
-    form->dictionaryBar->setShowCaptions(false);
-    form->toolsBar->setFlat(false);
-    form->searchField->setTag(1);
-    form->userDictionaryPathLabel->setText("/home/jana/slovnik");
-    form->wordsColumn->setPanelWidth(180);
-    form->setGeometry(40, 50, 600, 420);
+    mainWindow->showNormal();
+    mainWindow->searchFromLetter->setValue(5);
+    item(mainWindow->dictionaryBarMenu, "Dole1")->trigger();
+    item(mainWindow->toolsBarMenu, "Vpravo2")->trigger();
+    item(mainWindow->toolsBarMenu, "Popiskypodikonama2")->trigger();
+    mainWindow->dictionaryBar->setShowCaptions(false);
+    mainWindow->toolsBar->setFlat(false);
+    mainWindow->searchField->setTag(1);
+    mainWindow->userDictionaryPathLabel->setText("/home/jana/slovnik");
+    mainWindow->wordsColumn->setPanelWidth(180);
+    mainWindow->setGeometry(40, 50, 600, 420);
     restart();
 
-    EXPECT_FALSE(form->isMaximized());
-    EXPECT_EQ(form->geometry(), QRect(40, 50, 600, 420));
-    EXPECT_EQ(form->searchFromLetter->value(), 5);
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::BottomToolBarArea);
-    EXPECT_TRUE(item(form->dictionaryBarMenu, "Dole1")->isChecked());
-    EXPECT_FALSE(item(form->dictionaryBarMenu, "Nahoe1")->isChecked());
-    EXPECT_EQ(form->toolBarArea(form->toolsBar), Qt::RightToolBarArea);
-    EXPECT_TRUE(item(form->toolsBarMenu, "Vpravo2")->isChecked());
-    EXPECT_FALSE(form->toolsBar->list());
-    EXPECT_TRUE(item(form->toolsBarMenu, "Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(item(form->toolsBarMenu, "Popiskyvedleikon2")->isChecked());
-    EXPECT_FALSE(form->dictionaryBar->showCaptions());
-    EXPECT_EQ(form->dictionaryBar->buttonHeight(), 22); // no captions: 22-pixel buttons
-    EXPECT_FALSE(form->toolsBar->flat());
-    EXPECT_EQ(form->searchField->tag(), 1);
-    EXPECT_FALSE(form->searchAsTyped);
-    EXPECT_EQ(form->userDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(form->wordsColumn->width(), 180);
+    EXPECT_FALSE(mainWindow->isMaximized());
+    EXPECT_EQ(mainWindow->geometry(), QRect(40, 50, 600, 420));
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 5);
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_TRUE(item(mainWindow->dictionaryBarMenu, "Dole1")->isChecked());
+    EXPECT_FALSE(item(mainWindow->dictionaryBarMenu, "Nahoe1")->isChecked());
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::RightToolBarArea);
+    EXPECT_TRUE(item(mainWindow->toolsBarMenu, "Vpravo2")->isChecked());
+    EXPECT_FALSE(mainWindow->toolsBar->list());
+    EXPECT_TRUE(item(mainWindow->toolsBarMenu, "Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(item(mainWindow->toolsBarMenu, "Popiskyvedleikon2")->isChecked());
+    EXPECT_FALSE(mainWindow->dictionaryBar->showCaptions());
+    EXPECT_FALSE(mainWindow->toolsBar->flat());
+    EXPECT_EQ(mainWindow->searchField->tag(), 1);
+    EXPECT_FALSE(mainWindow->searchAsTyped);
+    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(mainWindow->wordsColumn->width(), 180);
 }
 
 TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
@@ -211,59 +168,58 @@ TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
              "Nahoe1_Checked=false\r\nDole1_Checked=true\r\nToolBar2_List=maybe\r\n"
              "Edit1_Tag=7\r\n");
     start();
-    EXPECT_EQ(form->searchFromLetter->value(), 50);
-    EXPECT_EQ(form->wordsColumn->width(),
-              form->wordsColumn->minimumWidth()); // 0, held at the minimum
-    EXPECT_EQ(form->toolBarArea(form->dictionaryBar), Qt::TopToolBarArea);
-    EXPECT_TRUE(item(form->dictionaryBarMenu, "Dole1")->isChecked());
-    EXPECT_TRUE(form->toolsBar->list());
-    EXPECT_FALSE(form->searchAsTyped); // any tag but 0: search on Enter
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 50);
+    EXPECT_EQ(mainWindow->wordsColumn->width(),
+              mainWindow->wordsColumn->minimumWidth()); // 0, held at the minimum
+    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::TopToolBarArea);
+    EXPECT_TRUE(item(mainWindow->dictionaryBarMenu, "Dole1")->isChecked());
+    EXPECT_TRUE(mainWindow->toolsBar->list());
+    EXPECT_FALSE(mainWindow->searchAsTyped); // any tag but 0: search on Enter
     restart();
     EXPECT_NE(ini().find("SpinEdit1_Value=50\r\n"), std::string::npos);
 
     closeAndEnd();
     writeIni("[Main window]\r\nSpinEdit1_Value=0\r\n");
     start();
-    EXPECT_EQ(form->searchFromLetter->value(), 1);
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 1);
 }
 
 TEST_F(SettingsFile, NegativeFormVersionSkipsTheWholeRestore) {
     writeIni("[Main window]\r\nFormVersion=-1\r\nShowCmd=1\r\nSpinEdit1_Value=7\r\n");
     start();
-    EXPECT_FALSE(form->isMaximized()); // not even the default state is applied
-    EXPECT_EQ(form->searchFromLetter->value(), 2);
-    EXPECT_FALSE(form->searchAsTyped); // the after-restore notification did not run
-    QTest::keyClicks(form->searchField, "pes");
-    EXPECT_TRUE(form->foundWordsList->items().empty());
+    EXPECT_FALSE(mainWindow->isMaximized()); // not even the default state is applied
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
+    EXPECT_FALSE(mainWindow->searchAsTyped); // the after-restore notification did not run
+    QTest::keyClicks(mainWindow->searchField, "pes");
+    EXPECT_TRUE(mainWindow->foundWordsList->items().empty());
 }
 
 TEST_F(SettingsFile, StoredStatesAndPositions) {
     writeIni("[Main window]\r\nShowCmd=1\r\nPixelsPerInch=120\r\nNormPos=10,20,410,320\r\n");
     start();
-    EXPECT_FALSE(form->isMaximized());                    // the state applies
-    EXPECT_NE(form->geometry(), QRect(10, 20, 400, 300)); // another screen: the position not
+    EXPECT_FALSE(mainWindow->isMaximized());                    // the state applies
+    EXPECT_NE(mainWindow->geometry(), QRect(10, 20, 400, 300)); // another screen: the position not
     closeAndEnd();
 
     writeIni("[Main window]\r\nShowCmd=1\r\nNormPos(640x480)=1,1,99,99\r\nNormPos=10,20,410,"
              "320\r\n");
     start();
-    EXPECT_EQ(form->geometry(), QRect(10, 20, 400, 300)); // the plain one for another size
+    EXPECT_EQ(mainWindow->geometry(), QRect(10, 20, 400, 300)); // the plain one for another size
     closeAndEnd();
 
     writeIni("[Main window]\r\nShowCmd=2\r\n");
     start();
-    QTest::qWait(20);
-    EXPECT_TRUE(form->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return mainWindow->isMinimized(); }));
 }
 
 TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
     writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec"
              "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
     start();
-    EXPECT_EQ(form->currenciesAction->text(), "\"Měny\"");
-    EXPECT_EQ(form->vehicleCodesAction->text(), "SPZ");
+    EXPECT_EQ(mainWindow->currenciesAction->text(), "\"Měny\"");
+    EXPECT_EQ(mainWindow->vehicleCodesAction->text(), "SPZ");
     restart();
-    EXPECT_EQ(form->currenciesAction->text(), "\"Měny\"");
+    EXPECT_EQ(mainWindow->currenciesAction->text(), "\"Měny\"");
     EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec"
                          "ny\"\"\r\n"),
               std::string::npos);
@@ -282,10 +238,10 @@ TEST_F(SettingsFile, UnwritableFileIsReportedAndTheProgramStillEnds) {
     // Closed by SIGTERM: the same two reports on standard error, no box to wait for an answer.
     boxes.shown.clear();
     start();
-    ui::closeOnTerminationSignal(*form);
+    ui::closeOnTerminationSignal(*mainWindow);
     ::testing::internal::CaptureStderr();
     ASSERT_EQ(std::raise(SIGTERM), 0);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !mainWindow->isVisible(); }));
     program.reset();
     const QString errors = QString::fromStdString(::testing::internal::GetCapturedStderr());
     std::signal(SIGTERM, SIG_DFL);
@@ -302,7 +258,7 @@ TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
     garbage += "\r\n[Main window]\r\nSpinEdit1_Value=3\r\n" + std::string(1 << 20, 'x') + "\r\n";
     writeIni(garbage);
     start();
-    EXPECT_EQ(form->searchFromLetter->value(), 3);
+    EXPECT_EQ(mainWindow->searchFromLetter->value(), 3);
     closeAndEnd();
     const std::string after = ini();
     EXPECT_EQ(after.substr(0, 200'000), garbage.substr(0, 200'000)); // the rest is kept
@@ -351,9 +307,10 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
              "]\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n"
              "Panel2_Width=2147483647\r\n");
     start();
-    EXPECT_EQ(form->wordsColumn->width(), form->wordsColumn->minimumWidth());
-    EXPECT_GE(form->geometry().left(), -32767);
-    EXPECT_LE(form->geometry().width(), QGuiApplication::primaryScreen()->virtualSize().width());
+    EXPECT_EQ(mainWindow->wordsColumn->width(), mainWindow->wordsColumn->minimumWidth());
+    EXPECT_GE(mainWindow->geometry().left(), -32767);
+    EXPECT_LE(mainWindow->geometry().width(),
+              QGuiApplication::primaryScreen()->virtualSize().width());
     program->charactersWindow().show(); // right before left: not applied
     program->charactersWindow().close();
     ui::FoundTextWindow& foundWindow = program->foundWindow();
@@ -382,7 +339,7 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
 TEST_F(SettingsFile, AFolderWithLineBreaksFailsTheSaveAndAddsNoLines) {
     writeIni("[Main window]\r\nSpinEdit1_Value=4\r\n");
     start();
-    form->userDictionaryPathLabel->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
+    mainWindow->userDictionaryPathLabel->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
     closeAndEnd();
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");

@@ -19,8 +19,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -47,59 +45,28 @@ QStringList column(const QTreeWidget* tree) {
     return rows;
 }
 
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class SolverWindowTest : public ::testing::Test {
+class SolverWindowTest : public ProgramTest {
 protected:
-    TempFolder folder;
-    TempFolder config;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
-    ui::SolverWindow* window = nullptr;
+    ui::SolverWindow* solverWindow = nullptr;
 
     void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
         writeDictionary(folder, "hlavni",
                         sortedDictionary({cp("HERKA@kobyla;stará herka;"), cp("KŮŇ@hřebec;kobyla;"),
                                           cp("KUN@lesní šelma;"), cp("PES@hafan;")}));
         writeDictionary(folder, "mesta", sortedDictionary({cp("KOBYLA@herka;")}));
     }
-    void TearDown() override {
-        program.reset();
-        qputenv("XDG_CONFIG_HOME", testConfigHome());
-    }
-
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        form->show();
-        QApplication::setActiveWindow(form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    }
     // Opens the window; the answers are then there unless told not to wait for them.
     void open(bool waitForThem = true) {
-        QTest::keyClick(form, Qt::Key_L, Qt::ControlModifier);
-        window = form->solverWindow();
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(window->isVisible());
-        QApplication::setActiveWindow(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(mainWindow, Qt::Key_L, Qt::ControlModifier);
+        solverWindow = mainWindow->solverWindow();
+        ASSERT_NE(solverWindow, nullptr);
+        ASSERT_TRUE(solverWindow->isVisible());
+        QApplication::setActiveWindow(solverWindow);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(solverWindow));
         if (waitForThem) waitForAnswers();
     }
     void waitForAnswers() {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->answersReady(); }));
-    }
-    std::filesystem::path iniPath() const { return config.path() / "zadrovec" / "zadrovec.ini"; }
-    std::string ini() const { return readAll(iniPath()); }
-    void writeIni(const std::string& bytes) {
-        std::filesystem::create_directories(iniPath().parent_path());
-        writeBytes(iniPath().string(), bytes);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return solverWindow->answersReady(); }));
     }
     // The window's own section of the settings file, as written.
     std::string ownSection() const {
@@ -115,31 +82,31 @@ protected:
 
 TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
     start();
-    EXPECT_EQ(form->solverWindow(), nullptr); // nothing read at start-up
-    EXPECT_EQ(form->solverAction->text(), "&Luštění...");
+    EXPECT_EQ(mainWindow->solverWindow(), nullptr); // nothing read at start-up
+    EXPECT_EQ(mainWindow->solverAction->text(), "&Luštění...");
     open(false);
-    EXPECT_EQ(window->windowTitle(), "Luštění");
-    EXPECT_EQ(QApplication::focusWidget(), window->patternEdit);
+    EXPECT_EQ(solverWindow->windowTitle(), "Luštění");
+    EXPECT_EQ(QApplication::focusWidget(), solverWindow->patternEdit);
     // Typed while the answers are still being read: kept, and answered once they are there.
-    QTest::keyClicks(window->patternEdit, "k?n");
+    QTest::keyClicks(solverWindow->patternEdit, "k?n");
     waitForAnswers();
-    EXPECT_EQ(listed(window->answersTree),
+    EXPECT_EQ(listed(solverWindow->answersTree),
               QStringList{"3 políčka: 2 | KUN (Hlavní), KŮŇ (Hlavní)"});
-    EXPECT_EQ(window->selectedAnswer(), "KUN");
+    EXPECT_EQ(solverWindow->selectedAnswer(), "KUN");
     // The clues of every answer of these squares, as zadrovec-cli clues gives them.
-    EXPECT_EQ(column(window->cluesTree),
+    EXPECT_EQ(column(solverWindow->cluesTree),
               (QStringList{"HŘEBEC (Hlavní)", "KOBYLA (Hlavní)", "LESNÍ ŠELMA (Hlavní)"}));
     // Both lists have a current row, for the focus to be seen when it comes to them.
-    EXPECT_EQ(window->cluesTree->currentItem(), window->cluesTree->topLevelItem(0));
-    QTest::keyClick(window->patternEdit, Qt::Key_Backspace);
-    QTest::keyClicks(window->patternEdit, "*");
-    EXPECT_EQ(listed(window->answersTree),
+    EXPECT_EQ(solverWindow->cluesTree->currentItem(), solverWindow->cluesTree->topLevelItem(0));
+    QTest::keyClick(solverWindow->patternEdit, Qt::Key_Backspace);
+    QTest::keyClicks(solverWindow->patternEdit, "*");
+    EXPECT_EQ(listed(solverWindow->answersTree),
               (QStringList{"3 políčka: 2 | KUN (Hlavní), KŮŇ (Hlavní)",
                            "6 políček: 1 | KOBYLA (Hlavní, Hlavní města)"}));
-    EXPECT_EQ(window->selectedAnswer(), "KUN"); // refilled: a current row again
-    QTest::keyClicks(window->patternEdit, "1");
-    EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
-    EXPECT_EQ(window->statusLabel->text(), "Vzor: číslice „1“, odpovědi mají jen písmena");
+    EXPECT_EQ(solverWindow->selectedAnswer(), "KUN"); // refilled: a current row again
+    QTest::keyClicks(solverWindow->patternEdit, "1");
+    EXPECT_EQ(solverWindow->answersTree->topLevelItemCount(), 0);
+    EXPECT_EQ(solverWindow->statusLabel->text(), "Vzor: číslice „1“, odpovědi mají jen písmena");
     EXPECT_TRUE(boxes.shown.empty()); // six missing dictionaries, and no box about them
 }
 
@@ -177,30 +144,32 @@ TEST_F(SolverWindowTest, WhatCannotBeAskedIsToldInCzechNamingItsField) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.said.toStdString());
-        window->kindCombo->setCurrentIndex(row.kind);
-        window->lengthEdit->setText(row.length);
-        window->excludeEdit->setText(row.exclude);
-        window->clueEdit->setText(row.clue);
-        window->patternEdit->clear();
+        solverWindow->kindCombo->setCurrentIndex(row.kind);
+        solverWindow->lengthEdit->setText(row.length);
+        solverWindow->excludeEdit->setText(row.exclude);
+        solverWindow->clueEdit->setText(row.clue);
+        solverWindow->patternEdit->clear();
         // Typed key by key: no keystroke on the way says more than the end does.
         for (const char c : std::string(row.pattern)) {
-            QTest::keyClicks(window->patternEdit, QString(c));
+            QTest::keyClicks(solverWindow->patternEdit, QString(c));
             if (row.quiet) {
-                EXPECT_NE(window->statusLabel->foregroundRole(), QPalette::WindowText)
-                    << window->statusLabel->text().toStdString();
+                EXPECT_NE(solverWindow->statusLabel->foregroundRole(), QPalette::WindowText)
+                    << solverWindow->statusLabel->text().toStdString();
             }
         }
-        EXPECT_EQ(window->statusLabel->text(), row.said);
-        EXPECT_EQ(window->statusLabel->foregroundRole() == QPalette::PlaceholderText, row.quiet);
-        EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
+        EXPECT_EQ(solverWindow->statusLabel->text(), row.said);
+        EXPECT_EQ(solverWindow->statusLabel->foregroundRole() == QPalette::PlaceholderText,
+                  row.quiet);
+        EXPECT_EQ(solverWindow->answersTree->topLevelItemCount(), 0);
     }
     // A set finished answers at once, and the line is an ordinary one again.
-    for (QLineEdit* field : {window->patternEdit, window->lengthEdit, window->excludeEdit})
+    for (QLineEdit* field :
+         {solverWindow->patternEdit, solverWindow->lengthEdit, solverWindow->excludeEdit})
         field->clear();
-    QTest::keyClicks(window->patternEdit, "k[uo]n");
-    EXPECT_EQ(window->answersTree->topLevelItemCount(), 1);
-    EXPECT_EQ(window->statusLabel->text(), "Odpovědí: 2");
-    EXPECT_EQ(window->statusLabel->foregroundRole(), QPalette::WindowText);
+    QTest::keyClicks(solverWindow->patternEdit, "k[uo]n");
+    EXPECT_EQ(solverWindow->answersTree->topLevelItemCount(), 1);
+    EXPECT_EQ(solverWindow->statusLabel->text(), "Odpovědí: 2");
+    EXPECT_EQ(solverWindow->statusLabel->foregroundRole(), QPalette::WindowText);
 }
 
 TEST_F(SolverWindowTest, AQuestionWithoutAnswersSaysWhichFieldLeftNone) {
@@ -234,95 +203,95 @@ TEST_F(SolverWindowTest, AQuestionWithoutAnswersSaysWhichFieldLeftNone) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.said.toStdString());
-        window->patternEdit->clear();
-        window->kindCombo->setCurrentIndex(row.kind);
-        window->lengthEdit->setText(row.length);
-        window->excludeEdit->setText(row.exclude);
-        window->clueEdit->setText(row.clue);
-        window->patternEdit->setText(row.pattern);
-        EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
-        EXPECT_EQ(window->statusLabel->text(), row.said);
+        solverWindow->patternEdit->clear();
+        solverWindow->kindCombo->setCurrentIndex(row.kind);
+        solverWindow->lengthEdit->setText(row.length);
+        solverWindow->excludeEdit->setText(row.exclude);
+        solverWindow->clueEdit->setText(row.clue);
+        solverWindow->patternEdit->setText(row.pattern);
+        EXPECT_EQ(solverWindow->answersTree->topLevelItemCount(), 0);
+        EXPECT_EQ(solverWindow->statusLabel->text(), row.said);
     }
 }
 
 TEST_F(SolverWindowTest, AMessageNeverChangesTheWindowsSize) {
     start();
     open();
-    const QSize size = window->size();
-    QTest::keyClicks(window->patternEdit, "k*");
-    QTest::keyClicks(window->lengthEdit, QString(150, '7'));
-    QTest::keyClicks(window->excludeEdit, "1");
+    const QSize size = solverWindow->size();
+    QTest::keyClicks(solverWindow->patternEdit, "k*");
+    QTest::keyClicks(solverWindow->lengthEdit, QString(150, '7'));
+    QTest::keyClicks(solverWindow->excludeEdit, "1");
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(solverWindow->size(), size);
 
     // At the least width the window has, a message longer than the line is cut, whole in the
     // tooltip; given room again, it is shown whole.
-    window->resize(window->minimumSizeHint());
-    const QSize narrow = window->size();
-    window->excludeEdit->clear();
-    window->lengthEdit->setText("x");
+    solverWindow->resize(solverWindow->minimumSizeHint());
+    const QSize narrow = solverWindow->size();
+    solverWindow->excludeEdit->clear();
+    solverWindow->lengthEdit->setText("x");
     QCoreApplication::processEvents();
     const QString message = "Délka: počet políček, např. 5, nebo rozsah, např. 4-6";
-    ASSERT_GT(window->statusLabel->fontMetrics().horizontalAdvance(message),
-              window->statusLabel->width());
-    EXPECT_EQ(window->size(), narrow);
-    EXPECT_EQ(window->statusLabel->toolTip(), message);
-    EXPECT_TRUE(window->statusLabel->text().endsWith("…"))
-        << window->statusLabel->text().toStdString();
-    EXPECT_LE(window->statusLabel->sizeHint().width(), window->statusLabel->width());
-    window->resize(size);
+    ASSERT_GT(solverWindow->statusLabel->fontMetrics().horizontalAdvance(message),
+              solverWindow->statusLabel->width());
+    EXPECT_EQ(solverWindow->size(), narrow);
+    EXPECT_EQ(solverWindow->statusLabel->toolTip(), message);
+    EXPECT_TRUE(solverWindow->statusLabel->text().endsWith("…"))
+        << solverWindow->statusLabel->text().toStdString();
+    EXPECT_LE(solverWindow->statusLabel->sizeHint().width(), solverWindow->statusLabel->width());
+    solverWindow->resize(size);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->statusLabel->text(), message);
-    EXPECT_EQ(window->statusLabel->toolTip(), "");
+    EXPECT_EQ(solverWindow->statusLabel->text(), message);
+    EXPECT_EQ(solverWindow->statusLabel->toolTip(), "");
 }
 
 TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     start();
     open();
-    QTest::keyClicks(window->patternEdit, "ekrha");
-    EXPECT_EQ(window->answersTree->topLevelItemCount(), 0);
-    QTest::keyClick(window->patternEdit, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->kindCombo);
-    QTest::keyClick(window->kindCombo, Qt::Key_Down); // Přesmyčka
-    EXPECT_EQ(listed(window->answersTree),
+    QTest::keyClicks(solverWindow->patternEdit, "ekrha");
+    EXPECT_EQ(solverWindow->answersTree->topLevelItemCount(), 0);
+    QTest::keyClick(solverWindow->patternEdit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), solverWindow->kindCombo);
+    QTest::keyClick(solverWindow->kindCombo, Qt::Key_Down); // Přesmyčka
+    EXPECT_EQ(listed(solverWindow->answersTree),
               QStringList{"5 políček: 1 | HERKA (Hlavní, Hlavní města)"});
-    EXPECT_EQ(column(window->cluesTree),
+    EXPECT_EQ(column(solverWindow->cluesTree),
               (QStringList{"KOBYLA (Hlavní, Hlavní města)", "STARÁ HERKA (Hlavní)"}));
 
-    QTest::keyClick(window->kindCombo, Qt::Key_Up); // back to Vzor
-    window->patternEdit->clear();
-    QTest::keyClick(window->kindCombo, Qt::Key_Tab);
-    QTest::keyClicks(window->clueEdit, "kobyla");
+    QTest::keyClick(solverWindow->kindCombo, Qt::Key_Up); // back to Vzor
+    solverWindow->patternEdit->clear();
+    QTest::keyClick(solverWindow->kindCombo, Qt::Key_Tab);
+    QTest::keyClicks(solverWindow->clueEdit, "kobyla");
     // A legend: its answers, and one step further the answers of those.
     EXPECT_EQ(
-        listed(window->answersTree),
+        listed(solverWindow->answersTree),
         (QStringList{"3 políčka: 1 | KŮŇ (Hlavní)", "5 políček: 1 | HERKA (Hlavní, Hlavní města)",
                      "6 políček: 1 | HŘEBEC (Hlavní)", "10 políček: 1 | STARÁ HERKA (Hlavní)"}));
-    QTest::keyClick(window->clueEdit, Qt::Key_Tab);
-    QTest::keyClicks(window->lengthEdit, "5");
-    EXPECT_EQ(listed(window->answersTree),
+    QTest::keyClick(solverWindow->clueEdit, Qt::Key_Tab);
+    QTest::keyClicks(solverWindow->lengthEdit, "5");
+    EXPECT_EQ(listed(solverWindow->answersTree),
               QStringList{"5 políček: 1 | HERKA (Hlavní, Hlavní města)"});
-    window->lengthEdit->clear();
-    QTest::keyClick(window->lengthEdit, Qt::Key_Tab);
-    QTest::keyClick(window->excludeEdit, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->strictCheck);
-    QTest::keyClick(window->strictCheck, Qt::Key_Space);
-    EXPECT_TRUE(window->strictCheck->isChecked());
+    solverWindow->lengthEdit->clear();
+    QTest::keyClick(solverWindow->lengthEdit, Qt::Key_Tab);
+    QTest::keyClick(solverWindow->excludeEdit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), solverWindow->strictCheck);
+    QTest::keyClick(solverWindow->strictCheck, Qt::Key_Space);
+    EXPECT_TRUE(solverWindow->strictCheck->isChecked());
 
     // Enter takes the focus to the answers; the arrows move through them; Ctrl+C copies one.
-    QTest::keyClick(window->clueEdit, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), window->answersTree);
-    EXPECT_EQ(window->selectedAnswer(), "KŮŇ");
-    QTest::keyClick(window->answersTree, Qt::Key_Down); // the group line of 5
-    QTest::keyClick(window->answersTree, Qt::Key_Down);
-    EXPECT_EQ(window->selectedAnswer(), "HERKA");
+    QTest::keyClick(solverWindow->clueEdit, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), solverWindow->answersTree);
+    EXPECT_EQ(solverWindow->selectedAnswer(), "KŮŇ");
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Down); // the group line of 5
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Down);
+    EXPECT_EQ(solverWindow->selectedAnswer(), "HERKA");
     QApplication::clipboard()->clear();
-    QTest::keyClick(window->answersTree, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "HERKA");
-    QTest::keyClick(window->answersTree, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "HERKA\tKOBYLA"); // with its first clue
-    QTest::keyClick(window->answersTree, Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Escape);
+    EXPECT_FALSE(solverWindow->isVisible());
 }
 
 TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDictionaries) {
@@ -338,32 +307,34 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
         bool found; // the main window lists it
     };
     const Row rows[] = {
-        {"havel", true, "Osobnosti", form->personalitiesAction, true},
-        {"k?n", false, "Hlavní", form->mainDictionaryAction, true},
-        {"amigo", false, "Cizí slova", form->mainDictionaryAction, false}, // the main one
+        {"havel", true, "Osobnosti", mainWindow->personalitiesAction, true},
+        {"k?n", false, "Hlavní", mainWindow->mainDictionaryAction, true},
+        {"amigo", false, "Cizí slova", mainWindow->mainDictionaryAction, false}, // the main one
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pattern);
-        QApplication::setActiveWindow(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        window->patternEdit->setText(row.pattern);
-        QTest::keyClick(window->patternEdit, Qt::Key_Return);
-        const QString answer = window->selectedAnswer();
+        QApplication::setActiveWindow(solverWindow);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(solverWindow));
+        solverWindow->patternEdit->setText(row.pattern);
+        QTest::keyClick(solverWindow->patternEdit, Qt::Key_Return);
+        const QString answer = solverWindow->selectedAnswer();
         ASSERT_FALSE(answer.isEmpty());
-        EXPECT_EQ(window->answersTree->currentItem()->text(1), row.dictionaries);
+        EXPECT_EQ(solverWindow->answersTree->currentItem()->text(1), row.dictionaries);
         if (row.doubleClick) {
             const QRect at =
-                window->answersTree->visualItemRect(window->answersTree->currentItem());
-            QTest::mouseClick(window->answersTree->viewport(), Qt::LeftButton, {}, at.center());
-            QTest::mouseDClick(window->answersTree->viewport(), Qt::LeftButton, {}, at.center());
+                solverWindow->answersTree->visualItemRect(solverWindow->answersTree->currentItem());
+            QTest::mouseClick(solverWindow->answersTree->viewport(), Qt::LeftButton, {},
+                              at.center());
+            QTest::mouseDClick(solverWindow->answersTree->viewport(), Qt::LeftButton, {},
+                               at.center());
         } else {
-            QTest::keyClick(window->answersTree, Qt::Key_Return);
+            QTest::keyClick(solverWindow->answersTree, Qt::Key_Return);
         }
         EXPECT_TRUE(row.dictionary->isChecked());
-        EXPECT_EQ(form->searchField->text(), answer);
-        EXPECT_EQ(items(form->foundWordsList->items()).contains(answer), row.found);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
-        EXPECT_EQ(form->focusWidget(), form->searchField);
+        EXPECT_EQ(mainWindow->searchField->text(), answer);
+        EXPECT_EQ(items(mainWindow->foundWordsList->items()).contains(answer), row.found);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(mainWindow));
+        EXPECT_EQ(mainWindow->focusWidget(), mainWindow->searchField);
     }
 }
 
@@ -372,24 +343,24 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     start();
     open();
     // Best first unless asked otherwise: here the main dictionary before the others.
-    QTest::keyClicks(window->patternEdit, "h????");
-    EXPECT_EQ(listed(window->answersTree),
+    QTest::keyClicks(solverWindow->patternEdit, "h????");
+    EXPECT_EQ(listed(solverWindow->answersTree),
               QStringList{"5 políček: 3 | HAFAN (Hlavní), HERKA (Hlavní, Hlavní města), "
                           "HAVEL (Osobnosti)"});
-    window->orderCombo->setCurrentIndex(1);
-    EXPECT_EQ(window->orderCombo->currentText(), "abecedně");
-    EXPECT_EQ(listed(window->answersTree),
+    solverWindow->orderCombo->setCurrentIndex(1);
+    EXPECT_EQ(solverWindow->orderCombo->currentText(), "abecedně");
+    EXPECT_EQ(listed(solverWindow->answersTree),
               QStringList{"5 políček: 3 | HAFAN (Hlavní), HAVEL (Osobnosti), "
                           "HERKA (Hlavní, Hlavní města)"});
-    window->patternEdit->clear();
-    QTest::keyClick(window->kindCombo, Qt::Key_Down);
-    QTest::keyClicks(window->lengthEdit, "4-6");
-    QTest::keyClicks(window->excludeEdit, "xy");
-    window->chCheck->setChecked(true);
-    window->setGeometry(40, 50, 600, 500);
+    solverWindow->patternEdit->clear();
+    QTest::keyClick(solverWindow->kindCombo, Qt::Key_Down);
+    QTest::keyClicks(solverWindow->lengthEdit, "4-6");
+    QTest::keyClicks(solverWindow->excludeEdit, "xy");
+    solverWindow->chCheck->setChecked(true);
+    solverWindow->setGeometry(40, 50, 600, 500);
     QCoreApplication::processEvents();
-    window->splitter->setProperty("CluesHeight", 150); // as dragged
-    window->close();
+    solverWindow->splitter->setProperty("CluesHeight", 150); // as dragged
+    solverWindow->close();
     const std::string section = "[" + cp("Okno luštění") + "]\r\n";
     const std::string own = ownSection();
     EXPECT_EQ(own, section +
@@ -407,27 +378,27 @@ TEST_F(SolverWindowTest, ChoicesAndPlacementInASectionOfTheirOwn) {
     EXPECT_NE(afterEnd.find(own), std::string::npos); // the main window leaves it alone
     start();
     open();
-    EXPECT_EQ(window->kindCombo->currentIndex(), 1);
-    EXPECT_EQ(window->lengthEdit->text(), "4-6");
-    EXPECT_EQ(window->excludeEdit->text(), "xy");
-    EXPECT_TRUE(window->chCheck->isChecked());
-    EXPECT_FALSE(window->strictCheck->isChecked());
-    EXPECT_EQ(window->orderCombo->currentIndex(), 1);
-    EXPECT_EQ(window->splitter->sizes().value(1), 150);
-    window->resize(640, 600); // the clues keep their height, the answers grow
+    EXPECT_EQ(solverWindow->kindCombo->currentIndex(), 1);
+    EXPECT_EQ(solverWindow->lengthEdit->text(), "4-6");
+    EXPECT_EQ(solverWindow->excludeEdit->text(), "xy");
+    EXPECT_TRUE(solverWindow->chCheck->isChecked());
+    EXPECT_FALSE(solverWindow->strictCheck->isChecked());
+    EXPECT_EQ(solverWindow->orderCombo->currentIndex(), 1);
+    EXPECT_EQ(solverWindow->splitter->sizes().value(1), 150);
+    solverWindow->resize(640, 600); // the clues keep their height, the answers grow
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->splitter->sizes().value(1), 150);
+    EXPECT_EQ(solverWindow->splitter->sizes().value(1), 150);
 
     // Choices made in a window still open when the program ends are kept too.
-    window->lengthEdit->setText("7");
-    window->excludeEdit->setText("q");
-    window->kindCombo->setCurrentIndex(3);
+    solverWindow->lengthEdit->setText("7");
+    solverWindow->excludeEdit->setText("q");
+    solverWindow->kindCombo->setCurrentIndex(3);
     program.reset();
     start();
     open();
-    EXPECT_EQ(window->lengthEdit->text(), "7");
-    EXPECT_EQ(window->excludeEdit->text(), "q");
-    EXPECT_EQ(window->kindCombo->currentIndex(), 3);
+    EXPECT_EQ(solverWindow->lengthEdit->text(), "7");
+    EXPECT_EQ(solverWindow->excludeEdit->text(), "q");
+    EXPECT_EQ(solverWindow->kindCombo->currentIndex(), 3);
 }
 
 TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
@@ -453,22 +424,22 @@ TEST_F(SolverWindowTest, HostileStoredValuesAreBoundedLikeTheMainWindows) {
         writeIni("[" + cp("Okno luštění") + "]\r\nShowCmd=1\r\n" + row.stored);
         start();
         open();
-        EXPECT_EQ(window->kindCombo->currentIndex(), row.kind);
-        EXPECT_FALSE(window->kindCombo->currentText().isEmpty());
-        for (const QLineEdit* field : {window->lengthEdit, window->excludeEdit}) {
+        EXPECT_EQ(solverWindow->kindCombo->currentIndex(), row.kind);
+        EXPECT_FALSE(solverWindow->kindCombo->currentText().isEmpty());
+        for (const QLineEdit* field : {solverWindow->lengthEdit, solverWindow->excludeEdit}) {
             EXPECT_LE(field->text().size(), field->maxLength())
                 << field->objectName().toStdString();
             EXPECT_LT(field->maxLength(), 100) << field->objectName().toStdString();
             EXPECT_FALSE(field->text().contains(QChar(1))); // what the field would refuse typed
         }
-        QTest::keyClicks(window->patternEdit, "k*"); // a question: the length is asked for
-        QCoreApplication::processEvents();           // the layout settles what the texts ask of it
-        EXPECT_LE(window->width(), screen.width());
-        EXPECT_LE(window->height(), screen.height());
-        EXPECT_FALSE(window->orderCombo->currentText().isEmpty());
-        const QList<int> panes = window->splitter->sizes(); // both lists keep rows to show
-        EXPECT_GE(std::min(panes.value(0), panes.value(1)), window->fontMetrics().height());
-        window->close();
+        QTest::keyClicks(solverWindow->patternEdit, "k*"); // a question: the length is asked for
+        QCoreApplication::processEvents(); // the layout settles what the texts ask of it
+        EXPECT_LE(solverWindow->width(), screen.width());
+        EXPECT_LE(solverWindow->height(), screen.height());
+        EXPECT_FALSE(solverWindow->orderCombo->currentText().isEmpty());
+        const QList<int> panes = solverWindow->splitter->sizes(); // both lists keep rows to show
+        EXPECT_GE(std::min(panes.value(0), panes.value(1)), solverWindow->fontMetrics().height());
+        solverWindow->close();
         program.reset();
 
         // Written back sane: a placement within the screen, the texts as the fields hold them.
@@ -491,8 +462,8 @@ TEST_F(SolverWindowTest, ATajenkaIsAPatternOfWordsOrTheirLengthsAndListsPhrasesW
                   "Kdo nic nedělá, nic nezkazí.@přísloví;\n"));
     start();
     open();
-    window->kindCombo->setCurrentIndex(4);
-    EXPECT_EQ(window->kindCombo->currentText(), "Tajenka");
+    solverWindow->kindCombo->setCurrentIndex(4);
+    EXPECT_EQ(solverWindow->kindCombo->currentText(), "Tajenka");
     const QString proverb = "28 políček: 1 | KDO JINÉMU JÁMU KOPÁ, SÁM DO NÍ PADÁ. (PŘÍSLOVÍ)";
     struct Row {
         QString typed;
@@ -512,12 +483,12 @@ TEST_F(SolverWindowTest, ATajenkaIsAPatternOfWordsOrTheirLengthsAndListsPhrasesW
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
-        window->patternEdit->clear();
-        QTest::keyClicks(window->patternEdit, row.typed);
-        EXPECT_EQ(listed(window->answersTree), row.listed);
-        EXPECT_EQ(window->statusLabel->text(), row.said);
+        solverWindow->patternEdit->clear();
+        QTest::keyClicks(solverWindow->patternEdit, row.typed);
+        EXPECT_EQ(listed(solverWindow->answersTree), row.listed);
+        EXPECT_EQ(solverWindow->statusLabel->text(), row.said);
     }
-    EXPECT_EQ(window->answersTree->headerItem()->text(1), "Legenda");
-    window->kindCombo->setCurrentIndex(0); // a pattern again: the dictionaries are shown
-    EXPECT_EQ(window->answersTree->headerItem()->text(1), "Slovníky");
+    EXPECT_EQ(solverWindow->answersTree->headerItem()->text(1), "Legenda");
+    solverWindow->kindCombo->setCurrentIndex(0); // a pattern again: the dictionaries are shown
+    EXPECT_EQ(solverWindow->answersTree->headerItem()->text(1), "Slovníky");
 }

@@ -14,9 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
@@ -27,32 +25,21 @@ QString duplicateText(const QString& headword) {
     return QStringLiteral("Slovo \"%1\" již ve slovníku je.").arg(headword);
 }
 
-class UserDictionaryEditor : public ::testing::Test {
+class UserDictionaryEditor : public ProgramTest {
 protected:
-    TempFolder dataFolder;
     TempFolder userFolder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* mainWindow = nullptr;
-    ui::UserDictionaryEditor* form = nullptr;
+    ui::UserDictionaryEditor* editor = nullptr;
 
     void SetUp() override {
-        writeDictionary(dataFolder, "hlavni", {"1.1.2024", "PES@HAFAN;"});
-        program = std::make_unique<ui::Program>(QString::fromStdString(dataFolder.path().string()));
-        mainWindow = &program->mainWindow();
-        form = &program->userDictionaryEditor();
-        mainWindow->show();
+        writeDictionary(folder, "hlavni", {"1.1.2024", "PES@HAFAN;"});
+        start();
+        editor = &program->userDictionaryEditor();
         mainWindow->userDictionaryFolder = QString::fromStdString(userFolder.path().string());
     }
 
     std::string userFile() const { return userFolder.file("uziv.dat"); }
     void writeUserFile(std::string_view utf8) { writeBytes(userFile(), cp(utf8)); }
-    std::string userFileBytes() const {
-        std::ifstream in(userFile(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string userFileBytes() const { return readBytes(userFile()); }
 
     // Shows the editor modally; while it is up, `inside` acts on it, then the editor is closed
     // unless `inside` closed it. The modal result comes back.
@@ -60,34 +47,23 @@ protected:
         bool ran = false;
         QTimer::singleShot(0, [&] {
             ran = true;
-            EXPECT_EQ(QApplication::activeModalWidget(), form);
+            EXPECT_EQ(QApplication::activeModalWidget(), editor);
             inside();
-            if (form->isVisible()) form->reject();
+            if (editor->isVisible()) editor->reject();
         });
-        const int result = form->exec();
+        const int result = editor->exec();
         EXPECT_TRUE(ran);
         return result;
     }
 
-    // Key by key, as typed: every character goes through the field's validator.
-    static void type(QLineEdit* field, const QString& text) {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(field, &press);
-        }
-    }
-    static void click(ui::ListBox* list, int row) {
-        const QRect place = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-    }
     static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    QStringList headwords() const { return items(form->headwordsList->items()); }
-    QStringList meanings() const { return items(form->meaningsList->items()); }
-    QStringList fileHeadwords() const { return items(form->fileHeadwords); }
-    QStringList fileMeanings() const { return items(form->fileMeanings); }
+    QStringList headwords() const { return items(editor->headwordsList->items()); }
+    QStringList meanings() const { return items(editor->meaningsList->items()); }
+    QStringList fileHeadwords() const { return items(editor->fileHeadwords); }
+    QStringList fileMeanings() const { return items(editor->fileMeanings); }
     QString selectedHeadword() const {
-        const int row = form->headwordsList->itemIndex();
+        const int row = editor->headwordsList->itemIndex();
         return row < 0 ? QString() : headwords().at(row);
     }
     int rowOf(ui::ListBox* list, const QString& text) const {
@@ -99,21 +75,21 @@ protected:
 
 TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
     EXPECT_FALSE(mainWindow->userDictionaryAction->isEnabled());
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->windowTitle(), "Uživatelský slovník");
-    EXPECT_EQ(form->size(), QSize(665, 346));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    EXPECT_EQ(form->headwordsLabel->text(), "Seznam hesel");
-    EXPECT_EQ(form->meaningsLabel->text(), "Významy");
-    EXPECT_EQ(form->headwordLabel->text(), "Heslo");
-    EXPECT_EQ(form->meaningLabel->text(), "Význam");
-    EXPECT_EQ(form->headwordsList->width(), 240);
-    EXPECT_EQ(form->meaningsList->width(), 240);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(editor->windowTitle(), "Uživatelský slovník");
+    EXPECT_EQ(editor->size(), QSize(665, 346));
+    EXPECT_EQ(editor->minimumSize(), editor->maximumSize());
+    EXPECT_EQ(editor->headwordsLabel->text(), "Seznam hesel");
+    EXPECT_EQ(editor->meaningsLabel->text(), "Významy");
+    EXPECT_EQ(editor->headwordLabel->text(), "Heslo");
+    EXPECT_EQ(editor->meaningLabel->text(), "Význam");
+    EXPECT_EQ(editor->headwordsList->width(), 240);
+    EXPECT_EQ(editor->meaningsList->width(), 240);
     const QList<QWidget*> order = {
-        form->headwordsList,     form->meaningsList,         form->headwordField,
-        form->addHeadwordButton, form->deleteHeadwordButton, form->meaningField,
-        form->addMeaningButton,  form->deleteMeaningButton,  form->okButton,
-        form->cancelButton};
+        editor->headwordsList,     editor->meaningsList,         editor->headwordField,
+        editor->addHeadwordButton, editor->deleteHeadwordButton, editor->meaningField,
+        editor->addMeaningButton,  editor->deleteMeaningButton,  editor->okButton,
+        editor->cancelButton};
     QStringList captions;
     for (QWidget* w : order)
         if (auto* b = qobject_cast<QPushButton*>(w)) captions << b->text();
@@ -121,7 +97,7 @@ TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
                                      "&Smazat význam", "&OK", "&Storno"}));
     // Tab walks the controls in their order, starting at the headwords.
     whileShown([&] {
-        QApplication::setActiveWindow(form);
+        QApplication::setActiveWindow(editor);
         for (qsizetype i = 0; i < order.size(); ++i) {
             EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -131,13 +107,13 @@ TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
 
 TEST_F(UserDictionaryEditor, EditFieldsTypeCapitalsAndTakeOnlyWindows1250) {
     whileShown([&] {
-        type(form->headwordField, QStringLiteral("pes žluťoučký ß€中µ"));
-        EXPECT_EQ(form->headwordField->text(), "PES ŽLUŤOUČKÝ ß€µ");
-        type(form->meaningField, QStringLiteral("ä-ľ"));
-        EXPECT_EQ(form->meaningField->text(), "Ä-Ľ");
+        typeKeys(editor->headwordField, QStringLiteral("pes žluťoučký ß€中µ"));
+        EXPECT_EQ(editor->headwordField->text(), "PES ŽLUŤOUČKÝ ß€µ");
+        typeKeys(editor->meaningField, QStringLiteral("ä-ľ"));
+        EXPECT_EQ(editor->meaningField->text(), "Ä-Ľ");
     });
     // The fields keep their text from one showing to the next.
-    whileShown([&] { EXPECT_EQ(form->meaningField->text(), "Ä-Ľ"); });
+    whileShown([&] { EXPECT_EQ(editor->meaningField->text(), "Ä-Ľ"); });
 }
 
 TEST_F(UserDictionaryEditor, WithoutAFolderTheErrorIsShownAndTheListsStayEmpty) {
@@ -167,7 +143,7 @@ TEST_F(UserDictionaryEditor, AMissingFileIsCreatedEmptyAndThenLoadsQuietly) {
     whileShown([&] {
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_TRUE(headwords().isEmpty());
-        EXPECT_EQ(form->headwordsList->itemIndex(), -1);
+        EXPECT_EQ(editor->headwordsList->itemIndex(), -1);
         EXPECT_TRUE(meanings().isEmpty());
     });
 }
@@ -199,13 +175,13 @@ TEST_F(UserDictionaryEditor, LoadingSortsTheHeadwordsAndShowsTheMeaningsOfTheSel
         EXPECT_EQ(selectedHeadword(), "A");
         EXPECT_EQ(meanings(), QStringList{"B@C"});
 
-        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "PES"));
         EXPECT_EQ(meanings(), QStringList{"ZVÍŘE"}); // text after the last ";" is no meaning
-        click(form->headwordsList, rowOf(form->headwordsList, "CHATA"));
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "CHATA"));
         EXPECT_EQ(meanings(), (QStringList{"DŮM", "STAVBA"}));
-        QTest::keyClick(form->headwordsList, Qt::Key_Down);
+        QTest::keyClick(editor->headwordsList, Qt::Key_Down);
         EXPECT_EQ(meanings(), QStringList{"PTÁK"});
-        QTest::keyClick(form->headwordsList, Qt::Key_Down);
+        QTest::keyClick(editor->headwordsList, Qt::Key_Down);
         EXPECT_EQ(meanings(), (QStringList{"", "A", "B"}));
     });
 }
@@ -214,17 +190,17 @@ TEST_F(UserDictionaryEditor, EveryShowingReloadsTheFileAndOkAndStornoOnlyClose) 
     const char* file = "PES@HAFAN;\r\n";
     writeUserFile(file);
     const int ok = whileShown([&] {
-        type(form->headwordField, "KOS");
-        click(form->addHeadwordButton);
-        click(form->deleteHeadwordButton);
-        click(form->okButton);
+        typeKeys(editor->headwordField, "KOS");
+        click(editor->addHeadwordButton);
+        click(editor->deleteHeadwordButton);
+        click(editor->okButton);
     });
     EXPECT_EQ(ok, QDialog::Accepted);
     EXPECT_EQ(userFileBytes(), file);
     const int storno = whileShown([&] {
         EXPECT_EQ(headwords(), QStringList{"PES"});
         EXPECT_EQ(meanings(), QStringList{"HAFAN"});
-        click(form->cancelButton);
+        click(editor->cancelButton);
     });
     EXPECT_EQ(storno, QDialog::Rejected);
     EXPECT_EQ(userFileBytes(), file);
@@ -233,11 +209,11 @@ TEST_F(UserDictionaryEditor, EveryShowingReloadsTheFileAndOkAndStornoOnlyClose) 
 TEST_F(UserDictionaryEditor, AddingAHeadwordTrimsItAndRefusesAnExactDuplicate) {
     writeUserFile("pes@MALÝ;\r\nKOS@PTÁK;\r\n");
     whileShown([&] {
-        click(form->headwordsList, rowOf(form->headwordsList, "pes"));
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "pes"));
         // Blanks around it go; the typed capitals differ from the stored small letters.
-        type(form->headwordField, "  pes\t");
-        click(form->addHeadwordButton);
-        EXPECT_TRUE(form->headwordField->text().isEmpty());
+        typeKeys(editor->headwordField, "  pes\t");
+        click(editor->addHeadwordButton);
+        EXPECT_TRUE(editor->headwordField->text().isEmpty());
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES", "pes"}));
         EXPECT_EQ(fileHeadwords(), (QStringList{"pes", "KOS", "PES"}));
         EXPECT_EQ(fileMeanings(), (QStringList{"MALÝ;", "PTÁK;", ""}));
@@ -246,61 +222,61 @@ TEST_F(UserDictionaryEditor, AddingAHeadwordTrimsItAndRefusesAnExactDuplicate) {
         EXPECT_EQ(meanings(), QStringList{"MALÝ"});
         EXPECT_TRUE(boxes.shown.empty());
 
-        type(form->headwordField, " PES ");
-        click(form->addHeadwordButton);
+        typeKeys(editor->headwordField, " PES ");
+        click(editor->addHeadwordButton);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Plain);
         EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
         EXPECT_EQ(boxes.shown[0].text, duplicateText("PES"));
-        EXPECT_TRUE(form->headwordField->text().isEmpty());
+        EXPECT_TRUE(editor->headwordField->text().isEmpty());
         EXPECT_EQ(fileHeadwords(), (QStringList{"pes", "KOS", "PES"}));
 
         // An empty field adds nothing; blanks only add the empty headword, once.
-        click(form->addHeadwordButton);
+        click(editor->addHeadwordButton);
         EXPECT_EQ(headwords().size(), 3);
-        type(form->headwordField, "   ");
-        click(form->addHeadwordButton);
+        typeKeys(editor->headwordField, "   ");
+        click(editor->addHeadwordButton);
         EXPECT_EQ(headwords(), (QStringList{"", "KOS", "PES", "pes"}));
         EXPECT_EQ(selectedHeadword(), "pes");
-        EXPECT_TRUE(form->headwordField->text().isEmpty());
-        type(form->headwordField, "  ");
-        click(form->addHeadwordButton);
+        EXPECT_TRUE(editor->headwordField->text().isEmpty());
+        typeKeys(editor->headwordField, "  ");
+        click(editor->addHeadwordButton);
         EXPECT_EQ(boxes.texts().last(), duplicateText(""));
         EXPECT_EQ(fileHeadwords().size(), 4);
-        EXPECT_TRUE(form->headwordField->text().isEmpty());
+        EXPECT_TRUE(editor->headwordField->text().isEmpty());
     });
 }
 
 TEST_F(UserDictionaryEditor, AddingAMeaningAppendsItToTheSelectedHeadwordsText) {
     writeUserFile("PES@ZVÍŘE;HLÍDAČ\r\nKOS@\r\n");
     whileShown([&] {
-        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
-        type(form->meaningField, QStringLiteral(" kočka "));
-        click(form->addMeaningButton);
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "PES"));
+        typeKeys(editor->meaningField, QStringLiteral(" kočka "));
+        click(editor->addMeaningButton);
         // The text after the last ";" runs into the new meaning.
         EXPECT_EQ(fileMeanings(), (QStringList{"ZVÍŘE;HLÍDAČKOČKA;", ""}));
         EXPECT_EQ(meanings(), (QStringList{"KOČKA", "ZVÍŘE"}));
-        EXPECT_TRUE(form->meaningField->text().isEmpty());
+        EXPECT_TRUE(editor->meaningField->text().isEmpty());
         // A headword added meanwhile leaves the meanings shown as they are.
-        type(form->headwordField, "AAA");
-        click(form->addHeadwordButton);
+        typeKeys(editor->headwordField, "AAA");
+        click(editor->addHeadwordButton);
         EXPECT_EQ(meanings(), (QStringList{"KOČKA", "ZVÍŘE"}));
 
         // No test for duplicates; blanks only add an empty meaning; an empty field adds none.
-        click(form->meaningsList, rowOf(form->meaningsList, "ZVÍŘE"));
-        type(form->meaningField, "KOČKA");
-        click(form->addMeaningButton);
-        type(form->meaningField, "  ");
-        click(form->addMeaningButton);
-        click(form->addMeaningButton);
+        clickRow(editor->meaningsList, rowOf(editor->meaningsList, "ZVÍŘE"));
+        typeKeys(editor->meaningField, "KOČKA");
+        click(editor->addMeaningButton);
+        typeKeys(editor->meaningField, "  ");
+        click(editor->addMeaningButton);
+        click(editor->addMeaningButton);
         EXPECT_EQ(meanings(), (QStringList{"", "KOČKA", "KOČKA", "ZVÍŘE"}));
-        EXPECT_EQ(form->meaningsList->itemIndex(), 3); // the selected meaning stays selected
+        EXPECT_EQ(editor->meaningsList->itemIndex(), 3); // the selected meaning stays selected
         EXPECT_EQ(fileMeanings()[0], "ZVÍŘE;HLÍDAČKOČKA;KOČKA;;");
         EXPECT_EQ(selectedHeadword(), "PES");
 
-        click(form->headwordsList, rowOf(form->headwordsList, "KOS"));
-        type(form->meaningField, "PTÁK");
-        click(form->addMeaningButton);
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "KOS"));
+        typeKeys(editor->meaningField, "PTÁK");
+        click(editor->addMeaningButton);
         EXPECT_EQ(fileMeanings(), (QStringList{"ZVÍŘE;HLÍDAČKOČKA;KOČKA;;", "PTÁK;", ""}));
     });
 }
@@ -308,21 +284,21 @@ TEST_F(UserDictionaryEditor, AddingAMeaningAppendsItToTheSelectedHeadwordsText) 
 TEST_F(UserDictionaryEditor, DeletingAMeaningRemovesItsFirstWholeOccurrence) {
     writeUserFile("PES@XAB;CD;AB;\r\nKOS@A;B;A;\r\n");
     whileShown([&] {
-        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "PES"));
         EXPECT_EQ(meanings(), (QStringList{"AB", "CD", "XAB"}));
-        click(form->deleteMeaningButton); // no meaning selected
+        click(editor->deleteMeaningButton); // no meaning selected
         EXPECT_EQ(fileMeanings()[0], "XAB;CD;AB;");
-        click(form->meaningsList, rowOf(form->meaningsList, "AB"));
-        click(form->deleteMeaningButton);
+        clickRow(editor->meaningsList, rowOf(editor->meaningsList, "AB"));
+        click(editor->deleteMeaningButton);
         EXPECT_EQ(fileMeanings()[0], "XAB;CD;");
         EXPECT_EQ(meanings(), (QStringList{"CD", "XAB"}));
-        EXPECT_EQ(form->meaningsList->itemIndex(), -1);
-        click(form->deleteMeaningButton);
+        EXPECT_EQ(editor->meaningsList->itemIndex(), -1);
+        click(editor->deleteMeaningButton);
         EXPECT_EQ(meanings().size(), 2);
 
-        click(form->headwordsList, rowOf(form->headwordsList, "KOS"));
-        click(form->meaningsList, 1);
-        click(form->deleteMeaningButton);
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "KOS"));
+        clickRow(editor->meaningsList, 1);
+        click(editor->deleteMeaningButton);
         EXPECT_EQ(fileMeanings(), (QStringList{"XAB;CD;", "B;A;"}));
         EXPECT_EQ(meanings(), (QStringList{"A", "B"}));
     });
@@ -331,26 +307,26 @@ TEST_F(UserDictionaryEditor, DeletingAMeaningRemovesItsFirstWholeOccurrence) {
 TEST_F(UserDictionaryEditor, DeletingAHeadwordLeavesNothingSelectedForTheMeaningButtons) {
     writeUserFile("PES@HAFAN;\r\nKOS@PTÁK;\r\n");
     whileShown([&] {
-        click(form->headwordsList, rowOf(form->headwordsList, "PES"));
-        click(form->deleteHeadwordButton);
+        clickRow(editor->headwordsList, rowOf(editor->headwordsList, "PES"));
+        click(editor->deleteHeadwordButton);
         EXPECT_EQ(headwords(), QStringList{"KOS"});
         EXPECT_EQ(fileHeadwords(), QStringList{"KOS"});
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;"});
-        EXPECT_EQ(form->headwordsList->itemIndex(), -1);
+        EXPECT_EQ(editor->headwordsList->itemIndex(), -1);
 
         // The meanings of the deleted headword are still listed, but nothing acts on them.
-        type(form->meaningField, "NOVÝ");
-        click(form->addMeaningButton);
-        EXPECT_EQ(form->meaningField->text(), "NOVÝ");
-        click(form->meaningsList, 0);
-        click(form->deleteMeaningButton);
+        typeKeys(editor->meaningField, "NOVÝ");
+        click(editor->addMeaningButton);
+        EXPECT_EQ(editor->meaningField->text(), "NOVÝ");
+        clickRow(editor->meaningsList, 0);
+        click(editor->deleteMeaningButton);
         EXPECT_EQ(meanings(), QStringList{"HAFAN"});
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;"});
-        click(form->deleteHeadwordButton);
+        click(editor->deleteHeadwordButton);
         EXPECT_EQ(headwords(), QStringList{"KOS"});
 
-        click(form->headwordsList, 0);
-        click(form->addMeaningButton);
+        clickRow(editor->headwordsList, 0);
+        click(editor->addMeaningButton);
         EXPECT_EQ(fileMeanings(), QStringList{"PTÁK;NOVÝ;"});
     });
 }
@@ -359,16 +335,16 @@ TEST_F(UserDictionaryEditor, OfTwoEqualHeadwordsOnlyTheFirstInTheFileIsReached) 
     writeUserFile("PES@PRVNÍ;\r\nKOS@PTÁK;\r\nPES@DRUHÝ;\r\n");
     whileShown([&] {
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES", "PES"}));
-        click(form->headwordsList, 2);
+        clickRow(editor->headwordsList, 2);
         EXPECT_EQ(meanings(), QStringList{"PRVNÍ"});
-        click(form->headwordsList, 1);
+        clickRow(editor->headwordsList, 1);
         EXPECT_EQ(meanings(), QStringList{"PRVNÍ"});
-        click(form->headwordsList, 2);
-        click(form->deleteHeadwordButton);
+        clickRow(editor->headwordsList, 2);
+        click(editor->deleteHeadwordButton);
         EXPECT_EQ(headwords(), (QStringList{"KOS", "PES"}));
         EXPECT_EQ(fileHeadwords(), (QStringList{"KOS", "PES"}));
         EXPECT_EQ(fileMeanings(), (QStringList{"PTÁK;", "DRUHÝ;"}));
-        click(form->headwordsList, 1);
+        clickRow(editor->headwordsList, 1);
         EXPECT_EQ(meanings(), QStringList{"DRUHÝ"});
     });
 }

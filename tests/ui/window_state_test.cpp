@@ -12,90 +12,62 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
-#include <sstream>
 
 using namespace zadrovec;
 using namespace zadrovec::testing;
 
 namespace {
 
-class WindowState : public ::testing::Test {
+class WindowState : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
-    ui::MainWindow* form = nullptr;
-
     void SetUp() override { writeDictionary(folder, "hlavni", {"1.1.2026", "PES@HAFAN;"}); }
 
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        form = &program->mainWindow();
-        form->show();
-        QApplication::setActiveWindow(form);
-        QCoreApplication::processEvents();
-    }
-    void closeAndEnd() {
-        form->close();
-        program.reset();
-        form = nullptr;
-    }
-    std::string iniPath() const {
-        return std::string(testConfigHome().constData()) + "/zadrovec/zadrovec.ini";
-    }
-    QString ini() const {
-        std::ifstream in(iniPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return QString::fromLatin1(text.str());
-    }
-    void writeIni(const QString& text) { writeBytes(iniPath(), text.toLatin1().toStdString()); }
+    static QString iniText() { return QString::fromLatin1(QByteArray::fromStdString(ini())); }
 };
 
 } // namespace
 
 TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
     start();
-    form->dictionaryBar->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
-    form->showMaximized();
+    mainWindow->dictionaryBar->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
+    mainWindow->showMaximized();
     QCoreApplication::processEvents();
     closeAndEnd();
-    QString text = ini();
+    QString text = iniText();
     ASSERT_TRUE(text.contains("ShowCmd=3")) << text.toStdString();
     // A normal size saved when the window could still be that small.
     text.replace(QRegularExpression("NormPos([^=]*)=[^\r\n]*"), "NormPos\\1=10,10,210,110");
-    writeIni(text);
+    writeIni(text.toLatin1().toStdString());
 
     program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-    form = &program->mainWindow();
-    form->show();
+    mainWindow = &program->mainWindow();
+    mainWindow->show();
     // When the window is mapped it already has the least size of its layout, so nothing
     // resizes it afterwards (a window manager un-maximizes a window resized by its program).
-    const QSize leastWhenMapped = form->minimumSize();
+    const QSize leastWhenMapped = mainWindow->minimumSize();
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->minimumSize(), leastWhenMapped);
-    EXPECT_TRUE(form->isMaximized());
-    const QSize least = form->minimumSize();
+    EXPECT_EQ(mainWindow->minimumSize(), leastWhenMapped);
+    EXPECT_TRUE(mainWindow->isMaximized());
+    const QSize least = mainWindow->minimumSize();
     closeAndEnd();
-    EXPECT_TRUE(ini().contains("ShowCmd=3")) << ini().toStdString();
+    EXPECT_TRUE(iniText().contains("ShowCmd=3")) << iniText().toStdString();
     // The normal size kept is the saved one grown to the least size.
     const QRegularExpressionMatch normal =
-        QRegularExpression("NormPos=(-?\\d+),(-?\\d+),(-?\\d+),(-?\\d+)").match(ini());
+        QRegularExpression("NormPos=(-?\\d+),(-?\\d+),(-?\\d+),(-?\\d+)").match(iniText());
     ASSERT_TRUE(normal.hasMatch());
     EXPECT_EQ(normal.captured(3).toInt() - normal.captured(1).toInt(), qMax(200, least.width()));
     EXPECT_EQ(normal.captured(4).toInt() - normal.captured(2).toInt(), qMax(100, least.height()));
 
     // A normal window keeps its state, its size no smaller than the window can be.
-    text = ini();
+    text = iniText();
     text.replace("ShowCmd=3", "ShowCmd=1");
-    writeIni(text);
+    writeIni(text.toLatin1().toStdString());
     start();
-    EXPECT_FALSE(form->isMaximized());
-    EXPECT_GE(form->width(), form->minimumSizeHint().width());
-    EXPECT_GE(form->height(), form->minimumSizeHint().height());
+    EXPECT_FALSE(mainWindow->isMaximized());
+    EXPECT_GE(mainWindow->width(), mainWindow->minimumSizeHint().width());
+    EXPECT_GE(mainWindow->height(), mainWindow->minimumSizeHint().height());
     closeAndEnd();
-    EXPECT_TRUE(ini().contains("ShowCmd=1"));
+    EXPECT_TRUE(iniText().contains("ShowCmd=1"));
 }
 
 TEST_F(WindowState, ProgressWindowHasNoCaptionButtonsAndAMessageBoxStandsAboveIt) {

@@ -42,11 +42,8 @@ using namespace zadrovec::testing;
 
 namespace {
 
-class WindowTexts : public ::testing::Test {
+class WindowTexts : public ProgramTest {
 protected:
-    TempFolder folder;
-    RecordedBoxes boxes;
-    std::unique_ptr<ui::Program> program;
     QFont fontBefore = QApplication::font();
 
     void SetUp() override {
@@ -60,17 +57,10 @@ protected:
         QApplication::setFont(fontBefore);
     }
 
-    void start() {
-        program = std::make_unique<ui::Program>(QString::fromStdString(folder.path().string()));
-        program->mainWindow().show();
-        QApplication::setActiveWindow(&program->mainWindow());
-        QCoreApplication::processEvents();
-    }
-
     // The window "Luštění" with the answers of a pattern listed, the first one's clues beneath.
     ui::SolverWindow* openSolver(const QString& pattern) {
-        program->mainWindow().solverAction->trigger();
-        ui::SolverWindow* solver = program->mainWindow().solverWindow();
+        mainWindow->solverAction->trigger();
+        ui::SolverWindow* solver = mainWindow->solverWindow();
         EXPECT_TRUE(QTest::qWaitFor([solver] { return solver->answersReady(); }));
         solver->patternEdit->setText(pattern);
         QCoreApplication::processEvents();
@@ -80,7 +70,7 @@ protected:
     // Every window and dialog of the program, each shown in turn (without being modal) while
     // `look` looks at it.
     void forEachWindow(const std::function<void(QWidget*)>& look) {
-        QList<QWidget*> windows = {&program->mainWindow(),
+        QList<QWidget*> windows = {mainWindow,
                                    &program->settingsDialog(),
                                    &program->aboutBox(),
                                    &program->charactersWindow(),
@@ -92,7 +82,7 @@ protected:
             window->show();
             QCoreApplication::processEvents();
             look(window);
-            if (window != &program->mainWindow()) window->hide();
+            if (window != mainWindow) window->hide();
         }
     }
 };
@@ -359,7 +349,10 @@ TEST_F(WindowTexts, TheToolkitsOwnTextsAreCzech) {
         if (!dialog) return;
         watch.stop();
         auto* view = dialog->findChild<QTreeView*>("treeView");
-        if (view && QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); }))
+        const bool listed =
+            view && QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); });
+        EXPECT_TRUE(listed) << "the folder dialog lists nothing";
+        if (listed)
             for (int column = 0; column < 4; ++column)
                 row << view->model()->index(0, column, view->rootIndex()).data().toString();
         dialog->reject();
