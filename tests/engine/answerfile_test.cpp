@@ -62,14 +62,14 @@ void readEveryArray(const AnswerSpace& space) {
     const auto read = [](const auto&... arrays) { (static_cast<void>(arrays.whole()), ...); };
     const AnswerSpace::Arrays& s = space.arrays();
     read(s.textBytes, s.textStart, s.dictionaries, s.partnerStart, s.partners);
-    if (space.storedIndex) {
-        const SquareIndex::Arrays& a = space.storedIndex->arrays();
+    if (space.storedIndex()) {
+        const SquareIndex::Arrays& a = space.storedIndex()->arrays();
         read(a.squares, a.start, a.letters, a.lengthStart, a.byLength, a.postingStart, a.postings,
              a.sortedSquares, a.bySortedSquares, a.bySquares, a.phrases, a.phraseWordStart,
              a.phraseWords);
     }
-    if (space.lemmas) {
-        const LemmaIndex::Arrays& l = space.lemmas->arrays();
+    if (space.lemmas()) {
+        const LemmaIndex::Arrays& l = space.lemmas()->arrays();
         read(l.lemmaBytes, l.lemmaStart, l.textStart, l.texts, l.textWords, l.formHash, l.formLemma,
              l.frequency);
     }
