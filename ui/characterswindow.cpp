@@ -66,17 +66,36 @@ CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Me
     setWindowTitle(QStringLiteral("Postavy z děl"));
     resize(kWidth, kHeight);
 
-    auto* Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* strip = new QHBoxLayout(Panel1);
+    QWidget* buttonStrip = createButtonStrip();
+    createColumns();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buttonStrip);
+    layout->addWidget(columnsSplitter, 1);
+
+    connectControls();
+    // "Window Postavy": where the window stood and how large it was.
+    placement =
+        new WindowPlacement(this, QStringLiteral("FormStorage1"), QStringLiteral("Window Postavy"),
+                            WindowPlacement::KeepPosition);
+}
+
+// The strip above the columns, with the close button.
+QWidget* CharactersWindow::createButtonStrip() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    auto* strip = new QHBoxLayout(panel);
     strip->setContentsMargins(0, 0, 0, 0);
-    closeButton = new QPushButton(QStringLiteral("Zavřít okno"), Panel1);
+    closeButton = new QPushButton(QStringLiteral("Zavřít okno"), panel);
     closeButton->setObjectName(QStringLiteral("Button1"));
     // Enter in a filter field must not close the window.
     closeButton->setAutoDefault(false);
     strip->addWidget(closeButton);
     strip->addStretch(1);
+    return panel;
+}
 
+// Authors, titles and characters side by side, each filtered by the field above it.
+void CharactersWindow::createColumns() {
     columnsSplitter = new QSplitter(Qt::Horizontal, this);
     columnsSplitter->setObjectName(QStringLiteral("Splitter1"));
     columnsSplitter->setChildrenCollapsible(false);
@@ -93,11 +112,9 @@ CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Me
            columnsSplitter);
     columnsSplitter->setSizes({kColumnWidth, kColumnWidth, kWidth - 2 * kColumnWidth});
     columnsSplitter->setStretchFactor(2, 1);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addWidget(columnsSplitter, 1);
-
+void CharactersWindow::connectControls() {
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(authorField, &QLineEdit::textChanged, this,
             [this] { runHandler([this] { authorChanged(); }); });
@@ -107,10 +124,6 @@ CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Me
             [this] { runHandler([this] { authorClicked(); }); });
     connect(titlesList, &ListBox::selectionChangedTo, this,
             [this] { runHandler([this] { titleClicked(); }); });
-    // "Window Postavy": where the window stood and how large it was.
-    placement =
-        new WindowPlacement(this, QStringLiteral("FormStorage1"), QStringLiteral("Window Postavy"),
-                            WindowPlacement::KeepPosition);
 }
 
 CharactersWindow::~CharactersWindow() {

@@ -57,9 +57,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The parts of the window, built in this order.
+    QWidget* createButtonStrip();
+    void createColumns();
+    void connectControls();
     CharacterLists lists();
-    QWidget* createColumn(const QString& name, const QString& caption, QLineEdit** edit,
-                          ListBox* list);
 
     QLabel* statusPanel0_;
     Catalogue catalogue_;

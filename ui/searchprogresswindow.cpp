@@ -10,6 +10,26 @@
 #include <QVBoxLayout>
 
 namespace zadrovec::ui {
+namespace {
+
+// The window's caption, drawn by the window itself in the colours of a selection.
+QLabel* drawnCaption(const QString& title, QWidget* parent) {
+    auto* caption = new QLabel(title, parent);
+    caption->setObjectName(QStringLiteral("Caption"));
+    caption->setAutoFillBackground(true);
+    QPalette colours = caption->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
+    caption->setPalette(colours);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    caption->setIndent(4);
+    caption->setFixedHeight(caption->fontMetrics().height() + 4);
+    return caption;
+}
+
+} // namespace
 
 SearchProgressWindow::SearchProgressWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -25,30 +45,8 @@ SearchProgressWindow::SearchProgressWindow(QWidget* mainWindow)
     // has no frame of theirs, and draws its caption itself, above a client area of 195 x 70.
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto* caption = new QLabel(windowTitle(), frame);
-    caption->setObjectName(QStringLiteral("Caption"));
-    caption->setAutoFillBackground(true);
-    QPalette colours = caption->palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
-    caption->setPalette(colours);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    caption->setIndent(4);
-    caption->setFixedHeight(caption->fontMetrics().height() + 4);
-
-    auto* client = new QWidget(frame);
-    animation = new FindFileAnimation(client);
-    animation->setObjectName(QStringLiteral("Animate1"));
-    messageLabel = new QLabel(QStringLiteral("Vyhledávám hesla..."), client);
-    messageLabel->setObjectName(QStringLiteral("Label1"));
-    auto* row = new QHBoxLayout(client);
-    row->setContentsMargins(8, 8, 8, 8);
-    row->addWidget(animation);
-    row->addWidget(messageLabel, 1);
-    growToContents(client, {195, 70});
-
+    QLabel* caption = drawnCaption(windowTitle(), frame);
+    QWidget* client = createClientArea(frame);
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(frame->frameWidth(), frame->frameWidth(), frame->frameWidth(),
                                frame->frameWidth());
@@ -59,6 +57,21 @@ SearchProgressWindow::SearchProgressWindow(QWidget* mainWindow)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
     fixSizeGrowingToLayout(this, {});
+}
+
+// The animation beside the message.
+QWidget* SearchProgressWindow::createClientArea(QWidget* frame) {
+    auto* client = new QWidget(frame);
+    animation = new FindFileAnimation(client);
+    animation->setObjectName(QStringLiteral("Animate1"));
+    messageLabel = new QLabel(QStringLiteral("Vyhledávám hesla..."), client);
+    messageLabel->setObjectName(QStringLiteral("Label1"));
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->addWidget(animation);
+    row->addWidget(messageLabel, 1);
+    growToContents(client, {195, 70});
+    return client;
 }
 
 void SearchProgressWindow::begin() {

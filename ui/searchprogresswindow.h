@@ -30,6 +30,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* createClientArea(QWidget* frame);
+
     QWidget* mainWindow_;
     QPointer<QWidget> activeBefore_;
 };

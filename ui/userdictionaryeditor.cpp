@@ -77,7 +77,13 @@ UserDictionaryEditor::UserDictionaryEditor(MainWindow* mainWindow, Messages& mes
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Uživatelský slovník"));
     setFixedSize(kWidth, kHeight);
+    createControls();
+    layOutControls();
+    setKeyboardOrder();
+    connectButtons();
+}
 
+void UserDictionaryEditor::createControls() {
     headwordsLabel = label(QStringLiteral("Label3"), QStringLiteral("Seznam hesel"), this);
     headwordsList = new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox1"), this);
     meaningsLabel = label(QStringLiteral("Label4"), QStringLiteral("Významy"), this);
@@ -97,7 +103,10 @@ UserDictionaryEditor::UserDictionaryEditor(MainWindow* mainWindow, Messages& mes
     labelControl(meaningsLabel, meaningsList);
     labelControl(headwordLabel, headwordField);
     labelControl(meaningLabel, meaningField);
+}
 
+// The two lists side by side, the fields and buttons in a column beside them.
+void UserDictionaryEditor::layOutControls() {
     auto* controls = new QVBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{headwordLabel, headwordField,
                                                       addHeadwordButton, deleteHeadwordButton})
@@ -114,14 +123,18 @@ UserDictionaryEditor::UserDictionaryEditor(MainWindow* mainWindow, Messages& mes
     layout->addLayout(listColumn(headwordsLabel, headwordsList));
     layout->addLayout(listColumn(meaningsLabel, meaningsList));
     layout->addLayout(controls, 1);
+}
 
+void UserDictionaryEditor::setKeyboardOrder() {
     QWidget* order[] = {headwordsList,     meaningsList,         headwordField,
                         addHeadwordButton, deleteHeadwordButton, meaningField,
                         addMeaningButton,  deleteMeaningButton,  okButton,
                         cancelButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+}
 
+void UserDictionaryEditor::connectButtons() {
     connect(headwordsList, &ListBox::selectionChangedTo, this,
             [this] { runHandler([this] { headwordClicked(); }); });
     connect(addHeadwordButton, &QPushButton::clicked, this,

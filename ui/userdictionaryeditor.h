@@ -57,6 +57,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The parts of the window, built in this order.
+    void createControls();
+    void layOutControls();
+    void setKeyboardOrder();
+    void connectButtons();
+
     // The file position of the headword at row i of ListBox1: its first exact match.
     std::optional<std::size_t> filePosition(int i);
 
