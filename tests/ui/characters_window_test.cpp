@@ -52,7 +52,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(charactersWindow()));
     }
 
-    QString status() const { return mainWindow->statusTextPanel->text(); }
     QStringList authors() const { return items(charactersWindow()->authorsList->items()); }
     QStringList titles() const { return items(charactersWindow()->titlesList->items()); }
     QStringList characters() const { return items(charactersWindow()->charactersList->items()); }
