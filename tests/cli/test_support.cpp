@@ -92,6 +92,10 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
+bool hasLine(const std::string& text, const std::string& line) {
+    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
 Found searchWithCli(const std::string& data, const std::string& name, const std::string& text,
                     int select) {
     const RunResult run =

@@ -50,6 +50,8 @@ RunResult buildWithCli(const TempFolder& folder, const std::string& name, const 
 
 // The lines of a text, without their line breaks.
 std::vector<std::string> lines(const std::string& text);
+// Whether the text has this whole line.
+bool hasLine(const std::string& text, const std::string& line);
 
 // What `zadrovec-cli search` printed: the listed headwords, then the meanings after "--".
 struct Found {

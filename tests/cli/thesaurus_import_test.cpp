@@ -19,10 +19,6 @@ Imported import(const TempFolder& folder, const std::string& thesaurus) {
     return imported;
 }
 
-bool hasLine(const std::string& source, const std::string& line) {
-    return ("\n" + source).find("\n" + line + "\n") != std::string::npos;
-}
-
 TEST(ThesaurusImport, KeepsWhatFitsAndCountsWhatItDrops) {
     TempFolder folder;
     const std::string longMeaning = "druh restaurace kam si zákazník zaplatí vstup a má všechno "

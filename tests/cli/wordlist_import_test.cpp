@@ -8,10 +8,6 @@
 namespace zadrovec::clitest {
 namespace {
 
-bool hasLine(const std::string& source, const std::string& line) {
-    return ("\n" + source).find("\n" + line + "\n") != std::string::npos;
-}
-
 // A StarDict dictionary of the articles (word, definition), its .dict compressed as dictzip is.
 class StarDict {
 public:

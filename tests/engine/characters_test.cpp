@@ -10,23 +10,6 @@ using namespace zadrovec::testing;
 
 namespace {
 
-constexpr std::size_t kRecord = 151;
-
-// One 151-byte record: the length byte (the text's length unless given), the text, filler.
-std::string catalogueRecord(std::string_view text, int lengthByte = -1) {
-    std::string record(kRecord, '#');
-    record[0] = static_cast<char>(lengthByte < 0 ? text.size() : lengthByte);
-    record.replace(1, text.size(), text);
-    return record.substr(0, kRecord);
-}
-
-std::string catalogueFile(const std::vector<std::string>& texts) {
-    std::string bytes;
-    for (const auto& text : texts)
-        bytes += catalogueRecord(text);
-    return bytes;
-}
-
 std::vector<std::string> names(std::string_view charactersText) {
     std::vector<std::string> out;
     SplitCharacterNames(charactersText, out);

@@ -28,6 +28,21 @@ void IndexImage::put(std::size_t offset, unsigned char c, std::int32_t record) {
         bytes_[offset + 4 + b] = static_cast<char>((value >> (8 * b)) & 0xFF);
 }
 
+std::string catalogueRecord(std::string_view text, int lengthByte) {
+    constexpr std::size_t kRecord = 151;
+    std::string record(kRecord, '#');
+    record[0] = static_cast<char>(lengthByte < 0 ? static_cast<int>(text.size()) : lengthByte);
+    record.replace(1, text.size(), text);
+    return record.substr(0, kRecord);
+}
+
+std::string catalogueFile(const std::vector<std::string>& texts) {
+    std::string bytes;
+    for (const auto& text : texts)
+        bytes += catalogueRecord(text);
+    return bytes;
+}
+
 std::size_t firstSlotOffset(int i) {
     return 20'612 * static_cast<std::size_t>(i - 1);
 }

@@ -19,6 +19,12 @@ std::string wordRecord(std::string_view text, int lengthByte = -1, char filler =
 // convert, or use escapes).
 std::string wordFile(const std::vector<std::string>& texts);
 
+// One 151-byte record of the works' catalogue: the length byte (the text's length unless given),
+// the text (cut to the record) and filler.
+std::string catalogueRecord(std::string_view text, int lengthByte = -1);
+// The catalogue records of texts, one after another.
+std::string catalogueFile(const std::vector<std::string>& texts);
+
 // Where a slot of an index image starts; slot numbers count from 1 as the layout does.
 std::size_t firstSlotOffset(int i);
 std::size_t secondSlotOffset(int i, int j);

@@ -57,28 +57,27 @@ protected:
             writeDictionary(folder, name, sortedDictionary({"QQ@Q;"}));
     }
 
-    ui::FoundTextWindow& found() const { return program->foundWindow(); }
-    ui::FindTextDialog& find() const { return program->findDialog(); }
+    ui::FoundTextWindow& resultsWindow() const { return program->foundWindow(); }
+    ui::FindTextDialog& findDialog() const { return program->findDialog(); }
 
     // The command with the text typed into the find dialog, then `browse` in the results window,
     // which is closed afterwards with its button.
     void searchAll(
         const QString& text, std::function<void()> browse = [] {}) {
         whenModal(QStringLiteral("Form7"), [=, this](QWidget*) {
-            find().textField->clear();
-            QTest::keyClicks(find().textField, text);
+            findDialog().textField->clear();
+            QTest::keyClicks(findDialog().textField, text);
             whenModal(QStringLiteral("Form6"), [=, this](QWidget*) {
                 browse();
-                QTest::mouseClick(found().closeButton, Qt::LeftButton);
+                QTest::mouseClick(resultsWindow().closeButton, Qt::LeftButton);
             });
-            QTest::mouseClick(find().findButton, Qt::LeftButton);
+            QTest::mouseClick(findDialog().findButton, Qt::LeftButton);
         });
         mainWindow->findInAllAction->trigger();
     }
 
-    QStringList foundWords() const { return items(found().foundWordsList->items()); }
-    QStringList foundMeanings() const { return items(found().meaningsList->items()); }
-    QString status() const { return mainWindow->statusTextPanel->text(); }
+    QStringList foundWords() const { return items(resultsWindow().foundWordsList->items()); }
+    QStringList foundMeanings() const { return items(resultsWindow().meaningsList->items()); }
 };
 
 } // namespace
@@ -90,48 +89,51 @@ TEST_F(AllSearchWindows, FindDialogEnablesSearchExactlyWhenThereIsText) {
     QWidgetList tabOrder;
     whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Vyhledat text");
-        enabledAtFirst = find().findButton->isEnabled();
-        focusInField = dialog->focusWidget() == find().textField;
-        QTest::keyClicks(find().textField, "x"); // the buttons take the focus only when enabled
+        enabledAtFirst = findDialog().findButton->isEnabled();
+        focusInField = dialog->focusWidget() == findDialog().textField;
+        QTest::keyClicks(findDialog().textField,
+                         "x"); // the buttons take the focus only when enabled
         for (int n = 0; n < 3; ++n) {
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
             tabOrder << dialog->focusWidget();
         }
-        find().textField->clear();
-        QTest::keyClick(find().textField, Qt::Key_Return); // Enter does nothing without text
-        QTest::keyClicks(find().textField, " ");
-        enabledWithBlank = find().findButton->isEnabled();
-        QTest::keyClick(find().textField, Qt::Key_Backspace);
-        enabledWhenCleared = find().findButton->isEnabled();
+        findDialog().textField->clear();
+        QTest::keyClick(findDialog().textField, Qt::Key_Return); // Enter does nothing without text
+        QTest::keyClicks(findDialog().textField, " ");
+        enabledWithBlank = findDialog().findButton->isEnabled();
+        QTest::keyClick(findDialog().textField, Qt::Key_Backspace);
+        enabledWhenCleared = findDialog().findButton->isEnabled();
         EXPECT_TRUE(dialog->isVisible());
-        QTest::keyClick(find().textField, Qt::Key_Escape);
+        QTest::keyClick(findDialog().textField, Qt::Key_Escape);
     });
     mainWindow->findInAllAction->trigger();
     EXPECT_FALSE(enabledAtFirst);
     EXPECT_TRUE(focusInField);
-    EXPECT_EQ(tabOrder, (QWidgetList{find().findButton, find().cancelButton, find().textField}));
+    EXPECT_EQ(tabOrder, (QWidgetList{findDialog().findButton, findDialog().cancelButton,
+                                     findDialog().textField}));
     EXPECT_TRUE(enabledWithBlank);
     EXPECT_FALSE(enabledWhenCleared);
-    EXPECT_FALSE(find().isVisible());
+    EXPECT_FALSE(findDialog().isVisible());
     EXPECT_EQ(progressShown, 0);
 }
 
 TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
     start();
     whenModal(QStringLiteral("Form7"), [&](QWidget*) {
-        QTest::keyClicks(find().textField, "pes");
-        QTest::mouseClick(find().cancelButton, Qt::LeftButton);
+        QTest::keyClicks(findDialog().textField, "pes");
+        QTest::mouseClick(findDialog().cancelButton, Qt::LeftButton);
     });
     mainWindow->findInAllAction->trigger();
     bool enabled = false, focusInField = false;
     QString offered;
     whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
-        offered = find().textField->text();
-        enabled = find().findButton->isEnabled();
-        focusInField = dialog->focusWidget() == find().textField;
+        offered = findDialog().textField->text();
+        enabled = findDialog().findButton->isEnabled();
+        focusInField = dialog->focusWidget() == findDialog().textField;
         static_cast<QDialog*>(dialog)->reject();
     });
-    find().cancelButton->setFocus(); // wherever the focus was left, a showing puts it in the field
+    findDialog()
+        .cancelButton->setFocus(); // wherever the focus was left, a showing puts it in the field
     mainWindow->findInAllAction->trigger();
     EXPECT_EQ(offered, "pes");
     EXPECT_TRUE(enabled);
@@ -140,32 +142,32 @@ TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
 
 TEST_F(AllSearchWindows, FindDialogLayout) {
     start();
-    EXPECT_EQ(find().size(), QSize(331, 87));
-    EXPECT_EQ(find().textField->width(), 299);
-    EXPECT_EQ(find().findButton->size(), QSize(75, 25));
-    EXPECT_EQ(find().cancelButton->size(), QSize(75, 25));
-    EXPECT_EQ(find().findButton->text(), "&Hledej");
-    EXPECT_EQ(find().cancelButton->text(), "&Storno");
-    EXPECT_TRUE(find().findButton->isDefault());
-    EXPECT_FALSE(find().findButton->icon().isNull());
-    EXPECT_FALSE(find().cancelButton->icon().isNull());
+    EXPECT_EQ(findDialog().size(), QSize(331, 87));
+    EXPECT_EQ(findDialog().textField->width(), 299);
+    EXPECT_EQ(findDialog().findButton->size(), QSize(75, 25));
+    EXPECT_EQ(findDialog().cancelButton->size(), QSize(75, 25));
+    EXPECT_EQ(findDialog().findButton->text(), "&Hledej");
+    EXPECT_EQ(findDialog().cancelButton->text(), "&Storno");
+    EXPECT_TRUE(findDialog().findButton->isDefault());
+    EXPECT_FALSE(findDialog().findButton->icon().isNull());
+    EXPECT_FALSE(findDialog().cancelButton->icon().isNull());
 }
 
 TEST_F(AllSearchWindows, CancelStartsNoSearchAndChangesNothing) {
     start();
     mainWindow->currenciesAction->trigger();
     QTest::keyClicks(mainWindow->searchField, "qq");
-    ASSERT_EQ(items(mainWindow->foundWordsList->items()), (QStringList{"QQ"}));
+    ASSERT_EQ(found(), (QStringList{"QQ"}));
     const int searchesBefore = progressShown;
     const QString statusBefore = status();
     whenModal(QStringLiteral("Form7"), [&](QWidget*) {
-        QTest::keyClicks(find().textField, "es");
-        QTest::mouseClick(find().cancelButton, Qt::LeftButton);
+        QTest::keyClicks(findDialog().textField, "es");
+        QTest::mouseClick(findDialog().cancelButton, Qt::LeftButton);
     });
     mainWindow->findInAllAction->trigger();
     EXPECT_EQ(progressShown, searchesBefore);
-    EXPECT_TRUE(found().foundWordsList->items().empty());
-    EXPECT_EQ(items(mainWindow->foundWordsList->items()), (QStringList{"QQ"}));
+    EXPECT_TRUE(resultsWindow().foundWordsList->items().empty());
+    EXPECT_EQ(found(), (QStringList{"QQ"}));
     EXPECT_EQ(status(), statusBefore);
     EXPECT_TRUE(mainWindow->currenciesAction->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
@@ -177,28 +179,28 @@ TEST_F(AllSearchWindows, ResultsListHeadwordsOfAllDictionariesWithMeaningsOfTheF
     int selectedAtFirst = 0;
     bool progressVisible = true, animating = true;
     searchAll(QStringLiteral("es"), [&] {
-        EXPECT_EQ(found().windowTitle(), "Nalezené výrazy");
+        EXPECT_EQ(resultsWindow().windowTitle(), "Nalezené výrazy");
         shownFirst = foundWords();
         meaningsFirst = foundMeanings();
-        selectedAtFirst = found().foundWordsList->itemIndex();
+        selectedAtFirst = resultsWindow().foundWordsList->itemIndex();
         progressVisible = program->progressWindow().isVisible();
         animating = program->progressWindow().animation->active();
-        found().foundWordsList->setFocus();
-        QTest::keyClick(found().foundWordsList,
+        resultsWindow().foundWordsList->setFocus();
+        QTest::keyClick(resultsWindow().foundWordsList,
                         Qt::Key_End); // a selection by keys shows its meanings
-        QTest::keyClick(found().foundWordsList, Qt::Key_Up);
+        QTest::keyClick(resultsWindow().foundWordsList, Qt::Key_Up);
         meaningsOfPes = foundMeanings();
     });
     EXPECT_EQ(shownFirst, (QStringList{"ESO", "LES", "PES", "PESKOV"}));
     EXPECT_EQ(meaningsFirst, (QStringList{"KARTA"}));
     EXPECT_EQ(selectedAtFirst, -1);
     EXPECT_EQ(meaningsOfPes, (QStringList{"ARGOS", "HAFAN"}));
-    EXPECT_EQ(items(found().hitHeadwords),
+    EXPECT_EQ(items(resultsWindow().hitHeadwords),
               (QStringList{"ESO", "LES", "PES", "PESKOV", "PES"})); // hit table in file order
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(progressVisible);
     EXPECT_FALSE(animating);
-    EXPECT_FALSE(found().isVisible());
+    EXPECT_FALSE(resultsWindow().isVisible());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -216,7 +218,7 @@ TEST_F(AllSearchWindows, AfterwardsTheCurrentDictionaryIsOpenAgainWithEmptyLists
     mainWindow->capitalsAction->trigger();
     const QString mestaStatus = status();
     QTest::keyClicks(mainWindow->searchField, "pe");
-    ASSERT_EQ(items(mainWindow->foundWordsList->items()), (QStringList{"PESKOV"}));
+    ASSERT_EQ(found(), (QStringList{"PESKOV"}));
     QString statusDuringBrowse;
     searchAll(QStringLiteral("zeus"), [&] { statusDuringBrowse = status(); });
     EXPECT_EQ(statusDuringBrowse, "Počet slov: 1"); // "podniky" was opened last
@@ -225,7 +227,7 @@ TEST_F(AllSearchWindows, AfterwardsTheCurrentDictionaryIsOpenAgainWithEmptyLists
     EXPECT_TRUE(mainWindow->capitalsAction->isChecked());
     EXPECT_EQ(status(), mestaStatus);
     QTest::keyClicks(mainWindow->searchField, "s"); // the current dictionary searches again
-    EXPECT_EQ(items(mainWindow->foundWordsList->items()), (QStringList{"PESKOV"}));
+    EXPECT_EQ(found(), (QStringList{"PESKOV"}));
 }
 
 TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
@@ -238,7 +240,7 @@ TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
     });
     EXPECT_EQ(second, (QStringList{"ABC"}));
     EXPECT_EQ(secondMeanings, (QStringList{"X"}));
-    EXPECT_EQ(found().hitHeadwords.size(), 1u);
+    EXPECT_EQ(resultsWindow().hitHeadwords.size(), 1u);
 
     QStringList none, noMeanings;
     searchAll(QStringLiteral("nic"), [&] {
@@ -247,7 +249,7 @@ TEST_F(AllSearchWindows, EachShowingRebuildsTheLists) {
     });
     EXPECT_TRUE(none.isEmpty());
     EXPECT_TRUE(noMeanings.isEmpty());
-    EXPECT_TRUE(found().hitMeanings.empty());
+    EXPECT_TRUE(resultsWindow().hitMeanings.empty());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -266,20 +268,20 @@ TEST_F(AllSearchWindows, ResultsWindowLayout) {
     QSize size;
     int panelWidth = 0, barHeight = 0, headerHeight = 0;
     searchAll(QStringLiteral("es"), [&] {
-        size = found().size();
-        panelWidth = found().wordsColumn->width();
-        barHeight = found().topBar->height();
-        headerHeight = found().foundWordsLabel->height();
+        size = resultsWindow().size();
+        panelWidth = resultsWindow().wordsColumn->width();
+        barHeight = resultsWindow().topBar->height();
+        headerHeight = resultsWindow().foundWordsLabel->height();
     });
     EXPECT_EQ(size, QSize(544, 375));
     EXPECT_EQ(panelWidth, 231);
     EXPECT_EQ(barHeight, 35);
     EXPECT_EQ(headerHeight, 25);
-    EXPECT_GE(found().closeButton->width(), 93); // wider only where the caption needs it
-    EXPECT_EQ(found().closeButton->height(), 25);
-    EXPECT_EQ(found().closeButton->text(), "&Zavřít okno");
-    EXPECT_EQ(found().foundWordsLabel->text(), "Nalezená slova");
-    EXPECT_EQ(found().meaningsLabel->text(), "Významy slova");
-    EXPECT_EQ(found().columnsSplitter->handleWidth(), 3);
-    EXPECT_TRUE(found().columnsSplitter->opaqueResize());
+    EXPECT_GE(resultsWindow().closeButton->width(), 93); // wider only where the caption needs it
+    EXPECT_EQ(resultsWindow().closeButton->height(), 25);
+    EXPECT_EQ(resultsWindow().closeButton->text(), "&Zavřít okno");
+    EXPECT_EQ(resultsWindow().foundWordsLabel->text(), "Nalezená slova");
+    EXPECT_EQ(resultsWindow().meaningsLabel->text(), "Významy slova");
+    EXPECT_EQ(resultsWindow().columnsSplitter->handleWidth(), 3);
+    EXPECT_TRUE(resultsWindow().columnsSplitter->opaqueResize());
 }

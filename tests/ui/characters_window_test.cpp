@@ -19,13 +19,6 @@ using namespace zadrovec::testing;
 
 namespace {
 
-std::string catalogueRecord(std::string_view text) {
-    std::string record(151, '\0');
-    record[0] = static_cast<char>(text.size());
-    record.replace(1, text.size(), text);
-    return record;
-}
-
 const std::vector<std::string> kCatalogue = {
     "1.1.2024",
     cp("Čapek Karel@R.U.R.@Domin;Helena;Alquist;"),
@@ -42,10 +35,7 @@ class CharactersWindow : public ProgramTest {
 protected:
     void SetUp() override {
         writeDictionary(folder, "hlavni", {"1.1.2024", "KOS@PTAK;", "PES@HAFAN;"});
-        std::string catalogue;
-        for (const auto& text : kCatalogue)
-            catalogue += catalogueRecord(text);
-        writeBytes(folder.file("postavy.dat"), catalogue);
+        writeBytes(folder.file("postavy.dat"), catalogueFile(kCatalogue));
     }
 
     void TearDown() override {
@@ -62,7 +52,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(charactersWindow()));
     }
 
-    QString status() const { return mainWindow->statusTextPanel->text(); }
     QStringList authors() const { return items(charactersWindow()->authorsList->items()); }
     QStringList titles() const { return items(charactersWindow()->titlesList->items()); }
     QStringList characters() const { return items(charactersWindow()->charactersList->items()); }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -65,6 +66,18 @@ void ProgramTest::closeAndEnd() {
     mainWindow->close();
     program.reset();
     mainWindow = nullptr;
+}
+
+QStringList ProgramTest::found() const {
+    return items(mainWindow->foundWordsList->items());
+}
+
+QStringList ProgramTest::meanings() const {
+    return items(mainWindow->meaningsList->items());
+}
+
+QString ProgramTest::status() const {
+    return mainWindow->statusTextPanel->text();
 }
 
 // Every test starts with a settings folder of its own: what one test's windows save never

@@ -65,6 +65,11 @@ protected:
         start();
     }
 
+    // What the main window lists and says.
+    QStringList found() const;
+    QStringList meanings() const;
+    QString status() const;
+
     // The settings file of the running test, in a settings folder new for every test.
     static std::filesystem::path iniPath();
     static std::string ini() { return readBytes(iniPath()); }

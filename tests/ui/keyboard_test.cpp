@@ -52,9 +52,6 @@ protected:
         QTest::keyClick(target, static_cast<Qt::Key>(key), mods);
         QCoreApplication::processEvents();
     }
-
-    QStringList found() const { return items(mainWindow->foundWordsList->items()); }
-    QStringList meanings() const { return items(mainWindow->meaningsList->items()); }
 };
 
 Keyboard* Keyboard::current = nullptr;

@@ -50,9 +50,6 @@ protected:
     void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(widget, key, mods);
     }
-    QStringList found() const { return items(mainWindow->foundWordsList->items()); }
-    QStringList meanings() const { return items(mainWindow->meaningsList->items()); }
-    QString status() const { return mainWindow->statusTextPanel->text(); }
     bool allListsEmpty() const {
         return mainWindow->foundWordsList->items().empty() && mainWindow->hitMeanings.empty() &&
                mainWindow->meaningsList->items().empty() && mainWindow->hitHeadwords.empty();
