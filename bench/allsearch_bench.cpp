@@ -77,7 +77,7 @@ private:
 };
 
 std::size_t recordsOf(std::string_view name) {
-    return name == kDictionaryNames[0] ? kMainRecords : kOtherRecords;
+    return name == kMainWindowDictionaryFiles[0] ? kMainRecords : kOtherRecords;
 }
 
 // Writes the eight dictionaries; returns every headword written, for choosing search texts.
@@ -85,7 +85,7 @@ std::vector<std::string> writeStock(const fs::path& folder) {
     fs::create_directories(folder);
     std::vector<std::string> all;
     unsigned seed = 20240611;
-    for (const std::string_view name : kDictionaryNames) {
+    for (const std::string_view name : kMainWindowDictionaryFiles) {
         WordMaker maker(seed++);
         std::vector<build::SourceEntry> entries(recordsOf(name) - 1);
         for (build::SourceEntry& e : entries) {

@@ -183,7 +183,7 @@ SearchOutcome SearchAllDictionaries(Dictionary& dictionary, std::string_view tex
     Hits hits;
     EventPacer pacer(processEvents, eventInterval);
     try {
-        for (const std::string_view name : kDictionaryNames) {
+        for (const std::string_view name : kMainWindowDictionaryFiles) {
             CloseDictionary(dictionary);
             OpenDictionary(dictionary, name);
             if (!dictionary.DictionaryOpen) continue;

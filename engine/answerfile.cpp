@@ -23,7 +23,7 @@ constexpr std::uint32_t kChunkSize = 4096;
 enum ArrayId : std::size_t {
     kTextBytes,
     kTextStart,
-    kDictionaries,
+    kDictionaryMasks,
     kPartnerStart,
     kPartners,
     kSquares,
@@ -75,7 +75,8 @@ struct FixedHeader {
     std::uint64_t fileBytes;
     std::uint64_t answerCount;
 };
-struct DictionaryEntry {
+// A dictionary of the header: its name and the content stamps of its two files.
+struct StampEntry {
     char name[16];
     std::uint64_t datSize, datHash, idxSize, idxHash;
 };
@@ -83,13 +84,13 @@ struct ArrayEntry {
     char name[16];
     std::uint64_t offset, bytes, elementBytes, checksumsOffset, checksumsHash;
 };
-static_assert(sizeof(FixedHeader) == 72 && sizeof(DictionaryEntry) == 48 &&
+static_assert(sizeof(FixedHeader) == 72 && sizeof(StampEntry) == 48 &&
               sizeof(ArrayEntry) == 56);
 static_assert(std::is_trivially_copyable_v<SquareSet> &&
               std::is_trivially_copyable_v<AnswerPartner>);
 
 constexpr std::size_t headerBytes(std::size_t dictionaries, std::size_t arrays) {
-    return sizeof(FixedHeader) + dictionaries * sizeof(DictionaryEntry) +
+    return sizeof(FixedHeader) + dictionaries * sizeof(StampEntry) +
            arrays * sizeof(ArrayEntry) + sizeof(std::uint64_t);
 }
 
@@ -157,7 +158,7 @@ std::string StoredAnswersState::describe() const {
 std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder) {
     std::vector<ContentStamp> stamps;
     // The index is made from the records, so fewer samples of it do.
-    for (const std::string_view name : kAnswerDictionaries) {
+    for (const std::string_view name : kDictionaryFiles) {
         const auto files = AnswerSourceFiles(name);
         stamps.push_back(StampContent((std::filesystem::path(folder) / files[0]).string(), 8));
         stamps.push_back(
@@ -189,7 +190,7 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
     // between, so that every byte of the file is under a checksum.
     std::vector<std::vector<std::uint64_t>> checksums(kArrayCount);
     std::vector<ArrayEntry> entries(kArrayCount);
-    std::uint64_t at = headerBytes(kAnswerDictionaries.size(), kArrayCount);
+    std::uint64_t at = headerBytes(kDictionaryFiles.size(), kArrayCount);
     for (std::size_t i = 0; i < kArrayCount; ++i) {
         const auto bytes = arrays[i].bytes;
         for (std::size_t from = 0; from < bytes.size(); from += kChunkSize)
@@ -206,7 +207,7 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
         at = entry.offset + entry.bytes;
     }
 
-    std::string header(headerBytes(kAnswerDictionaries.size(), kArrayCount), '\0');
+    std::string header(headerBytes(kDictionaryFiles.size(), kArrayCount), '\0');
     FixedHeader fixed{};
     std::memcpy(fixed.magic, kMagic, sizeof kMagic);
     fixed.version = kAnswerFileVersion;
@@ -217,16 +218,16 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
     fixed.indexedLength = SquareIndex::kIndexedLength;
     fixed.squareSetBytes = sizeof(SquareSet);
     fixed.partnerBytes = sizeof(AnswerPartner);
-    fixed.dictionaryCount = kAnswerDictionaries.size();
+    fixed.dictionaryCount = kDictionaryFiles.size();
     fixed.arrayCount = kArrayCount;
     fixed.fileBytes = at;
     fixed.answerCount = space.size();
     char* out = header.data();
     std::memcpy(out, &fixed, sizeof fixed);
     out += sizeof fixed;
-    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
-        DictionaryEntry entry{};
-        kAnswerDictionaries[d].copy(entry.name, sizeof entry.name - 1);
+    for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d) {
+        StampEntry entry{};
+        kDictionaryFiles[d].copy(entry.name, sizeof entry.name - 1);
         entry.datSize = stamps.at(2 * d).size;
         entry.datHash = stamps.at(2 * d).hash;
         entry.idxSize = stamps.at(2 * d + 1).size;
@@ -274,9 +275,9 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
                     state(Kind::OtherVersion, "format " + std::to_string(fixed.version) +
                                                   ", this program reads " +
                                                   std::to_string(kAnswerFileVersion))};
-        const std::size_t expectedHeader = headerBytes(kAnswerDictionaries.size(), kArrayCount);
-        if (fixed.dictionaryCount != kAnswerDictionaries.size() ||
-            fixed.arrayCount != kArrayCount || fixed.headerBytes != expectedHeader)
+        const std::size_t expectedHeader = headerBytes(kDictionaryFiles.size(), kArrayCount);
+        if (fixed.dictionaryCount != kDictionaryFiles.size() || fixed.arrayCount != kArrayCount ||
+            fixed.headerBytes != expectedHeader)
             return {std::nullopt, state(Kind::OtherVersion, "other table of contents")};
         if (fixed.headerBytes > file->size())
             return {std::nullopt, state(Kind::Damaged, "cut short")};
@@ -297,12 +298,11 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
                     state(Kind::Damaged, fixed.fileBytes > file->size() ? "cut short" : "size")};
 
         const char* in = header.data() + sizeof fixed;
-        for (std::size_t d = 0; d < kAnswerDictionaries.size();
-             ++d, in += sizeof(DictionaryEntry)) {
-            DictionaryEntry entry{};
+        for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d, in += sizeof(StampEntry)) {
+            StampEntry entry{};
             std::memcpy(&entry, in, sizeof entry);
             if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
-                kAnswerDictionaries[d])
+                kDictionaryFiles[d])
                 return {std::nullopt, state(Kind::OtherVersion, "other dictionaries")};
             const std::array<ContentStamp, 2> stored = {ContentStamp{entry.datSize, entry.datHash},
                                                         ContentStamp{entry.idxSize, entry.idxHash}};
@@ -310,7 +310,7 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
                 if (stored[f] != stamps.at(2 * d + f))
                     return {std::nullopt,
                             state(Kind::OtherDictionaries,
-                                  AnswerSourceFiles(kAnswerDictionaries[d])[f] + " " +
+                                  AnswerSourceFiles(kDictionaryFiles[d])[f] + " " +
                                       describeStamp(stored[f], stamps.at(2 * d + f)))};
         }
 
@@ -341,7 +341,7 @@ OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<Conte
         SquareIndex::Arrays a;
         const bool sizesFit =
             array(kTextBytes, s.textBytes) && array(kTextStart, s.textStart) &&
-            array(kDictionaries, s.dictionaries) && array(kPartnerStart, s.partnerStart) &&
+            array(kDictionaryMasks, s.dictionaries) && array(kPartnerStart, s.partnerStart) &&
             array(kPartners, s.partners) && array(kSquares, a.squares) &&
             array(kSquareStart, a.start) && array(kLetters, a.letters) &&
             array(kLengthStart, a.lengthStart) && array(kByLength, a.byLength) &&

@@ -45,7 +45,7 @@ struct StoredAnswersState {
     std::string describe() const;
 };
 
-// The content stamps of the dictionaries' files, .dat and .idx of each of kAnswerDictionaries.
+// The content stamps of the dictionaries' files, .dat and .idx of each of kDictionaryFiles.
 std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder);
 
 // Writes the file whole or not at all (a temporary file renamed into place). Throws

@@ -10,7 +10,7 @@
 namespace zadrovec {
 
 bool SourceThere(const std::vector<ContentStamp>& stamps, std::size_t source) {
-    const bool oneFile = AnswerSourceFiles(kAnswerDictionaries[source])[1].empty();
+    const bool oneFile = AnswerSourceFiles(kDictionaryFiles[source])[1].empty();
     return stamps[2 * source].size < ContentStamp::kUnreadable &&
            (oneFile || stamps[2 * source + 1].size < ContentStamp::kUnreadable);
 }
@@ -23,12 +23,12 @@ AnswerSource::AnswerSource(std::string folder, Messages& messages)
     stored_ = std::move(opened.state);
     if (!opened.space) return;
     // The dictionaries are those the file was made from: the same ones are missing.
-    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
+    for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d) {
         if (SourceThere(stamps, d))
             ++openedDictionaries_;
-        else if (d < kRequiredAnswerDictionaries)
+        else if (d < kMainWindowDictionaries)
             messages_.showMessage(
-                NamedSourceMessage(folder_, kAnswerDictionaries[d], DictionaryNotFoundText()));
+                NamedSourceMessage(folder_, kDictionaryFiles[d], DictionaryNotFoundText()));
     }
     space_ = std::make_shared<const AnswerSpace>(std::move(*opened.space));
     solver_ = std::make_unique<Solver>(space_);
@@ -58,7 +58,7 @@ void StoreAnswerSpace(const std::string& folder, Messages& messages, const Answe
     // Stored only when every dictionary that is there was read whole and none changed meanwhile,
     // so that the file answers exactly as the dictionaries would.
     int there = 0;
-    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d)
+    for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d)
         if (SourceThere(stamps, d)) ++there;
     if (loaded.openedDictionaries != there || there == 0 || loaded.readError ||
         DictionaryContentStamps(folder) != stamps)

@@ -64,7 +64,7 @@ private:
 };
 
 // What the stored answers take beyond the dictionaries, read from files when named.
-// Whether the files of source number `source` (in kAnswerDictionaries) are there, by its stamps
+// Whether the files of source number `source` (in kDictionaryFiles) are there, by its stamps
 // (DictionaryContentStamps).
 bool SourceThere(const std::vector<ContentStamp>& stamps, std::size_t source);
 

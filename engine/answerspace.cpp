@@ -25,7 +25,9 @@ std::string_view trimSpaces(std::string_view text) {
 } // namespace
 
 std::array<std::string, 2> AnswerSourceFiles(std::string_view name) {
-    if (name == kPhraseSource) return {std::string(name) + ".txt", ""};
+    const auto entry = std::find_if(kDictionaries.begin(), kDictionaries.end(),
+                                    [name](const DictionaryEntry& e) { return e.file == name; });
+    if (entry != kDictionaries.end() && entry->oneTextFile) return {std::string(name) + ".txt", ""};
     return {std::string(name) + ".dat", std::string(name) + ".idx"};
 }
 
@@ -42,8 +44,8 @@ std::string NamedSourceMessage(const std::string& folder, std::string_view name,
 
 std::vector<std::string_view> DictionaryNames(DictionaryMask mask) {
     std::vector<std::string_view> names;
-    for (std::size_t i = 0; i < kAnswerDictionaries.size(); ++i)
-        if (mask & (1u << i)) names.push_back(kAnswerDictionaries[i]);
+    for (std::size_t i = 0; i < kDictionaryFiles.size(); ++i)
+        if (mask & (1u << i)) names.push_back(kDictionaryFiles[i]);
     return names;
 }
 
@@ -274,7 +276,7 @@ PhraseReading readPhrases(const std::string& folder, std::size_t source,
                           AnswerSpaceBuilder& builder, Messages& messages) {
     constexpr std::size_t kLongestLine = 4096;
     const std::filesystem::path path =
-        std::filesystem::path(folder) / AnswerSourceFiles(kPhraseSource)[0];
+        std::filesystem::path(folder) / AnswerSourceFiles(kDictionaries[source].file)[0];
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return PhraseReading::Missing;
     std::ifstream in(path, std::ios::binary);
@@ -301,16 +303,16 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages,
     Dictionary dictionary(folder, messages);
     int opened = 0;
     bool readError = false;
-    for (std::size_t d = 0; d < kAnswerDictionaries.size(); ++d) {
-        const std::string_view name = kAnswerDictionaries[d];
-        if (name == kPhraseSource) {
+    for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d) {
+        const std::string_view name = kDictionaryFiles[d];
+        if (kDictionaries[d].oneTextFile) {
             messages.about(name);
             const PhraseReading read = readPhrases(folder, d, builder, messages);
             opened += read != PhraseReading::Missing;
             readError = readError || read == PhraseReading::Failed;
             continue;
         }
-        if (d >= kRequiredAnswerDictionaries) {
+        if (d >= kMainWindowDictionaries) {
             const std::filesystem::path base = std::filesystem::path(folder) / name;
             std::error_code error;
             if (!std::filesystem::exists(base.string() + ".dat", error) ||

@@ -3,6 +3,7 @@
 // headword with its meanings. Texts are numbered in the Czech order of the lists.
 #pragma once
 
+#include "dictionarytable.h"
 #include "messages.h"
 #include "pagedarray.h"
 
@@ -18,24 +19,14 @@
 
 namespace zadrovec {
 
-// The sources of the answers in their order: the eight dictionaries, then the additional ones
-// (foreign words, the word list, English words, phrases), read only when their files are in the
-// data folder.
-inline constexpr std::array<std::string_view, 12> kAnswerDictionaries = {
-    "hlavni",  "mesta",   "chzn", "meny",  "mpzspz",   "osobnost",
-    "letadla", "podniky", "cizi", "slova", "anglicky", "fraze"};
-inline constexpr std::size_t kRequiredAnswerDictionaries = 8;
-// The phrases (proverbs, quotes, titles of works) are longer than a record: no dictionary pair
-// but one text file of lines "PHRASE@CLUE;CLUE;" in Windows-1250.
-inline constexpr std::string_view kPhraseSource = "fraze";
-// The files a source of answers is read from: its .dat and .idx, or for the phrases their .txt
-// and no second one ("").
+// The files a source of answers (in kDictionaries) is read from: its .dat and .idx, or for one
+// text file (the phrases: they are longer than a record) its .txt and no second one ("").
 std::array<std::string, 2> AnswerSourceFiles(std::string_view name);
 // A message about source `name` that says which it is and where it was looked for (Windows-1250).
 std::string NamedSourceMessage(const std::string& folder, std::string_view name,
                                const std::string& text);
 
-// A set of dictionaries: bit i stands for kAnswerDictionaries[i].
+// A set of dictionaries: bit i stands for kDictionaries[i].
 using DictionaryMask = std::uint16_t;
 
 std::vector<std::string_view> DictionaryNames(DictionaryMask mask);
@@ -104,7 +95,7 @@ std::string_view GenericNamePart(std::string_view text);
 // Collects records and makes the answer space of them.
 class AnswerSpaceBuilder {
 public:
-    // One record's text of dictionary number `dictionary` (in kAnswerDictionaries). A record
+    // One record's text of dictionary number `dictionary` (in kDictionaryFiles). A record
     // without "@" gives nothing; the headword is the text before the first "@", the meanings are
     // the items of the rest ended by ";", trimmed of spaces, empty ones dropped.
     void addRecord(std::size_t dictionary, std::string_view recordText);

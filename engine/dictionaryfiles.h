@@ -3,6 +3,7 @@
 // record of their run.
 #pragma once
 
+#include "dictionarytable.h"
 #include "lengthprefixedrecord.h"
 #include "messages.h"
 #include "pagebuffer.h"
@@ -21,10 +22,6 @@
 #include <vector>
 
 namespace zadrovec {
-
-// The eight dictionaries, in the order in which every visit of all of them goes.
-inline constexpr std::array<std::string_view, 8> kDictionaryNames = {
-    "hlavni", "mesta", "chzn", "meny", "mpzspz", "osobnost", "letadla", "podniky"};
 
 inline constexpr std::size_t kRecordTextSize = 80;
 inline constexpr std::size_t kRecordSize = 1 + kRecordTextSize;

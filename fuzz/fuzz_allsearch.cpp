@@ -20,7 +20,7 @@ void writeIndexFiles(const std::filesystem::path& folder) {
     static bool written = false;
     if (written) return;
     const std::string image(PrefixIndex::kSize, '\0');
-    for (const std::string_view name : kDictionaryNames)
+    for (const std::string_view name : kMainWindowDictionaryFiles)
         fuzz::writeFile(folder / (std::string(name) + ".idx"), image);
     written = true;
 }
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CzechUpperCase(folded);
 
     std::set<std::string> expected;
-    for (std::size_t d = 0; d < kDictionaryNames.size(); ++d) {
-        const auto path = folder / (std::string(kDictionaryNames[d]) + ".dat");
+    for (std::size_t d = 0; d < kMainWindowDictionaryFiles.size(); ++d) {
+        const auto path = folder / (std::string(kMainWindowDictionaryFiles[d]) + ".dat");
         if (!(present >> d & 1)) {
             std::filesystem::remove(path);
             continue;

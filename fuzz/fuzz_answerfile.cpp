@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const AnswerSpace space = fuzz::answersOfRecords(input.rest());
     const SquareIndex index(space, {});
     const std::string path = (fuzz::scratchFolder() / "answers").string();
-    const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
+    const std::vector<ContentStamp> stamps(2 * kDictionaryFiles.size(), ContentStamp{7, 7});
     WriteAnswerFile(path, space, index, LemmaIndex::Build(space, nullptr, nullptr), stamps);
 
     std::string file;

@@ -146,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The same answers stored and read back give the same results.
     const std::string stored = (fuzz::scratchFolder() / "answers").string();
-    const std::vector<ContentStamp> stamps(2 * kAnswerDictionaries.size(), ContentStamp{7, 7});
+    const std::vector<ContentStamp> stamps(2 * kDictionaryFiles.size(), ContentStamp{7, 7});
     WriteAnswerFile(stored, space, solver.index({}), LemmaIndex::Build(space, nullptr, nullptr),
                     stamps);
     OpenedAnswerFile read = OpenAnswerFile(stored, stamps);

@@ -51,7 +51,7 @@ inline AnswerSpace answersOfRecords(std::string_view rest) {
         const std::string_view line = rest.substr(0, end);
         rest.remove_prefix(std::min(end + 1, rest.size()));
         if (!line.empty())
-            builder.addRecord(static_cast<unsigned char>(line[0]) % kAnswerDictionaries.size(),
+            builder.addRecord(static_cast<unsigned char>(line[0]) % kDictionaryFiles.size(),
                               line.substr(1, 80));
     }
     return builder.finish();

@@ -70,7 +70,7 @@ int runFind(const Arguments& arguments) {
         if (outcome.error) throw *outcome.error;
         // Each dictionary that fails to open says so once: with all eight failing there was
         // nothing to search at all, which a script should see in the exit status.
-        if (messages.shown.size() == kDictionaryNames.size()) status = kExitFailure;
+        if (messages.shown.size() == kMainWindowDictionaryFiles.size()) status = kExitFailure;
         if (arguments.select) {
             if (static_cast<unsigned long long>(*arguments.select) >= hits.found.size())
                 throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +

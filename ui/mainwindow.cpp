@@ -178,7 +178,7 @@ void MainWindow::createActions() {
         QAction* action = switches[n];
         action->setCheckable(true);
         dictionaryGroup_->addAction(action);
-        dictionaryActions_.append({action, std::string(kDictionaryNames[n])});
+        dictionaryActions_.append({action, std::string(kMainWindowDictionaryFiles[n])});
         connect(action, &QAction::triggered, this,
                 [this, action] { runHandler([&] { switchDictionary(action); }); });
     }
@@ -188,22 +188,23 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createDictionaryActions() {
+    // Their hints are the dictionaries' titles.
+    const auto title = [](std::size_t n) { return dictionaryTitle(kMainWindowDictionaryFiles[n]); };
     mainDictionaryAction =
-        makeAction("acHlavni", QStringLiteral("Hlavní"), QStringLiteral("Hlavní"), Qt::Key_F2, 5);
-    capitalsAction = makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"),
-                                QStringLiteral("Hlavní města"), Qt::Key_F3, 6);
-    chemicalSymbolsAction = makeAction("acChemickeZnacky", QStringLiteral("Pomocný 2"),
-                                       QStringLiteral("Chemické značky"), Qt::Key_F4, 7);
-    currenciesAction =
-        makeAction("acMeny", QStringLiteral("Pomocný 3"), QStringLiteral("Měny"), Qt::Key_F5, 8);
-    vehicleCodesAction = makeAction("acMPZSPZ", QStringLiteral("Pomocný 4"),
-                                    QStringLiteral("MPZ a SPZ"), Qt::Key_F6, 9);
-    personalitiesAction = makeAction("acOsobnosti", QStringLiteral("Pomocný 5"),
-                                     QStringLiteral("Osobnosti"), Qt::Key_F7, 10);
-    aircraftMarksAction = makeAction("acOznaceniLetadel", QStringLiteral("Pomocný 6"),
-                                     QStringLiteral("Označení letadel"), Qt::Key_F8, 11);
-    enterprisesAction = makeAction("acPodniky", QStringLiteral("Pomocný 7"),
-                                   QStringLiteral("Podniky"), Qt::Key_F9, 12);
+        makeAction("acHlavni", QStringLiteral("Hlavní"), title(0), Qt::Key_F2, 5);
+    capitalsAction =
+        makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"), title(1), Qt::Key_F3, 6);
+    chemicalSymbolsAction =
+        makeAction("acChemickeZnacky", QStringLiteral("Pomocný 2"), title(2), Qt::Key_F4, 7);
+    currenciesAction = makeAction("acMeny", QStringLiteral("Pomocný 3"), title(3), Qt::Key_F5, 8);
+    vehicleCodesAction =
+        makeAction("acMPZSPZ", QStringLiteral("Pomocný 4"), title(4), Qt::Key_F6, 9);
+    personalitiesAction =
+        makeAction("acOsobnosti", QStringLiteral("Pomocný 5"), title(5), Qt::Key_F7, 10);
+    aircraftMarksAction =
+        makeAction("acOznaceniLetadel", QStringLiteral("Pomocný 6"), title(6), Qt::Key_F8, 11);
+    enterprisesAction =
+        makeAction("acPodniky", QStringLiteral("Pomocný 7"), title(7), Qt::Key_F9, 12);
 }
 
 void MainWindow::createCommandActions() {

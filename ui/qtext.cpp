@@ -1,6 +1,7 @@
 #include "qtext.h"
 
 #include "cp1250.h"
+#include "dictionarytable.h"
 
 namespace zadrovec::ui {
 
@@ -26,6 +27,14 @@ bool fitsCp1250(const QString& text) {
     for (QChar c : text)
         if (!codePointToCp1250(c.unicode())) return false;
     return true;
+}
+
+QString dictionaryTitle(std::string_view file) {
+    for (const DictionaryEntry& entry : kDictionaries)
+        if (entry.file == file)
+            return QString::fromUtf8(entry.title.data(),
+                                     static_cast<qsizetype>(entry.title.size()));
+    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
 }
 
 } // namespace zadrovec::ui

@@ -12,5 +12,7 @@ QString toQString(std::string_view cp1250);
 std::string fromQString(const QString& text);
 // True when every character of text fits Windows-1250.
 bool fitsCp1250(const QString& text);
+// A dictionary as the user knows it: its title (kDictionaries), not its file name.
+QString dictionaryTitle(std::string_view file);
 
 } // namespace zadrovec::ui

@@ -2,7 +2,6 @@
 
 #include "answersource.h"
 #include "cp1250validator.h"
-#include "dictionarytable.h"
 #include "fitting.h"
 #include "legendwords.h"
 #include "listbox.h"
@@ -40,15 +39,6 @@ namespace {
 
 constexpr int kAnswerRole = Qt::UserRole;           // the answer's number; groups have none
 constexpr int kDictionariesRole = Qt::UserRole + 1; // the answer's DictionaryMask
-
-// A source of answers as the user knows it: its title, not its file name.
-QString dictionaryTitle(std::string_view file) {
-    for (const DictionaryEntry& entry : kDictionaries)
-        if (entry.file == file)
-            return QString::fromUtf8(entry.title.data(),
-                                     static_cast<qsizetype>(entry.title.size()));
-    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
-}
 
 QString dictionaryList(DictionaryMask mask) {
     QStringList names;
@@ -915,10 +905,10 @@ void SolverWindow::lookUpAnswer() {
     if (!item || !item->data(0, kAnswerRole).isValid()) return;
     // The first of its dictionaries that the main window has; an answer of the others only
     // (foreign words, the word list, the phrases) is looked up in the main dictionary.
-    constexpr unsigned mainWindows = (1u << kRequiredAnswerDictionaries) - 1;
+    constexpr unsigned mainWindows = (1u << kMainWindowDictionaries) - 1;
     const auto mask = static_cast<DictionaryMask>(item->data(0, kDictionariesRole).toUInt());
     const std::vector<std::string_view> names = DictionaryNames(mask & mainWindows);
-    const std::string_view first = names.empty() ? kAnswerDictionaries[0] : names.front();
+    const std::string_view first = names.empty() ? kDictionaryFiles[0] : names.front();
     emit lookUpRequested(QString::fromLatin1(first.data(), static_cast<qsizetype>(first.size())),
                          item->text(0));
 }

@@ -226,7 +226,7 @@ TEST_F(AnswerFile, AFlippedByteAnywhereIsNeverUsed) {
     const std::string bytes = readBytes(stored());
     // The arrays' places from the table of contents: 72 bytes of fixed header, 48 bytes per
     // dictionary, then 56 bytes per array: name, offset, size, element size, checksums' offset.
-    const std::size_t table = 72 + kAnswerDictionaries.size() * 48;
+    const std::size_t table = 72 + kDictionaryFiles.size() * 48;
     constexpr std::size_t kArrays = 26;
     std::vector<std::size_t> places;
     std::vector<std::string> names;

@@ -37,12 +37,12 @@ protected:
     void SetUp() override {
         writeDictionary(folder, "hlavni", sortedDictionary(kMain));
         // The auxiliary dictionaries hold n + 1 words each, so their counts tell them apart.
-        for (std::size_t n = 1; n < kDictionaryNames.size(); ++n) {
+        for (std::size_t n = 1; n < kMainWindowDictionaryFiles.size(); ++n) {
             std::vector<std::string> words;
             for (std::size_t k = 0; k <= n; ++k)
                 words.push_back("X" + std::string(1, static_cast<char>('A' + k)) + "@M" +
                                 std::to_string(n) + ";");
-            writeDictionary(folder, kDictionaryNames[n], sortedDictionary(words));
+            writeDictionary(folder, kMainWindowDictionaryFiles[n], sortedDictionary(words));
         }
     }
 
