@@ -4,12 +4,12 @@
 //
 //   allsearch_bench [benchmark options]   runs the timings on a stock generated for the run
 //   allsearch_bench --write-stock DIR     only writes the stock into DIR (for compare_grep.sh)
-#include "allsearch.h"
-#include "cp1250.h"
-#include "dictbuilder.h"
-#include "foundtextwindow.h"
-#include "messages.h"
-#include "searchprogresswindow.h"
+#include "engine/allsearch.h"
+#include "engine/cp1250.h"
+#include "engine/messages.h"
+#include "tools/dictbuilder.h"
+#include "ui/foundtextwindow.h"
+#include "ui/searchprogresswindow.h"
 
 #include <QApplication>
 #include <QWidget>

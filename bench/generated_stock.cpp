@@ -1,8 +1,8 @@
-#include "generated_stock.h"
+#include "bench/generated_stock.h"
 
-#include "cp1250.h"
-#include "dictbuilder.h"
-#include "dictionaryfiles.h"
+#include "engine/cp1250.h"
+#include "engine/dictionaryfiles.h"
+#include "tools/dictbuilder.h"
 
 #include <random>
 #include <string_view>

@@ -1,13 +1,13 @@
 // From the keystroke to the lists filled: the main window, offscreen, on the generated dictionary
 // of a million records. A key typed into the search field runs the whole path a user waits for:
 // the progress window, the search, the lists shown.
-#include "controls.h"
-#include "generated_stock.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "program.h"
-#include "spinedit.h"
-#include "windowbench.h"
+#include "bench/generated_stock.h"
+#include "bench/windowbench.h"
+#include "ui/controls.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/program.h"
+#include "ui/spinedit.h"
 
 #include <QLineEdit>
 #include <QTest>

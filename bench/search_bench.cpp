@@ -1,9 +1,9 @@
 // The word search on the generated dictionary of a million records.
-#include "cp1250.h"
-#include "dictionaryfiles.h"
-#include "generated_stock.h"
-#include "messages.h"
-#include "wordsearch.h"
+#include "bench/generated_stock.h"
+#include "engine/cp1250.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/messages.h"
+#include "engine/wordsearch.h"
 
 #include <benchmark/benchmark.h>
 #include <iostream>

@@ -4,11 +4,11 @@
 //   solver_bench --write-stock DIR   writes DIR/hlavni.dat and .idx and DIR/squares.txt (the
 //                                     answers' squares without diacritics, one a line), for
 //                                     compare_solve.sh
-#include "answersource.h"
-#include "answerspace.h"
-#include "cp1250.h"
-#include "dictbuilder.h"
-#include "solver.h"
+#include "engine/answersource.h"
+#include "engine/answerspace.h"
+#include "engine/cp1250.h"
+#include "engine/solver.h"
+#include "tools/dictbuilder.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

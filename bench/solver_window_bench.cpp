@@ -1,10 +1,10 @@
 // From the keystroke to the answers shown in the window "Luštění", offscreen, on the bundled
 // dictionaries beside the programs: the last key of a pattern or a clue runs the whole path a
 // user waits for, the question and the list with its groups.
-#include "mainwindow.h"
-#include "program.h"
-#include "solverwindow.h"
-#include "windowbench.h"
+#include "bench/windowbench.h"
+#include "ui/mainwindow.h"
+#include "ui/program.h"
+#include "ui/solverwindow.h"
 
 #include <QComboBox>
 #include <QDir>

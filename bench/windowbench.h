@@ -3,8 +3,8 @@
 // messages printed instead of shown, so no box waits for a click.
 #pragma once
 
-#include "application.h"
-#include "messageboxes.h"
+#include "ui/application.h"
+#include "ui/messageboxes.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

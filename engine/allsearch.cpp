@@ -1,7 +1,7 @@
-#include "allsearch.h"
+#include "engine/allsearch.h"
 
-#include "hits.h"
-#include "ioerror.h"
+#include "engine/hits.h"
+#include "engine/ioerror.h"
 
 #include <bit>
 #include <chrono>

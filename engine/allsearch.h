@@ -2,7 +2,7 @@
 // against a text anywhere in them, with "?" for any one character and "*" for any run.
 #pragma once
 
-#include "wordsearch.h"
+#include "engine/wordsearch.h"
 
 #include <chrono>
 #include <functional>

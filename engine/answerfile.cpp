@@ -1,7 +1,7 @@
-#include "answerfile.h"
+#include "engine/answerfile.h"
 
-#include "lemmaindex.h"
-#include "temporaryfile.h"
+#include "engine/lemmaindex.h"
+#include "engine/temporaryfile.h"
 
 #include <algorithm>
 #include <array>
@@ -84,14 +84,13 @@ struct ArrayEntry {
     char name[16];
     std::uint64_t offset, bytes, elementBytes, checksumsOffset, checksumsHash;
 };
-static_assert(sizeof(FixedHeader) == 72 && sizeof(StampEntry) == 48 &&
-              sizeof(ArrayEntry) == 56);
+static_assert(sizeof(FixedHeader) == 72 && sizeof(StampEntry) == 48 && sizeof(ArrayEntry) == 56);
 static_assert(std::is_trivially_copyable_v<SquareSet> &&
               std::is_trivially_copyable_v<AnswerPartner>);
 
 constexpr std::size_t headerBytes(std::size_t dictionaries, std::size_t arrays) {
-    return sizeof(FixedHeader) + dictionaries * sizeof(StampEntry) +
-           arrays * sizeof(ArrayEntry) + sizeof(std::uint64_t);
+    return sizeof(FixedHeader) + dictionaries * sizeof(StampEntry) + arrays * sizeof(ArrayEntry) +
+           sizeof(std::uint64_t);
 }
 
 // What each array holds: its bytes to store, the size of one element, and what its values

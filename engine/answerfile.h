@@ -8,10 +8,10 @@
 // is checked against its checksum when a question first reads it.
 #pragma once
 
-#include "answerspace.h"
-#include "contentstamp.h"
-#include "lemmaindex.h"
-#include "squareindex.h"
+#include "engine/answerspace.h"
+#include "engine/contentstamp.h"
+#include "engine/lemmaindex.h"
+#include "engine/squareindex.h"
 
 #include <cstdint>
 #include <optional>

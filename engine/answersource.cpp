@@ -1,6 +1,6 @@
-#include "answersource.h"
+#include "engine/answersource.h"
 
-#include "dictionaryfiles.h"
+#include "engine/dictionaryfiles.h"
 
 #include <filesystem>
 #include <fstream>

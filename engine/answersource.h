@@ -4,10 +4,10 @@
 // damaged file never answers.
 #pragma once
 
-#include "answerfile.h"
-#include "answerspace.h"
-#include "messages.h"
-#include "solver.h"
+#include "engine/answerfile.h"
+#include "engine/answerspace.h"
+#include "engine/messages.h"
+#include "engine/solver.h"
 
 #include <memory>
 #include <string>

@@ -1,11 +1,11 @@
-#include "answerspace.h"
+#include "engine/answerspace.h"
 
-#include "collation.h"
-#include "cp1250.h"
-#include "dictionaryfiles.h"
-#include "ioerror.h"
-#include "legendwords.h"
-#include "squares.h"
+#include "engine/collation.h"
+#include "engine/cp1250.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "engine/legendwords.h"
+#include "engine/squares.h"
 
 #include <algorithm>
 #include <filesystem>

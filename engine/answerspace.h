@@ -3,9 +3,9 @@
 // headword with its meanings. Texts are numbered in the Czech order of the lists.
 #pragma once
 
-#include "dictionarytable.h"
-#include "messages.h"
-#include "pagedarray.h"
+#include "engine/dictionarytable.h"
+#include "engine/messages.h"
+#include "engine/pagedarray.h"
 
 #include <array>
 #include <atomic>

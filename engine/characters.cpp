@@ -1,8 +1,8 @@
-#include "characters.h"
+#include "engine/characters.h"
 
-#include "dictionaryfiles.h"
-#include "ioerror.h"
-#include "wordsearch.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "engine/wordsearch.h"
 
 #include <filesystem>
 

@@ -4,10 +4,10 @@
 // and characters.
 #pragma once
 
-#include "lengthprefixedrecord.h"
-#include "messages.h"
-#include "recordfile.h"
-#include "stringlist.h"
+#include "engine/lengthprefixedrecord.h"
+#include "engine/messages.h"
+#include "engine/recordfile.h"
+#include "engine/stringlist.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "collation.h"
+#include "engine/collation.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "contentstamp.h"
+#include "engine/contentstamp.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

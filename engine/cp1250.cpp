@@ -1,4 +1,4 @@
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <array>
 #include <stdexcept>

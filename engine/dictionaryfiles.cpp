@@ -1,7 +1,7 @@
-#include "dictionaryfiles.h"
+#include "engine/dictionaryfiles.h"
 
-#include "cp1250.h"
-#include "ioerror.h"
+#include "engine/cp1250.h"
+#include "engine/ioerror.h"
 
 #include <cstring>
 #include <filesystem>

@@ -3,11 +3,11 @@
 // record of their run.
 #pragma once
 
-#include "dictionarytable.h"
-#include "lengthprefixedrecord.h"
-#include "messages.h"
-#include "pagebuffer.h"
-#include "recordfile.h"
+#include "engine/dictionarytable.h"
+#include "engine/lengthprefixedrecord.h"
+#include "engine/messages.h"
+#include "engine/pagebuffer.h"
+#include "engine/recordfile.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 // at the end: lists grown hit by hit would copy themselves again and again.
 #pragma once
 
-#include "collation.h"
-#include "wordsearch.h"
+#include "engine/collation.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <cstdint>

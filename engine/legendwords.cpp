@@ -1,7 +1,7 @@
-#include "legendwords.h"
+#include "engine/legendwords.h"
 
-#include "cp1250.h"
-#include "squares.h"
+#include "engine/cp1250.h"
+#include "engine/squares.h"
 
 #include <algorithm>
 #include <array>

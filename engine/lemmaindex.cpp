@@ -1,8 +1,8 @@
-#include "lemmaindex.h"
+#include "engine/lemmaindex.h"
 
-#include "cp1250.h"
-#include "legendwords.h"
-#include "squares.h"
+#include "engine/cp1250.h"
+#include "engine/legendwords.h"
+#include "engine/squares.h"
 
 #include <algorithm>
 #include <map>

@@ -3,8 +3,8 @@
 // how common each answer is as a Czech word. Clue texts are the texts paired with another.
 #pragma once
 
-#include "answerspace.h"
-#include "pagedarray.h"
+#include "engine/answerspace.h"
+#include "engine/pagedarray.h"
 
 #include <cstdint>
 #include <istream>

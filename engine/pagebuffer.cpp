@@ -1,4 +1,4 @@
-#include "pagebuffer.h"
+#include "engine/pagebuffer.h"
 
 #include <cstdlib>
 #include <cstring>

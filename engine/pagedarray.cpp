@@ -1,4 +1,4 @@
-#include "pagedarray.h"
+#include "engine/pagedarray.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "phrasepattern.h"
+#include "engine/phrasepattern.h"
 
 #include <algorithm>
 #include <charconv>

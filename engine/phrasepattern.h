@@ -4,7 +4,7 @@
 // letters: spaces and punctuation between them are skipped.
 #pragma once
 
-#include "solverpattern.h"
+#include "engine/solverpattern.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "recordfile.h"
+#include "engine/recordfile.h"
 
-#include "ioerror.h"
+#include "engine/ioerror.h"
 
 #include <algorithm>
 #include <cerrno>

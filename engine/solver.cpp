@@ -1,7 +1,7 @@
-#include "solver.h"
+#include "engine/solver.h"
 
-#include "legendwords.h"
-#include "phrasepattern.h"
+#include "engine/legendwords.h"
+#include "engine/phrasepattern.h"
 
 #include <algorithm>
 #include <array>

@@ -3,11 +3,11 @@
 // the answer is paired with; and the look-up of a word's clues.
 #pragma once
 
-#include "answerspace.h"
-#include "lemmaindex.h"
-#include "phrasepattern.h"
-#include "solverpattern.h"
-#include "squareindex.h"
+#include "engine/answerspace.h"
+#include "engine/lemmaindex.h"
+#include "engine/phrasepattern.h"
+#include "engine/solverpattern.h"
+#include "engine/squareindex.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
-#include "solverpattern.h"
+#include "engine/solverpattern.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // (anagram, from, contains, exclude): letters, with "?" as a blank where one is allowed.
 #pragma once
 
-#include "squares.h"
+#include "engine/squares.h"
 
 #include <stdexcept>
 #include <string_view>

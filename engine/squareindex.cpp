@@ -1,6 +1,6 @@
-#include "squareindex.h"
+#include "engine/squareindex.h"
 
-#include "phrasepattern.h"
+#include "engine/phrasepattern.h"
 
 #include <algorithm>
 

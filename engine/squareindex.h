@@ -4,8 +4,8 @@
 // numbers in ascending, that is Czech, order.
 #pragma once
 
-#include "answerspace.h"
-#include "squares.h"
+#include "engine/answerspace.h"
+#include "engine/squares.h"
 
 #include <cstdint>
 #include <span>

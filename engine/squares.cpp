@@ -1,6 +1,6 @@
-#include "squares.h"
+#include "engine/squares.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <array>
 

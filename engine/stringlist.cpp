@@ -1,6 +1,6 @@
-#include "stringlist.h"
+#include "engine/stringlist.h"
 
-#include "collation.h"
+#include "engine/collation.h"
 
 #include <algorithm>
 #include <iterator>

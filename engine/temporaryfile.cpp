@@ -1,4 +1,4 @@
-#include "temporaryfile.h"
+#include "engine/temporaryfile.h"
 
 #include <array>
 #include <cerrno>

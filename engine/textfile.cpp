@@ -1,6 +1,6 @@
-#include "textfile.h"
+#include "engine/textfile.h"
 
-#include "ioerror.h"
+#include "engine/ioerror.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "userdict.h"
+#include "engine/userdict.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <cerrno>
 #include <fcntl.h>

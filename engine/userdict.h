@@ -4,8 +4,8 @@
 // writes into it otherwise, so the user's file cannot be damaged.
 #pragma once
 
-#include "messages.h"
-#include "textfile.h"
+#include "engine/messages.h"
+#include "engine/textfile.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "wordsearch.h"
+#include "engine/wordsearch.h"
 
-#include "hits.h"
+#include "engine/hits.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The word search and the meanings of a found word.
 #pragma once
 
-#include "dictionaryfiles.h"
-#include "ioerror.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
 
 #include <optional>
 #include <span>

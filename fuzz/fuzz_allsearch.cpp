@@ -3,10 +3,10 @@
 //
 // Input: a byte whose bits say which of the eight word files exist, the search text (its length
 // in one byte), then for each existing word file a 16-bit length and its bytes.
-#include "allsearch.h"
-#include "fuzzinput.h"
-#include "ioerror.h"
-#include "referencematch.h"
+#include "engine/allsearch.h"
+#include "engine/ioerror.h"
+#include "fuzz/fuzzinput.h"
+#include "fuzz/referencematch.h"
 
 #include <cstring>
 #include <set>

@@ -3,10 +3,10 @@
 //
 // Input: the author filter and the title filter (each its length in one byte, then its bytes),
 // a byte of the item to click, then the catalogue file as it is.
-#include "characters.h"
-#include "fuzzinput.h"
-#include "ioerror.h"
-#include "wordsearch.h"
+#include "engine/characters.h"
+#include "engine/ioerror.h"
+#include "engine/wordsearch.h"
+#include "fuzz/fuzzinput.h"
 
 using namespace zadrovec;
 

@@ -6,11 +6,11 @@
 // index is a full image, consistent with the word file when mode bit 1 is set, and the index
 // part is a list of slots written into it: 8 bytes each (first, second and third slot numbers,
 // 0 for "none" in the last two, the character, the record number little-endian).
-#include "collation.h"
-#include "fixture.h"
-#include "fuzzinput.h"
-#include "ioerror.h"
-#include "wordsearch.h"
+#include "engine/collation.h"
+#include "engine/ioerror.h"
+#include "engine/wordsearch.h"
+#include "fuzz/fuzzinput.h"
+#include "tests/engine/fixture.h"
 
 #include <cstring>
 #include <vector>

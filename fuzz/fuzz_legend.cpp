@@ -8,12 +8,12 @@
 // leads each term to its lemmas and each lemma back to the texts that hold it.
 //
 // Input: the legend itself, as typed; no other layout.
-#include "answerspace.h"
-#include "cp1250.h"
-#include "fuzzinput.h"
-#include "legendwords.h"
-#include "lemmaindex.h"
-#include "squares.h"
+#include "engine/answerspace.h"
+#include "engine/cp1250.h"
+#include "engine/legendwords.h"
+#include "engine/lemmaindex.h"
+#include "engine/squares.h"
+#include "fuzz/fuzzinput.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,9 +4,9 @@
 //
 // Input: the section, the key and the value (each its length in one byte, then its bytes), then
 // the file's bytes.
-#include "fuzzinput.h"
-#include "profile.h"
-#include "profileerror.h"
+#include "fuzz/fuzzinput.h"
+#include "settings/profile.h"
+#include "settings/profileerror.h"
 
 #include <algorithm>
 

@@ -6,11 +6,11 @@
 // Input: a byte of choices (kind, strict, CH, whether a clue, an exclusion and a length are
 // given), the question's text, the clue, the letters to exclude, the length (each a text with
 // its length in one byte), then records, one a line: a dictionary number byte and the text.
-#include "answerfile.h"
-#include "answerspace.h"
-#include "fuzzinput.h"
-#include "legendwords.h"
-#include "solver.h"
+#include "engine/answerfile.h"
+#include "engine/answerspace.h"
+#include "engine/legendwords.h"
+#include "engine/solver.h"
+#include "fuzz/fuzzinput.h"
 
 #include <algorithm>
 #include <map>

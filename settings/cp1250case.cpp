@@ -1,4 +1,4 @@
-#include "cp1250case.h"
+#include "settings/cp1250case.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "inilayout.h"
+#include "settings/inilayout.h"
 
-#include "cp1250case.h"
+#include "settings/cp1250case.h"
 
 #include <optional>
 

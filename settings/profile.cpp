@@ -1,7 +1,7 @@
-#include "profile.h"
+#include "settings/profile.h"
 
-#include "inilayout.h"
-#include "wholefile.h"
+#include "settings/inilayout.h"
+#include "settings/wholefile.h"
 
 #include <charconv>
 #include <cstdint>

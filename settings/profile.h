@@ -3,8 +3,8 @@
 // case, and every write keeping all bytes it does not change.
 #pragma once
 
-#include "inilayout.h"
-#include "profileerror.h"
+#include "settings/inilayout.h"
+#include "settings/profileerror.h"
 
 #include <cstddef>
 #include <filesystem>

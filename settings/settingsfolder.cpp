@@ -1,6 +1,6 @@
-#include "settingsfolder.h"
+#include "settings/settingsfolder.h"
 
-#include "wholefile.h"
+#include "settings/wholefile.h"
 
 #include <cstdlib>
 #include <pwd.h>

@@ -1,4 +1,4 @@
-#include "wholefile.h"
+#include "settings/wholefile.h"
 
 #include <array>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "cli_arguments.h"
+#include "tools/cli_arguments.h"
 
-#include "cli_command_line.h"
+#include "tools/cli_command_line.h"
 
 namespace zadrovec::cli {
 namespace {

@@ -1,9 +1,9 @@
 // build SOURCE OUTBASE: a dictionary pair from a UTF-8 source.
-#include "cli_commands.h"
-#include "cli_files.h"
-#include "cli_text.h"
-#include "dictbuilder.h"
-#include "dictionaryfiles.h"
+#include "engine/dictionaryfiles.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_files.h"
+#include "tools/cli_text.h"
+#include "tools/dictbuilder.h"
 
 #include <fstream>
 #include <iostream>

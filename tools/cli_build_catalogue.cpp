@@ -1,11 +1,11 @@
 // build-catalogue SOURCE OUT: a characters catalogue (postavy.dat) from a UTF-8 source, one work
 // a line: AUTHOR@TITLE@NAME;NAME;
-#include "characters.h"
-#include "cli_commands.h"
-#include "cli_files.h"
-#include "cli_text.h"
-#include "cp1250.h"
-#include "dictbuilder.h"
+#include "engine/characters.h"
+#include "engine/cp1250.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_files.h"
+#include "tools/cli_text.h"
+#include "tools/dictbuilder.h"
 
 #include <array>
 #include <cstring>

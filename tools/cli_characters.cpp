@@ -1,10 +1,10 @@
 // characters: the characters window's filters and clicks, with its lists printed.
-#include "characters.h"
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "cp1250.h"
-#include "ioerror.h"
-#include "json.h"
+#include "engine/characters.h"
+#include "engine/cp1250.h"
+#include "engine/ioerror.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
+#include "tools/json.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 // check BASE: the problems of a dictionary pair, or a short summary when there are none.
-#include "cli_commands.h"
-#include "dictcheck.h"
+#include "tools/cli_commands.h"
+#include "tools/dictcheck.h"
 
 #include <iostream>
 

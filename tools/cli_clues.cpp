@@ -1,10 +1,10 @@
 // clues WORD: the texts paired with a word in the dictionaries, either way.
-#include "answersource.h"
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "cp1250.h"
-#include "json.h"
-#include "solver.h"
+#include "engine/answersource.h"
+#include "engine/cp1250.h"
+#include "engine/solver.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
+#include "tools/json.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "cli_command_line.h"
+#include "tools/cli_command_line.h"
 
 #include <algorithm>
 #include <charconv>

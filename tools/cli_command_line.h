@@ -2,7 +2,7 @@
 // option written straight into Arguments, and the help laid out from the same declarations.
 #pragma once
 
-#include "cli_arguments.h"
+#include "tools/cli_arguments.h"
 
 #include <CLI/CLI.hpp>
 #include <functional>

@@ -2,7 +2,7 @@
 // UsageError, a text argument that Windows-1250 cannot hold as ArgumentTextError.
 #pragma once
 
-#include "cli_arguments.h"
+#include "tools/cli_arguments.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // What info and search share: where the dictionaries lie and which names they take.
-#include "cli_commands.h"
+#include "tools/cli_commands.h"
 
 #include <filesystem>
 

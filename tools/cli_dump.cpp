@@ -1,9 +1,9 @@
 // dump BASE: every record of a word file as a line of text.
-#include "cli_commands.h"
-#include "cli_files.h"
-#include "cli_text.h"
-#include "dictionaryfiles.h"
-#include "ioerror.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_files.h"
+#include "tools/cli_text.h"
 
 #include <iostream>
 

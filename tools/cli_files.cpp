@@ -1,4 +1,4 @@
-#include "cli_files.h"
+#include "tools/cli_files.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,11 +1,11 @@
 // find TEXT: the search in all dictionaries, with the results window's lists printed.
-#include "allsearch.h"
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "cli_text.h"
-#include "cp1250.h"
-#include "ioerror.h"
-#include "json.h"
+#include "engine/allsearch.h"
+#include "engine/cp1250.h"
+#include "engine/ioerror.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
+#include "tools/cli_text.h"
+#include "tools/json.h"
 
 #include <iostream>
 

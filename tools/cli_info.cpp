@@ -1,8 +1,8 @@
 // info NAME: the size of a dictionary and its header, as the About box and status bar show them.
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "dictionaryfiles.h"
-#include "ioerror.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
 
 #include <algorithm>
 #include <iostream>

@@ -2,8 +2,8 @@
 // the status bar is kept for whoever prints it.
 #pragma once
 
-#include "cli_text.h"
-#include "messages.h"
+#include "engine/messages.h"
+#include "tools/cli_text.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "cli_output.h"
+#include "tools/cli_output.h"
 
 #include <cerrno>
 #include <unistd.h>

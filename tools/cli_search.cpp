@@ -1,11 +1,11 @@
 // search NAME TEXT: the main window's search, with its four lists printed.
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "cli_text.h"
-#include "cp1250.h"
-#include "ioerror.h"
-#include "json.h"
-#include "wordsearch.h"
+#include "engine/cp1250.h"
+#include "engine/ioerror.h"
+#include "engine/wordsearch.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
+#include "tools/cli_text.h"
+#include "tools/json.h"
 
 #include <iostream>
 

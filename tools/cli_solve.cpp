@@ -1,14 +1,14 @@
 // solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue;
 // store-answers: the same answers stored beside the dictionaries for a quick start; answers:
 // whether the stored answers are used.
-#include "answersource.h"
-#include "cli_commands.h"
-#include "cli_messages.h"
-#include "cp1250.h"
-#include "json.h"
-#include "legendwords.h"
-#include "phrasepattern.h"
-#include "solver.h"
+#include "engine/answersource.h"
+#include "engine/cp1250.h"
+#include "engine/legendwords.h"
+#include "engine/phrasepattern.h"
+#include "engine/solver.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_messages.h"
+#include "tools/json.h"
 
 #include <cstdio>
 #include <filesystem>

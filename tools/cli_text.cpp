@@ -1,6 +1,6 @@
-#include "cli_text.h"
+#include "tools/cli_text.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <array>
 #include <cstdio>

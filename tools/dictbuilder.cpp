@@ -1,8 +1,8 @@
-#include "dictbuilder.h"
+#include "tools/dictbuilder.h"
 
-#include "cp1250.h"
-#include "dictionaryfiles.h"
-#include "wordsearch.h"
+#include "engine/cp1250.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <array>

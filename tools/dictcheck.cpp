@@ -1,11 +1,11 @@
-#include "dictcheck.h"
+#include "tools/dictcheck.h"
 
-#include "cli_files.h"
-#include "cp1250.h"
-#include "dictionaryfiles.h"
-#include "ioerror.h"
-#include "pagebuffer.h"
-#include "wordsearch.h"
+#include "engine/cp1250.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "engine/pagebuffer.h"
+#include "engine/wordsearch.h"
+#include "tools/cli_files.h"
 
 #include <filesystem>
 #include <map>

@@ -1,8 +1,8 @@
 // zadrovec-cli: the dictionary engine in a terminal.
-#include "cli_arguments.h"
-#include "cli_commands.h"
-#include "cli_output.h"
-#include "cli_text.h"
+#include "tools/cli_arguments.h"
+#include "tools/cli_commands.h"
+#include "tools/cli_output.h"
+#include "tools/cli_text.h"
 
 #include <algorithm>
 #include <csignal>

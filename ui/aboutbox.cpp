@@ -1,12 +1,12 @@
-#include "aboutbox.h"
+#include "ui/aboutbox.h"
 
-#include "bevelpanel.h"
-#include "controls.h"
-#include "fitting.h"
-#include "messageboxes.h"
-#include "programicon.h"
-#include "qtext.h"
-#include "windowsettings.h"
+#include "ui/bevelpanel.h"
+#include "ui/controls.h"
+#include "ui/fitting.h"
+#include "ui/messageboxes.h"
+#include "ui/programicon.h"
+#include "ui/qtext.h"
+#include "windowsettings/windowsettings.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // in the settings file, and the update date read from the open dictionary's header record.
 #pragma once
 
-#include "dictionaryfiles.h"
+#include "engine/dictionaryfiles.h"
 
 #include <QDialog>
 

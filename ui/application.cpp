@@ -1,6 +1,6 @@
-#include "application.h"
+#include "ui/application.h"
 
-#include "messageboxes.h"
+#include "ui/messageboxes.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

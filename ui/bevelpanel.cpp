@@ -1,4 +1,4 @@
-#include "bevelpanel.h"
+#include "ui/bevelpanel.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

@@ -1,4 +1,4 @@
-#include "buttonbar.h"
+#include "ui/buttonbar.h"
 
 #include <QAction>
 #include <QBoxLayout>

@@ -1,11 +1,11 @@
-#include "characterswindow.h"
+#include "ui/characterswindow.h"
 
-#include "cp1250validator.h"
-#include "fitting.h"
-#include "listbox.h"
-#include "messageboxes.h"
-#include "qtext.h"
-#include "windowsettings.h"
+#include "ui/cp1250validator.h"
+#include "ui/fitting.h"
+#include "ui/listbox.h"
+#include "ui/messageboxes.h"
+#include "ui/qtext.h"
+#include "windowsettings/windowsettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

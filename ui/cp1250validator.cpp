@@ -1,6 +1,6 @@
-#include "cp1250validator.h"
+#include "ui/cp1250validator.h"
 
-#include "qtext.h"
+#include "ui/qtext.h"
 
 namespace zadrovec::ui {
 

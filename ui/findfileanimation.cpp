@@ -1,4 +1,4 @@
-#include "findfileanimation.h"
+#include "ui/findfileanimation.h"
 
 #include <QPainter>
 #include <QtMath>

@@ -1,7 +1,7 @@
-#include "findtextdialog.h"
+#include "ui/findtextdialog.h"
 
-#include "cp1250validator.h"
-#include "fitting.h"
+#include "ui/cp1250validator.h"
+#include "ui/fitting.h"
 
 #include <QLabel>
 #include <QLineEdit>

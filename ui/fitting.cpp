@@ -1,4 +1,4 @@
-#include "fitting.h"
+#include "ui/fitting.h"
 
 #include <QAbstractButton>
 #include <QLabel>

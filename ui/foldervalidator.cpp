@@ -1,6 +1,6 @@
-#include "foldervalidator.h"
+#include "ui/foldervalidator.h"
 
-#include "qtext.h"
+#include "ui/qtext.h"
 
 #include <algorithm>
 

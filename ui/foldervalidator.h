@@ -3,7 +3,7 @@
 // CR LF would start lines of its own there).
 #pragma once
 
-#include "cp1250validator.h"
+#include "ui/cp1250validator.h"
 
 namespace zadrovec::ui {
 

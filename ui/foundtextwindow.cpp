@@ -1,11 +1,11 @@
-#include "foundtextwindow.h"
+#include "ui/foundtextwindow.h"
 
-#include "controls.h"
-#include "fitting.h"
-#include "listbox.h"
-#include "messageboxes.h"
-#include "searchprogresswindow.h"
-#include "windowsettings.h"
+#include "ui/controls.h"
+#include "ui/fitting.h"
+#include "ui/listbox.h"
+#include "ui/messageboxes.h"
+#include "ui/searchprogresswindow.h"
+#include "windowsettings/windowsettings.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // SearchText, then the user browses the found headwords and their meanings.
 #pragma once
 
-#include "allsearch.h"
-#include "resultlists.h"
+#include "engine/allsearch.h"
+#include "ui/resultlists.h"
 
 #include <QDialog>
 

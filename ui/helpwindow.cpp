@@ -1,4 +1,4 @@
-#include "helpwindow.h"
+#include "ui/helpwindow.h"
 
 #include <QFileInfo>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "imagelist.h"
+#include "ui/imagelist.h"
 
 #include <QPainter>
 #include <QPainterPath>

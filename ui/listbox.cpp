@@ -1,6 +1,6 @@
-#include "listbox.h"
+#include "ui/listbox.h"
 
-#include "stringlistmodel.h"
+#include "ui/stringlistmodel.h"
 
 #include <QFocusEvent>
 #include <QHelpEvent>

@@ -1,7 +1,7 @@
 // A list box: an engine list shown in a list view (a list of 50,000 lines shows at once).
 #pragma once
 
-#include "stringlist.h"
+#include "engine/stringlist.h"
 
 #include <QListView>
 

@@ -1,8 +1,8 @@
-#include "application.h"
-#include "mainwindow.h"
-#include "program.h"
-#include "programicon.h"
-#include "terminationsignal.h"
+#include "ui/application.h"
+#include "ui/mainwindow.h"
+#include "ui/program.h"
+#include "ui/programicon.h"
+#include "ui/terminationsignal.h"
 
 #include <QDir>
 #include <QFileInfo>

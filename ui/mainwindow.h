@@ -2,9 +2,9 @@
 // commands and the commands that open the other windows.
 #pragma once
 
-#include "dictionaryfiles.h"
-#include "imagelist.h"
-#include "resultlists.h"
+#include "engine/dictionaryfiles.h"
+#include "ui/imagelist.h"
+#include "ui/resultlists.h"
 
 #include <QMainWindow>
 

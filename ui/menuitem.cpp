@@ -1,4 +1,4 @@
-#include "menuitem.h"
+#include "ui/menuitem.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "messageboxes.h"
+#include "ui/messageboxes.h"
 
-#include "qtext.h"
+#include "ui/qtext.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // shown instead of facing a modal box.
 #pragma once
 
-#include "messages.h"
+#include "engine/messages.h"
 
 #include <QString>
 #include <functional>

@@ -1,14 +1,14 @@
-#include "program.h"
+#include "ui/program.h"
 
-#include "aboutbox.h"
-#include "characterswindow.h"
-#include "findtextdialog.h"
-#include "foundtextwindow.h"
-#include "mainwindow.h"
-#include "searchprogresswindow.h"
-#include "settingsdialog.h"
-#include "userdictionaryeditor.h"
-#include "windowsettings.h"
+#include "ui/aboutbox.h"
+#include "ui/characterswindow.h"
+#include "ui/findtextdialog.h"
+#include "ui/foundtextwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/searchprogresswindow.h"
+#include "ui/settingsdialog.h"
+#include "ui/userdictionaryeditor.h"
+#include "windowsettings/windowsettings.h"
 
 namespace zadrovec::ui {
 

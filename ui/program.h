@@ -2,8 +2,8 @@
 // and living until the end.
 #pragma once
 
-#include "dictionaryfiles.h"
-#include "messageboxes.h"
+#include "engine/dictionaryfiles.h"
+#include "ui/messageboxes.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "ui/programicon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "qtext.h"
+#include "ui/qtext.h"
 
-#include "cp1250.h"
-#include "dictionarytable.h"
+#include "engine/cp1250.h"
+#include "engine/dictionarytable.h"
 
 namespace zadrovec::ui {
 

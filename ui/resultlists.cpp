@@ -1,4 +1,4 @@
-#include "resultlists.h"
+#include "ui/resultlists.h"
 
 namespace zadrovec::ui {
 

@@ -3,8 +3,8 @@
 // and the meanings of the found headword selected.
 #pragma once
 
-#include "stringlist.h"
-#include "wordsearch.h"
+#include "engine/stringlist.h"
+#include "engine/wordsearch.h"
 
 namespace zadrovec::ui {
 

@@ -1,7 +1,7 @@
-#include "searchprogresswindow.h"
+#include "ui/searchprogresswindow.h"
 
-#include "findfileanimation.h"
-#include "fitting.h"
+#include "ui/findfileanimation.h"
+#include "ui/fitting.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,11 +1,11 @@
-#include "settingsdialog.h"
+#include "ui/settingsdialog.h"
 
-#include "buttonbar.h"
-#include "fitting.h"
-#include "foldervalidator.h"
-#include "mainwindow.h"
-#include "messageboxes.h"
-#include "radiogroup.h"
+#include "ui/buttonbar.h"
+#include "ui/fitting.h"
+#include "ui/foldervalidator.h"
+#include "ui/mainwindow.h"
+#include "ui/messageboxes.h"
+#include "ui/radiogroup.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,16 +1,16 @@
-#include "solverwindow.h"
+#include "ui/solverwindow.h"
 
-#include "answersource.h"
-#include "cp1250validator.h"
-#include "fitting.h"
-#include "legendwords.h"
-#include "listbox.h"
-#include "messages.h"
-#include "phrasepattern.h"
-#include "qtext.h"
-#include "solver.h"
-#include "squares.h"
-#include "windowsettings.h"
+#include "engine/answersource.h"
+#include "engine/legendwords.h"
+#include "engine/messages.h"
+#include "engine/phrasepattern.h"
+#include "engine/solver.h"
+#include "engine/squares.h"
+#include "ui/cp1250validator.h"
+#include "ui/fitting.h"
+#include "ui/listbox.h"
+#include "ui/qtext.h"
+#include "windowsettings/windowsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

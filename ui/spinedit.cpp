@@ -1,4 +1,4 @@
-#include "spinedit.h"
+#include "ui/spinedit.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "stringlistmodel.h"
+#include "ui/stringlistmodel.h"
 
-#include "qtext.h"
+#include "ui/qtext.h"
 
 namespace zadrovec::ui {
 

@@ -1,7 +1,7 @@
 // Shows an engine list in a QListView: the view follows every change of the list.
 #pragma once
 
-#include "stringlist.h"
+#include "engine/stringlist.h"
 
 #include <QAbstractListModel>
 
@@ -15,7 +15,6 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-
 
 private:
     void listAboutToChange() override { beginResetModel(); }

@@ -1,6 +1,6 @@
-#include "terminationsignal.h"
+#include "ui/terminationsignal.h"
 
-#include "messageboxes.h"
+#include "ui/messageboxes.h"
 
 #include <QSocketNotifier>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "uppercasevalidator.h"
+#include "ui/uppercasevalidator.h"
 
-#include "qtext.h"
+#include "ui/qtext.h"
 
 namespace zadrovec::ui {
 

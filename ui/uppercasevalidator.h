@@ -2,7 +2,7 @@
 // edit field of the program, takes only characters that Windows-1250 can hold.
 #pragma once
 
-#include "cp1250validator.h"
+#include "ui/cp1250validator.h"
 
 namespace zadrovec::ui {
 

@@ -1,11 +1,11 @@
-#include "userdictionaryeditor.h"
+#include "ui/userdictionaryeditor.h"
 
-#include "fitting.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "messageboxes.h"
-#include "qtext.h"
-#include "uppercasevalidator.h"
+#include "ui/fitting.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/messageboxes.h"
+#include "ui/qtext.h"
+#include "ui/uppercasevalidator.h"
 
 #include <QFile>
 #include <QHBoxLayout>

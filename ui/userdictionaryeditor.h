@@ -3,8 +3,8 @@
 // the next showing, since the user's file is never written.
 #pragma once
 
-#include "stringlist.h"
-#include "userdict.h"
+#include "engine/stringlist.h"
+#include "engine/userdict.h"
 
 #include <QDialog>
 #include <optional>

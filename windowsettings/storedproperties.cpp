@@ -1,6 +1,6 @@
 // The stored properties of WindowSettings: entries "Component.Property" of the window's controls,
 // written and read by the kind of the property (integer, Boolean, enumeration, text).
-#include "windowsettings.h"
+#include "windowsettings/windowsettings.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>

@@ -1,9 +1,9 @@
-#include "windowsettings.h"
+#include "windowsettings/windowsettings.h"
 
-#include "cp1250.h"
-#include "profile.h"
-#include "profileerror.h"
-#include "settingsfolder.h"
+#include "engine/cp1250.h"
+#include "settings/profile.h"
+#include "settings/profileerror.h"
+#include "settings/settingsfolder.h"
 
 #include <QDialog>
 #include <QEvent>

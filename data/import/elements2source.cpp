@@ -9,10 +9,10 @@
 // predicted and is left out.
 //
 //   elements2source PRVKY.tsv OUTPUT.txt
-#include "cp1250.h"
-#include "packagefiles.h"
-#include "sourcefile.h"
-#include "wordsearch.h"
+#include "data/import/packagefiles.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/wordsearch.h"
 
 #include <iostream>
 #include <set>

@@ -10,10 +10,10 @@
 // cannot hold, or does not fit a record with " (anglicky)".
 //
 //   freedict2source BASE OUTPUT.txt
-#include "cp1250.h"
-#include "packagefiles.h"
-#include "sourcefile.h"
-#include "wordsearch.h"
+#include "data/import/packagefiles.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <iostream>

@@ -4,7 +4,7 @@
 // place in any of them. The solver ranks equal answers by it.
 //
 //   frequencies2list OUTPUT.txt LIST.json...
-#include "sourcefile.h"
+#include "data/import/sourcefile.h"
 
 #include <fstream>
 #include <iostream>

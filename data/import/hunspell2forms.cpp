@@ -6,7 +6,7 @@
 // its own word first. The .dic must be UTF-8 (its .aff says "SET UTF-8"), as hunspell-cs is.
 //
 //   hunspell2forms UNMUNCH DIC AFF OUTPUT.txt
-#include "sourcefile.h"
+#include "data/import/sourcefile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -3,10 +3,10 @@
 // .dic, folded to capitals, each once. For pattern search and anagrams.
 //
 //   hunspell2source DIC AFF OUTPUT.txt
-#include "cp1250.h"
-#include "sourcefile.h"
-#include "squares.h"
-#include "wordsearch.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/squares.h"
+#include "engine/wordsearch.h"
 
 #include <cerrno>
 #include <fstream>

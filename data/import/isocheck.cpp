@@ -5,7 +5,7 @@
 // a currency code whose meanings name another current currency code.
 //
 //   isocheck ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA MENY MPZSPZ
-#include "packagefiles.h"
+#include "data/import/packagefiles.h"
 
 #include <algorithm>
 #include <iostream>

@@ -4,7 +4,7 @@
 //   XIV@římsky 14;římská číslice 14;římskými číslicemi 14;
 //
 //   numerals2source OUTPUT.txt
-#include "sourcefile.h"
+#include "data/import/sourcefile.h"
 
 #include <array>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "packagefiles.h"
+#include "data/import/packagefiles.h"
 
 #include <cstdint>
 #include <fstream>

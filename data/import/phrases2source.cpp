@@ -10,10 +10,10 @@
 // Windows-1250, as the program reads it; a phrase holds at most 300 characters.
 //
 //   phrases2source PROVERBS.tsv FORTUNES_DIR CHARACTERS.txt OUTPUT.txt
-#include "cp1250.h"
-#include "packagefiles.h"
-#include "sourcefile.h"
-#include "squares.h"
+#include "data/import/packagefiles.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/squares.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 // word list does not know, and plurals that already are headwords are left alone.
 //
 //   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt
-#include "sourcefile.h"
+#include "data/import/sourcefile.h"
 
 #include <algorithm>
 #include <fstream>

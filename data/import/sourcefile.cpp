@@ -1,4 +1,4 @@
-#include "sourcefile.h"
+#include "data/import/sourcefile.h"
 
 #include <cstdio>
 

@@ -8,9 +8,9 @@
 // is counted.
 //
 //   stardict2source BASE OUTPUT.txt
-#include "cp1250.h"
-#include "sourcefile.h"
-#include "wordsearch.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -10,10 +10,10 @@
 // containment, the capitals from the capitals dictionary.
 //
 //   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt
-#include "cp1250.h"
-#include "packagefiles.h"
-#include "sourcefile.h"
-#include "wordsearch.h"
+#include "data/import/packagefiles.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <iostream>

@@ -12,9 +12,9 @@
 // meaning too long is dropped, and its headword keeps its other meanings.
 //
 //   thesaurus2source THESAURUS.dat OUTPUT.txt
-#include "cp1250.h"
-#include "sourcefile.h"
-#include "wordsearch.h"
+#include "data/import/sourcefile.h"
+#include "engine/cp1250.h"
+#include "engine/wordsearch.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 // program sorts with this table, so sorting needs no collator at run time.
 //
 //   make_czech_table OUTPUT
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // find: the search in all dictionaries from a terminal, as text and as JSON.
-#include "test_support.h"
+#include "tests/cli/test_support.h"
 
 #include <array>
 #include <filesystem>

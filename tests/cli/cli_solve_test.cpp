@@ -1,5 +1,5 @@
 // solve and clues: crossword answers of all dictionaries from a terminal, as text and as JSON.
-#include "test_support.h"
+#include "tests/cli/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The builder's reading of sources and its records: folding, order, splitting, the header.
-#include "dictbuilder.h"
-#include "test_support.h"
+#include "tests/cli/test_support.h"
+#include "tools/dictbuilder.h"
 
 #include <gtest/gtest.h>
 #include <regex>

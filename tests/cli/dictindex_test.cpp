@@ -1,8 +1,8 @@
 // The index the builder makes: slots in byte order, end slots, full tables, the choice of slots
 // when a table cannot hold every next character, and searches through the engine.
-#include "dictbuilder.h"
-#include "test_support.h"
-#include "wordsearch.h"
+#include "engine/wordsearch.h"
+#include "tests/cli/test_support.h"
+#include "tools/dictbuilder.h"
 
 #include <algorithm>
 #include <functional>

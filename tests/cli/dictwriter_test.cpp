@@ -1,6 +1,6 @@
 // Writing a dictionary pair: the bytes of both files, and nothing half-done when writing fails.
-#include "dictbuilder.h"
-#include "test_support.h"
+#include "tests/cli/test_support.h"
+#include "tools/dictbuilder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

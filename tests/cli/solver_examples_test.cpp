@@ -1,5 +1,5 @@
 // The examples of solving that the help page and the README give hold on the bundled data.
-#include "test_support.h"
+#include "tests/cli/test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // layout and running zadrovec-cli, beside the shared temporary folders and whole-file access.
 #pragma once
 
-#include "fixture.h"
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
+#include "tests/engine/fixture.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // The thesaurus import: what it keeps, what it shortens, and that it tells what it dropped.
-#include "test_support.h"
+#include "tests/cli/test_support.h"
 
 #include <gtest/gtest.h>
 

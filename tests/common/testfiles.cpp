@@ -1,4 +1,4 @@
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 
 #include <algorithm>
 #include <cstdlib>

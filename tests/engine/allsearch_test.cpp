@@ -1,7 +1,7 @@
 // The search in all dictionaries: the two tests of a headword and the scan of the eight files.
-#include "allsearch.h"
-#include "fixture.h"
-#include "ioerror.h"
+#include "engine/allsearch.h"
+#include "engine/ioerror.h"
+#include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The answers stored beside the dictionaries: stored on request, used while the dictionaries
 // have the content they were made from, and never used when anything about them fails; the
 // answers are then read from the dictionaries and are the same.
-#include "answerfile.h"
-#include "answersource.h"
-#include "fixture.h"
-#include "lemmaindex.h"
-#include "solver.h"
-#include "squareindex.h"
+#include "engine/answerfile.h"
+#include "engine/answersource.h"
+#include "engine/lemmaindex.h"
+#include "engine/solver.h"
+#include "engine/squareindex.h"
+#include "tests/engine/fixture.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The characters catalogue: reading postavy.dat, splitting its records, the two filters and the
 // two clicks over the working set.
-#include "characters.h"
-#include "fixture.h"
+#include "engine/characters.h"
+#include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Opening dictionary pairs and reading their records.
-#include "dictionaryfiles.h"
-#include "fixture.h"
-#include "ioerror.h"
+#include "engine/dictionaryfiles.h"
+#include "engine/ioerror.h"
+#include "tests/engine/fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "fixture.h"
+#include "tests/engine/fixture.h"
 
-#include "cp1250.h"
+#include "engine/cp1250.h"
 
 #include <algorithm>
 #include <map>

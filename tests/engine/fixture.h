@@ -2,7 +2,7 @@
 // Offsets are computed here from the file layout, not taken from the engine.
 #pragma once
 
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 
 #include <cstdint>
 #include <string>

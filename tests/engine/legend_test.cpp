@@ -1,7 +1,7 @@
 // Legends as a crossword prints them, through the stored answers with word forms and word
 // frequencies: the answer each gives first.
-#include "answersource.h"
-#include "fixture.h"
+#include "engine/answersource.h"
+#include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>
 

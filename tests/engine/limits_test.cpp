@@ -1,9 +1,9 @@
 // Files of the sizes and shapes a user can meet: a huge word file, an index pointing anywhere,
 // a large user dictionary.
-#include "fixture.h"
-#include "ioerror.h"
-#include "userdict.h"
-#include "wordsearch.h"
+#include "engine/ioerror.h"
+#include "engine/userdict.h"
+#include "engine/wordsearch.h"
+#include "tests/engine/fixture.h"
 
 #include <climits>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
 // Case folding, the word search and the meanings of a found word.
-#include "fixture.h"
-#include "hits.h"
-#include "ioerror.h"
-#include "wordsearch.h"
+#include "engine/hits.h"
+#include "engine/ioerror.h"
+#include "engine/wordsearch.h"
+#include "tests/engine/fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

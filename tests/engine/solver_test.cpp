@@ -1,9 +1,9 @@
 // The solver: squares of Czech texts, the pattern language, the answer space read from the
 // dictionaries, and every kind of question with its filters.
-#include "answerspace.h"
-#include "fixture.h"
-#include "phrasepattern.h"
-#include "solver.h"
+#include "engine/answerspace.h"
+#include "engine/phrasepattern.h"
+#include "engine/solver.h"
+#include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The list-box rules of StringList.
-#include "cp1250.h"
-#include "stringlist.h"
+#include "engine/cp1250.h"
+#include "engine/stringlist.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Windows-1250 conversion and the Czech order of sorted lists.
-#include "collation.h"
-#include "cp1250.h"
+#include "engine/collation.h"
+#include "engine/cp1250.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

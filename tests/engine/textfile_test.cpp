@@ -1,7 +1,7 @@
 // Reading the user's text files line by line: line breaks of every kind, Ctrl+Z, long lines
 // and what cannot be read at all.
-#include "fixture.h"
-#include "textfile.h"
+#include "engine/textfile.h"
+#include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // The user dictionary file uziv.dat: where it lies, how its lines split, opening it, creating it
 // when it is missing, and that the user's file is never changed.
-#include "fixture.h"
-#include "userdict.h"
+#include "engine/userdict.h"
+#include "tests/engine/fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

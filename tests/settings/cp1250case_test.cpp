@@ -1,6 +1,6 @@
 // Names of sections and keys match without regard to case, accented letters included.
-#include "cp1250.h"
-#include "cp1250case.h"
+#include "engine/cp1250.h"
+#include "settings/cp1250case.h"
 
 #include <gtest/gtest.h>
 #include <unicode/uchar.h>

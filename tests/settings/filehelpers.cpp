@@ -1,4 +1,4 @@
-#include "filehelpers.h"
+#include "tests/settings/filehelpers.h"
 
 #include <cstdlib>
 

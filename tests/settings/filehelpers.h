@@ -2,7 +2,7 @@
 // folders and byte-exact file access.
 #pragma once
 
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 // Writes that cannot happen, what they leave behind, and files far larger than any settings
 // file should be.
-#include "filehelpers.h"
-#include "profile.h"
+#include "settings/profile.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

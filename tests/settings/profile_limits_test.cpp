@@ -1,6 +1,6 @@
 // Settings files of the sizes a user can meet: tens of megabytes, and lines of a megabyte.
-#include "filehelpers.h"
-#include "profile.h"
+#include "settings/profile.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Integers and Booleans: how a value becomes a number and how numbers are written.
-#include "filehelpers.h"
-#include "profile.h"
+#include "settings/profile.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 

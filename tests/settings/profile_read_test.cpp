@@ -1,8 +1,8 @@
 // Reading values: which lines hold keys, how names match, what a value looks like when it comes
 // back, and the defaults.
-#include "cp1250.h"
-#include "filehelpers.h"
-#include "profile.h"
+#include "engine/cp1250.h"
+#include "settings/profile.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Writing values: where a value, a key or a section goes, and that every other byte of the file
 // stays as it was.
-#include "cp1250.h"
-#include "filehelpers.h"
-#include "profile.h"
+#include "engine/cp1250.h"
+#include "settings/profile.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,8 +1,8 @@
 // Whose file a save leaves, symbolic and hard links to the settings file, line breaks that must
 // never reach it, and the temporary files a crash leaves behind.
-#include "filehelpers.h"
-#include "profile.h"
-#include "settingsfolder.h"
+#include "settings/profile.h"
+#include "settings/settingsfolder.h"
+#include "tests/settings/filehelpers.h"
 
 #include <array>
 #include <chrono>

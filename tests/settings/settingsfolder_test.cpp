@@ -1,7 +1,7 @@
 // The per-user settings folder and the start-up copy of the settings file beside the program.
-#include "filehelpers.h"
-#include "profile.h"
-#include "settingsfolder.h"
+#include "settings/profile.h"
+#include "settings/settingsfolder.h"
+#include "tests/settings/filehelpers.h"
 
 #include <gtest/gtest.h>
 

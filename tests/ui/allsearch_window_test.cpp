@@ -1,13 +1,13 @@
 // The search in all dictionaries driven as a user would: the command, the find dialog, the
 // results window, and the main window afterwards.
-#include "controls.h"
-#include "findfileanimation.h"
-#include "findtextdialog.h"
-#include "foundtextwindow.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "searchprogresswindow.h"
+#include "tests/ui/guitest.h"
+#include "ui/controls.h"
+#include "ui/findfileanimation.h"
+#include "ui/findtextdialog.h"
+#include "ui/foundtextwindow.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/searchprogresswindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The characters window driven as a user would: opened from the main window, typing into the
 // two filter fields, clicking authors and titles, then the three columns and the status bar.
-#include "characterswindow.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
+#include "tests/ui/guitest.h"
+#include "ui/characterswindow.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,14 +1,14 @@
 // The settings dialog and the About box, shown modally from the main window's commands and
 // driven as a user would.
-#include "aboutbox.h"
-#include "buttonbar.h"
-#include "controls.h"
-#include "foldervalidator.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "radiogroup.h"
-#include "settingsdialog.h"
+#include "tests/ui/guitest.h"
+#include "ui/aboutbox.h"
+#include "ui/buttonbar.h"
+#include "ui/controls.h"
+#include "ui/foldervalidator.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/radiogroup.h"
+#include "ui/settingsdialog.h"
 
 #include <QAction>
 #include <QApplication>

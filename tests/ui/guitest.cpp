@@ -1,10 +1,10 @@
-#include "guitest.h"
+#include "tests/ui/guitest.h"
 
-#include "application.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "qtext.h"
-#include "searchprogresswindow.h"
+#include "ui/application.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/qtext.h"
+#include "ui/searchprogresswindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,10 +2,10 @@
 // program started on dictionaries made in a temporary folder.
 #pragma once
 
-#include "fixture.h"
-#include "messageboxes.h"
-#include "program.h"
-#include "stringlist.h"
+#include "engine/stringlist.h"
+#include "tests/engine/fixture.h"
+#include "ui/messageboxes.h"
+#include "ui/program.h"
 
 #include <QString>
 #include <QStringList>

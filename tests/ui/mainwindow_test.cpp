@@ -1,12 +1,12 @@
 // The main window driven as a user would: typing, keys, clicks, then the lists and the status.
-#include "buttonbar.h"
-#include "controls.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "qtext.h"
-#include "searchprogresswindow.h"
-#include "spinedit.h"
+#include "tests/ui/guitest.h"
+#include "ui/buttonbar.h"
+#include "ui/controls.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/qtext.h"
+#include "ui/searchprogresswindow.h"
+#include "ui/spinedit.h"
 
 #include <QAction>
 #include <QApplication>

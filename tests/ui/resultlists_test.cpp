@@ -1,6 +1,6 @@
 // A window's result lists: a search's hits shown in them, and the meanings of the selected word.
-#include "ioerror.h"
-#include "resultlists.h"
+#include "engine/ioerror.h"
+#include "ui/resultlists.h"
 
 #include <gtest/gtest.h>
 

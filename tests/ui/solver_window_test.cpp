@@ -1,10 +1,10 @@
 // The window "Luštění" driven as a user would: opened with Ctrl+L, typed into, browsed with the
 // keyboard, and its choices kept in a section of the settings file.
-#include "controls.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "solverwindow.h"
+#include "tests/ui/guitest.h"
+#include "ui/controls.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/solverwindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SIGTERM and SIGINT close the window as the user's close does: later, in the event loop, with
 // the window's close handling (where the settings are saved), not inside the signal handler.
-#include "terminationsignal.h"
+#include "ui/terminationsignal.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // The user dictionary editor, shown modally and driven as a user would: loading uziv.dat at
 // every showing, selecting headwords, adding and deleting headwords and meanings.
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "qtext.h"
-#include "userdictionaryeditor.h"
+#include "tests/ui/guitest.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/qtext.h"
+#include "ui/userdictionaryeditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // How windows stand on the desktop: the main window's state across a restart, and the progress
 // window beside the message boxes of a search.
-#include "buttonbar.h"
-#include "guitest.h"
-#include "mainwindow.h"
-#include "searchprogresswindow.h"
+#include "tests/ui/guitest.h"
+#include "ui/buttonbar.h"
+#include "ui/mainwindow.h"
+#include "ui/searchprogresswindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,19 +1,19 @@
 // What every window says and to whom: captions that fit their controls at the desktop's font,
 // names a screen reader reads for every field and list, whole texts of cut list rows, and the
 // toolkit's own texts in Czech.
-#include "aboutbox.h"
-#include "characterswindow.h"
-#include "controls.h"
-#include "findtextdialog.h"
-#include "foundtextwindow.h"
-#include "guitest.h"
-#include "listbox.h"
-#include "mainwindow.h"
-#include "searchprogresswindow.h"
-#include "settingsdialog.h"
-#include "solverwindow.h"
-#include "spinedit.h"
-#include "userdictionaryeditor.h"
+#include "tests/ui/guitest.h"
+#include "ui/aboutbox.h"
+#include "ui/characterswindow.h"
+#include "ui/controls.h"
+#include "ui/findtextdialog.h"
+#include "ui/foundtextwindow.h"
+#include "ui/listbox.h"
+#include "ui/mainwindow.h"
+#include "ui/searchprogresswindow.h"
+#include "ui/settingsdialog.h"
+#include "ui/solverwindow.h"
+#include "ui/spinedit.h"
+#include "ui/userdictionaryeditor.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
