@@ -65,7 +65,7 @@ private:
     static std::vector<std::string> letters(std::initializer_list<const char*> utf8) {
         std::vector<std::string> out;
         for (const char* l : utf8)
-            out.push_back(cp1250Literal(l));
+            out.push_back(Cp1250Literal(l));
         return out;
     }
 
@@ -167,10 +167,10 @@ void scan(benchmark::State& state, const std::string& text) {
 }
 
 void BM_ScanPlainText(benchmark::State& state) {
-    scan(state, cp1250Literal("kráv"));
+    scan(state, Cp1250Literal("kráv"));
 }
 void BM_ScanPattern(benchmark::State& state) {
-    scan(state, cp1250Literal("k?á*v"));
+    scan(state, Cp1250Literal("k?á*v"));
 }
 void BM_ScanManyHits(benchmark::State& state) {
     scan(state, stock().manyHitsText());
@@ -211,13 +211,13 @@ BENCHMARK(BM_ResultsWindowManyHits)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--write-stock") == 0) {
         const auto headwords = writeStock(argv[2]);
-        std::cout << cp1250ToUtf8(textWithAboutWantedHits(headwords)) << '\n';
+        std::cout << Cp1250ToUtf8(textWithAboutWantedHits(headwords)) << '\n';
         return 0;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    std::cout << "text with many hits: " << cp1250ToUtf8(stock().manyHitsText()) << '\n';
+    std::cout << "text with many hits: " << Cp1250ToUtf8(stock().manyHitsText()) << '\n';
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

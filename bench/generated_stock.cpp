@@ -48,7 +48,7 @@ public:
     template <std::size_t N> explicit Picker(const Weighted (&items)[N]) {
         std::vector<int> weights;
         for (const Weighted& item : items) {
-            pieces_.push_back(cp1250Literal(item.utf8));
+            pieces_.push_back(Cp1250Literal(item.utf8));
             weights.push_back(item.weight);
         }
         dist_ = std::discrete_distribution<std::size_t>(weights.begin(), weights.end());
@@ -61,7 +61,7 @@ private:
 };
 
 bool isVowel(char c) {
-    static const std::string vowels = cp1250Literal("AEIOUYÁÉÍĚÝŮÚ");
+    static const std::string vowels = Cp1250Literal("AEIOUYÁÉÍĚÝŮÚ");
     return vowels.find(c) != std::string::npos;
 }
 

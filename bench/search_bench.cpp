@@ -35,7 +35,7 @@ struct Session {
 // Searches for one text again and again; the text as a user types it, in UTF-8 here.
 void BM_SearchWords(benchmark::State& state, std::string_view typedUtf8) {
     Session session;
-    const std::string text = cp1250Literal(typedUtf8);
+    const std::string text = Cp1250Literal(typedUtf8);
     for (auto _ : state) {
         session.hits = SearchWords(session.dictionary, text).hits;
         benchmark::DoNotOptimize(session.hits.found.size());
@@ -63,7 +63,7 @@ void BM_SearchWords_SampleWords(benchmark::State& state) {
 // Choosing another found word: the meanings are merged over the whole hit table of the search.
 void BM_ShowMeanings(benchmark::State& state, std::string_view typedUtf8) {
     Session session;
-    const WordHits hits = SearchWords(session.dictionary, cp1250Literal(typedUtf8)).hits;
+    const WordHits hits = SearchWords(session.dictionary, Cp1250Literal(typedUtf8)).hits;
     const std::string& middle = hits.found.at(hits.found.size() / 2);
     for (auto _ : state) {
         const std::vector<std::string> meanings =
@@ -74,7 +74,7 @@ void BM_ShowMeanings(benchmark::State& state, std::string_view typedUtf8) {
 }
 
 void BM_CzechUpperCase(benchmark::State& state) {
-    const std::string typed = cp1250Literal("příliš žluťoučký kůň úpěl ďábelské ódy");
+    const std::string typed = Cp1250Literal("příliš žluťoučký kůň úpěl ďábelské ódy");
     for (auto _ : state) {
         std::string text = typed;
         CzechUpperCase(text);

@@ -47,7 +47,7 @@ private:
     static std::vector<std::string> letters(std::initializer_list<const char*> utf8) {
         std::vector<std::string> out;
         for (const char* l : utf8)
-            out.push_back(cp1250Literal(l));
+            out.push_back(Cp1250Literal(l));
         return out;
     }
 
@@ -266,7 +266,7 @@ void BM_BundledLegend(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         Question question;
-        question.clue = cp1250Literal(kLegends[next++ % kLegends.size()]);
+        question.clue = Cp1250Literal(kLegends[next++ % kLegends.size()]);
         const auto answers = source.ask([&](Solver& solver) { return solver.solve(question); });
         benchmark::DoNotOptimize(answers.data());
     }
@@ -275,7 +275,7 @@ BENCHMARK(BM_BundledLegend)->Unit(benchmark::kMicrosecond);
 
 void BM_BundledLegendFirstQuestion(benchmark::State& state) {
     Question question;
-    question.clue = cp1250Literal(kLegends[0]);
+    question.clue = Cp1250Literal(kLegends[0]);
     question.length = "6";
     for (auto _ : state) {
         RecordedMessages quiet;
@@ -295,7 +295,7 @@ void BM_BundledPhrasePattern(benchmark::State& state) {
     RecordedMessages quiet;
     AnswerSource source(ZADROVEC_DATA_DIR, quiet);
     Question question;
-    question.text = cp1250Literal(kPhrasePatterns[static_cast<std::size_t>(state.range(0))]);
+    question.text = Cp1250Literal(kPhrasePatterns[static_cast<std::size_t>(state.range(0))]);
     state.SetLabel(kPhrasePatterns[static_cast<std::size_t>(state.range(0))]);
     for (auto _ : state) {
         const auto answers = source.ask([&](Solver& solver) { return solver.solve(question); });

@@ -35,11 +35,11 @@ std::string NamedSourceMessage(const std::string& folder, std::string_view name,
                                const std::string& text) {
     const std::string path = (std::filesystem::path(folder) / AnswerSourceFiles(name)[0]).string();
     // The path as Windows-1250 when it can be, else with "?" for what cannot.
-    std::string shown = utf8ToCp1250(path).value_or(path);
-    if (!utf8ToCp1250(path))
+    std::string shown = Utf8ToCp1250(path).value_or(path);
+    if (!Utf8ToCp1250(path))
         for (char& c : shown)
             if (static_cast<unsigned char>(c) >= 0x80) c = '?';
-    return cp1250Literal("Slovník ") + std::string(name) + " (" + shown + "): " + text;
+    return Cp1250Literal("Slovník ") + std::string(name) + " (" + shown + "): " + text;
 }
 
 std::vector<std::string_view> DictionaryNames(DictionaryMask mask) {
@@ -177,7 +177,7 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     entries.reserve(texts_.size());
     for (const std::string& text : texts_) {
         const std::size_t offset = keys.size();
-        keys += czechSortKey(text);
+        keys += CzechSortKey(text);
         Entry entry{0, static_cast<std::uint32_t>(offset),
                     static_cast<std::uint32_t>(keys.size() - offset)};
         for (std::size_t b = 0; b < 8; ++b)
@@ -287,7 +287,7 @@ PhraseReading readPhrases(const std::string& folder, std::size_t source,
         builder.addRecord(source, line);
     }
     if (in.bad() || (!in.eof() && in.fail())) {
-        messages.showMessage(cp1250Literal("Soubor nelze přečíst."));
+        messages.showMessage(Cp1250Literal("Soubor nelze přečíst."));
         return PhraseReading::Failed;
     }
     return PhraseReading::Read;

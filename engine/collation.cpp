@@ -134,19 +134,19 @@ const CzechTable& table() {
 
 } // namespace
 
-int compareCzech(std::string_view a, std::string_view b) {
-    const int c = czechSortKey(a).compare(czechSortKey(b));
+int CompareCzech(std::string_view a, std::string_view b) {
+    const int c = CzechSortKey(a).compare(CzechSortKey(b));
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-std::string czechSortKey(std::string_view text) {
+std::string CzechSortKey(std::string_view text) {
     std::string key;
     key.reserve(text.size() * 4 + 2);
     table().appendKey(key, text);
     return key;
 }
 
-void sortCzech(std::vector<std::string>& items) {
+void SortCzech(std::vector<std::string>& items) {
     if (items.size() < 2) return;
     // All keys in one buffer; the sort moves small entries whose first key bytes decide most
     // comparisons without touching the buffer.

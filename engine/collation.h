@@ -10,14 +10,14 @@
 namespace zadrovec {
 
 // Negative, zero or positive as a sorts before, with or after b (Windows-1250 texts).
-int compareCzech(std::string_view a, std::string_view b);
+int CompareCzech(std::string_view a, std::string_view b);
 
 // A byte string whose plain byte order is the collation order (bytes tie-break included).
-std::string czechSortKey(std::string_view text);
+std::string CzechSortKey(std::string_view text);
 
 // Sorts in collation order; one sort key per item, so it is the fast way to fill a list. All
 // its memory is taken before any item moves: when that fails (std::bad_alloc), the items are
 // left as they were.
-void sortCzech(std::vector<std::string>& items);
+void SortCzech(std::vector<std::string>& items);
 
 } // namespace zadrovec

@@ -61,7 +61,7 @@ std::optional<unsigned char> codePointToCp1250(char32_t codePoint) {
     return std::nullopt;
 }
 
-std::string cp1250ToUtf8(std::string_view bytes) {
+std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char c : bytes)
@@ -69,7 +69,7 @@ std::string cp1250ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
+std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
@@ -83,8 +83,8 @@ std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
-std::string cp1250Literal(std::string_view utf8) {
-    auto converted = utf8ToCp1250(utf8);
+std::string Cp1250Literal(std::string_view utf8) {
+    auto converted = Utf8ToCp1250(utf8);
     if (!converted) throw std::logic_error("text does not fit Windows-1250");
     return *converted;
 }

@@ -38,12 +38,12 @@ constexpr char32_t cp1250ToCodePoint(unsigned char byte) {
 // The Windows-1250 byte of a code point, or nothing when the code page cannot hold it.
 std::optional<unsigned char> codePointToCp1250(char32_t codePoint);
 
-std::string cp1250ToUtf8(std::string_view bytes);
+std::string Cp1250ToUtf8(std::string_view bytes);
 
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1250 cannot hold.
-std::optional<std::string> utf8ToCp1250(std::string_view utf8);
+std::optional<std::string> Utf8ToCp1250(std::string_view utf8);
 
 // For the program's own fixed texts, written in UTF-8 in the sources: all of them fit.
-std::string cp1250Literal(std::string_view utf8);
+std::string Cp1250Literal(std::string_view utf8);
 
 } // namespace zadrovec

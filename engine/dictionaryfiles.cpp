@@ -94,12 +94,12 @@ std::optional<PrefixIndex::Slot> PrefixIndex::findThird(Slot second, unsigned ch
 }
 
 const std::string& DictionaryNotFoundText() {
-    static const std::string text = cp1250Literal("Tento slovník nebyl nalezen.");
+    static const std::string text = Cp1250Literal("Tento slovník nebyl nalezen.");
     return text;
 }
 
 std::string WordCountText(std::int64_t recordCount) {
-    static const std::string label = cp1250Literal("Počet slov: ");
+    static const std::string label = Cp1250Literal("Počet slov: ");
     // A file without even the header record holds no words.
     return label + std::to_string(recordCount > 0 ? recordCount - 1 : 0);
 }

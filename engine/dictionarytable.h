@@ -36,23 +36,23 @@ inline constexpr std::array<DictionaryEntry, 12> kDictionaries = {{
 inline constexpr std::size_t kMainWindowDictionaries = 8;
 
 namespace detail {
-template <std::size_t N> constexpr std::array<std::string_view, N> dictionaryFiles() {
+template <std::size_t N> constexpr std::array<std::string_view, N> DictionaryFiles() {
     std::array<std::string_view, N> files{};
     for (std::size_t i = 0; i < N; ++i)
         files[i] = kDictionaries[i].file;
     return files;
 }
-constexpr bool mainWindowRowsComeFirst() {
+constexpr bool MainWindowRowsComeFirst() {
     for (std::size_t i = 0; i < kDictionaries.size(); ++i)
         if (kDictionaries[i].mainWindow != (i < kMainWindowDictionaries)) return false;
     return true;
 }
 } // namespace detail
-static_assert(detail::mainWindowRowsComeFirst());
+static_assert(detail::MainWindowRowsComeFirst());
 
 // The file names alone: of every dictionary, and of the main window's eight.
-inline constexpr auto kDictionaryFiles = detail::dictionaryFiles<kDictionaries.size()>();
+inline constexpr auto kDictionaryFiles = detail::DictionaryFiles<kDictionaries.size()>();
 inline constexpr auto kMainWindowDictionaryFiles =
-    detail::dictionaryFiles<kMainWindowDictionaries>();
+    detail::DictionaryFiles<kMainWindowDictionaries>();
 
 } // namespace zadrovec

@@ -18,7 +18,7 @@ namespace zadrovec {
 
 // How the found headwords are put in order. The sort needs memory of its own (a key for every
 // headword); tests put one in its place that fails as it does when memory runs out.
-inline void (*sortFoundHeadwords)(std::vector<std::string>&) = sortCzech;
+inline void (*sortFoundHeadwords)(std::vector<std::string>&) = SortCzech;
 
 class Hits {
 public:
@@ -34,7 +34,7 @@ public:
     WordHits partial() const {
         WordHits hits;
         hits.found = headwordList();
-        sortCzech(hits.found);
+        SortCzech(hits.found);
         hits.hitHeadwords = headwordList();
         hits.hitMeanings = meaningsList();
         return hits;

@@ -57,7 +57,7 @@ std::string expansion(std::string_view word) {
     static const std::unordered_map<std::string, std::string> table = [] {
         std::unordered_map<std::string, std::string> made;
         for (const auto& [abbreviation, meaning] : kAbbreviations)
-            made.emplace(UpperCaseCp1250(cp1250Literal(abbreviation)), cp1250Literal(meaning));
+            made.emplace(UpperCaseCp1250(Cp1250Literal(abbreviation)), Cp1250Literal(meaning));
         return made;
     }();
     const auto found = table.find(UpperCaseCp1250(word));

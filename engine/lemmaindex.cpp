@@ -16,7 +16,7 @@ namespace {
 
 // A folded word of UTF-8 text; empty when Windows-1250 cannot hold it.
 std::string foldedWord(std::string_view utf8) {
-    const std::optional<std::string> bytes = utf8ToCp1250(utf8);
+    const std::optional<std::string> bytes = Utf8ToCp1250(utf8);
     return bytes ? FoldedCapitals(*bytes) : std::string();
 }
 
@@ -59,7 +59,7 @@ void ReadWordFrequencies(std::istream& in, WordFrequencies& frequencies) {
     while (std::getline(in, line)) {
         ++place;
         // In capitals with their diacritics: KŮŇ and KON are other words.
-        const std::optional<std::string> bytes = utf8ToCp1250(line);
+        const std::optional<std::string> bytes = Utf8ToCp1250(line);
         if (!bytes || bytes->empty()) continue;
         const auto [at, added] = frequencies.try_emplace(UpperCaseCp1250(*bytes), place);
         if (!added) at->second = std::min(at->second, place);

@@ -31,8 +31,8 @@ struct SquareTables {
         };
         for (int c = 'a'; c <= 'z'; ++c)
             pair(static_cast<unsigned char>(c), static_cast<unsigned char>(c - 32));
-        const std::string smalls = cp1250Literal("šśťžźłąşľż");
-        const std::string capitals = cp1250Literal("ŠŚŤŽŹŁĄŞĽŻ");
+        const std::string smalls = Cp1250Literal("šśťžźłąşľż");
+        const std::string capitals = Cp1250Literal("ŠŚŤŽŹŁĄŞĽŻ");
         for (std::size_t i = 0; i < smalls.size(); ++i)
             pair(static_cast<unsigned char>(smalls[i]), static_cast<unsigned char>(capitals[i]));
         for (int b = 0xE0; b <= 0xFE; ++b)
@@ -40,7 +40,7 @@ struct SquareTables {
         // Small letters without a capital in the code page: sharp s and micro sign.
         letter[0xDF] = letter[0xB5] = true;
 
-        const std::string accented = cp1250Literal("ŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢŠŚŤŽŹŁĄŞĽŻ");
+        const std::string accented = Cp1250Literal("ŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢŠŚŤŽŹŁĄŞĽŻ");
         const std::string plain = "RAAAALCCCEEEEIIDDNNOOOORUUUUYTSSTZZLASLZ";
         for (std::size_t i = 0; i < accented.size(); ++i)
             folded[static_cast<unsigned char>(accented[i])] = static_cast<unsigned char>(plain[i]);

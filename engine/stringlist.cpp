@@ -29,7 +29,7 @@ std::size_t StringList::add(std::string item) {
     if (sorted())
         place = std::upper_bound(
             items_.begin(), items_.end(), item,
-            [](const std::string& a, const std::string& b) { return compareCzech(a, b) < 0; });
+            [](const std::string& a, const std::string& b) { return CompareCzech(a, b) < 0; });
     const auto index = static_cast<std::size_t>(place - items_.begin());
     items_.insert(place, std::move(item));
     return index;
@@ -65,7 +65,7 @@ std::optional<std::size_t> StringList::indexOf(std::string_view item) const {
 
 void StringList::assign(std::vector<std::string> items) {
     Change change(*this);
-    if (sorted()) sortCzech(items);
+    if (sorted()) SortCzech(items);
     items_ = std::move(items);
 }
 
@@ -79,7 +79,7 @@ void StringList::append(std::vector<std::string> items) {
     Change change(*this);
     items_.insert(items_.end(), std::make_move_iterator(items.begin()),
                   std::make_move_iterator(items.end()));
-    if (sorted()) sortCzech(items_); // the order is total, so this is where one-by-one adds end
+    if (sorted()) SortCzech(items_); // the order is total, so this is where one-by-one adds end
 }
 
 void StringList::removeAdjacentDuplicates() {

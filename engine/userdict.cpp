@@ -13,7 +13,7 @@ namespace {
 // Windows-1250.
 std::string fileErrorText(const std::string& path, std::error_code error) {
     const std::string text = path + ": " + error.message();
-    return utf8ToCp1250(text).value_or(text);
+    return Utf8ToCp1250(text).value_or(text);
 }
 
 bool isMissing(std::error_code error) {
@@ -46,7 +46,7 @@ UserDictionaryEntry SplitUserDictionaryLine(std::string_view line) {
 bool OpenUserDictionary(UserDictionary& dictionary, std::string_view folder) {
     CloseUserDictionary(dictionary);
     if (folder.empty()) {
-        dictionary.messages->showError(cp1250Literal(
+        dictionary.messages->showError(Cp1250Literal(
             "Nebyla zadána cesta k uživatelskému slovníku (menu Nástroje/Nastavení)."));
         return false;
     }
@@ -59,7 +59,7 @@ bool OpenUserDictionary(UserDictionary& dictionary, std::string_view folder) {
         return false;
     }
     dictionary.messages->showInformation(
-        cp1250Literal("Nebyl nalezen uživatelský slovník, bude vytvořen nový."));
+        Cp1250Literal("Nebyl nalezen uživatelský slovník, bude vytvořen nový."));
     // O_EXCL: whatever appeared meanwhile (or a dangling link) is never followed or replaced.
     dictionary.createdFd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (dictionary.createdFd < 0)

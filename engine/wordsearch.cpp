@@ -108,7 +108,7 @@ std::vector<std::string> MeaningsOf(std::string_view headword,
     const std::size_t rows = std::min(hitHeadwords.size(), hitMeanings.size());
     for (std::size_t row = 0; row < rows; ++row)
         if (hitHeadwords[row] == headword) SplitMeanings(hitMeanings[row], meanings);
-    sortCzech(meanings);
+    SortCzech(meanings);
     meanings.erase(std::unique(meanings.begin(), meanings.end()), meanings.end());
     return meanings;
 }

@@ -76,7 +76,7 @@ void checkResults(const WordHits& hits, std::string folded) {
     for (std::size_t i = 0; i < found.size(); ++i) {
         fuzz::require(found[i].starts_with(folded));
         // Sorted, each headword once.
-        if (i > 0) fuzz::require(compareCzech(found[i - 1], found[i]) < 0);
+        if (i > 0) fuzz::require(CompareCzech(found[i - 1], found[i]) < 0);
     }
     fuzz::require(hits.hitHeadwords.size() == hits.hitMeanings.size());
     fuzz::require(hits.found.size() <= hits.hitHeadwords.size());

@@ -77,7 +77,7 @@ const std::vector<std::string>& joiningWords() {
     static const std::vector<std::string> words = [] {
         std::vector<std::string> made;
         for (const std::string_view word : kJoiningWords)
-            made.push_back(cp1250Literal(word));
+            made.push_back(Cp1250Literal(word));
         return made;
     }();
     return words;
@@ -108,7 +108,7 @@ std::vector<std::vector<std::string>> foldedFormLines() {
         std::istringstream words(line);
         std::vector<std::string> folded;
         for (std::string word; words >> word;)
-            folded.push_back(FoldedCapitals(cp1250Literal(word)));
+            folded.push_back(FoldedCapitals(Cp1250Literal(word)));
         lines.push_back(std::move(folded));
     }
     return lines;

@@ -46,7 +46,7 @@ unsigned char cp1250ToLower(unsigned char byte) {
     return kLower[byte];
 }
 
-bool equalIgnoringCaseCp1250(std::string_view a, std::string_view b) {
+bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) {
         return kLower[static_cast<unsigned char>(x)] == kLower[static_cast<unsigned char>(y)];
     });

@@ -9,6 +9,6 @@ namespace zadrovec {
 // The small letter of a capital of the code page; every other byte unchanged.
 unsigned char cp1250ToLower(unsigned char byte);
 
-bool equalIgnoringCaseCp1250(std::string_view a, std::string_view b);
+bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b);
 
 } // namespace zadrovec

@@ -31,7 +31,7 @@ std::optional<std::string_view> sectionName(std::string_view trimmedLine) {
     if (trimmedLine.empty() || trimmedLine.front() != '[') return std::nullopt;
     const std::size_t close = trimmedLine.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return trimBlanks(trimmedLine.substr(1, close - 1));
+    return TrimBlanks(trimmedLine.substr(1, close - 1));
 }
 
 std::string smallLetters(std::string_view name) {
@@ -50,27 +50,27 @@ KeyPlace shifted(KeyPlace place, std::size_t offset) {
 
 } // namespace
 
-std::string_view trimBlanks(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
 }
 
-KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) {
-    section = trimBlanks(section);
-    key = trimBlanks(key);
+KeyPlace FindKey(std::string_view text, std::string_view section, std::string_view key) {
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
     KeyPlace place;
     bool inSection = false;
     for (std::size_t begin = 0; begin < text.size();) {
         const Line line = lineAt(text, begin);
         begin = line.next;
         const std::string_view content = text.substr(line.begin, line.contentEnd - line.begin);
-        const std::string_view trimmed = trimBlanks(content);
+        const std::string_view trimmed = TrimBlanks(content);
 
         if (const auto name = sectionName(trimmed)) {
             if (inSection) break; // only the first section of the name counts
-            if (equalIgnoringCaseCp1250(*name, section)) {
+            if (EqualIgnoringCaseCp1250(*name, section)) {
                 inSection = true;
                 place.sectionFound = true;
                 place.newKeyAt = line.next;
@@ -84,7 +84,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
 
         place.newKeyAt = line.next;
         place.newKeyNeedsLineBreakFirst = !line.hasLineBreak;
-        if (equalIgnoringCaseCp1250(trimBlanks(content.substr(0, equals)), key)) {
+        if (EqualIgnoringCaseCp1250(TrimBlanks(content.substr(0, equals)), key)) {
             place.keyFound = true;
             place.valueBegin = line.begin + equals + 1;
             place.valueEnd = line.contentEnd;
@@ -98,7 +98,7 @@ SectionIndex::SectionIndex(std::string_view text, std::size_t mostNames)
     : unindexedFrom_(text.size()), mostNames_(mostNames) {
     for (std::size_t begin = 0; begin < text.size();) {
         const Line line = lineAt(text, begin);
-        const auto name = sectionName(trimBlanks(text.substr(begin, line.contentEnd - begin)));
+        const auto name = sectionName(TrimBlanks(text.substr(begin, line.contentEnd - begin)));
         if (name) {
             std::string folded = smallLetters(*name);
             if (!firstHeaders_.contains(folded) && firstHeaders_.size() == mostNames) {
@@ -125,7 +125,7 @@ void SectionIndex::moved(std::size_t position, std::ptrdiff_t delta) {
 void SectionIndex::appended(std::string_view section, std::size_t offset) {
     if (!complete_) return; // searched from where the index stopped, as before
     if (firstHeaders_.size() < mostNames_) {
-        firstHeaders_.try_emplace(smallLetters(trimBlanks(section)), offset);
+        firstHeaders_.try_emplace(smallLetters(TrimBlanks(section)), offset);
     } else {
         complete_ = false;
         unindexedFrom_ = offset;
@@ -134,11 +134,11 @@ void SectionIndex::appended(std::string_view section, std::size_t offset) {
 
 KeyPlace SectionIndex::findKey(std::string_view text, std::string_view section,
                                std::string_view key) const {
-    const auto found = firstHeaders_.find(smallLetters(trimBlanks(section)));
+    const auto found = firstHeaders_.find(smallLetters(TrimBlanks(section)));
     // A name not in the index can only begin where the index stopped.
     if (found == firstHeaders_.end() && complete_) return KeyPlace{};
     const std::size_t from = found != firstHeaders_.end() ? found->second : unindexedFrom_;
-    KeyPlace place = zadrovec::findKey(text.substr(from), section, key);
+    KeyPlace place = zadrovec::FindKey(text.substr(from), section, key);
     return shifted(place, from);
 }
 

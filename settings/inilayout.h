@@ -12,7 +12,7 @@
 namespace zadrovec {
 
 // Spaces, tabs and the other blanks trimmed from names and values.
-std::string_view trimBlanks(std::string_view text);
+std::string_view TrimBlanks(std::string_view text);
 
 struct KeyPlace {
     bool sectionFound = false;
@@ -27,7 +27,7 @@ struct KeyPlace {
 };
 
 // section and key are taken trimmed.
-KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key);
+KeyPlace FindKey(std::string_view text, std::string_view section, std::string_view key);
 
 // Where the first section of each name begins, so that a look-up can start there rather than
 // at the top of a large file. At most mostNames names are kept; the rest of the text is then
@@ -36,7 +36,7 @@ class SectionIndex {
 public:
     SectionIndex(std::string_view text, std::size_t mostNames);
 
-    // The same as findKey(text, section, key) for the text the index was made of.
+    // The same as FindKey(text, section, key) for the text the index was made of.
     KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) const;
 
     // Follows a change of the text: delta bytes inserted (or, negative, removed) at position,

@@ -80,7 +80,7 @@ struct ReadFile {
     SectionIndex sections;
 
     explicit ReadFile(const std::filesystem::path& file)
-        : contents(readWholeFile(file)), path(file),
+        : contents(ReadWholeFile(file)), path(file),
           sections(contents.bytes, kMostIndexedSections) {}
 };
 
@@ -89,7 +89,7 @@ struct ReadFile {
 std::shared_ptr<const ReadFile> currentFile(const std::filesystem::path& file) {
     static std::mutex guard;
     static std::shared_ptr<const ReadFile> last;
-    const std::optional<FileIdentity> now = identityOf(file);
+    const std::optional<FileIdentity> now = IdentityOf(file);
     const std::lock_guard lock(guard);
     if (last && now && last->path == file && last->contents.status == FileContents::Status::Read &&
         last->contents.identity == *now)
@@ -110,7 +110,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
         if (place.keyFound) {
             const std::string_view raw =
                 text.substr(place.valueBegin, place.valueEnd - place.valueBegin);
-            return std::string(cutToMaxLength(withoutEnclosingQuotes(trimBlanks(raw))));
+            return std::string(cutToMaxLength(withoutEnclosingQuotes(TrimBlanks(raw))));
         }
     }
     return std::string(cutToMaxLength(withoutTrailingSpaces(defaultValue)));
@@ -142,15 +142,15 @@ void ProfileEdit::writeString(std::string_view section, std::string_view key,
     std::string lines;
     if (place.sectionFound) {
         if (place.newKeyNeedsLineBreakFirst) lines.append(kNewLine);
-        lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+        lines.append(TrimBlanks(key)).append("=").append(value).append(kNewLine);
         bytes_.insert(place.newKeyAt, lines);
         sections_->moved(place.newKeyAt, static_cast<std::ptrdiff_t>(lines.size()));
         return;
     }
     if (!bytes_.empty() && bytes_.back() != '\n') bytes_.append(kNewLine);
     const std::size_t header = bytes_.size();
-    lines.append("[").append(trimBlanks(section)).append("]").append(kNewLine);
-    lines.append(trimBlanks(key)).append("=").append(value).append(kNewLine);
+    lines.append("[").append(TrimBlanks(section)).append("]").append(kNewLine);
+    lines.append(TrimBlanks(key)).append("=").append(value).append(kNewLine);
     bytes_.append(lines);
     sections_->appended(section, header);
 }
@@ -164,7 +164,7 @@ void ProfileEdit::writeBool(std::string_view section, std::string_view key, bool
 }
 
 void ProfileEdit::commit() {
-    if (!writeWholeFile(file_, bytes_)) throw ProfileWriteError(fileNameOf(file_));
+    if (!WriteWholeFile(file_, bytes_)) throw ProfileWriteError(fileNameOf(file_));
 }
 
 void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,

@@ -51,12 +51,12 @@ fs::path SettingsFilePath() {
 void CopySettingsFileAtStart(const fs::path& programFolder) {
     const auto startedAt = fs::file_time_type::clock::now();
     const fs::path target = SettingsFilePath();
-    removeStaleTemporaries(target, startedAt);
+    RemoveTemporariesLeftBefore(target, startedAt);
     std::error_code error;
     if (!fs::exists(fs::symlink_status(target, error))) {
-        const FileContents source = readWholeFile(programFolder / kSettingsFileName);
+        const FileContents source = ReadWholeFile(programFolder / kSettingsFileName);
         if (source.status == FileContents::Status::Read)
-            writeWholeFile(target, source.bytes, ExistingFile::Keep);
+            WriteWholeFile(target, source.bytes, ExistingFile::Keep);
     }
     makeWritableByOwner(target);
 }

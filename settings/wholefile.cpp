@@ -146,13 +146,13 @@ FileIdentity identityFrom(const struct stat& status) {
 
 } // namespace
 
-std::optional<FileIdentity> identityOf(const fs::path& file) {
+std::optional<FileIdentity> IdentityOf(const fs::path& file) {
     struct stat status {};
     if (::stat(file.c_str(), &status) != 0) return std::nullopt;
     return identityFrom(status);
 }
 
-FileContents readWholeFile(const fs::path& file) {
+FileContents ReadWholeFile(const fs::path& file) {
     FileContents contents;
     // Not blocking, so that a named pipe cannot hang the open; only regular files are read.
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -186,7 +186,7 @@ FileContents readWholeFile(const fs::path& file) {
     return contents;
 }
 
-bool writeWholeFile(const fs::path& file, std::string_view bytes, ExistingFile existing) {
+bool WriteWholeFile(const fs::path& file, std::string_view bytes, ExistingFile existing) {
     const fs::path target = resolvedTarget(file);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -208,7 +208,7 @@ bool writeWholeFile(const fs::path& file, std::string_view bytes, ExistingFile e
     return true;
 }
 
-void removeStaleTemporaries(const fs::path& file, fs::file_time_type startedAt) {
+void RemoveTemporariesLeftBefore(const fs::path& file, fs::file_time_type startedAt) {
     const fs::path target = resolvedTarget(file);
     const std::string name = target.filename().string();
     std::error_code error;

@@ -30,9 +30,9 @@ struct FileContents {
 };
 
 // The identity of the file a path names now (links followed); nothing when there is none.
-std::optional<FileIdentity> identityOf(const std::filesystem::path& file);
+std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 
-FileContents readWholeFile(const std::filesystem::path& file);
+FileContents ReadWholeFile(const std::filesystem::path& file);
 
 enum class ExistingFile { Replace, Keep };
 
@@ -43,13 +43,13 @@ enum class ExistingFile { Replace, Keep };
 // another user's file) the file is not replaced and the write fails. A symbolic link keeps
 // pointing at the file it names, which gets the new content; a dangling link gets the file it
 // names created. The new content is a new file: a hard link to the old one keeps the old bytes.
-bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes,
+bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes,
                     ExistingFile existing = ExistingFile::Replace);
 
-// Removes the temporary files that writeWholeFile left beside file (".NAME.xxxxxxxx", NAME the
+// Removes the temporary files that WriteWholeFile left beside file (".NAME.xxxxxxxx", NAME the
 // name of the file a link names) when a crash stopped it: only those last written before
 // startedAt and held by no save in progress.
-void removeStaleTemporaries(const std::filesystem::path& file,
-                            std::filesystem::file_time_type startedAt);
+void RemoveTemporariesLeftBefore(const std::filesystem::path& file,
+                                 std::filesystem::file_time_type startedAt);
 
 } // namespace zadrovec

@@ -16,7 +16,7 @@ namespace zadrovec::cli {
 namespace {
 
 std::string entryOfLine(std::string_view utf8, std::size_t line) {
-    auto text = utf8ToCp1250(utf8);
+    auto text = Utf8ToCp1250(utf8);
     if (!text)
         throw build::BuildError(line,
                                 "not valid UTF-8, or a character that Windows-1250 cannot hold");

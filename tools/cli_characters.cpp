@@ -27,7 +27,7 @@ std::vector<std::string> toUtf8(const StringList& list) {
     std::vector<std::string> items;
     items.reserve(list.size());
     for (const std::string& item : list.items())
-        items.push_back(cp1250ToUtf8(item));
+        items.push_back(Cp1250ToUtf8(item));
     return items;
 }
 
@@ -48,14 +48,14 @@ void printJson(const CharactersWindowLists& window, const std::string& status) {
                                        window.workingCharacters.size()});
     for (std::size_t r = 0; r < rows; ++r) {
         const auto cell = [r](const StringList& list) {
-            return r < list.size() ? cp1250ToUtf8(list[r]) : std::string();
+            return r < list.size() ? Cp1250ToUtf8(list[r]) : std::string();
         };
         if (r > 0) working += ',';
         working += json::array({cell(window.workingAuthors), cell(window.workingTitles),
                                 cell(window.workingCharacters)});
     }
     working += ']';
-    std::cout << "{\"status\":" << json::quoted(cp1250ToUtf8(status))
+    std::cout << "{\"status\":" << json::quoted(Cp1250ToUtf8(status))
               << ",\"authors\":" << json::array(toUtf8(window.authorsList))
               << ",\"titles\":" << json::array(toUtf8(window.titlesList))
               << ",\"characters\":" << json::array(toUtf8(window.charactersList))

@@ -17,7 +17,7 @@ std::string textOf(const AnswerSpace& space, const std::vector<AnswerPartner>& c
         out = "{\"clues\": [";
         for (std::size_t i = 0; i < clues.size(); ++i) {
             out += (i > 0 ? ", " : "") + std::string("{\"text\": ") +
-                   json::quoted(cp1250ToUtf8(space.text(clues[i].text))) + ", \"dictionaries\": [";
+                   json::quoted(Cp1250ToUtf8(space.text(clues[i].text))) + ", \"dictionaries\": [";
             const auto names = DictionaryNames(clues[i].dictionaries);
             for (std::size_t n = 0; n < names.size(); ++n)
                 out += (n > 0 ? ", " : "") + json::quoted(names[n]);

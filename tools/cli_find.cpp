@@ -26,7 +26,7 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& cp1250Items) {
     std::vector<std::string> items;
     items.reserve(cp1250Items.size());
     for (const std::string& item : cp1250Items)
-        items.push_back(cp1250ToUtf8(item));
+        items.push_back(Cp1250ToUtf8(item));
     return items;
 }
 
@@ -39,7 +39,7 @@ void printJson(const WordHits& hits, const std::vector<std::string>& messages) {
     const std::size_t rows = std::max(hits.hitHeadwords.size(), hits.hitMeanings.size());
     for (std::size_t row = 0; row < rows; ++row) {
         const auto cell = [row](const std::vector<std::string>& list) {
-            return row < list.size() ? cp1250ToUtf8(list[row]) : std::string();
+            return row < list.size() ? Cp1250ToUtf8(list[row]) : std::string();
         };
         if (row > 0) rowsJson += ',';
         rowsJson += json::array({cell(hits.hitHeadwords), cell(hits.hitMeanings)});

@@ -16,7 +16,7 @@ std::vector<std::string> toUtf8(const std::vector<std::string>& list) {
     std::vector<std::string> items;
     items.reserve(list.size());
     for (const std::string& item : list)
-        items.push_back(cp1250ToUtf8(item));
+        items.push_back(Cp1250ToUtf8(item));
     return items;
 }
 
@@ -29,13 +29,13 @@ void printJson(const WordHits& hits, const std::string& status) {
     const std::size_t rows = std::max(hits.hitHeadwords.size(), hits.hitMeanings.size());
     for (std::size_t row = 0; row < rows; ++row) {
         const auto cell = [row](const std::vector<std::string>& list) {
-            return row < list.size() ? cp1250ToUtf8(list[row]) : std::string();
+            return row < list.size() ? Cp1250ToUtf8(list[row]) : std::string();
         };
         if (row > 0) rowsJson += ',';
         rowsJson += json::array({cell(hits.hitHeadwords), cell(hits.hitMeanings)});
     }
     rowsJson += ']';
-    std::cout << "{\"status\":" << json::quoted(cp1250ToUtf8(status))
+    std::cout << "{\"status\":" << json::quoted(Cp1250ToUtf8(status))
               << ",\"found\":" << json::array(toUtf8(hits.found)) << ",\"hits\":" << rowsJson
               << ",\"meanings\":" << json::array(toUtf8(hits.meanings)) << "}\n";
 }

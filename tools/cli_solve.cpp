@@ -103,7 +103,7 @@ std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& an
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const SolvedAnswer& answer = answers[i];
         if (i > 0) out += ", ";
-        out += "{\"text\": " + json::quoted(cp1250ToUtf8(space.text(answer.text))) +
+        out += "{\"text\": " + json::quoted(Cp1250ToUtf8(space.text(answer.text))) +
                ", \"squares\": " + std::to_string(answer.squares) + ", \"dictionaries\": [";
         const auto names = dictionaryNames(space.dictionaries(answer.text));
         for (std::size_t n = 0; n < names.size(); ++n)
@@ -113,7 +113,7 @@ std::string jsonOf(const AnswerSpace& space, const std::vector<SolvedAnswer>& an
             out += ", \"clues\": [";
             for (std::size_t c = 0; c < answer.clues.size(); ++c)
                 out +=
-                    (c > 0 ? ", " : "") + json::quoted(cp1250ToUtf8(space.text(answer.clues[c])));
+                    (c > 0 ? ", " : "") + json::quoted(Cp1250ToUtf8(space.text(answer.clues[c])));
             out += ']';
         }
         if (legend) {
@@ -189,7 +189,7 @@ int runAnswers(const Arguments& arguments) {
     StoredAnswersState state = opened.state;
     // Every array read and checked, so that a damaged one is named now, not in a later question.
     if (opened.space) state = VerifyStoredAnswers(*opened.space);
-    std::cout << cp1250ToUtf8(path) << ": " << state.describe();
+    std::cout << Cp1250ToUtf8(path) << ": " << state.describe();
     if (state.used())
         std::cout << " (" << opened.space->size() << " answers, "
                   << std::filesystem::file_size(path) << " bytes)";

@@ -35,7 +35,7 @@ std::string whyNotCp1250(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t length = sequenceLength(utf8.substr(at));
         if (length == 0) return "is not valid UTF-8 at byte " + std::to_string(at + 1);
-        if (!utf8ToCp1250(utf8.substr(at, length))) {
+        if (!Utf8ToCp1250(utf8.substr(at, length))) {
             // Named by its code point: the terminal may not show it as typed.
             const auto lead = static_cast<unsigned char>(utf8[at]);
             char32_t code = length == 1 ? lead : lead & (0x7F >> length);
@@ -54,7 +54,7 @@ std::string whyNotCp1250(std::string_view utf8) {
 } // namespace
 
 std::string argumentToCp1250(const std::string& utf8, std::string_view what) {
-    auto converted = utf8ToCp1250(utf8);
+    auto converted = Utf8ToCp1250(utf8);
     if (!converted) throw ArgumentTextError(std::string(what) + " " + whyNotCp1250(utf8));
     return std::move(*converted);
 }
@@ -75,7 +75,7 @@ constexpr ShownByte shownByte(unsigned char byte) {
         constexpr char kHex[] = "0123456789ABCDEF";
         return {{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]}, 4};
     }
-    // UTF-8, as cp1250ToUtf8 writes it: every code point of the code page lies below 0x10000.
+    // UTF-8, as Cp1250ToUtf8 writes it: every code point of the code page lies below 0x10000.
     const auto byteOf = [](char32_t bits) { return static_cast<char>(bits); };
     if (c < 0x80) return {{byteOf(c)}, 1};
     if (c < 0x800) return {{byteOf(0xC0 | c >> 6), byteOf(0x80 | (c & 0x3F))}, 2};

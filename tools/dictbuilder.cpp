@@ -31,7 +31,7 @@ std::vector<std::string> splitAtSemicolons(std::string_view meaningsText) {
 }
 
 SourceEntry parseLine(std::string_view utf8, std::size_t line) {
-    const auto text = utf8ToCp1250(utf8);
+    const auto text = Utf8ToCp1250(utf8);
     if (!text)
         throw BuildError(line, "not valid UTF-8, or a character that Windows-1250 cannot hold");
     const auto at = text->find('@');
@@ -64,7 +64,7 @@ void appendRecords(const SourceEntry& entry, std::vector<std::string>& records) 
     for (const std::string& meaning : entry.meanings) {
         const std::size_t piece = meaning.size() + 1;
         if (start.size() + piece > kRecordTextSize)
-            throw BuildError(entry.line, "the meaning \"" + cp1250ToUtf8(meaning) +
+            throw BuildError(entry.line, "the meaning \"" + Cp1250ToUtf8(meaning) +
                                              "\" does not fit in one record with its headword");
         if (record.size() + piece > kRecordTextSize) {
             records.push_back(record);

@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kIndexedPrefix = 3;
 
 std::string shown(std::string_view cp1250) {
-    return "\"" + cp1250ToUtf8(cp1250) + "\"";
+    return "\"" + Cp1250ToUtf8(cp1250) + "\"";
 }
 
 // Where the grouping rule is broken: a headword that begins like an earlier run of records

@@ -25,7 +25,7 @@ QPointer<QWidget> WindowPlacement::applicationMainWindow;
 namespace {
 
 std::string toCp1250(const QString& text) {
-    const auto bytes = utf8ToCp1250(text.toStdString());
+    const auto bytes = Utf8ToCp1250(text.toStdString());
     if (bytes) return *bytes;
     std::string out; // the edit fields refuse what the code page cannot hold; never reached
     for (QChar c : text) {
@@ -36,7 +36,7 @@ std::string toCp1250(const QString& text) {
 }
 
 QString fromCp1250(const std::string& bytes) {
-    return QString::fromStdString(cp1250ToUtf8(bytes));
+    return QString::fromStdString(Cp1250ToUtf8(bytes));
 }
 
 // A value enclosed in quotes gets one more pair, since reading takes one pair away.

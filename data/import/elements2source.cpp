@@ -29,10 +29,10 @@ const std::set<std::string> kKinds = {"kov", "nekov", "polokov", "vzácný plyn"
 const std::set<std::string> kStates = {"pevný", "kapalný", "plynný"};
 
 std::string folded(const std::string& utf8) {
-    auto text = zadrovec::utf8ToCp1250(utf8);
+    auto text = zadrovec::Utf8ToCp1250(utf8);
     if (!text) return {};
     zadrovec::CzechUpperCase(*text);
-    return zadrovec::cp1250ToUtf8(*text);
+    return zadrovec::Cp1250ToUtf8(*text);
 }
 
 std::vector<std::string> columns(const std::string& line) {

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
             zadrovec::CzechUpperCase(headword);
             auto& meanings = entries[headword];
             for (const std::string& translation : translationsOf(article.text)) {
-                auto meaning = zadrovec::utf8ToCp1250(translation);
+                auto meaning = zadrovec::Utf8ToCp1250(translation);
                 if (!meaning || meaning->find('@') != std::string::npos) {
                     ++counts.notCp1250;
                     continue;
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
         for (const auto& [headword, meanings] : entries) {
             out << headword << '@';
             for (const std::string& m : meanings)
-                out << zadrovec::cp1250ToUtf8(m) << ';';
+                out << zadrovec::Cp1250ToUtf8(m) << ';';
             out << '\n';
             counts.meanings += meanings.size();
         }

@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         if (stem.empty()) continue;
         ++stems;
         const auto utf8 = toUtf8(stem);
-        auto word = utf8 ? zadrovec::utf8ToCp1250(*utf8) : std::nullopt;
+        auto word = utf8 ? zadrovec::Utf8ToCp1250(*utf8) : std::nullopt;
         if (!word) {
             ++notCp1250;
             continue;
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     std::ostream& out = file.stream();
     out << "# Made by hunspell2source from a Hunspell word list; do not edit.\n";
     for (const std::string& word : words)
-        out << zadrovec::cp1250ToUtf8(word) << "@\n";
+        out << zadrovec::Cp1250ToUtf8(word) << "@\n";
     if (!file.isOpen() || !file.commit()) {
         std::cerr << "hunspell2source: cannot write " << argv[3] << '\n';
         return 1;

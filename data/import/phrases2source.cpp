@@ -211,7 +211,7 @@ public:
             ++counts.tooLong;
             return std::nullopt;
         }
-        auto bytes = zadrovec::utf8ToCp1250(text);
+        auto bytes = zadrovec::Utf8ToCp1250(text);
         if (!bytes) {
             ++counts.notCp1250;
             return std::nullopt;
@@ -227,7 +227,7 @@ public:
     void addClue(std::vector<std::string>& clues, const std::string& utf8) {
         const std::string text = cleaned(utf8);
         if (text.empty()) return;
-        if (auto bytes = zadrovec::utf8ToCp1250(text))
+        if (auto bytes = zadrovec::Utf8ToCp1250(text))
             clues.push_back(std::move(*bytes));
         else
             ++counts.notCp1250;

@@ -493,7 +493,7 @@ void addArticle(const Article& article, std::map<std::string, Meanings>& entries
 
     // The headword of an item in Windows-1250 capitals, or nothing (counted) when it cannot be one.
     const auto headwordOf = [&counts](const std::string& word) -> std::optional<std::string> {
-        auto headword = zadrovec::utf8ToCp1250(word);
+        auto headword = zadrovec::Utf8ToCp1250(word);
         if (!headword || headword->find_first_of("@;") != std::string::npos) {
             ++counts.notCp1250;
             return std::nullopt;
@@ -521,7 +521,7 @@ void addArticle(const Article& article, std::map<std::string, Meanings>& entries
             }
             if (side != 0 && !part) continue;
             const std::string& headword = side != 0 ? *part : *plain;
-            auto meaning = zadrovec::utf8ToCp1250(piece);
+            auto meaning = zadrovec::Utf8ToCp1250(piece);
             if (!meaning || meaning->find('@') != std::string::npos) {
                 ++counts.notCp1250;
                 continue;
@@ -553,9 +553,9 @@ bool writeSource(const std::map<std::string, Meanings>& entries, const std::stri
             ++counts.withoutMeaning;
             continue;
         }
-        out << zadrovec::cp1250ToUtf8(headword) << '@';
+        out << zadrovec::Cp1250ToUtf8(headword) << '@';
         for (const std::string& m : meanings.items)
-            out << zadrovec::cp1250ToUtf8(m) << ';';
+            out << zadrovec::Cp1250ToUtf8(m) << ';';
         out << '\n';
         ++written;
         counts.meanings += meanings.items.size();

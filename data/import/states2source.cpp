@@ -98,10 +98,10 @@ bool plainName(const std::string& name) {
 
 // "Keňa" -> "KEŇA", as the build folds headwords.
 std::string folded(const std::string& utf8) {
-    auto text = zadrovec::utf8ToCp1250(utf8);
+    auto text = zadrovec::Utf8ToCp1250(utf8);
     if (!text) return {};
     zadrovec::CzechUpperCase(*text);
-    return zadrovec::cp1250ToUtf8(*text);
+    return zadrovec::Cp1250ToUtf8(*text);
 }
 
 struct State {
@@ -200,10 +200,10 @@ int main(int argc, char** argv) {
         out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
         std::size_t tooLong = 0;
         auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {
-            const std::size_t headwordBytes = zadrovec::utf8ToCp1250(headword)->size();
+            const std::size_t headwordBytes = zadrovec::Utf8ToCp1250(headword)->size();
             out << headword << '@';
             for (const std::string& m : meanings) {
-                const auto bytes = zadrovec::utf8ToCp1250(m);
+                const auto bytes = zadrovec::Utf8ToCp1250(m);
                 if (bytes && fitsRecord(headwordBytes, bytes->size()))
                     out << m << ';';
                 else

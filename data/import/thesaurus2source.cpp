@@ -101,7 +101,7 @@ std::vector<std::string> cleanItems(std::string_view utf8, Losses& losses) {
         for (const std::string& spelling : spellings(utf8.substr(start, end - start))) {
             const std::string text = stripRemarks(spelling);
             if (text.empty()) continue;
-            auto bytes = zadrovec::utf8ToCp1250(text);
+            auto bytes = zadrovec::Utf8ToCp1250(text);
             if (!bytes) {
                 losses.notCp1250.insert(text);
                 continue;
@@ -303,9 +303,9 @@ bool writeSource(const Entries& entries, const std::string& path, std::size_t& w
             ++empty;
             continue;
         }
-        out << zadrovec::cp1250ToUtf8(headword) << '@';
+        out << zadrovec::Cp1250ToUtf8(headword) << '@';
         for (const auto& m : meanings.items)
-            out << zadrovec::cp1250ToUtf8(m) << ';';
+            out << zadrovec::Cp1250ToUtf8(m) << ';';
         out << '\n';
         ++written;
     }

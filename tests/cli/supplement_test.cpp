@@ -27,7 +27,7 @@ std::vector<fs::path> supplementSources() {
 // What is wrong with one source line, or nothing for a sound entry, comment or blank line.
 std::string problemOf(const std::string& line) {
     if (line.empty() || line[0] == '#') return {};
-    if (!utf8ToCp1250(line)) return "a character Windows-1250 cannot hold";
+    if (!Utf8ToCp1250(line)) return "a character Windows-1250 cannot hold";
     const auto at = line.find('@');
     if (at == std::string::npos) return "no @";
     if (at == 0) return "no headword";

@@ -120,7 +120,7 @@ void writeDictionary(const TempFolder& folder, std::string_view name,
 }
 
 std::string cp(std::string_view utf8) {
-    return cp1250Literal(utf8);
+    return Cp1250Literal(utf8);
 }
 
 } // namespace zadrovec::testing

@@ -300,7 +300,7 @@ TEST_F(WordSearch, HitsThatCannotBeSortedAreKeptInTheOrderTheyWereRead) {
         FailingSort() {
             sortFoundHeadwords = [](std::vector<std::string>&) { throw std::bad_alloc(); };
         }
-        ~FailingSort() { sortFoundHeadwords = sortCzech; }
+        ~FailingSort() { sortFoundHeadwords = SortCzech; }
     } failing;
     hits.found.push_back("OLD");
     EXPECT_NO_THROW(search("c"));

@@ -16,7 +16,7 @@ struct CountingListener : StringList::Listener {
 };
 
 std::vector<std::string> words() {
-    return {"PES", "ahoj", "CHATA", "HRAD", "pes", "PES", cp1250Literal("ČÁP"), "CAPART"};
+    return {"PES", "ahoj", "CHATA", "HRAD", "pes", "PES", Cp1250Literal("ČÁP"), "CAPART"};
 }
 
 } // namespace
@@ -29,12 +29,12 @@ TEST(StringList, SortedAddTakesItsPlaceAndBulkFillingEndsTheSame) {
     bulk.assign(words());
     EXPECT_EQ(oneByOne.items(), bulk.items());
     const std::vector<std::string> expected = {
-        "ahoj", "CAPART", cp1250Literal("ČÁP"), "HRAD", "CHATA", "PES", "PES", "pes"};
+        "ahoj", "CAPART", Cp1250Literal("ČÁP"), "HRAD", "CHATA", "PES", "PES", "pes"};
     EXPECT_EQ(bulk.items(), expected);
 
     StringList appended(StringList::Order::Sorted);
     appended.append({"PES", "HRAD"});
-    appended.append({"ahoj", "CHATA", "pes", "PES", cp1250Literal("ČÁP"), "CAPART"});
+    appended.append({"ahoj", "CHATA", "pes", "PES", Cp1250Literal("ČÁP"), "CAPART"});
     EXPECT_EQ(appended.items(), expected);
     EXPECT_EQ(appended.add("DUB"), 3u);
 }

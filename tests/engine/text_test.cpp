@@ -13,50 +13,50 @@ TEST(Cp1250, EveryByteConvertsToUtf8AndBack) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
-    const auto back = utf8ToCp1250(cp1250ToUtf8(all));
+    const auto back = Utf8ToCp1250(Cp1250ToUtf8(all));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, all);
 }
 
 TEST(Cp1250, CzechLettersHaveTheirCodePageBytes) {
-    EXPECT_EQ(cp1250Literal("č"), "\xE8");
-    EXPECT_EQ(cp1250Literal("Š"), "\x8A");
-    EXPECT_EQ(cp1250Literal("ž"), "\x9E");
-    EXPECT_EQ(cp1250Literal("ů"), "\xF9");
-    EXPECT_EQ(cp1250Literal("€"), "\x80");
-    EXPECT_EQ(cp1250ToUtf8("\xC8"
+    EXPECT_EQ(Cp1250Literal("č"), "\xE8");
+    EXPECT_EQ(Cp1250Literal("Š"), "\x8A");
+    EXPECT_EQ(Cp1250Literal("ž"), "\x9E");
+    EXPECT_EQ(Cp1250Literal("ů"), "\xF9");
+    EXPECT_EQ(Cp1250Literal("€"), "\x80");
+    EXPECT_EQ(Cp1250ToUtf8("\xC8"
                            "ES"),
               "ČES");
 }
 
 TEST(Cp1250, RefusesWhatTheCodePageCannotHoldAndBrokenUtf8) {
-    EXPECT_FALSE(utf8ToCp1250("жук").has_value());              // Cyrillic
-    EXPECT_FALSE(utf8ToCp1250("ø").has_value());                // not in Central European
-    EXPECT_FALSE(utf8ToCp1250("\xC3").has_value());             // cut short
-    EXPECT_FALSE(utf8ToCp1250("\xC0\xAF").has_value());         // overlong "/"
-    EXPECT_FALSE(utf8ToCp1250("\xED\xA0\x80").has_value());     // surrogate
-    EXPECT_FALSE(utf8ToCp1250("\xF0\x9F\x98\x80").has_value()); // emoji
+    EXPECT_FALSE(Utf8ToCp1250("жук").has_value());              // Cyrillic
+    EXPECT_FALSE(Utf8ToCp1250("ø").has_value());                // not in Central European
+    EXPECT_FALSE(Utf8ToCp1250("\xC3").has_value());             // cut short
+    EXPECT_FALSE(Utf8ToCp1250("\xC0\xAF").has_value());         // overlong "/"
+    EXPECT_FALSE(Utf8ToCp1250("\xED\xA0\x80").has_value());     // surrogate
+    EXPECT_FALSE(Utf8ToCp1250("\xF0\x9F\x98\x80").has_value()); // emoji
 }
 
 TEST(Collation, CzechOrderOfLetters) {
     std::vector<std::string> words = {
-        cp1250Literal("CHLÉB"), "HRAD", "IVAN", cp1250Literal("ČAS"), "CUKR",
-        cp1250Literal("ŘEKA"),  "RYBA", "SOVA", cp1250Literal("ŠÍP")};
-    sortCzech(words);
+        Cp1250Literal("CHLÉB"), "HRAD", "IVAN", Cp1250Literal("ČAS"), "CUKR",
+        Cp1250Literal("ŘEKA"),  "RYBA", "SOVA", Cp1250Literal("ŠÍP")};
+    SortCzech(words);
     const std::vector<std::string> expected = {
-        "CUKR", cp1250Literal("ČAS"),  "HRAD", cp1250Literal("CHLÉB"), "IVAN",
-        "RYBA", cp1250Literal("ŘEKA"), "SOVA", cp1250Literal("ŠÍP")};
+        "CUKR", Cp1250Literal("ČAS"),  "HRAD", Cp1250Literal("CHLÉB"), "IVAN",
+        "RYBA", Cp1250Literal("ŘEKA"), "SOVA", Cp1250Literal("ŠÍP")};
     EXPECT_EQ(words, expected);
 }
 
 TEST(Collation, CaseIsIgnoredAndBytesBreakTies) {
-    EXPECT_LT(compareCzech("abc", "ABD"), 0);
-    EXPECT_GT(compareCzech("abd", "ABC"), 0);
+    EXPECT_LT(CompareCzech("abc", "ABD"), 0);
+    EXPECT_GT(CompareCzech("abd", "ABC"), 0);
     // Equal but for case: still a total order, capitals (smaller bytes) first.
-    EXPECT_LT(compareCzech("ABC", "abc"), 0);
-    EXPECT_EQ(compareCzech("abc", "abc"), 0);
+    EXPECT_LT(CompareCzech("ABC", "abc"), 0);
+    EXPECT_EQ(CompareCzech("abc", "abc"), 0);
     // Accents count.
-    EXPECT_NE(compareCzech("a", cp1250Literal("á")), 0);
+    EXPECT_NE(CompareCzech("a", Cp1250Literal("á")), 0);
 }
 
 TEST(Collation, SortKeysAgreeWithComparison) {
@@ -68,22 +68,22 @@ TEST(Collation, SortKeysAgreeWithComparison) {
                                       " a",
                                       "a;b",
                                       "A@",
-                                      cp1250Literal("čáp"),
-                                      cp1250Literal("Čáp"),
+                                      Cp1250Literal("čáp"),
+                                      Cp1250Literal("Čáp"),
                                       "ch",
                                       "h",
                                       "x"};
     for (const auto& a : words)
         for (const auto& b : words) {
-            const int byKey = czechSortKey(a).compare(czechSortKey(b));
-            const int direct = compareCzech(a, b);
+            const int byKey = CzechSortKey(a).compare(CzechSortKey(b));
+            const int direct = CompareCzech(a, b);
             EXPECT_EQ(byKey < 0, direct < 0) << a << " / " << b;
             EXPECT_EQ(byKey == 0, direct == 0) << a << " / " << b;
         }
     auto sorted = words;
-    sortCzech(sorted);
+    SortCzech(sorted);
     EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-        return compareCzech(a, b) < 0;
+        return CompareCzech(a, b) < 0;
     }));
 }
 
@@ -94,8 +94,8 @@ TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
     ASSERT_TRUE(U_SUCCESS(status));
     ucol_setStrength(icu, UCOL_SECONDARY);
     auto icuCompare = [icu](const std::string& a, const std::string& b) {
-        const std::string ua = cp1250ToUtf8(a);
-        const std::string ub = cp1250ToUtf8(b);
+        const std::string ua = Cp1250ToUtf8(a);
+        const std::string ub = Cp1250ToUtf8(b);
         UErrorCode error = U_ZERO_ERROR;
         const UCollationResult r =
             ucol_strcollUTF8(icu, ua.data(), static_cast<int32_t>(ua.size()), ub.data(),
@@ -103,7 +103,7 @@ TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
         return r == UCOL_EQUAL ? a.compare(b) : (r == UCOL_LESS ? -1 : 1);
     };
     // Letters that contract (CH), expand (ß), carry accents, and the rest of the code page.
-    std::string alphabet = cp1250Literal("cChHhaAáÁčČdDďeéěEÉĚiIíoOóuUúůrRřŘsSšŠzZžŽßäÄöüľĽĺł");
+    std::string alphabet = Cp1250Literal("cChHhaAáÁčČdDďeéěEÉĚiIíoOóuUúůrRřŘsSšŠzZžŽßäÄöüľĽĺł");
     alphabet += " -.,;@'?*0189";
     for (int b = 0x80; b < 0x100; b += 3)
         alphabet += static_cast<char>(b);
@@ -120,9 +120,9 @@ TEST(Collation, KeysOrderTextsAsTheCzechCollationOfIcuDoes) {
         const std::string a = word();
         const std::string b = random() % 4 == 0 ? a + word() : word();
         const int expected = icuCompare(a, b);
-        const int actual = compareCzech(a, b);
+        const int actual = CompareCzech(a, b);
         if ((expected < 0) != (actual < 0) || (expected == 0) != (actual == 0)) {
-            if (++disagreements <= 5) ADD_FAILURE() << cp1250ToUtf8(a) << " / " << cp1250ToUtf8(b);
+            if (++disagreements <= 5) ADD_FAILURE() << Cp1250ToUtf8(a) << " / " << Cp1250ToUtf8(b);
         }
     }
     EXPECT_EQ(disagreements, 0);

@@ -17,14 +17,14 @@ TEST(Cp1250Case, EveryByteFoldsAsUnicodeLowercasesIt) {
 }
 
 TEST(Cp1250Case, NamesCompareWithoutRegardToCase) {
-    EXPECT_TRUE(equalIgnoringCaseCp1250(cp1250Literal("Okno nalezených výrazů"),
-                                        cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ")));
-    EXPECT_TRUE(equalIgnoringCaseCp1250(cp1250Literal("ŠŤŽŹŚĽŁĄŞŻ"), cp1250Literal("šťžźśľłąşż")));
-    EXPECT_TRUE(equalIgnoringCaseCp1250("", ""));
+    EXPECT_TRUE(EqualIgnoringCaseCp1250(Cp1250Literal("Okno nalezených výrazů"),
+                                        Cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ")));
+    EXPECT_TRUE(EqualIgnoringCaseCp1250(Cp1250Literal("ŠŤŽŹŚĽŁĄŞŻ"), Cp1250Literal("šťžźśľłąşż")));
+    EXPECT_TRUE(EqualIgnoringCaseCp1250("", ""));
 
-    EXPECT_FALSE(equalIgnoringCaseCp1250("Menu", "Menu1"));
-    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("ř"), "r")); // accents count
-    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("ß"), "SS"));
-    EXPECT_FALSE(equalIgnoringCaseCp1250(cp1250Literal("×"), cp1250Literal("÷"))); // no letters
-    EXPECT_FALSE(equalIgnoringCaseCp1250("[", "{")); // 0x20 apart, yet no case pair
+    EXPECT_FALSE(EqualIgnoringCaseCp1250("Menu", "Menu1"));
+    EXPECT_FALSE(EqualIgnoringCaseCp1250(Cp1250Literal("ř"), "r")); // accents count
+    EXPECT_FALSE(EqualIgnoringCaseCp1250(Cp1250Literal("ß"), "SS"));
+    EXPECT_FALSE(EqualIgnoringCaseCp1250(Cp1250Literal("×"), Cp1250Literal("÷"))); // no letters
+    EXPECT_FALSE(EqualIgnoringCaseCp1250("[", "{")); // 0x20 apart, yet no case pair
 }

@@ -30,11 +30,11 @@ TEST_F(ProfileRead, ValueIsTrimmedAndKeepsSemicolonsAndEqualSigns) {
 }
 
 TEST_F(ProfileRead, NamesMatchWithoutRegardToCaseOrSurroundingBlanks) {
-    writeBytes(file, cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=231\r\n"
+    writeBytes(file, Cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=231\r\n"
                                    "[Menu]\r\nacUziv_Hint=Uživatelský slovník\r\n"));
-    EXPECT_EQ(read(cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ"), "panel2_WIDTH"), "231");
-    EXPECT_EQ(read(" menu\t", "  ACUZIV_HINT "), cp1250Literal("Uživatelský slovník"));
-    EXPECT_EQ(read(cp1250Literal("Okno nalezenych vyrazu"), "Panel2_Width"), "default");
+    EXPECT_EQ(read(Cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ"), "panel2_WIDTH"), "231");
+    EXPECT_EQ(read(" menu\t", "  ACUZIV_HINT "), Cp1250Literal("Uživatelský slovník"));
+    EXPECT_EQ(read(Cp1250Literal("Okno nalezenych vyrazu"), "Panel2_Width"), "default");
 }
 
 TEST_F(ProfileRead, SectionHeaderNameIsTrimmedAndTextAfterBracketIgnored) {

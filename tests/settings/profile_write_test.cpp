@@ -38,9 +38,9 @@ TEST_F(ProfileWrite, ExistingKeyKeepsItsLineSpellingAndPlace) {
 }
 
 TEST_F(ProfileWrite, AccentedNamesFindTheirKeyWithoutRegardToCase) {
-    const std::string before = cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=231\r\n");
-    EXPECT_EQ(afterWrite(before, cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ"), "PANEL2_width", "300"),
-              cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=300\r\n"));
+    const std::string before = Cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=231\r\n");
+    EXPECT_EQ(afterWrite(before, Cp1250Literal("OKNO NALEZENÝCH VÝRAZŮ"), "PANEL2_width", "300"),
+              Cp1250Literal("[Okno nalezených výrazů]\r\nPanel2_Width=300\r\n"));
 }
 
 TEST_F(ProfileWrite, NewKeyFollowsTheLastKeyLineOfItsSection) {
@@ -72,8 +72,8 @@ TEST_F(ProfileWrite, NewSectionIsAppendedWithoutBlankLine) {
 }
 
 TEST_F(ProfileWrite, MissingFileIsCreatedWithTrimmedNames) {
-    WriteProfileString(" Menu ", " acHlavni_Caption\t", cp1250Literal("Hlavní"), file);
-    EXPECT_EQ(readBytes(file), cp1250Literal("[Menu]\r\nacHlavni_Caption=Hlavní\r\n"));
+    WriteProfileString(" Menu ", " acHlavni_Caption\t", Cp1250Literal("Hlavní"), file);
+    EXPECT_EQ(readBytes(file), Cp1250Literal("[Menu]\r\nacHlavni_Caption=Hlavní\r\n"));
 }
 
 TEST_F(ProfileWrite, ValueIsWrittenVerbatimAndReadsBackByTheReadRules) {
