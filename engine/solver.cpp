@@ -1,5 +1,6 @@
 #include "engine/solver.h"
 
+#include "engine/legendscore.h"
 #include "engine/legendwords.h"
 #include "engine/phrasepattern.h"
 
@@ -7,10 +8,7 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cmath>
 #include <optional>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace zadrovec {
 namespace {
@@ -437,120 +435,10 @@ const LemmaIndex& Solver::lemmas() {
 std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
                                               const SquareIndex& squares) {
     const LemmaIndex& index = lemmas();
-    // The legend's terms, each once; a legend longer than a mask holds keeps its first ones.
-    std::vector<std::string> terms;
-    for (std::string& term : LegendTerms(question.legend))
-        if (std::find(terms.begin(), terms.end(), term) == terms.end() && terms.size() < 64)
-            terms.push_back(std::move(term));
-    if (terms.empty()) return {};
-
-    // Each term's lemmas, and its weight: rarer words weigh more. A term no lemma has matches
-    // the lemmas that share its beginning, at half the weight.
-    using Mask = std::uint64_t;
-    const double texts = static_cast<double>(space_->size());
-    std::vector<double> weight(terms.size());
-    std::unordered_map<std::uint32_t, std::pair<Mask, Mask>> matched; // text: exact, by beginning
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        std::vector<std::uint32_t> found = index.lemmasOfTerm(terms[i]);
-        const bool exact = !found.empty();
-        if (!exact) found = index.lemmasLike(terms[i]);
-        std::size_t holding = 0;
-        for (const std::uint32_t lemma : found)
-            holding += index.textsOf(lemma).size();
-        weight[i] = std::log(1.0 + texts / (1.0 + static_cast<double>(holding)));
-        for (const std::uint32_t lemma : found)
-            for (const std::uint32_t text : index.textsOf(lemma))
-                (exact ? matched[text].first : matched[text].second) |= Mask{1} << i;
-    }
-    const Mask all = terms.size() == 64 ? ~Mask{0} : (Mask{1} << terms.size()) - 1;
-    double total = 0;
-    for (const double w : weight)
-        total += w;
-    const auto weightOf = [&](Mask exact, Mask like) {
-        double sum = 0;
-        for (std::size_t i = 0; i < terms.size(); ++i)
-            if (exact >> i & 1)
-                sum += weight[i];
-            else if (like >> i & 1)
-                sum += weight[i] / 2;
-        return sum;
-    };
-
-    // An answer scores the weight of the legend's terms found in any of its clue texts, plus
-    // its best clue text: more when that holds every term, most when it is the legend itself.
-    struct Scored {
-        Mask exact = 0, like = 0;
-        double best = 0;
-        std::uint32_t clue = 0;
-        double score = 0;
-    };
-    std::unordered_map<std::uint32_t, Scored> answers;
-    std::unordered_set<std::uint32_t> legendItself; // texts that are the legend: no answers
-    struct MatchedText {
-        double score;
-        std::uint32_t text;
-        Mask exact, like;
-    };
-    std::vector<MatchedText> clueTexts;
-    for (const auto& [text, masks] : matched) {
-        const bool whole = ((masks.first | masks.second) & all) == all;
-        const bool same = whole && masks.first == all && index.wordsOfText(text) <= terms.size();
-        if (same) legendItself.insert(text);
-        clueTexts.push_back(
-            {weightOf(masks.first, masks.second) + (whole ? total : 0) + (same ? 2 * total : 0),
-             text, masks.first, masks.second});
-    }
-    // The best clue texts only: a common word of the legend matches thousands of texts, whose
-    // answers would rank below those of the best ones anyway.
-    constexpr std::size_t kClueTexts = 3000;
-    const auto better = [](const MatchedText& a, const MatchedText& b) {
-        return a.score != b.score ? a.score > b.score : a.text < b.text;
-    };
-    if (clueTexts.size() > kClueTexts) {
-        std::nth_element(clueTexts.begin(), clueTexts.begin() + kClueTexts, clueTexts.end(),
-                         better);
-        clueTexts.resize(kClueTexts);
-    }
-    std::vector<std::uint32_t> textIds;
-    for (const MatchedText& clue : clueTexts)
-        textIds.push_back(clue.text);
-    std::sort(textIds.begin(), textIds.end());
-    space_->prefetchPartners(textIds);
-    for (const auto& [textScore, text, exact, like] : clueTexts) {
-        for (const AnswerPartner& partner : space_->partners(text)) {
-            Scored& answer = answers[partner.text];
-            answer.exact |= exact;
-            answer.like |= like;
-            if (textScore > answer.best || (textScore == answer.best && text < answer.clue)) {
-                answer.best = textScore;
-                answer.clue = text;
-            }
-        }
-    }
-    for (auto& [text, answer] : answers)
-        answer.score = weightOf(answer.exact, answer.like) + answer.best;
-
-    // One step further: the answers of a word that answers the legend, at a lower weight.
-    std::vector<std::pair<double, std::uint32_t>> direct;
-    for (const auto& [text, answer] : answers)
-        direct.emplace_back(answer.score, text);
-    constexpr std::size_t kLinked = 100;
-    std::partial_sort(direct.begin(), direct.begin() + std::min(kLinked, direct.size()),
-                      direct.end(), std::greater<>());
-    direct.resize(std::min(kLinked, direct.size()));
-    for (const auto& [score, word] : direct) {
-        for (const AnswerPartner& partner : space_->partners(word)) {
-            Scored& answer = answers[partner.text];
-            if (score / 4 > answer.score) {
-                answer.score = score / 4;
-                answer.clue = word;
-            }
-        }
-    }
-
+    const LegendAnswers scored = ScoreLegend(question.legend, index, *space_);
     std::vector<std::uint32_t> candidates;
-    for (const auto& [text, answer] : answers)
-        if (!legendItself.contains(text)) candidates.push_back(text);
+    for (const auto& [text, answer] : scored.answers)
+        if (!scored.legendItself.contains(text)) candidates.push_back(text);
     std::sort(candidates.begin(), candidates.end());
     // Lengths first, which take only the starts: the squares then of the answers that fit.
     squares.prefetchStarts(candidates);
@@ -562,7 +450,7 @@ std::vector<SolvedAnswer> Solver::solveLegend(const Compiled& question,
     std::vector<SolvedAnswer> found;
     for (const std::uint32_t text : candidates)
         if (question.accepts(squares, text)) {
-            const Scored& answer = answers.at(text);
+            const LegendScore& answer = scored.answers.at(text);
             found.push_back({text, squares.length(text), {answer.clue}, answer.score});
         }
     // By length, then by score; ties by how common the word is, then by source (the main
