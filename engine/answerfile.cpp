@@ -252,123 +252,146 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
     SyncFolder(FolderOf(path));
 }
 
+namespace {
+
+using Kind = StoredAnswersState::Kind;
+// Why a stored file is not used; none when the part looked at is sound.
+using Refusal = std::optional<StoredAnswersState>;
+
+// The fixed part and a bound on the size come before anything else is read; then the whole
+// header (fixed part, dictionaries, table of contents) under its checksum into `header`.
+Refusal readHeader(const ReadOnlyFile& file, FixedHeader& fixed, std::string& header) {
+    if (file.size() < sizeof fixed) return state(Kind::Foreign, "too short");
+    if (file.size() > kLargestAnswerFile) return state(Kind::Foreign, "too large");
+    file.readAt(0, &fixed, sizeof fixed);
+    if (std::memcmp(fixed.magic, kMagic, sizeof kMagic) != 0) return state(Kind::Foreign);
+    if (fixed.byteOrder != kByteOrder) return state(Kind::OtherVersion, "other byte order");
+    if (fixed.version != kAnswerFileVersion)
+        return state(Kind::OtherVersion, "format " + std::to_string(fixed.version) +
+                                             ", this program reads " +
+                                             std::to_string(kAnswerFileVersion));
+    const std::size_t expectedHeader = headerBytes(kDictionaryFiles.size(), kArrayCount);
+    if (fixed.dictionaryCount != kDictionaryFiles.size() || fixed.arrayCount != kArrayCount ||
+        fixed.headerBytes != expectedHeader)
+        return state(Kind::OtherVersion, "other table of contents");
+    if (fixed.headerBytes > file.size()) return state(Kind::Damaged, "cut short");
+    header.assign(expectedHeader, '\0');
+    file.readAt(0, header.data(), header.size());
+    std::uint64_t headerHash = 0;
+    std::memcpy(&headerHash, header.data() + header.size() - sizeof headerHash, sizeof headerHash);
+    if (XXH3_64bits(header.data(), header.size() - sizeof headerHash) != headerHash)
+        return state(Kind::Damaged, "header");
+    if (fixed.chunkSize != kChunkSize || fixed.squareCount != kSquareCount ||
+        fixed.indexedLength != SquareIndex::kIndexedLength ||
+        fixed.squareSetBytes != sizeof(SquareSet) || fixed.partnerBytes != sizeof(AnswerPartner))
+        return state(Kind::OtherVersion, "other layout of the arrays");
+    if (fixed.fileBytes != file.size())
+        return state(Kind::Damaged, fixed.fileBytes > file.size() ? "cut short" : "size");
+    return std::nullopt;
+}
+
+// The header's dictionaries, from `in` on, against the stamps of the files beside it.
+Refusal checkDictionaries(const char*& in, const std::vector<ContentStamp>& stamps) {
+    for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d, in += sizeof(StampEntry)) {
+        StampEntry entry{};
+        std::memcpy(&entry, in, sizeof entry);
+        if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
+            kDictionaryFiles[d])
+            return state(Kind::OtherVersion, "other dictionaries");
+        const std::array<ContentStamp, 2> stored = {ContentStamp{entry.datSize, entry.datHash},
+                                                    ContentStamp{entry.idxSize, entry.idxHash}};
+        for (std::size_t f = 0; f < 2; ++f)
+            if (stored[f] != stamps.at(2 * d + f))
+                return state(Kind::OtherDictionaries,
+                             AnswerSourceFiles(kDictionaryFiles[d])[f] + " " +
+                                 describeStamp(stored[f], stamps.at(2 * d + f)));
+    }
+    return std::nullopt;
+}
+
+using StoredArrays = std::array<std::shared_ptr<const StoredBytes>, kArrayCount>;
+
+// The table of contents, from `in` on: every array's place, inside the file, with its name.
+Refusal placeArrays(const std::shared_ptr<const ReadOnlyFile>& file, const FixedHeader& fixed,
+                    const char* in, StoredArrays& stored) {
+    for (std::size_t i = 0; i < kArrayCount; ++i, in += sizeof(ArrayEntry)) {
+        ArrayEntry entry{};
+        std::memcpy(&entry, in, sizeof entry);
+        const std::uint64_t chunks = (entry.bytes + kChunkSize - 1) / kChunkSize;
+        const bool fits = entry.offset <= fixed.fileBytes &&
+                          entry.bytes <= fixed.fileBytes - entry.offset &&
+                          entry.checksumsOffset <= fixed.fileBytes &&
+                          chunks <= (fixed.fileBytes - entry.checksumsOffset) / 8;
+        if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
+                kArrayNames[i] ||
+            !fits || entry.elementBytes == 0 || entry.bytes % entry.elementBytes != 0)
+            return state(Kind::Damaged, "table of contents");
+        StoredArrayPlace place{kArrayNames[i], entry.offset,          entry.bytes,
+                               kChunkSize,     entry.checksumsOffset, entry.checksumsHash};
+        if (i == kSquares || i == kSortedSquares) place.valuesValid = squaresValid;
+        if (i == kLetters) place.valuesValid = lettersValid;
+        stored[i] = std::make_shared<const StoredBytes>(file, std::move(place));
+    }
+    return std::nullopt;
+}
+
+// The answer space over the stored arrays, when their sizes agree with each other and with the
+// number of answers.
+std::optional<AnswerSpace> spaceOf(const StoredArrays& stored, std::size_t answers) {
+    const auto array = [&]<typename T>(ArrayId id, PagedArray<T>& out) {
+        out = PagedArray<T>(stored[id]);
+        return stored[id]->size() % sizeof(T) == 0;
+    };
+    AnswerSpace::Arrays s;
+    SquareIndex::Arrays a;
+    const bool sizesFit =
+        array(kTextBytes, s.textBytes) && array(kTextStart, s.textStart) &&
+        array(kDictionaryMasks, s.dictionaries) && array(kPartnerStart, s.partnerStart) &&
+        array(kPartners, s.partners) && array(kSquares, a.squares) &&
+        array(kSquareStart, a.start) && array(kLetters, a.letters) &&
+        array(kLengthStart, a.lengthStart) && array(kByLength, a.byLength) &&
+        array(kPostingStart, a.postingStart) && array(kPostings, a.postings) &&
+        array(kSortedSquares, a.sortedSquares) && array(kBySortedSquares, a.bySortedSquares) &&
+        array(kBySquares, a.bySquares) && array(kPhrases, a.phrases) &&
+        array(kPhraseWordStart, a.phraseWordStart) && array(kPhraseWords, a.phraseWords);
+    LemmaIndex::Arrays l;
+    const bool lemmasFit = array(kLemmaBytes, l.lemmaBytes) && array(kLemmaStart, l.lemmaStart) &&
+                           array(kLemmaTextStart, l.textStart) && array(kLemmaTexts, l.texts) &&
+                           array(kTextWords, l.textWords) && array(kFormHash, l.formHash) &&
+                           array(kFormLemma, l.formLemma) && array(kFrequency, l.frequency);
+    const std::size_t n = answers;
+    if (!sizesFit || s.dictionaries.size() != n || s.textStart.size() != n + 1 ||
+        s.partnerStart.size() != n + 1 || a.start.size() != n + 1 || a.letters.size() != n ||
+        a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
+        a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
+        a.bySortedSquares.size() != a.byLength.size() ||
+        a.phraseWordStart.size() != a.phrases.size() + 1 || !lemmasFit || l.lemmaStart.empty() ||
+        l.textStart.size() != l.lemmaStart.size() || l.textWords.size() != n ||
+        l.frequency.size() != n || l.formHash.size() != l.formLemma.size())
+        return std::nullopt;
+    return AnswerSpace(std::move(s),
+                       std::make_shared<const SquareIndex>(SquareRules{}, std::move(a)),
+                       std::make_shared<const LemmaIndex>(std::move(l)));
+}
+
+} // namespace
+
 OpenedAnswerFile OpenAnswerFile(const std::string& path, const std::vector<ContentStamp>& stamps) {
-    using Kind = StoredAnswersState::Kind;
     std::string why;
     bool missing = false;
     const auto file = ReadOnlyFile::open(path, why, missing);
     if (!file) return {std::nullopt, state(missing ? Kind::Missing : Kind::Unreadable, why)};
     try {
-        // The fixed part and a bound on the size come before anything else is read.
         FixedHeader fixed{};
-        if (file->size() < sizeof fixed) return {std::nullopt, state(Kind::Foreign, "too short")};
-        if (file->size() > kLargestAnswerFile)
-            return {std::nullopt, state(Kind::Foreign, "too large")};
-        file->readAt(0, &fixed, sizeof fixed);
-        if (std::memcmp(fixed.magic, kMagic, sizeof kMagic) != 0)
-            return {std::nullopt, state(Kind::Foreign)};
-        if (fixed.byteOrder != kByteOrder)
-            return {std::nullopt, state(Kind::OtherVersion, "other byte order")};
-        if (fixed.version != kAnswerFileVersion)
-            return {std::nullopt,
-                    state(Kind::OtherVersion, "format " + std::to_string(fixed.version) +
-                                                  ", this program reads " +
-                                                  std::to_string(kAnswerFileVersion))};
-        const std::size_t expectedHeader = headerBytes(kDictionaryFiles.size(), kArrayCount);
-        if (fixed.dictionaryCount != kDictionaryFiles.size() || fixed.arrayCount != kArrayCount ||
-            fixed.headerBytes != expectedHeader)
-            return {std::nullopt, state(Kind::OtherVersion, "other table of contents")};
-        if (fixed.headerBytes > file->size())
-            return {std::nullopt, state(Kind::Damaged, "cut short")};
-        std::string header(expectedHeader, '\0');
-        file->readAt(0, header.data(), header.size());
-        std::uint64_t headerHash = 0;
-        std::memcpy(&headerHash, header.data() + header.size() - sizeof headerHash,
-                    sizeof headerHash);
-        if (XXH3_64bits(header.data(), header.size() - sizeof headerHash) != headerHash)
-            return {std::nullopt, state(Kind::Damaged, "header")};
-        if (fixed.chunkSize != kChunkSize || fixed.squareCount != kSquareCount ||
-            fixed.indexedLength != SquareIndex::kIndexedLength ||
-            fixed.squareSetBytes != sizeof(SquareSet) ||
-            fixed.partnerBytes != sizeof(AnswerPartner))
-            return {std::nullopt, state(Kind::OtherVersion, "other layout of the arrays")};
-        if (fixed.fileBytes != file->size())
-            return {std::nullopt,
-                    state(Kind::Damaged, fixed.fileBytes > file->size() ? "cut short" : "size")};
-
+        std::string header;
+        if (Refusal refused = readHeader(*file, fixed, header)) return {std::nullopt, *refused};
         const char* in = header.data() + sizeof fixed;
-        for (std::size_t d = 0; d < kDictionaryFiles.size(); ++d, in += sizeof(StampEntry)) {
-            StampEntry entry{};
-            std::memcpy(&entry, in, sizeof entry);
-            if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
-                kDictionaryFiles[d])
-                return {std::nullopt, state(Kind::OtherVersion, "other dictionaries")};
-            const std::array<ContentStamp, 2> stored = {ContentStamp{entry.datSize, entry.datHash},
-                                                        ContentStamp{entry.idxSize, entry.idxHash}};
-            for (std::size_t f = 0; f < 2; ++f)
-                if (stored[f] != stamps.at(2 * d + f))
-                    return {std::nullopt,
-                            state(Kind::OtherDictionaries,
-                                  AnswerSourceFiles(kDictionaryFiles[d])[f] + " " +
-                                      describeStamp(stored[f], stamps.at(2 * d + f)))};
-        }
-
-        std::array<std::shared_ptr<const StoredBytes>, kArrayCount> stored;
-        for (std::size_t i = 0; i < kArrayCount; ++i, in += sizeof(ArrayEntry)) {
-            ArrayEntry entry{};
-            std::memcpy(&entry, in, sizeof entry);
-            const std::uint64_t chunks = (entry.bytes + kChunkSize - 1) / kChunkSize;
-            const bool fits = entry.offset <= fixed.fileBytes &&
-                              entry.bytes <= fixed.fileBytes - entry.offset &&
-                              entry.checksumsOffset <= fixed.fileBytes &&
-                              chunks <= (fixed.fileBytes - entry.checksumsOffset) / 8;
-            if (std::string_view(entry.name, strnlen(entry.name, sizeof entry.name)) !=
-                    kArrayNames[i] ||
-                !fits || entry.elementBytes == 0 || entry.bytes % entry.elementBytes != 0)
-                return {std::nullopt, state(Kind::Damaged, "table of contents")};
-            StoredArrayPlace place{kArrayNames[i], entry.offset,          entry.bytes,
-                                   kChunkSize,     entry.checksumsOffset, entry.checksumsHash};
-            if (i == kSquares || i == kSortedSquares) place.valuesValid = squaresValid;
-            if (i == kLetters) place.valuesValid = lettersValid;
-            stored[i] = std::make_shared<const StoredBytes>(file, std::move(place));
-        }
-        const auto array = [&]<typename T>(ArrayId id, PagedArray<T>& out) {
-            out = PagedArray<T>(stored[id]);
-            return stored[id]->size() % sizeof(T) == 0;
-        };
-        AnswerSpace::Arrays s;
-        SquareIndex::Arrays a;
-        const bool sizesFit =
-            array(kTextBytes, s.textBytes) && array(kTextStart, s.textStart) &&
-            array(kDictionaryMasks, s.dictionaries) && array(kPartnerStart, s.partnerStart) &&
-            array(kPartners, s.partners) && array(kSquares, a.squares) &&
-            array(kSquareStart, a.start) && array(kLetters, a.letters) &&
-            array(kLengthStart, a.lengthStart) && array(kByLength, a.byLength) &&
-            array(kPostingStart, a.postingStart) && array(kPostings, a.postings) &&
-            array(kSortedSquares, a.sortedSquares) && array(kBySortedSquares, a.bySortedSquares) &&
-            array(kBySquares, a.bySquares) && array(kPhrases, a.phrases) &&
-            array(kPhraseWordStart, a.phraseWordStart) && array(kPhraseWords, a.phraseWords);
-        LemmaIndex::Arrays l;
-        const bool lemmasFit = array(kLemmaBytes, l.lemmaBytes) &&
-                               array(kLemmaStart, l.lemmaStart) &&
-                               array(kLemmaTextStart, l.textStart) && array(kLemmaTexts, l.texts) &&
-                               array(kTextWords, l.textWords) && array(kFormHash, l.formHash) &&
-                               array(kFormLemma, l.formLemma) && array(kFrequency, l.frequency);
-        const std::size_t n = fixed.answerCount;
-        if (!sizesFit || s.dictionaries.size() != n || s.textStart.size() != n + 1 ||
-            s.partnerStart.size() != n + 1 || a.start.size() != n + 1 || a.letters.size() != n ||
-            a.postingStart.size() != SquareIndex::kPostingKeys + 1 || a.lengthStart.empty() ||
-            a.sortedSquares.size() != a.squares.size() || a.bySquares.size() != a.byLength.size() ||
-            a.bySortedSquares.size() != a.byLength.size() ||
-            a.phraseWordStart.size() != a.phrases.size() + 1 || !lemmasFit ||
-            l.lemmaStart.empty() || l.textStart.size() != l.lemmaStart.size() ||
-            l.textWords.size() != n || l.frequency.size() != n ||
-            l.formHash.size() != l.formLemma.size())
-            return {std::nullopt, state(Kind::Damaged, "table of contents")};
-        return {AnswerSpace(std::move(s),
-                            std::make_shared<const SquareIndex>(SquareRules{}, std::move(a)),
-                            std::make_shared<const LemmaIndex>(std::move(l))),
-                state(Kind::Used)};
+        if (Refusal refused = checkDictionaries(in, stamps)) return {std::nullopt, *refused};
+        StoredArrays stored;
+        if (Refusal refused = placeArrays(file, fixed, in, stored)) return {std::nullopt, *refused};
+        std::optional<AnswerSpace> space = spaceOf(stored, fixed.answerCount);
+        if (!space) return {std::nullopt, state(Kind::Damaged, "table of contents")};
+        return {std::move(space), state(Kind::Used)};
     } catch (const StoredFileError& error) {
         return {std::nullopt,
                 state(error.damaged() ? Kind::Damaged : Kind::Unreadable, error.detail())};
