@@ -20,9 +20,8 @@ error: ..." on stderr); 2 usage error or a text argument that Windows-1250 canno
 the reader of the output goes away early (| head), the program ends quietly by SIGPIPE: status
 141 in the shell.)";
 
-// Every command with its operands and options, in the order the help lists them. A command's
-// code reads what is declared here from Arguments; main.cpp maps the command's name to it.
-void declareCommands(CommandLine& commandLine) {
+// The look-ups in the dictionaries: info, search, find.
+void declareLookUpCommands(CommandLine& commandLine) {
     commandLine
         .command("info", "NAME",
                  R"(Opens the dictionary NAME (NAME.dat and NAME.idx in the data folder) and
@@ -59,7 +58,10 @@ skipped; with none opened the exit status is 1.)")
 [headword, meanings text] row per matching record, in the dictionaries'
 order and file order), "meanings" and "messages" (what the user was told, in
 order))");
+}
 
+// The dictionary files themselves: build, dump, check.
+void declareDictionaryFileCommands(CommandLine& commandLine) {
     commandLine
         .command("build", "SOURCE OUTBASE",
                  R"(Makes OUTBASE.dat and OUTBASE.idx from the UTF-8 text file SOURCE, one entry a
@@ -82,7 +84,10 @@ earlier build that was killed are removed by the next one.)")
 grouping of the headwords, index entries pointing at the first record of
 their run, folded headwords. Lists the first 1,000 problems as they are
 found, then how many more there were, then the count.)");
+}
 
+// The characters catalogue: characters, build-catalogue.
+void declareCatalogueCommands(CommandLine& commandLine) {
     commandLine
         .command("characters", "",
                  R"(Opens the characters catalogue postavy.dat in the data folder and filters it
@@ -114,7 +119,10 @@ An entry longer than 150 bytes in Windows-1250 is an error naming its line.
 On any error nothing is written. SOURCE and OUT as for build.)")
         .text("--header", "TEXT", &Arguments::header,
               R"(the text of the header record, without "@" (default: today's date))");
+}
 
+// The solver: solve, clues, store-answers, answers.
+void declareSolverCommands(CommandLine& commandLine) {
     commandLine
         .command("solve", "[PATTERN]",
                  R"(Lists the crossword answers that fit: every headword and meaning of all
@@ -185,6 +193,15 @@ missing, made from other dictionaries (which file), damaged (which part),
 another version. Every part is read and checked. Exit status 0 when they
 are used, 1 otherwise.)")
         .data();
+}
+
+// Every command with its operands and options, in the order the help lists them. A command's
+// code reads what is declared here from Arguments; main.cpp maps the command's name to it.
+void declareCommands(CommandLine& commandLine) {
+    declareLookUpCommands(commandLine);
+    declareDictionaryFileCommands(commandLine);
+    declareCatalogueCommands(commandLine);
+    declareSolverCommands(commandLine);
 }
 
 struct ZadrovecCommandLine : CommandLine {
