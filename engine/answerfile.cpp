@@ -168,27 +168,16 @@ std::vector<ContentStamp> DictionaryContentStamps(const std::string& folder) {
     return stamps;
 }
 
-void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
-                     const LemmaIndex& lemmas, const std::vector<ContentStamp>& stamps) {
-    index.makeWordOrders();
-    const AnswerSpace::Arrays& s = space.arrays();
-    const SquareIndex::Arrays& a = index.arrays();
-    const LemmaIndex::Arrays& l = lemmas.arrays();
-    const std::array<ArrayBytes, kArrayCount> arrays = {
-        bytesOf(s.textBytes),     bytesOf(s.textStart),       bytesOf(s.dictionaries),
-        bytesOf(s.partnerStart),  bytesOf(s.partners),        bytesOf(a.squares),
-        bytesOf(a.start),         bytesOf(a.letters),         bytesOf(a.lengthStart),
-        bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
-        bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares),
-        bytesOf(a.phrases),       bytesOf(a.phraseWordStart), bytesOf(a.phraseWords),
-        bytesOf(l.lemmaBytes),    bytesOf(l.lemmaStart),      bytesOf(l.textStart),
-        bytesOf(l.texts),         bytesOf(l.textWords),       bytesOf(l.formHash),
-        bytesOf(l.formLemma),     bytesOf(l.frequency)};
+namespace {
 
-    // The layout: the header, then each array's chunk checksums and its bytes, with nothing in
-    // between, so that every byte of the file is under a checksum.
-    std::vector<std::vector<std::uint64_t>> checksums(kArrayCount);
-    std::vector<ArrayEntry> entries(kArrayCount);
+// Each array's chunk checksums and its entry of the table of contents. The layout: the header,
+// then each array's chunk checksums and its bytes, with nothing in between, so that every byte
+// of the file is under a checksum. Returns the size of the file.
+std::uint64_t placeArraysInFile(const std::array<ArrayBytes, kArrayCount>& arrays,
+                                std::vector<std::vector<std::uint64_t>>& checksums,
+                                std::vector<ArrayEntry>& entries) {
+    checksums.assign(kArrayCount, {});
+    entries.assign(kArrayCount, {});
     std::uint64_t at = headerBytes(kDictionaryFiles.size(), kArrayCount);
     for (std::size_t i = 0; i < kArrayCount; ++i) {
         const auto bytes = arrays[i].bytes;
@@ -205,7 +194,14 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
         entry.elementBytes = arrays[i].elementBytes;
         at = entry.offset + entry.bytes;
     }
+    return at;
+}
 
+// The header: the fixed part, the dictionaries with their stamps, the table of contents and the
+// checksum of all of them.
+std::string makeHeader(std::uint64_t fileBytes, std::size_t answerCount,
+                       const std::vector<ContentStamp>& stamps,
+                       const std::vector<ArrayEntry>& entries) {
     std::string header(headerBytes(kDictionaryFiles.size(), kArrayCount), '\0');
     FixedHeader fixed{};
     std::memcpy(fixed.magic, kMagic, sizeof kMagic);
@@ -219,8 +215,8 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
     fixed.partnerBytes = sizeof(AnswerPartner);
     fixed.dictionaryCount = kDictionaryFiles.size();
     fixed.arrayCount = kArrayCount;
-    fixed.fileBytes = at;
-    fixed.answerCount = space.size();
+    fixed.fileBytes = fileBytes;
+    fixed.answerCount = answerCount;
     char* out = header.data();
     std::memcpy(out, &fixed, sizeof fixed);
     out += sizeof fixed;
@@ -239,6 +235,31 @@ void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const Sq
     const std::uint64_t headerHash =
         XXH3_64bits(header.data(), static_cast<std::size_t>(out - header.data()));
     std::memcpy(out, &headerHash, sizeof headerHash);
+    return header;
+}
+
+} // namespace
+
+void WriteAnswerFile(const std::string& path, const AnswerSpace& space, const SquareIndex& index,
+                     const LemmaIndex& lemmas, const std::vector<ContentStamp>& stamps) {
+    index.makeWordOrders();
+    const AnswerSpace::Arrays& s = space.arrays();
+    const SquareIndex::Arrays& a = index.arrays();
+    const LemmaIndex::Arrays& l = lemmas.arrays();
+    const std::array<ArrayBytes, kArrayCount> arrays = {
+        bytesOf(s.textBytes),     bytesOf(s.textStart),       bytesOf(s.dictionaries),
+        bytesOf(s.partnerStart),  bytesOf(s.partners),        bytesOf(a.squares),
+        bytesOf(a.start),         bytesOf(a.letters),         bytesOf(a.lengthStart),
+        bytesOf(a.byLength),      bytesOf(a.postingStart),    bytesOf(a.postings),
+        bytesOf(a.sortedSquares), bytesOf(a.bySortedSquares), bytesOf(a.bySquares),
+        bytesOf(a.phrases),       bytesOf(a.phraseWordStart), bytesOf(a.phraseWords),
+        bytesOf(l.lemmaBytes),    bytesOf(l.lemmaStart),      bytesOf(l.textStart),
+        bytesOf(l.texts),         bytesOf(l.textWords),       bytesOf(l.formHash),
+        bytesOf(l.formLemma),     bytesOf(l.frequency)};
+    std::vector<std::vector<std::uint64_t>> checksums;
+    std::vector<ArrayEntry> entries;
+    const std::uint64_t fileBytes = placeArraysInFile(arrays, checksums, entries);
+    const std::string header = makeHeader(fileBytes, space.size(), stamps, entries);
 
     TemporaryFile file(path);
     const auto put = [&](const void* data, std::size_t size) { file.write(data, size); };
