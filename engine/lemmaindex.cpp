@@ -79,9 +79,17 @@ std::unordered_set<std::string> LemmaIndex::ClueTerms(const AnswerSpace& space) 
     return terms;
 }
 
-LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
-                             const WordFrequencies* frequencies) {
-    // The lemmas of every clue text's terms; a term no form leads from is its own lemma.
+namespace {
+
+// Every clue text's lemmas (of its terms, each once; a term no form leads from is its own
+// lemma), how many terms it has, and all lemmas in order.
+struct TextLemmas {
+    std::vector<std::vector<std::string>> ofText;
+    std::vector<std::uint8_t> wordCounts;
+    std::set<std::string> all;
+};
+
+TextLemmas lemmasOfTexts(const AnswerSpace& space, const WordForms* forms) {
     const auto lemmasOf = [&](const std::string& term) -> std::vector<std::string> {
         if (forms) {
             const auto found = forms->lemmasOf.find(term);
@@ -89,62 +97,80 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
         }
         return {term};
     };
-    std::vector<std::vector<std::string>> textLemmas(space.size());
-    std::vector<std::uint8_t> wordCounts(space.size(), 0);
-    std::set<std::string> allLemmas;
+    TextLemmas lemmas;
+    lemmas.ofText.resize(space.size());
+    lemmas.wordCounts.assign(space.size(), 0);
     for (std::uint32_t id = 0; id < space.size(); ++id) {
         if (space.partners(id).empty()) continue;
         std::vector<std::string> terms = LegendTerms(space.text(id));
         std::sort(terms.begin(), terms.end());
         terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
-        wordCounts[id] = static_cast<std::uint8_t>(std::min<std::size_t>(terms.size(), 255));
+        lemmas.wordCounts[id] = static_cast<std::uint8_t>(std::min<std::size_t>(terms.size(), 255));
         for (const std::string& term : terms)
             for (std::string& lemma : lemmasOf(term)) {
-                allLemmas.insert(lemma);
-                textLemmas[id].push_back(std::move(lemma));
+                lemmas.all.insert(lemma);
+                lemmas.ofText[id].push_back(std::move(lemma));
             }
     }
-    std::map<std::string_view, std::uint32_t> lemmaId;
-    Arrays made;
-    std::vector<char> lemmaBytes;
-    std::vector<std::uint32_t> lemmaStart{0};
-    for (const std::string& lemma : allLemmas) {
-        lemmaId.emplace(lemma, static_cast<std::uint32_t>(lemmaStart.size() - 1));
-        lemmaBytes.insert(lemmaBytes.end(), lemma.begin(), lemma.end());
-        lemmaStart.push_back(static_cast<std::uint32_t>(lemmaBytes.size()));
-    }
+    return lemmas;
+}
 
-    std::vector<std::vector<std::uint32_t>> textsOfLemma(allLemmas.size());
-    for (std::uint32_t id = 0; id < space.size(); ++id) {
+// The texts of each lemma (numbered in order), one list after another.
+void textsByLemma(const TextLemmas& lemmas,
+                  const std::map<std::string_view, std::uint32_t>& lemmaId,
+                  std::vector<std::uint32_t>& textStart, std::vector<std::uint32_t>& texts) {
+    std::vector<std::vector<std::uint32_t>> textsOfLemma(lemmas.all.size());
+    for (std::uint32_t id = 0; id < lemmas.ofText.size(); ++id) {
         std::vector<std::uint32_t> ids;
-        for (const std::string& lemma : textLemmas[id])
+        for (const std::string& lemma : lemmas.ofText[id])
             ids.push_back(lemmaId.at(lemma));
         std::sort(ids.begin(), ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
         for (const std::uint32_t lemma : ids)
             textsOfLemma[lemma].push_back(id);
     }
-    std::vector<std::uint32_t> textStart{0}, texts;
+    textStart.assign(1, 0);
     for (const auto& list : textsOfLemma) {
         texts.insert(texts.end(), list.begin(), list.end());
         textStart.push_back(static_cast<std::uint32_t>(texts.size()));
     }
+}
 
+// The forms that lead to a lemma of the texts, by the hash of the form.
+void formsByHash(const WordForms* forms, const std::map<std::string_view, std::uint32_t>& lemmaId,
+                 std::vector<std::uint64_t>& formHash, std::vector<std::uint32_t>& formLemma) {
     std::vector<std::pair<std::uint64_t, std::uint32_t>> formEntries;
     if (forms)
         for (const auto& [form, lemmas] : forms->lemmasOf)
             for (const std::string& lemma : lemmas)
                 if (const auto found = lemmaId.find(lemma); found != lemmaId.end())
-                    formEntries.emplace_back(FormHash(form), found->second);
+                    formEntries.emplace_back(LemmaIndex::FormHash(form), found->second);
     std::sort(formEntries.begin(), formEntries.end());
     formEntries.erase(std::unique(formEntries.begin(), formEntries.end()), formEntries.end());
-    std::vector<std::uint64_t> formHash;
-    std::vector<std::uint32_t> formLemma;
     for (const auto& [hash, lemma] : formEntries) {
         formHash.push_back(hash);
         formLemma.push_back(lemma);
     }
+}
 
+} // namespace
+
+LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
+                             const WordFrequencies* frequencies) {
+    TextLemmas lemmas = lemmasOfTexts(space, forms);
+    std::map<std::string_view, std::uint32_t> lemmaId;
+    std::vector<char> lemmaBytes;
+    std::vector<std::uint32_t> lemmaStart{0};
+    for (const std::string& lemma : lemmas.all) {
+        lemmaId.emplace(lemma, static_cast<std::uint32_t>(lemmaStart.size() - 1));
+        lemmaBytes.insert(lemmaBytes.end(), lemma.begin(), lemma.end());
+        lemmaStart.push_back(static_cast<std::uint32_t>(lemmaBytes.size()));
+    }
+    std::vector<std::uint32_t> textStart, texts;
+    textsByLemma(lemmas, lemmaId, textStart, texts);
+    std::vector<std::uint64_t> formHash;
+    std::vector<std::uint32_t> formLemma;
+    formsByHash(forms, lemmaId, formHash, formLemma);
     std::vector<std::uint32_t> frequency(space.size(), kUnlisted);
     if (frequencies)
         for (std::uint32_t id = 0; id < space.size(); ++id)
@@ -152,11 +178,12 @@ LemmaIndex LemmaIndex::Build(const AnswerSpace& space, const WordForms* forms,
                 found != frequencies->end())
                 frequency[id] = found->second;
 
+    Arrays made;
     made.lemmaBytes = PagedArray<char>(std::move(lemmaBytes));
     made.lemmaStart = PagedArray<std::uint32_t>(std::move(lemmaStart));
     made.textStart = PagedArray<std::uint32_t>(std::move(textStart));
     made.texts = PagedArray<std::uint32_t>(std::move(texts));
-    made.textWords = PagedArray<std::uint8_t>(std::move(wordCounts));
+    made.textWords = PagedArray<std::uint8_t>(std::move(lemmas.wordCounts));
     made.formHash = PagedArray<std::uint64_t>(std::move(formHash));
     made.formLemma = PagedArray<std::uint32_t>(std::move(formLemma));
     made.frequency = PagedArray<std::uint32_t>(std::move(frequency));
