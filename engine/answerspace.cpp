@@ -162,11 +162,12 @@ struct OwnedAnswers {
 
 } // namespace
 
-AnswerSpace AnswerSpaceBuilder::finish() {
-    OwnedAnswers space;
-    // Numbers in the Czech order, so that any list of numbers sorts as the lists do. The keys
-    // end in the texts' bytes, so no two are equal; their first eight bytes decide most
-    // comparisons without a look at the rest.
+namespace {
+
+// The texts' numbers in the Czech order, so that any list of numbers sorts as the lists do. The
+// keys end in the texts' bytes, so no two are equal; their first eight bytes decide most
+// comparisons without a look at the rest.
+std::vector<std::uint32_t> czechOrder(const std::vector<std::string>& texts) {
     struct Entry {
         std::uint64_t head;
         std::uint32_t offset;
@@ -174,8 +175,8 @@ AnswerSpace AnswerSpaceBuilder::finish() {
     };
     std::string keys;
     std::vector<Entry> entries;
-    entries.reserve(texts_.size());
-    for (const std::string& text : texts_) {
+    entries.reserve(texts.size());
+    for (const std::string& text : texts) {
         const std::size_t offset = keys.size();
         keys += CzechSortKey(text);
         Entry entry{0, static_cast<std::uint32_t>(offset),
@@ -185,7 +186,7 @@ AnswerSpace AnswerSpaceBuilder::finish() {
                          (b < entry.length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
         entries.push_back(entry);
     }
-    std::vector<std::uint32_t> order(texts_.size());
+    std::vector<std::uint32_t> order(texts.size());
     for (std::uint32_t i = 0; i < order.size(); ++i)
         order[i] = i;
     const std::string_view all = keys;
@@ -195,6 +196,43 @@ AnswerSpace AnswerSpaceBuilder::finish() {
         if (x.head != y.head) return x.head < y.head;
         return all.substr(x.offset, x.length) < all.substr(y.offset, y.length);
     });
+    return order;
+}
+
+// Each pair both ways under the new numbers, each text's partners in order: a pair met again,
+// or written both ways, is one link with the dictionaries of all.
+void linkPairs(const std::vector<std::pair<std::uint32_t, AnswerPartner>>& pairs,
+               const std::vector<std::uint32_t>& newId, OwnedAnswers& space) {
+    std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
+    links.reserve(pairs.size() * 2);
+    for (const auto& [oldHead, oldMeaning] : pairs) {
+        const std::uint32_t head = newId[oldHead];
+        const std::uint32_t meaning = newId[oldMeaning.text];
+        links.push_back({head, {meaning, oldMeaning.dictionaries}});
+        links.push_back({meaning, {head, oldMeaning.dictionaries}});
+    }
+    std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
+    });
+    space.partnerStart.assign(newId.size() + 1, 0);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const auto& [from, partner] = links[i];
+        if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
+            space.partners.back().dictionaries |= partner.dictionaries;
+            continue;
+        }
+        space.partners.push_back(partner);
+        space.partnerStart[from + 1] = static_cast<std::uint32_t>(space.partners.size());
+    }
+    for (std::size_t i = 1; i < space.partnerStart.size(); ++i)
+        space.partnerStart[i] = std::max(space.partnerStart[i], space.partnerStart[i - 1]);
+}
+
+} // namespace
+
+AnswerSpace AnswerSpaceBuilder::finish() {
+    OwnedAnswers space;
+    const std::vector<std::uint32_t> order = czechOrder(texts_);
     std::vector<std::uint32_t> newId(texts_.size());
     space.textStart.reserve(texts_.size() + 1);
     space.textStart.push_back(0);
@@ -206,31 +244,7 @@ AnswerSpace AnswerSpaceBuilder::finish() {
         space.textStart.push_back(static_cast<std::uint32_t>(space.textBytes.size()));
         space.dictionaries.push_back(dictionaries_[order[i]]);
     }
-
-    std::vector<std::pair<std::uint32_t, AnswerPartner>> links;
-    links.reserve(pairs_.size() * 2);
-    for (const auto& [oldHead, oldMeaning] : pairs_) {
-        const std::uint32_t head = newId[oldHead];
-        const std::uint32_t meaning = newId[oldMeaning.text];
-        links.push_back({head, {meaning, oldMeaning.dictionaries}});
-        links.push_back({meaning, {head, oldMeaning.dictionaries}});
-    }
-    std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : a.second.text < b.second.text;
-    });
-    space.partnerStart.assign(texts_.size() + 1, 0);
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        const auto& [from, partner] = links[i];
-        // A pair met again, or written both ways, is one link with the dictionaries of all.
-        if (i > 0 && links[i - 1].first == from && links[i - 1].second.text == partner.text) {
-            space.partners.back().dictionaries |= partner.dictionaries;
-            continue;
-        }
-        space.partners.push_back(partner);
-        space.partnerStart[from + 1] = static_cast<std::uint32_t>(space.partners.size());
-    }
-    for (std::size_t i = 1; i < space.partnerStart.size(); ++i)
-        space.partnerStart[i] = std::max(space.partnerStart[i], space.partnerStart[i - 1]);
+    linkPairs(pairs_, newId, space);
     ids_.clear();
     texts_.clear();
     dictionaries_.clear();
