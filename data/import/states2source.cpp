@@ -110,6 +110,130 @@ struct State {
     std::string continent;
 };
 
+using Meanings = std::map<std::string, std::set<std::string>>; // headword -> meanings
+
+// The UN member and observer states with their Czech names (as the capitals dictionary has
+// them where it does) and continents, and what could not be named.
+struct StatesRead {
+    std::vector<State> states;
+    std::size_t members = 0, observers = 0;
+    std::vector<std::string> unnamed, noContinent;
+};
+
+StatesRead readStates(const std::string& json, const std::string& mo, const std::string& cldr,
+                      const Meanings& mesta) {
+    const Containment containment =
+        readContainment(readWhole(cldr + "/supplemental/supplementalData.xml"));
+    std::map<std::string, std::vector<TerritoryName>> cldrNames;
+    for (auto& t : cldrTerritoryNames(readWhole(cldr + "/main/cs.xml")))
+        cldrNames[t.code].push_back(std::move(t));
+    const auto countryCs = readMo(mo + "/iso_3166-1.mo");
+    StatesRead read;
+    for (const JsonObject& country : jsonObjects(readWhole(json + "/iso_3166-1.json"))) {
+        const std::string code = country.at("alpha_2");
+        const bool member = containment.unMembers.contains(code);
+        if (!member && !kObserverStates.contains(code)) continue;
+        // Candidates in order of preference: CLDR's name, its short and variant forms, then
+        // the iso-codes translations of the common and the full name.
+        std::vector<std::string> candidates;
+        for (const char* alt : {"", "short", "variant"})
+            for (const TerritoryName& t : cldrNames[code])
+                if (t.alt == alt) candidates.push_back(t.name);
+        for (const char* key : {"common_name", "name"})
+            if (const auto english = country.find(key); english != country.end())
+                if (const auto cs = countryCs.find(english->second); cs != countryCs.end())
+                    candidates.push_back(cs->second);
+        std::erase_if(candidates, [](const std::string& n) { return !plainName(n); });
+        State state;
+        for (const std::string& candidate : candidates)
+            if (mesta.contains(candidate) &&
+                std::find(state.namesInMesta.begin(), state.namesInMesta.end(), candidate) ==
+                    state.namesInMesta.end())
+                state.namesInMesta.push_back(candidate);
+        state.name = !state.namesInMesta.empty() ? state.namesInMesta.front()
+                     : !candidates.empty()       ? candidates.front()
+                                                 : "";
+        if (state.name.empty() || folded(state.name).empty()) {
+            read.unnamed.push_back(code);
+            continue;
+        }
+        state.continent = continentOf(containment, code);
+        if (state.continent.empty()) read.noContinent.push_back(state.name);
+        ++(member ? read.members : read.observers);
+        read.states.push_back(std::move(state));
+    }
+    return read;
+}
+
+// A capital stands among the state's meanings and names the state in turn; a meaning that
+// shares a meaning with the state is another name of it ("Svatý stolec@Vatikán;" beside
+// "Vatikán@Vatikán;Svatý stolec;"), unless it is the state's own name.
+std::map<std::string, std::vector<std::string>>
+capitalsOf(const std::vector<State>& states, const Meanings& mesta,
+           std::vector<std::string>& withoutCapital) {
+    std::map<std::string, std::vector<std::string>> capitals; // headword -> meanings
+    for (const State& state : states) {
+        std::set<std::string> found;
+        for (const std::string& name : state.namesInMesta)
+            for (const std::string& capital : mesta.at(name)) {
+                const auto back = mesta.find(capital);
+                if (back == mesta.end() || !back->second.contains(name)) continue;
+                const bool another =
+                    capital != name &&
+                    std::any_of(back->second.begin(), back->second.end(),
+                                [&](const std::string& m) { return mesta.at(name).contains(m); });
+                if (!another) found.insert(capital);
+            }
+        if (found.empty()) withoutCapital.push_back(state.name);
+        for (const std::string& capital : found) {
+            if (folded(capital).empty()) continue; // the build would refuse it
+            auto& meanings = capitals[folded(capital)];
+            for (const std::string& m : {std::string("hlavní město"), "hlavní město " + state.name})
+                if (std::find(meanings.begin(), meanings.end(), m) == meanings.end())
+                    meanings.push_back(m);
+        }
+    }
+    return capitals;
+}
+
+// The source lines: each state with its continent, then each capital. Meanings too long for a
+// record are counted in tooLong and left out.
+bool writeSource(const std::string& path, const std::vector<State>& states,
+                 const std::map<std::string, std::vector<std::string>>& capitals,
+                 std::size_t& tooLong) {
+    SourceFile file(path);
+    std::ostream& out = file.stream();
+    out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
+    auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {
+        const std::size_t headwordBytes = zadrovec::Utf8ToCp1250(headword)->size();
+        out << headword << '@';
+        for (const std::string& m : meanings) {
+            const auto bytes = zadrovec::Utf8ToCp1250(m);
+            if (bytes && fitsRecord(headwordBytes, bytes->size()))
+                out << m << ';';
+            else
+                ++tooLong;
+        }
+        out << '\n';
+    };
+    for (const State& state : states) {
+        std::vector<std::string> meanings = {"stát"};
+        if (const auto c = kContinents.find(state.continent); c != kContinents.end())
+            meanings.insert(meanings.end(), c->second.meanings.begin(), c->second.meanings.end());
+        write(folded(state.name), meanings);
+    }
+    for (const auto& [capital, meanings] : capitals)
+        write(capital, meanings);
+    return file.isOpen() && file.commit();
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : ", ") + item;
+    return text.empty() ? std::string("none") : text;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -117,124 +241,22 @@ int main(int argc, char** argv) {
         std::cerr << "usage: states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt\n";
         return 2;
     }
-    const std::string json = argv[1], mo = argv[2], cldr = argv[3];
     try {
-        const Containment containment =
-            readContainment(readWhole(cldr + "/supplemental/supplementalData.xml"));
-        std::map<std::string, std::vector<TerritoryName>> cldrNames;
-        for (auto& t : cldrTerritoryNames(readWhole(cldr + "/main/cs.xml")))
-            cldrNames[t.code].push_back(std::move(t));
-        const auto countryCs = readMo(mo + "/iso_3166-1.mo");
-        std::map<std::string, std::set<std::string>> mesta; // headword -> meanings
+        Meanings mesta;
         for (const SourceLine& line : readSource(argv[4]))
             mesta[line.headword].insert(line.meanings.begin(), line.meanings.end());
-
-        std::vector<State> states;
-        std::size_t members = 0, observers = 0;
-        std::vector<std::string> unnamed, noContinent;
-        for (const JsonObject& country : jsonObjects(readWhole(json + "/iso_3166-1.json"))) {
-            const std::string code = country.at("alpha_2");
-            const bool member = containment.unMembers.contains(code);
-            if (!member && !kObserverStates.contains(code)) continue;
-            // Candidates in order of preference: CLDR's name, its short and variant forms, then
-            // the iso-codes translations of the common and the full name.
-            std::vector<std::string> candidates;
-            for (const char* alt : {"", "short", "variant"})
-                for (const TerritoryName& t : cldrNames[code])
-                    if (t.alt == alt) candidates.push_back(t.name);
-            for (const char* key : {"common_name", "name"})
-                if (const auto english = country.find(key); english != country.end())
-                    if (const auto cs = countryCs.find(english->second); cs != countryCs.end())
-                        candidates.push_back(cs->second);
-            std::erase_if(candidates, [](const std::string& n) { return !plainName(n); });
-            State state;
-            for (const std::string& candidate : candidates)
-                if (mesta.contains(candidate) &&
-                    std::find(state.namesInMesta.begin(), state.namesInMesta.end(), candidate) ==
-                        state.namesInMesta.end())
-                    state.namesInMesta.push_back(candidate);
-            state.name = !state.namesInMesta.empty() ? state.namesInMesta.front()
-                         : !candidates.empty()       ? candidates.front()
-                                                     : "";
-            if (state.name.empty() || folded(state.name).empty()) {
-                unnamed.push_back(code);
-                continue;
-            }
-            state.continent = continentOf(containment, code);
-            if (state.continent.empty()) noContinent.push_back(state.name);
-            ++(member ? members : observers);
-            states.push_back(std::move(state));
-        }
-
-        // A capital stands among the state's meanings and names the state in turn; a meaning
-        // that shares a meaning with the state is another name of it ("Svatý stolec@Vatikán;"
-        // beside "Vatikán@Vatikán;Svatý stolec;"), unless it is the state's own name.
-        std::map<std::string, std::vector<std::string>> capitals; // headword -> meanings
+        const StatesRead read = readStates(argv[1], argv[2], argv[3], mesta);
         std::vector<std::string> withoutCapital;
-        for (const State& state : states) {
-            std::set<std::string> found;
-            for (const std::string& name : state.namesInMesta)
-                for (const std::string& capital : mesta.at(name)) {
-                    const auto back = mesta.find(capital);
-                    if (back == mesta.end() || !back->second.contains(name)) continue;
-                    const bool another =
-                        capital != name && std::any_of(back->second.begin(), back->second.end(),
-                                                       [&](const std::string& m) {
-                                                           return mesta.at(name).contains(m);
-                                                       });
-                    if (!another) found.insert(capital);
-                }
-            if (found.empty()) withoutCapital.push_back(state.name);
-            for (const std::string& capital : found) {
-                if (folded(capital).empty()) continue; // the build would refuse it
-                auto& meanings = capitals[folded(capital)];
-                for (const std::string& m :
-                     {std::string("hlavní město"), "hlavní město " + state.name})
-                    if (std::find(meanings.begin(), meanings.end(), m) == meanings.end())
-                        meanings.push_back(m);
-            }
-        }
-
-        SourceFile file(argv[5]);
-        std::ostream& out = file.stream();
-        out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
+        const auto capitals = capitalsOf(read.states, mesta, withoutCapital);
         std::size_t tooLong = 0;
-        auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {
-            const std::size_t headwordBytes = zadrovec::Utf8ToCp1250(headword)->size();
-            out << headword << '@';
-            for (const std::string& m : meanings) {
-                const auto bytes = zadrovec::Utf8ToCp1250(m);
-                if (bytes && fitsRecord(headwordBytes, bytes->size()))
-                    out << m << ';';
-                else
-                    ++tooLong;
-            }
-            out << '\n';
-        };
-        for (const State& state : states) {
-            std::vector<std::string> meanings = {"stát"};
-            if (const auto c = kContinents.find(state.continent); c != kContinents.end())
-                meanings.insert(meanings.end(), c->second.meanings.begin(),
-                                c->second.meanings.end());
-            write(folded(state.name), meanings);
-        }
-        for (const auto& [capital, meanings] : capitals)
-            write(capital, meanings);
-        if (!file.isOpen() || !file.commit()) {
+        if (!writeSource(argv[5], read.states, capitals, tooLong)) {
             std::cerr << "states2source: cannot write " << argv[5] << '\n';
             return 1;
         }
-
-        auto joined = [](const std::vector<std::string>& items) {
-            std::string text;
-            for (const std::string& item : items)
-                text += (text.empty() ? "" : ", ") + item;
-            return text.empty() ? std::string("none") : text;
-        };
-        std::cout << "states2source: " << states.size() << " states written (" << members
-                  << " UN members, " << observers
-                  << " observer states); without a Czech name: " << joined(unnamed)
-                  << "; without a continent: " << joined(noContinent) << '\n'
+        std::cout << "states2source: " << read.states.size() << " states written (" << read.members
+                  << " UN members, " << read.observers
+                  << " observer states); without a Czech name: " << joined(read.unnamed)
+                  << "; without a continent: " << joined(read.noContinent) << '\n'
                   << "states2source: " << capitals.size()
                   << " capitals written; no capital in the capitals dictionary for: "
                   << joined(withoutCapital) << "; " << tooLong << " meanings too long dropped\n";
