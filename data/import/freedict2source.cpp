@@ -107,6 +107,70 @@ struct Counts {
     std::size_t meanings = 0;
 };
 
+// The index's articles whose headword is one word, in the dictionary's text; the word in lower
+// case before its abbreviation ("cat" before "CAT").
+std::vector<Article> readArticles(const std::string& index, const std::string& dict,
+                                  Counts& counts) {
+    std::vector<Article> articles;
+    std::istringstream lines(index);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string headword, offset, length;
+        if (!std::getline(fields, headword, '\t') || !std::getline(fields, offset, '\t') ||
+            !std::getline(fields, length))
+            continue;
+        ++counts.articles;
+        const auto at = base64Number(offset), size = base64Number(length);
+        if (!at || !size || *at > dict.size() || *size > dict.size() - *at) {
+            ++counts.damaged;
+            continue;
+        }
+        if (!isWord(headword)) {
+            ++counts.notAWord; // phrases, numbers, the dictd's own "00database..." entries
+            continue;
+        }
+        articles.push_back({headword, std::string_view(dict).substr(*at, *size)});
+    }
+    std::stable_sort(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
+        return writtenInLowerCase(a.text) && !writtenInLowerCase(b.text);
+    });
+    return articles;
+}
+
+// Each English word in capitals with its Czech translations (Windows-1250, marked), each once;
+// words left without one are dropped.
+std::map<std::string, std::vector<std::string>> entriesOf(const std::vector<Article>& articles,
+                                                          Counts& counts) {
+    std::map<std::string, std::vector<std::string>> entries;
+    for (const Article& article : articles) {
+        std::string headword = article.headword;
+        zadrovec::CzechUpperCase(headword);
+        auto& meanings = entries[headword];
+        for (const std::string& translation : translationsOf(article.text)) {
+            auto meaning = zadrovec::Utf8ToCp1250(translation);
+            if (!meaning || meaning->find('@') != std::string::npos) {
+                ++counts.notCp1250;
+                continue;
+            }
+            std::string upper = *meaning;
+            zadrovec::CzechUpperCase(upper);
+            if (upper == headword) {
+                ++counts.sameAsHeadword;
+                continue;
+            }
+            *meaning += kMark;
+            if (!fitsRecord(headword.size(), meaning->size())) {
+                ++counts.tooLong;
+                continue;
+            }
+            if (std::find(meanings.begin(), meanings.end(), *meaning) == meanings.end())
+                meanings.push_back(std::move(*meaning));
+        }
+    }
+    std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
+    return entries;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -119,59 +183,7 @@ int main(int argc, char** argv) {
         const std::string index = zadrovec::import::readWhole(base + ".index");
         const std::string dict = zadrovec::import::readGzip(base + ".dict.dz");
         Counts counts;
-        std::vector<Article> articles;
-        std::istringstream lines(index);
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream fields(line);
-            std::string headword, offset, length;
-            if (!std::getline(fields, headword, '\t') || !std::getline(fields, offset, '\t') ||
-                !std::getline(fields, length))
-                continue;
-            ++counts.articles;
-            const auto at = base64Number(offset), size = base64Number(length);
-            if (!at || !size || *at > dict.size() || *size > dict.size() - *at) {
-                ++counts.damaged;
-                continue;
-            }
-            if (!isWord(headword)) {
-                ++counts.notAWord; // phrases, numbers, the dictd's own "00database..." entries
-                continue;
-            }
-            articles.push_back({headword, std::string_view(dict).substr(*at, *size)});
-        }
-        // The word in lower case comes before its abbreviation ("cat" before "CAT").
-        std::stable_sort(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
-            return writtenInLowerCase(a.text) && !writtenInLowerCase(b.text);
-        });
-
-        std::map<std::string, std::vector<std::string>> entries; // headword -> meanings (cp1250)
-        for (const Article& article : articles) {
-            std::string headword = article.headword;
-            zadrovec::CzechUpperCase(headword);
-            auto& meanings = entries[headword];
-            for (const std::string& translation : translationsOf(article.text)) {
-                auto meaning = zadrovec::Utf8ToCp1250(translation);
-                if (!meaning || meaning->find('@') != std::string::npos) {
-                    ++counts.notCp1250;
-                    continue;
-                }
-                std::string upper = *meaning;
-                zadrovec::CzechUpperCase(upper);
-                if (upper == headword) {
-                    ++counts.sameAsHeadword;
-                    continue;
-                }
-                *meaning += kMark;
-                if (!fitsRecord(headword.size(), meaning->size())) {
-                    ++counts.tooLong;
-                    continue;
-                }
-                if (std::find(meanings.begin(), meanings.end(), *meaning) == meanings.end())
-                    meanings.push_back(std::move(*meaning));
-            }
-        }
-        std::erase_if(entries, [](const auto& entry) { return entry.second.empty(); });
-
+        const auto entries = entriesOf(readArticles(index, dict, counts), counts);
         zadrovec::import::SourceFile file(argv[2]);
         std::ostream& out = file.stream();
         out << "# Made by freedict2source from FreeDict's English-Czech dictionary; do not edit.\n";
