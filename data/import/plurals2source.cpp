@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -96,6 +97,56 @@ struct Entry {
     std::vector<std::string> meanings;
 };
 
+// The headwords of the main dictionary (in capitals) with their meanings.
+std::map<std::string, Entry> readHeadwords(std::istream& main) {
+    std::map<std::string, Entry> headwords;
+    std::string line;
+    while (std::getline(main, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto at = line.find('@');
+        if (at == std::string::npos || at == 0) continue;
+        Entry& entry = headwords[upperCase(line.substr(0, at))];
+        std::istringstream rest(line.substr(at + 1));
+        for (std::string meaning; std::getline(rest, meaning, ';');)
+            if (!meaning.empty() && meaning.size() < 60) entry.meanings.push_back(meaning);
+    }
+    return headwords;
+}
+
+struct Counts {
+    std::size_t nouns = 0, written = 0, unknown = 0, already = 0;
+};
+
+// The plural of a noun among the headwords, as one of its forms (the rest of the forms' line)
+// says; none for other words, and for a plural hunspell-cs does not know or that is a headword.
+std::optional<std::string> pluralOf(const std::string& lemma, const std::string& forms,
+                                    const std::map<std::string, Entry>& headwords, Counts& counts) {
+    const std::vector<std::string> candidates = pluralCandidates(lemma);
+    if (candidates.empty()) return std::nullopt;
+    std::unordered_set<std::string> known;
+    std::istringstream words(forms);
+    for (std::string form; words >> form;)
+        known.insert(form);
+    // Only a noun has a plural: its forms hold a dative or locative plural.
+    const bool noun = std::any_of(known.begin(), known.end(), [](const std::string& form) {
+        return form.ends_with("ům") || form.ends_with("ám") || form.ends_with("ech") ||
+               form.ends_with("ách");
+    });
+    if (!noun) return std::nullopt;
+    ++counts.nouns;
+    const auto plural = std::find_if(candidates.begin(), candidates.end(),
+                                     [&](const std::string& c) { return known.contains(c); });
+    if (plural == candidates.end()) {
+        ++counts.unknown;
+        return std::nullopt;
+    }
+    if (headwords.contains(upperCase(*plural))) {
+        ++counts.already;
+        return std::nullopt;
+    }
+    return *plural;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -108,61 +159,23 @@ int main(int argc, char** argv) {
         std::cerr << "plurals2source: cannot read " << (main ? argv[2] : argv[1]) << '\n';
         return 1;
     }
-    // The headwords of the main dictionary (in capitals) with their meanings.
-    std::map<std::string, Entry> headwords;
-    std::string line;
-    while (std::getline(main, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        const auto at = line.find('@');
-        if (at == std::string::npos || at == 0) continue;
-        Entry& entry = headwords[upperCase(line.substr(0, at))];
-        std::istringstream rest(line.substr(at + 1));
-        for (std::string meaning; std::getline(rest, meaning, ';');)
-            if (!meaning.empty() && meaning.size() < 60) entry.meanings.push_back(meaning);
-    }
-
-    std::size_t nouns = 0, written = 0, unknown = 0, already = 0;
+    const std::map<std::string, Entry> headwords = readHeadwords(main);
+    Counts counts;
     zadrovec::import::SourceFile file(argv[3]);
     std::ostream& out = file.stream();
     out << "# Made by plurals2source from the main dictionary and the word forms; do not edit.\n";
     std::unordered_set<std::string> done;
-    while (std::getline(forms, line)) {
+    for (std::string line; std::getline(forms, line);) {
         const auto tab = line.find('\t');
         if (tab == std::string::npos) continue;
         const std::string lemma = line.substr(0, tab);
         if (!isLowerCaseWord(lemma)) continue;
         const auto entry = headwords.find(upperCase(lemma));
         if (entry == headwords.end() || entry->second.meanings.empty()) continue;
-        const std::vector<std::string> candidates = pluralCandidates(lemma);
-        if (candidates.empty()) continue;
-        std::unordered_set<std::string> known;
-        std::istringstream words(line.substr(tab + 1));
-        for (std::string form; words >> form;)
-            known.insert(form);
-        // Only a noun has a plural: its forms hold a dative or locative plural.
-        const bool noun = std::any_of(known.begin(), known.end(), [](const std::string& form) {
-            return form.ends_with("ům") || form.ends_with("ám") || form.ends_with("ech") ||
-                   form.ends_with("ách");
-        });
-        if (!noun) continue;
-        ++nouns;
-        std::string plural;
-        for (const std::string& candidate : candidates)
-            if (known.contains(candidate)) {
-                plural = candidate;
-                break;
-            }
-        if (plural.empty()) {
-            ++unknown;
-            continue;
-        }
-        if (headwords.contains(upperCase(plural))) {
-            ++already;
-            continue;
-        }
-        if (!done.insert(plural).second) continue;
+        const auto plural = pluralOf(lemma, line.substr(tab + 1), headwords, counts);
+        if (!plural || !done.insert(*plural).second) continue;
         // The singular first, then at most six of its meanings, each once.
-        out << plural << '@' << lemma << " (množné číslo);";
+        out << *plural << '@' << lemma << " (množné číslo);";
         std::set<std::string> seen{lemma + " (množné číslo)"};
         std::size_t count = 0;
         for (const std::string& meaning : entry->second.meanings)
@@ -171,14 +184,15 @@ int main(int argc, char** argv) {
                 ++count;
             }
         out << '\n';
-        ++written;
+        ++counts.written;
     }
     if (!file.isOpen() || !file.commit()) {
         std::cerr << "plurals2source: cannot write " << argv[3] << '\n';
         return 1;
     }
-    std::cout << "plurals2source: " << nouns << " nouns among the headwords, " << written
-              << " plurals written; " << unknown << " without a plural hunspell-cs knows, "
-              << already << " plurals that are headwords already\n";
+    std::cout << "plurals2source: " << counts.nouns << " nouns among the headwords, "
+              << counts.written << " plurals written; " << counts.unknown
+              << " without a plural hunspell-cs knows, " << counts.already
+              << " plurals that are headwords already\n";
     return 0;
 }
