@@ -71,6 +71,42 @@ std::string stemOf(const std::string& line) {
     return line.substr(0, end);
 }
 
+struct Counts {
+    std::size_t stems = 0, notCp1250 = 0, unusable = 0, abbreviations = 0, symbols = 0,
+                lettersAlone = 0;
+};
+
+// A stem as a folded Windows-1250 headword; none (and counted) for one that cannot be one or
+// that a solver does not want: abbreviations ("ATD."), symbols ("µA") and letters that are no
+// words ("R").
+std::optional<std::string> headwordOf(const std::string& stem, ToUtf8& toUtf8, Counts& counts) {
+    const auto utf8 = toUtf8(stem);
+    auto word = utf8 ? zadrovec::Utf8ToCp1250(*utf8) : std::nullopt;
+    if (!word) {
+        ++counts.notCp1250;
+        return std::nullopt;
+    }
+    zadrovec::CzechUpperCase(*word);
+    if (word->front() == '#' || word->find_first_of("@;") != std::string::npos ||
+        !zadrovec::import::fitsRecord(word->size(), 0)) {
+        ++counts.unusable;
+        return std::nullopt;
+    }
+    if (word->find('.') != std::string::npos) {
+        ++counts.abbreviations;
+        return std::nullopt;
+    }
+    if (!zadrovec::IsAnswerText(*word) || word->find_first_of(",'") != std::string::npos) {
+        ++counts.symbols;
+        return std::nullopt;
+    }
+    if (word->size() == 1 && std::string_view("AIKOSUVZ").find((*word)[0]) == std::string::npos) {
+        ++counts.lettersAlone;
+        return std::nullopt;
+    }
+    return word;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,42 +127,14 @@ int main(int argc, char** argv) {
     }
 
     std::set<std::string> words; // folded Windows-1250 headwords
-    std::size_t stems = 0, notCp1250 = 0, unusable = 0, abbreviations = 0, symbols = 0,
-                lettersAlone = 0;
+    Counts counts;
     std::string line;
     std::getline(dic, line); // the word count
     while (std::getline(dic, line)) {
         const std::string stem = stemOf(line);
         if (stem.empty()) continue;
-        ++stems;
-        const auto utf8 = toUtf8(stem);
-        auto word = utf8 ? zadrovec::Utf8ToCp1250(*utf8) : std::nullopt;
-        if (!word) {
-            ++notCp1250;
-            continue;
-        }
-        zadrovec::CzechUpperCase(*word);
-        if (word->front() == '#' || word->find_first_of("@;") != std::string::npos ||
-            !zadrovec::import::fitsRecord(word->size(), 0)) {
-            ++unusable;
-            continue;
-        }
-        // Abbreviations ("ATD."), symbols ("µA") and letters that are no words ("R") are no
-        // answers a solver wants from a word list.
-        if (word->find('.') != std::string::npos) {
-            ++abbreviations;
-            continue;
-        }
-        if (!zadrovec::IsAnswerText(*word) || word->find_first_of(",'") != std::string::npos) {
-            ++symbols;
-            continue;
-        }
-        if (word->size() == 1 &&
-            std::string_view("AIKOSUVZ").find((*word)[0]) == std::string::npos) {
-            ++lettersAlone;
-            continue;
-        }
-        words.insert(std::move(*word));
+        ++counts.stems;
+        if (auto word = headwordOf(stem, toUtf8, counts)) words.insert(std::move(*word));
     }
     if (dic.bad()) {
         std::cerr << "hunspell2source: cannot read " << argv[1] << '\n';
@@ -143,11 +151,12 @@ int main(int argc, char** argv) {
         std::cerr << "hunspell2source: cannot write " << argv[3] << '\n';
         return 1;
     }
-    std::cout << "hunspell2source: " << stems << " stems (" << encoding << "), " << words.size()
-              << " headwords written; dropped " << notCp1250 << " outside Windows-1250, "
-              << unusable << " unusable as a headword, " << rareFirst
-              << " beyond the index's first characters; left out " << abbreviations
-              << " abbreviations with a dot, " << symbols << " words with a digit or a symbol, "
-              << lettersAlone << " single letters that are no words\n";
+    std::cout << "hunspell2source: " << counts.stems << " stems (" << encoding << "), "
+              << words.size() << " headwords written; dropped " << counts.notCp1250
+              << " outside Windows-1250, " << counts.unusable << " unusable as a headword, "
+              << rareFirst << " beyond the index's first characters; left out "
+              << counts.abbreviations << " abbreviations with a dot, " << counts.symbols
+              << " words with a digit or a symbol, " << counts.lettersAlone
+              << " single letters that are no words\n";
     return 0;
 }
