@@ -143,6 +143,81 @@ std::string joined(const std::vector<std::string>& items, const char* separator 
     return text;
 }
 
+// The currencies of meny against iso-codes and CLDR: a code's currency, a state's codes.
+void checkCurrencies(const Packages& p, const std::vector<Line>& meny,
+                     std::vector<std::string>& errors, std::vector<std::string>& notices) {
+    std::map<std::string, std::vector<std::string>> menyMeanings;
+    for (const Line& line : meny) {
+        auto& meanings = menyMeanings[line.headword];
+        meanings.insert(meanings.end(), line.meanings.begin(), line.meanings.end());
+    }
+    // "SKK@koruna slovenská" with "koruna slovenská@bývalá měna Slovenska": a former code.
+    auto former = [&](const Line& line) {
+        if (marksFormer(line.meanings)) return true;
+        return std::any_of(line.meanings.begin(), line.meanings.end(), [&](const auto& m) {
+            const auto named = menyMeanings.find(m);
+            return named != menyMeanings.end() && marksFormer(named->second);
+        });
+    };
+
+    for (const Line& line : meny) {
+        const auto known = p.currencyNames.find(line.headword);
+        if (known != p.currencyNames.end()) {
+            // CODE@currency: no other code among its meanings, and the package's currency.
+            for (const std::string& m : line.meanings)
+                if (isCode(m) && m != line.headword && p.currencyNames.contains(m))
+                    errors.push_back("meny: " + line.headword + " is " + known->second.front() +
+                                     ", not also " + m);
+            const std::string& name = line.meanings.empty() ? "" : line.meanings.front();
+            if (std::none_of(known->second.begin(), known->second.end(),
+                             [&](const std::string& n) { return sameCurrency(name, n); }))
+                notices.push_back("meny: " + line.headword + " is \"" + name +
+                                  "\", iso-codes says \"" + joined(known->second, "\" / \"") +
+                                  "\"");
+            continue;
+        }
+        const auto country = p.countryByName.find(line.headword);
+        if (isCode(line.headword) && country == p.countryByName.end() && !former(line) &&
+            std::none_of(line.meanings.begin(), line.meanings.end(),
+                         [&](const auto& m) { return isCode(m) && p.currencyNames.contains(m); }))
+            notices.push_back("meny: " + line.headword + " is no current ISO 4217 code");
+        if (country == p.countryByName.end()) continue;
+        // STATE@currency;CODE: the code CLDR gives the territory.
+        const auto tender = p.tender.find(country->second);
+        if (tender == p.tender.end()) continue;
+        for (const std::string& m : line.meanings)
+            if (isCode(m) && !tender->second.contains(m))
+                notices.push_back(
+                    "meny: " + line.headword + " pays in " + m + ", CLDR says " +
+                    joined(std::vector<std::string>(tender->second.begin(), tender->second.end())));
+    }
+}
+
+// Every state of the capitals has its currency; those without a vehicle code are listed.
+// Returns the number of states in mesta.
+std::size_t checkStates(const Packages& p, const std::vector<Line>& mesta,
+                        const std::vector<Line>& meny, const std::vector<Line>& mpzspz,
+                        std::vector<std::string>& notices) {
+    std::set<std::string> menyHeadwords, mpzHeadwords;
+    for (const Line& line : meny)
+        menyHeadwords.insert(line.headword);
+    for (const Line& line : mpzspz)
+        mpzHeadwords.insert(line.headword);
+    std::vector<std::string> withoutCurrency, withoutCode;
+    std::size_t states = 0;
+    for (const Line& line : mesta) {
+        if (!p.countryByName.contains(line.headword)) continue;
+        ++states;
+        if (!menyHeadwords.contains(line.headword)) withoutCurrency.push_back(line.headword);
+        if (!mpzHeadwords.contains(line.headword)) withoutCode.push_back(line.headword);
+    }
+    if (!withoutCurrency.empty())
+        notices.push_back("meny: no currency for " + joined(withoutCurrency));
+    if (!withoutCode.empty())
+        notices.push_back("mpzspz: no vehicle code for " + joined(withoutCode));
+    return states;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -157,70 +232,8 @@ int main(int argc, char** argv) {
         const auto mpzspz = readSource(argv[6]);
         std::vector<std::string> errors, notices;
 
-        std::set<std::string> menyHeadwords, mpzHeadwords;
-        std::map<std::string, std::vector<std::string>> menyMeanings;
-        for (const Line& line : meny) {
-            menyHeadwords.insert(line.headword);
-            auto& meanings = menyMeanings[line.headword];
-            meanings.insert(meanings.end(), line.meanings.begin(), line.meanings.end());
-        }
-        // "SKK@koruna slovenská" with "koruna slovenská@bývalá měna Slovenska": a former code.
-        auto former = [&](const Line& line) {
-            if (marksFormer(line.meanings)) return true;
-            return std::any_of(line.meanings.begin(), line.meanings.end(), [&](const auto& m) {
-                const auto named = menyMeanings.find(m);
-                return named != menyMeanings.end() && marksFormer(named->second);
-            });
-        };
-        for (const Line& line : mpzspz)
-            mpzHeadwords.insert(line.headword);
-
-        for (const Line& line : meny) {
-            const auto known = p.currencyNames.find(line.headword);
-            if (known != p.currencyNames.end()) {
-                // CODE@currency: no other code among its meanings, and the package's currency.
-                for (const std::string& m : line.meanings)
-                    if (isCode(m) && m != line.headword && p.currencyNames.contains(m))
-                        errors.push_back("meny: " + line.headword + " is " + known->second.front() +
-                                         ", not also " + m);
-                const std::string& name = line.meanings.empty() ? "" : line.meanings.front();
-                if (std::none_of(known->second.begin(), known->second.end(),
-                                 [&](const std::string& n) { return sameCurrency(name, n); }))
-                    notices.push_back("meny: " + line.headword + " is \"" + name +
-                                      "\", iso-codes says \"" + joined(known->second, "\" / \"") +
-                                      "\"");
-                continue;
-            }
-            const auto country = p.countryByName.find(line.headword);
-            if (isCode(line.headword) && country == p.countryByName.end() && !former(line) &&
-                std::none_of(line.meanings.begin(), line.meanings.end(), [&](const auto& m) {
-                    return isCode(m) && p.currencyNames.contains(m);
-                }))
-                notices.push_back("meny: " + line.headword + " is no current ISO 4217 code");
-            if (country == p.countryByName.end()) continue;
-            // STATE@currency;CODE: the code CLDR gives the territory.
-            const auto tender = p.tender.find(country->second);
-            if (tender == p.tender.end()) continue;
-            for (const std::string& m : line.meanings)
-                if (isCode(m) && !tender->second.contains(m))
-                    notices.push_back("meny: " + line.headword + " pays in " + m + ", CLDR says " +
-                                      joined(std::vector<std::string>(tender->second.begin(),
-                                                                      tender->second.end())));
-        }
-
-        // Every state of the capitals has its currency; those without a vehicle code are listed.
-        std::vector<std::string> withoutCurrency, withoutCode;
-        std::size_t states = 0;
-        for (const Line& line : mesta) {
-            if (!p.countryByName.contains(line.headword)) continue;
-            ++states;
-            if (!menyHeadwords.contains(line.headword)) withoutCurrency.push_back(line.headword);
-            if (!mpzHeadwords.contains(line.headword)) withoutCode.push_back(line.headword);
-        }
-        if (!withoutCurrency.empty())
-            notices.push_back("meny: no currency for " + joined(withoutCurrency));
-        if (!withoutCode.empty())
-            notices.push_back("mpzspz: no vehicle code for " + joined(withoutCode));
+        checkCurrencies(p, meny, errors, notices);
+        const std::size_t states = checkStates(p, mesta, meny, mpzspz, notices);
 
         std::cout << "isocheck: " << p.currencyNames.size() << " ISO 4217 codes, "
                   << p.countryByName.size() << " Czech names of territories; " << states
