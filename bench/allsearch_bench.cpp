@@ -158,7 +158,7 @@ void scan(benchmark::State& state, const std::string& text) {
         found = SearchAllDictionaries(dictionary, text, [&] { ++pumped; }).hits;
         benchmark::DoNotOptimize(found.found.size());
     }
-    CloseDictionary(dictionary);
+    dictionary.close();
     state.counters["hits"] = static_cast<double>(found.hitHeadwords.size());
     state.counters["found"] = static_cast<double>(found.found.size());
     state.counters["records/s"] = benchmark::Counter(static_cast<double>(state.iterations()) *
@@ -198,7 +198,7 @@ void BM_ResultsWindowManyHits(benchmark::State& state) {
     }
     state.counters["hits"] = static_cast<double>(window.hitHeadwords.size());
     state.counters["found"] = static_cast<double>(window.resultLists().found.size());
-    CloseDictionary(dictionary);
+    dictionary.close();
 }
 
 BENCHMARK(BM_ScanPlainText)->Unit(benchmark::kMillisecond);

@@ -25,11 +25,10 @@ struct Session {
     WordHits hits;
 
     Session() {
-        OpenDictionary(dictionary, "hlavni");
-        if (!dictionary.DictionaryOpen)
+        if (!dictionary.open("hlavni"))
             throw std::runtime_error("the generated dictionary did not open");
     }
-    ~Session() { CloseDictionary(dictionary); }
+    ~Session() { dictionary.close(); }
 };
 
 // Searches for one text again and again; the text as a user types it, in UTF-8 here.

@@ -69,9 +69,9 @@ std::size_t findPiece(std::string_view piece, std::string_view headword, std::si
 // at the clock, and hands each piece's records to scanPiece as the bytes they lie in.
 template <typename ScanPiece>
 void scanWords(Dictionary& dictionary, EventPacer& pacer, ScanPiece scanPiece) {
-    SeekRecord(dictionary, 0);
-    while (!AtEndOfWords(dictionary)) {
-        const auto records = ReadRecords(dictionary, pacer.recordsBeforeClockCheck());
+    dictionary.seek(0);
+    while (!dictionary.atEnd()) {
+        const auto records = dictionary.readRecords(pacer.recordsBeforeClockCheck());
         scanPiece(records);
         pacer.afterRecords(records.size() / kRecordSize);
     }
@@ -184,9 +184,8 @@ SearchOutcome SearchAllDictionaries(Dictionary& dictionary, std::string_view tex
     EventPacer pacer(processEvents, eventInterval);
     try {
         for (const std::string_view name : kMainWindowDictionaryFiles) {
-            CloseDictionary(dictionary);
-            OpenDictionary(dictionary, name);
-            if (!dictionary.DictionaryOpen) continue;
+            dictionary.close();
+            if (!dictionary.open(name)) continue;
             if (pattern)
                 scanWords(dictionary, pacer, testEach(hits, [&](std::string_view h) {
                               return MatchPattern(folded, h);

@@ -30,7 +30,7 @@ inline constexpr std::chrono::milliseconds kEventInterval{12};
 // The headwords of all eight dictionaries that hold the text (folded first): found (sorted,
 // each once), the hit rows of one per matching record in the dictionaries' order and file order,
 // and the meanings of the first found headword. Each dictionary is opened in turn; one that
-// fails to open is told by OpenDictionary and skipped. The last one opened stays open.
+// fails to open is told by Dictionary::open and skipped. The last one opened stays open.
 // processEvents (may be empty) is called when eventInterval has passed since its last call. A
 // failed record read ends the outcome with the hits read until then.
 SearchOutcome SearchAllDictionaries(Dictionary& dictionary, std::string_view text,

@@ -334,22 +334,21 @@ LoadedAnswers ReadAnswerSpace(const std::string& folder, Messages& userMessages,
                 continue;
         }
         messages.about(name);
-        OpenDictionary(dictionary, name);
-        if (!dictionary.DictionaryOpen) continue;
+        if (!dictionary.open(name)) continue;
         ++opened;
         try {
-            SeekRecord(dictionary, 0);
-            if (!AtEndOfWords(dictionary)) ReadRecord(dictionary); // the header record
-            for (std::size_t read = 0; !AtEndOfWords(dictionary); ++read) {
+            dictionary.seek(0);
+            if (!dictionary.atEnd()) dictionary.read(); // the header record
+            for (std::size_t read = 0; !dictionary.atEnd(); ++read) {
                 if (read % 512 == 0 && stopped()) break;
-                ReadRecord(dictionary);
-                builder.addRecord(d, dictionary.wordRecord.text());
+                dictionary.read();
+                builder.addRecord(d, dictionary.record());
             }
         } catch (const IoError& error) {
             messages.showMessage(std::string(error.what()) + ".");
             readError = true;
         }
-        CloseDictionary(dictionary);
+        dictionary.close();
         if (stopped()) return {std::make_shared<const AnswerSpace>(), opened, readError};
     }
     return {std::make_shared<const AnswerSpace>(builder.finish()), opened, readError};

@@ -104,48 +104,36 @@ std::string WordCountText(std::int64_t recordCount) {
     return label + std::to_string(recordCount > 0 ? recordCount - 1 : 0);
 }
 
-void OpenDictionary(Dictionary& dictionary, std::string_view name) {
-    const std::filesystem::path base = std::filesystem::path(dictionary.folder) / name;
-    dictionary.DictionaryOpen = true;
-    bool ok = dictionary.index.open(base.string() + ".idx") &&
-              dictionary.words.open(base.string() + ".dat");
+bool Dictionary::open(std::string_view name) {
+    const std::filesystem::path base = std::filesystem::path(folder_) / name;
+    opened_ = true;
+    bool ok = index_.open(base.string() + ".idx") && words_.open(base.string() + ".dat");
     if (ok) {
-        dictionary.messages->setStatusText(WordCountText(dictionary.words.recordCount()));
-        if (dictionary.indexReading == IndexReading::Whole) {
-            ok = dictionary.prefixIndex.readWhole(dictionary.index);
+        messages_.setStatusText(WordCountText(words_.recordCount()));
+        if (indexReading_ == IndexReading::Whole) {
+            ok = prefixIndex_.readWhole(index_);
         } else {
-            ok = dictionary.index.recordCount() > 0; // the whole index is there
-            if (ok) dictionary.prefixIndex.readFrom(dictionary.index);
+            ok = index_.recordCount() > 0; // the whole index is there
+            if (ok) prefixIndex_.readFrom(index_);
         }
     }
     if (!ok) {
-        dictionary.DictionaryOpen = false;
-        dictionary.messages->showMessage(DictionaryNotFoundText());
-        CloseDictionary(dictionary);
+        opened_ = false;
+        messages_.showMessage(DictionaryNotFoundText());
+        close();
     }
+    return ok;
 }
 
-void CloseDictionary(Dictionary& dictionary) {
-    dictionary.words.close();
-    dictionary.index.close();
+void Dictionary::close() {
+    words_.close();
+    index_.close();
 }
 
-void SeekRecord(Dictionary& dictionary, std::int64_t record) {
-    dictionary.words.seek(record);
-}
-
-void ReadRecord(Dictionary& dictionary) {
-    dictionary.words.read(&dictionary.wordRecord);
-}
-
-std::span<const unsigned char> ReadRecords(Dictionary& dictionary, std::size_t most) {
-    const std::span<const unsigned char> records = dictionary.words.readRecords(most);
-    std::memcpy(&dictionary.wordRecord, records.last(kRecordSize).data(), kRecordSize);
+std::span<const unsigned char> Dictionary::readRecords(std::size_t most) {
+    const std::span<const unsigned char> records = words_.readRecords(most);
+    std::memcpy(&record_, records.last(kRecordSize).data(), kRecordSize);
     return records;
-}
-
-bool AtEndOfWords(Dictionary& dictionary) {
-    return dictionary.words.atEnd();
 }
 
 } // namespace zadrovec

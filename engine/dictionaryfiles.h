@@ -97,7 +97,7 @@ private:
     std::optional<Slot> belowFirst_;         // that slot
 };
 
-// How OpenDictionary reads the index.
+// How Dictionary::open reads the index.
 enum class IndexReading {
     // All of it at opening, as the window has it: its searches answer from the index as it was
     // then, also after the file was changed, and after a failed switch from the image read last.
@@ -107,37 +107,56 @@ enum class IndexReading {
     OnDemand,
 };
 
-// The open dictionary: its two files, the index slots read, the record buffer and the open flag.
-struct Dictionary {
-    Dictionary(std::string dataFolder, Messages& userMessages)
-        : folder(std::move(dataFolder)), messages(&userMessages) {}
-
-    std::string folder; // where the data files lie (the program's folder)
-    Messages* messages;
-    RecordFile words{kRecordSize};
-    RecordFile index{PrefixIndex::kSize};
-    PrefixIndex prefixIndex;
-    IndexReading indexReading = IndexReading::Whole;
-    WordRecord wordRecord;
-    bool DictionaryOpen = false;
-};
-
 // The message of a dictionary whose files could not be opened.
 const std::string& DictionaryNotFoundText();
 // The status line's text for a word file of recordCount records.
 std::string WordCountText(std::int64_t recordCount);
 
-// Opens folder/name.idx and folder/name.dat. A failure is told to the user and leaves
-// DictionaryOpen clear; it is never raised.
-void OpenDictionary(Dictionary& dictionary, std::string_view name);
-void CloseDictionary(Dictionary& dictionary);
+// A dictionary of the data folder: its two files, the index slots read and the record read last.
+// One object is opened, closed and opened again under its users; its prefix index outlives each
+// opening, so a failed open leaves the image read before for the searches that still come.
+class Dictionary {
+public:
+    Dictionary(std::string dataFolder, Messages& messages,
+               IndexReading indexReading = IndexReading::Whole)
+        : folder_(std::move(dataFolder)), messages_(messages), indexReading_(indexReading) {}
+    // The prefix index reads from the index file in place.
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
 
-// Record access; these raise IoError (see recordfile.h).
-void SeekRecord(Dictionary& dictionary, std::int64_t record);
-void ReadRecord(Dictionary& dictionary);
-// Up to most records at once, for a scan that looks at them where they lie (see
-// RecordFile::readRecords); the last of them is also the word record, as after ReadRecord.
-std::span<const unsigned char> ReadRecords(Dictionary& dictionary, std::size_t most);
-bool AtEndOfWords(Dictionary& dictionary);
+    // Opens folder/name.idx and folder/name.dat and shows the word count on the status line. A
+    // failure is told to the user, closes the files and returns false; it is never raised.
+    bool open(std::string_view name);
+    // Closes the files. opened() stays as it was: a window that still searches after it is told
+    // of the closed file (IoError::kFileNotOpen) rather than finding nothing.
+    void close();
+    // Whether the last open succeeded.
+    bool opened() const { return opened_; }
+    // Whether a file is open: from an open until close() or a failed open.
+    bool filesOpen() const { return words_.isOpen() || index_.isOpen(); }
+
+    // Record access; these raise IoError (see recordfile.h).
+    std::int64_t recordCount() const { return words_.recordCount(); }
+    void seek(std::int64_t record) { words_.seek(record); }
+    void read() { words_.read(&record_); }
+    // Up to most records at once, for a scan that looks at them where they lie (see
+    // RecordFile::readRecords); the last of them is also the record, as after read().
+    std::span<const unsigned char> readRecords(std::size_t most);
+    bool atEnd() { return words_.atEnd(); }
+    // The text of the record read last.
+    std::string_view record() const { return record_.text(); }
+
+    PrefixIndex& prefixIndex() { return prefixIndex_; }
+
+private:
+    std::string folder_; // where the data files lie (the program's folder)
+    Messages& messages_;
+    IndexReading indexReading_;
+    RecordFile words_{kRecordSize};
+    RecordFile index_{PrefixIndex::kSize};
+    PrefixIndex prefixIndex_;
+    WordRecord record_;
+    bool opened_ = false;
+};
 
 } // namespace zadrovec

@@ -57,7 +57,7 @@ SearchOutcome SearchWords(Dictionary& dictionary, std::string_view text) {
     CzechUpperCase(wanted);
 
     // The index slots of the text's first one, two and three characters, as far as they go.
-    PrefixIndex& index = dictionary.prefixIndex;
+    PrefixIndex& index = dictionary.prefixIndex();
     const auto byFirst =
         wanted.empty() ? std::nullopt : index.findFirst(static_cast<unsigned char>(wanted[0]));
     if (!byFirst) return {};
@@ -67,15 +67,13 @@ SearchOutcome SearchWords(Dictionary& dictionary, std::string_view text) {
     const auto byThird = wanted.size() >= 3 && bySecond
                              ? index.findThird(*bySecond, static_cast<unsigned char>(wanted[2]))
                              : std::nullopt;
-    SeekRecord(dictionary, index.recordNumber(byThird    ? *byThird
-                                              : bySecond ? *bySecond
-                                                         : *byFirst));
+    dictionary.seek(index.recordNumber(byThird ? *byThird : bySecond ? *bySecond : *byFirst));
 
     Hits hits;
     try {
         for (;;) {
-            ReadRecord(dictionary);
-            const std::string_view record = dictionary.wordRecord.text();
+            dictionary.read();
+            const std::string_view record = dictionary.record();
             const std::string_view headword = Headword(record);
             if (headword.size() >= wanted.size() && headword.substr(0, wanted.size()) == wanted)
                 hits.add(headword, MeaningsText(record));
@@ -85,7 +83,7 @@ SearchOutcome SearchWords(Dictionary& dictionary, std::string_view text) {
                                            : (bySecond && headword.size() >= 2) ? 2
                                                                                 : 1;
             if (headword.empty() || !samePrefix(headword, wanted, slotPrefix)) break;
-            if (AtEndOfWords(dictionary)) break;
+            if (dictionary.atEnd()) break;
         }
     } catch (const IoError& error) {
         return {hits.partial(), error};

@@ -96,12 +96,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(folder / "hlavni.dat", wordFile);
     fuzz::writeFile(folder / "hlavni.idx", indexFile(mode, indexPart, texts));
 
-    RecordedMessages messages;
+    // One dictionary for every input, as the window has it: each opening reads over the index
+    // image of the one before.
+    static RecordedMessages messages;
     static Dictionary dictionary(folder.string(), messages);
-    dictionary.messages = &messages;
-    CloseDictionary(dictionary);
-    OpenDictionary(dictionary, kName);
-    if (!dictionary.DictionaryOpen) return 0;
+    messages.shown.clear();
+    messages.kinds.clear();
+    dictionary.close();
+    if (!dictionary.open(kName)) return 0;
 
     for (const std::string& text : searchTexts(textPart, texts)) {
         SearchOutcome outcome;

@@ -59,9 +59,8 @@ int runFind(const Arguments& arguments) {
         throw UsageError("--select needs a number from 0 on");
 
     KeptMessages messages;
-    Dictionary dictionary(dataFolder(arguments), messages);
-    dictionary.indexReading =
-        IndexReading::OnDemand; // a process of one search reads only what it needs
+    // A process of one search reads only what it needs.
+    Dictionary dictionary(dataFolder(arguments), messages, IndexReading::OnDemand);
     WordHits hits;
     int status = kExitOk;
     try {
@@ -83,7 +82,7 @@ int runFind(const Arguments& arguments) {
         messages.showMessage(std::string(error.what()) + ".");
         status = kExitFailure;
     }
-    CloseDictionary(dictionary);
+    dictionary.close();
 
     if (arguments.json)
         printJson(hits, messages.shown);

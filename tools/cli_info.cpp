@@ -12,23 +12,22 @@ namespace zadrovec::cli {
 int runInfo(const Arguments& arguments) {
     TerminalMessages messages;
     Dictionary dictionary(dataFolder(arguments), messages);
-    OpenDictionary(dictionary, requireDictionaryName(arguments.operands[0]));
-    if (!dictionary.DictionaryOpen) return kExitFailure;
+    if (!dictionary.open(requireDictionaryName(arguments.operands[0]))) return kExitFailure;
 
-    const std::int64_t records = dictionary.words.recordCount();
+    const std::int64_t records = dictionary.recordCount();
     std::cout << "records: " << records << '\n'
               << "words: " << std::max<std::int64_t>(records - 1, 0) << '\n';
     int status = kExitOk;
     try {
-        SeekRecord(dictionary, 0);
-        ReadRecord(dictionary);
+        dictionary.seek(0);
+        dictionary.read();
         std::cout << "header: ";
-        printLine(std::cout, dictionary.wordRecord.text());
+        printLine(std::cout, dictionary.record());
     } catch (const IoError& error) {
         std::cerr << error.what() << ".\n";
         status = kExitFailure;
     }
-    CloseDictionary(dictionary);
+    dictionary.close();
     return status;
 }
 

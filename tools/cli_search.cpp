@@ -49,11 +49,9 @@ int runSearch(const Arguments& arguments) {
         throw UsageError("--select needs a number from 0 on");
 
     TerminalMessages messages;
-    Dictionary dictionary(dataFolder(arguments), messages);
-    dictionary.indexReading =
-        IndexReading::OnDemand; // a process of one search reads only what it needs
-    OpenDictionary(dictionary, name);
-    if (!dictionary.DictionaryOpen) return kExitFailure;
+    // A process of one search reads only what it needs.
+    Dictionary dictionary(dataFolder(arguments), messages, IndexReading::OnDemand);
+    if (!dictionary.open(name)) return kExitFailure;
 
     WordHits hits;
     int status = kExitOk;
@@ -73,7 +71,7 @@ int runSearch(const Arguments& arguments) {
         std::cerr << error.what() << ".\n";
         status = kExitFailure;
     }
-    CloseDictionary(dictionary);
+    dictionary.close();
 
     if (arguments.json)
         printJson(hits, messages.status);

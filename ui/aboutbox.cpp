@@ -138,9 +138,9 @@ void AboutBox::showEvent(QShowEvent* event) {
 }
 
 void AboutBox::readUpdateDate() {
-    SeekRecord(dictionary_, 0);
-    ReadRecord(dictionary_);
-    updateDate->setText(toQString(dictionary_.wordRecord.text()));
+    dictionary_.seek(0);
+    dictionary_.read();
+    updateDate->setText(toQString(dictionary_.record()));
 }
 
 } // namespace zadrovec::ui

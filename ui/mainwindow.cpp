@@ -450,12 +450,12 @@ void MainWindow::createPanels() {
 
     connect(searchField, &QLineEdit::textChanged, this, [this] {
         runHandler([this] {
-            if (searchAsTyped && dictionary_.DictionaryOpen) searchReportingErrors();
+            if (searchAsTyped && dictionary_.opened()) searchReportingErrors();
         });
     });
     connect(searchField, &QLineEdit::returnPressed, this, [this] {
         runHandler([this] {
-            if (dictionary_.DictionaryOpen) searchReportingErrors();
+            if (dictionary_.opened()) searchReportingErrors();
         });
     });
     connect(foundWordsList, &ListBox::selectionChangedTo, this,
@@ -474,7 +474,7 @@ StringList& MainWindow::meanings() {
 void MainWindow::openAtStart() {
     CopySettingsFileAtStart(programFolder_.toStdString());
     userDictionaryPathLabel->setText(QString());
-    OpenDictionary(dictionary_, "hlavni");
+    dictionary_.open("hlavni");
     userDictionaryAction->setEnabled(false);
     loadIconFiles();
 }
@@ -526,7 +526,7 @@ void MainWindow::applyRestoredSettings() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    CloseDictionary(dictionary_);
+    dictionary_.close();
     event->accept();
 }
 
@@ -551,8 +551,8 @@ void MainWindow::switchDictionary(QAction* action) {
     action->setChecked(true);
     for (const auto& [candidate, name] : dictionaryActions_) {
         if (candidate != action) continue;
-        CloseDictionary(dictionary_);
-        OpenDictionary(dictionary_, name);
+        dictionary_.close();
+        dictionary_.open(name);
     }
 }
 
@@ -565,7 +565,7 @@ void MainWindow::lookUp(const QString& dictionary, const QString& text) {
         // A changed text searches by itself when the search runs as the user types.
         const bool searchesByItself = searchAsTyped && searchField->text() != text;
         searchField->setText(text);
-        if (!searchesByItself && dictionary_.DictionaryOpen) searchReportingErrors();
+        if (!searchesByItself && dictionary_.opened()) searchReportingErrors();
     });
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();

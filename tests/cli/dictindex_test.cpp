@@ -212,8 +212,7 @@ protected:
         }
         headwords_.push_back("K");
         write(buildFrom(headwords_), folder_.file("words"));
-        OpenDictionary(dictionary_, "words");
-        ASSERT_TRUE(dictionary_.DictionaryOpen);
+        ASSERT_TRUE(dictionary_.open("words"));
     }
 
     std::vector<std::string> headwords_;

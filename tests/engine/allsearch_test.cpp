@@ -167,11 +167,11 @@ TEST_F(AllDictionaries, NothingFoundEmptiesEveryListWithoutAMessage) {
 
 TEST_F(AllDictionaries, LastDictionaryStaysOpenWithItsWordCount) {
     find("es");
-    EXPECT_TRUE(dictionary.DictionaryOpen);
+    EXPECT_TRUE(dictionary.opened());
     EXPECT_EQ(messages.status, WordCountText(3));
     std::filesystem::remove(folder.file("podniky.idx"));
     find("es");
-    EXPECT_FALSE(dictionary.DictionaryOpen);
+    EXPECT_FALSE(dictionary.opened());
 }
 
 TEST_F(AllDictionaries, FailedDictionaryIsToldOnceAndSkipped) {
@@ -209,7 +209,7 @@ TEST_F(AllDictionaries, ReadErrorLeavesTheHitsFoundSoFar) {
         words.push_back("PES@" + std::to_string(n) + ";");
     writeDictionary(folder, "hlavni", words);
     // Something closing the dictionary while events are processed makes the next read fail.
-    const auto closeIt = [&] { CloseDictionary(dictionary); };
+    const auto closeIt = [&] { dictionary.close(); };
     EXPECT_THROW(
         keep(SearchAllDictionaries(dictionary, "PES", closeIt, std::chrono::milliseconds(0)),
              results),

@@ -43,8 +43,7 @@ const std::string kNotFound = cp("Tento slovník nebyl nalezen.");
 TEST_F(DictionaryFiles, OpensAPairAndShowsTheWordCount) {
     writeWords("hlavni", wordFile({"1.1.2026", "A@X;", "B@Y;"}));
     writeIndex("hlavni", IndexImage::kSize);
-    OpenDictionary(dictionary, "hlavni");
-    EXPECT_TRUE(dictionary.DictionaryOpen);
+    EXPECT_TRUE(dictionary.open("hlavni"));
     EXPECT_EQ(messages.status, cp("Počet slov: 2"));
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -55,38 +54,33 @@ TEST_F(DictionaryFiles, WordCountIgnoresATrailingPartialRecordAndHasNoGrouping) 
         bytes += wordRecord("W@M;");
     writeWords("mesta", bytes + std::string(40, 'x'));
     writeIndex("mesta", IndexImage::kSize + 500); // the extra bytes are ignored
-    OpenDictionary(dictionary, "mesta");
-    EXPECT_TRUE(dictionary.DictionaryOpen);
+    EXPECT_TRUE(dictionary.open("mesta"));
     EXPECT_EQ(messages.status, cp("Počet slov: 12345"));
 }
 
 TEST_F(DictionaryFiles, ShortIndexFailsAfterTheNewCountWasShown) {
     writeWords("meny", wordFile({"h", "A@X;", "B@Y;", "C@Z;"}));
     writeIndex("meny", IndexImage::kSize - 1);
-    OpenDictionary(dictionary, "meny");
-    EXPECT_FALSE(dictionary.DictionaryOpen);
+    EXPECT_FALSE(dictionary.open("meny"));
     EXPECT_EQ(messages.shown, std::vector<std::string>{kNotFound});
     EXPECT_EQ(messages.status, cp("Počet slov: 3"));
-    EXPECT_EQ(ioErrorOf([&] { SeekRecord(dictionary, 0); }), IoError::kFileNotOpen);
+    EXPECT_EQ(ioErrorOf([&] { dictionary.seek(0); }), IoError::kFileNotOpen);
 }
 
 TEST_F(DictionaryFiles, MissingFilesFailAndKeepThePreviousCount) {
     writeWords("hlavni", wordFile({"h", "A@X;"}));
     writeIndex("hlavni", IndexImage::kSize);
-    OpenDictionary(dictionary, "hlavni");
-    ASSERT_TRUE(dictionary.DictionaryOpen);
+    ASSERT_TRUE(dictionary.open("hlavni"));
 
     writeIndex("chzn", IndexImage::kSize); // word file missing
-    CloseDictionary(dictionary);
-    OpenDictionary(dictionary, "chzn");
-    EXPECT_FALSE(dictionary.DictionaryOpen);
+    dictionary.close();
+    EXPECT_FALSE(dictionary.open("chzn"));
     EXPECT_EQ(messages.status, cp("Počet slov: 1"));
-    EXPECT_EQ(ioErrorOf([&] { ReadRecord(dictionary); }), IoError::kFileNotOpen);
-    EXPECT_EQ(ioErrorOf([&] { AtEndOfWords(dictionary); }), IoError::kFileNotOpen);
+    EXPECT_EQ(ioErrorOf([&] { dictionary.read(); }), IoError::kFileNotOpen);
+    EXPECT_EQ(ioErrorOf([&] { dictionary.atEnd(); }), IoError::kFileNotOpen);
 
     writeWords("osobnost", wordFile({"h"})); // index missing
-    OpenDictionary(dictionary, "osobnost");
-    EXPECT_FALSE(dictionary.DictionaryOpen);
+    EXPECT_FALSE(dictionary.open("osobnost"));
     EXPECT_EQ(messages.shown, (std::vector<std::string>{kNotFound, kNotFound}));
     EXPECT_EQ(messages.status, cp("Počet slov: 1"));
 }
@@ -94,54 +88,65 @@ TEST_F(DictionaryFiles, MissingFilesFailAndKeepThePreviousCount) {
 TEST_F(DictionaryFiles, FolderInPlaceOfAFileFailsCleanly) {
     std::filesystem::create_directory(folder.path() / "letadla.dat");
     writeIndex("letadla", IndexImage::kSize);
-    OpenDictionary(dictionary, "letadla");
-    EXPECT_FALSE(dictionary.DictionaryOpen);
+    EXPECT_FALSE(dictionary.open("letadla"));
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(DictionaryFiles, CloseIsHarmlessWhenNothingIsOpen) {
-    CloseDictionary(dictionary);
-    CloseDictionary(dictionary);
-    EXPECT_FALSE(dictionary.words.isOpen());
+    dictionary.close();
+    dictionary.close();
+    EXPECT_FALSE(dictionary.filesOpen());
+}
+
+// The main window searches while opened() holds: closed under it, its next search reports the
+// closed file instead of quietly doing nothing.
+TEST_F(DictionaryFiles, CloseKeepsTheOpenedFlagAndTheReadsFail) {
+    writeWords("hlavni", wordFile({"h", "A@X;"}));
+    writeIndex("hlavni", IndexImage::kSize);
+    ASSERT_TRUE(dictionary.open("hlavni"));
+    dictionary.close();
+    EXPECT_TRUE(dictionary.opened());
+    EXPECT_FALSE(dictionary.filesOpen());
+    EXPECT_EQ(ioErrorOf([&] { dictionary.seek(0); }), IoError::kFileNotOpen);
 }
 
 TEST_F(DictionaryFiles, RecordsAreReadInOrderUntilTheEnd) {
     writeWords("hlavni", wordFile({"1.1.2026", "ABC@X;Y;", "AB@C@D;"}) + "partial");
     writeIndex("hlavni", IndexImage::kSize);
-    OpenDictionary(dictionary, "hlavni");
-    SeekRecord(dictionary, 1);
-    ReadRecord(dictionary);
-    EXPECT_EQ(Headword(dictionary.wordRecord.text()), "ABC");
-    EXPECT_EQ(MeaningsText(dictionary.wordRecord.text()), "X;Y;");
-    ASSERT_FALSE(AtEndOfWords(dictionary));
-    ReadRecord(dictionary);
-    EXPECT_EQ(Headword(dictionary.wordRecord.text()), "AB");
-    EXPECT_EQ(MeaningsText(dictionary.wordRecord.text()), "C@D;");
-    EXPECT_TRUE(AtEndOfWords(dictionary));
-    EXPECT_EQ(ioErrorOf([&] { ReadRecord(dictionary); }), IoError::kReadBeyondEnd);
+    dictionary.open("hlavni");
+    dictionary.seek(1);
+    dictionary.read();
+    EXPECT_EQ(Headword(dictionary.record()), "ABC");
+    EXPECT_EQ(MeaningsText(dictionary.record()), "X;Y;");
+    ASSERT_FALSE(dictionary.atEnd());
+    dictionary.read();
+    EXPECT_EQ(Headword(dictionary.record()), "AB");
+    EXPECT_EQ(MeaningsText(dictionary.record()), "C@D;");
+    EXPECT_TRUE(dictionary.atEnd());
+    EXPECT_EQ(ioErrorOf([&] { dictionary.read(); }), IoError::kReadBeyondEnd);
 
-    SeekRecord(dictionary, 0);
-    ReadRecord(dictionary);
-    EXPECT_EQ(dictionary.wordRecord.text(), "1.1.2026");
+    dictionary.seek(0);
+    dictionary.read();
+    EXPECT_EQ(dictionary.record(), "1.1.2026");
     // Positioning past the end is allowed, and there is the end; only a read there fails.
     for (const std::int64_t past : {3, 4, 1000}) {
-        SeekRecord(dictionary, past);
-        EXPECT_TRUE(AtEndOfWords(dictionary));
-        EXPECT_EQ(ioErrorOf([&] { ReadRecord(dictionary); }), IoError::kReadBeyondEnd);
+        dictionary.seek(past);
+        EXPECT_TRUE(dictionary.atEnd());
+        EXPECT_EQ(ioErrorOf([&] { dictionary.read(); }), IoError::kReadBeyondEnd);
     }
-    EXPECT_EQ(ioErrorOf([&] { SeekRecord(dictionary, -5); }), IoError::kReadBeyondEnd);
+    EXPECT_EQ(ioErrorOf([&] { dictionary.seek(-5); }), IoError::kReadBeyondEnd);
 }
 
 TEST_F(DictionaryFiles, LengthByteDecidesTheTextAndNeverReachesPastTheRecord) {
     writeWords("hlavni",
                wordRecord("h") + wordRecord("ABCDEFGH", 5) + wordRecord(std::string(80, 'Z'), 200));
     writeIndex("hlavni", IndexImage::kSize);
-    OpenDictionary(dictionary, "hlavni");
-    SeekRecord(dictionary, 1);
-    ReadRecord(dictionary);
-    EXPECT_EQ(dictionary.wordRecord.text(), "ABCDE");
-    ReadRecord(dictionary);
-    EXPECT_EQ(dictionary.wordRecord.text(), std::string(80, 'Z'));
+    dictionary.open("hlavni");
+    dictionary.seek(1);
+    dictionary.read();
+    EXPECT_EQ(dictionary.record(), "ABCDE");
+    dictionary.read();
+    EXPECT_EQ(dictionary.record(), std::string(80, 'Z'));
 }
 
 TEST_F(DictionaryFiles, TextWithoutAtSignHasNoHeadword) {
@@ -157,11 +162,11 @@ TEST_F(DictionaryFiles, FileTruncatedWhileOpenGivesAnIoError) {
         bytes += wordRecord("A@X;");
     writeWords("hlavni", bytes);
     writeIndex("hlavni", IndexImage::kSize);
-    OpenDictionary(dictionary, "hlavni");
-    SeekRecord(dictionary, 4000);
+    dictionary.open("hlavni");
+    dictionary.seek(4000);
     std::filesystem::resize_file(folder.path() / "hlavni.dat", 81 * 10);
-    EXPECT_EQ(ioErrorOf([&] { ReadRecord(dictionary); }), IoError::kReadBeyondEnd);
-    EXPECT_TRUE(AtEndOfWords(dictionary));
+    EXPECT_EQ(ioErrorOf([&] { dictionary.read(); }), IoError::kReadBeyondEnd);
+    EXPECT_TRUE(dictionary.atEnd());
 }
 
 TEST_F(DictionaryFiles, ReopeningReadsTheIndexAgain) {
@@ -169,15 +174,15 @@ TEST_F(DictionaryFiles, ReopeningReadsTheIndexAgain) {
     IndexImage first;
     first.setFirst(1, 'A', 1);
     writeBytes(folder.file("hlavni.idx"), first.bytes());
-    OpenDictionary(dictionary, "hlavni");
-    EXPECT_EQ(dictionary.prefixIndex.character(0), 'A');
+    dictionary.open("hlavni");
+    EXPECT_EQ(dictionary.prefixIndex().character(0), 'A');
 
     IndexImage second;
     second.setFirst(1, 'B', 1);
     writeBytes(folder.file("hlavni.idx"), second.bytes());
-    CloseDictionary(dictionary);
-    OpenDictionary(dictionary, "hlavni");
-    EXPECT_EQ(dictionary.prefixIndex.character(0), 'B');
+    dictionary.close();
+    dictionary.open("hlavni");
+    EXPECT_EQ(dictionary.prefixIndex().character(0), 'B');
 }
 
 TEST_F(DictionaryFiles, NamedPipeInPlaceOfAFileFailsWithoutWaitingForAWriter) {
@@ -189,8 +194,7 @@ TEST_F(DictionaryFiles, NamedPipeInPlaceOfAFileFailsWithoutWaitingForAWriter) {
         std::filesystem::remove(pipe);
         ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
         messages.shown.clear();
-        OpenDictionary(dictionary, "chzn");
-        EXPECT_FALSE(dictionary.DictionaryOpen) << broken;
+        EXPECT_FALSE(dictionary.open("chzn")) << broken;
         EXPECT_EQ(messages.shown, std::vector<std::string>{kNotFound}) << broken;
         std::filesystem::remove(pipe);
     }

@@ -67,8 +67,7 @@ TEST_F(LargeFiles, TwoGigabyteWordFileOpensAndSearchesWithoutBeingReadWhole) {
 
     const std::int64_t before = bytesReadSoFar();
     ASSERT_GE(before, 0);
-    OpenDictionary(dictionary, "hlavni");
-    ASSERT_TRUE(dictionary.DictionaryOpen);
+    ASSERT_TRUE(dictionary.open("hlavni"));
     EXPECT_EQ(messages.status, cp("Počet slov: ") + std::to_string(kRecords - 1));
 
     keep(SearchWords(dictionary, "z"), main);
@@ -94,9 +93,8 @@ TEST_F(LargeFiles, IndexRecordNumbersPointingAnywhereGiveTheIoErrorReport) {
             if (level == 2) index.setSecond(1, 1, 'B', record);
             if (level == 3) index.setThird(1, 1, 1, 'C', record);
             writeBytes(folder.file("hlavni.idx"), index.bytes());
-            CloseDictionary(dictionary);
-            OpenDictionary(dictionary, "hlavni");
-            ASSERT_TRUE(dictionary.DictionaryOpen);
+            dictionary.close();
+            ASSERT_TRUE(dictionary.open("hlavni"));
 
             const std::string text = std::string("ABC").substr(0, level);
             try {
@@ -119,8 +117,7 @@ TEST_F(LargeFiles, RecordNumberAtTheEndOfTheFileGivesTheIoErrorReport) {
     IndexImage index = completeIndex(texts);
     index.setFirst(1, 'A', static_cast<std::int32_t>(texts.size())); // just past the last one
     writeBytes(folder.file("hlavni.idx"), index.bytes());
-    OpenDictionary(dictionary, "hlavni");
-    ASSERT_TRUE(dictionary.DictionaryOpen);
+    ASSERT_TRUE(dictionary.open("hlavni"));
     EXPECT_THROW(keep(SearchWords(dictionary, "a"), main), IoError);
     EXPECT_TRUE(main.found.empty());
 }

@@ -32,9 +32,8 @@ protected:
         openAs("hlavni");
     }
     void openAs(std::string_view name) {
-        CloseDictionary(dictionary);
-        OpenDictionary(dictionary, name);
-        ASSERT_TRUE(dictionary.DictionaryOpen);
+        dictionary.close();
+        ASSERT_TRUE(dictionary.open(name));
     }
     void writeWords(const Items& texts) { writeBytes(folder.file("hlavni.dat"), wordFile(texts)); }
     void search(std::string_view text) { keep(SearchWords(dictionary, text), hits); }
@@ -263,9 +262,8 @@ TEST_F(WordSearch, ASearchAfterAFailedSwitchUsesTheIndexReadBefore) {
         if (row.wordFile) writeBytes(folder.file("mesta.dat"), wordFile({"h", "M@1;"}));
         open(kWords);
         search("a");
-        CloseDictionary(dictionary);
-        OpenDictionary(dictionary, "mesta");
-        ASSERT_FALSE(dictionary.DictionaryOpen) << row.name;
+        dictionary.close();
+        ASSERT_FALSE(dictionary.open("mesta")) << row.name;
         int error = 0;
         try {
             search("p");

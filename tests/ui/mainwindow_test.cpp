@@ -465,9 +465,8 @@ TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
 
 TEST_F(MainWindow, EndCommandClosesTheWindowAndTheDictionary) {
     start();
-    ASSERT_TRUE(program->dictionary().words.isOpen());
+    ASSERT_TRUE(program->dictionary().filesOpen());
     mainWindow->exitAction->trigger();
     EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_FALSE(program->dictionary().words.isOpen());
-    EXPECT_FALSE(program->dictionary().index.isOpen());
+    EXPECT_FALSE(program->dictionary().filesOpen());
 }
