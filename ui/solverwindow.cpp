@@ -488,6 +488,19 @@ void ColumnList::requestRowMenu() {
         viewport()->mapToGlobal(seen.isEmpty() ? viewport()->rect().center() : seen.bottomLeft()));
 }
 
+QModelIndex ColumnList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTreeWidget::moveCursor(action, modifiers);
+    const bool down =
+        action == MoveDown || action == MoveNext || action == MovePageDown || action == MoveHome;
+    const bool up =
+        action == MoveUp || action == MovePrevious || action == MovePageUp || action == MoveEnd;
+    if (!down && !up) return next;
+    QModelIndex row = next;
+    while (row.isValid() && !(model()->flags(row) & Qt::ItemIsSelectable))
+        row = down ? indexBelow(row) : indexAbove(row);
+    return row.isValid() ? row : currentIndex();
+}
+
 bool ColumnList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
     ShowWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));

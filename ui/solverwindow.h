@@ -72,6 +72,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The caption rows of the groups are no stops: the keys go on to the next row in their
+    // direction that can be chosen, or stay.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     int fittedColumn_;

@@ -282,8 +282,13 @@ TEST_F(SolverWindowTest, KindsCluesAndOptionsFromTheKeyboard) {
     QTest::keyClick(solverWindow->clueEdit, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), solverWindow->answersTree);
     EXPECT_EQ(solverWindow->selectedAnswer(), "KŮŇ");
-    QTest::keyClick(solverWindow->answersTree, Qt::Key_Down); // the group line of 5
-    QTest::keyClick(solverWindow->answersTree, Qt::Key_Down);
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Up); // no stop on the group lines
+    EXPECT_EQ(solverWindow->selectedAnswer(), "KŮŇ");
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_End);
+    EXPECT_EQ(solverWindow->selectedAnswer(), "STARÁ HERKA");
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Home);
+    EXPECT_EQ(solverWindow->selectedAnswer(), "KŮŇ");
+    QTest::keyClick(solverWindow->answersTree, Qt::Key_Down); // past the group line of 5
     EXPECT_EQ(solverWindow->selectedAnswer(), "HERKA");
     QApplication::clipboard()->clear();
     QTest::keyClick(solverWindow->answersTree, Qt::Key_C, Qt::ControlModifier);
