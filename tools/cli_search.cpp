@@ -12,32 +12,15 @@
 namespace zadrovec::cli {
 namespace {
 
-std::vector<std::string> toUtf8(const std::vector<std::string>& list) {
-    std::vector<std::string> items;
-    items.reserve(list.size());
-    for (const std::string& item : list)
-        items.push_back(Cp1250ToUtf8(item));
-    return items;
-}
-
 void printText(const WordHits& hits) {
     std::cout << foundText(hits.found, hits.meanings);
 }
 
 void printJson(const WordHits& hits, const std::string& status) {
-    std::string rowsJson = "[";
-    const std::size_t rows = std::max(hits.hitHeadwords.size(), hits.hitMeanings.size());
-    for (std::size_t row = 0; row < rows; ++row) {
-        const auto cell = [row](const std::vector<std::string>& list) {
-            return row < list.size() ? Cp1250ToUtf8(list[row]) : std::string();
-        };
-        if (row > 0) rowsJson += ',';
-        rowsJson += json::array({cell(hits.hitHeadwords), cell(hits.hitMeanings)});
-    }
-    rowsJson += ']';
+    const std::string rowsJson = hitRowsJson(hits.hitHeadwords, hits.hitMeanings);
     std::cout << "{\"status\":" << json::quoted(Cp1250ToUtf8(status))
-              << ",\"found\":" << json::array(toUtf8(hits.found)) << ",\"hits\":" << rowsJson
-              << ",\"meanings\":" << json::array(toUtf8(hits.meanings)) << "}\n";
+              << ",\"found\":" << json::array(utf8Items(hits.found)) << ",\"hits\":" << rowsJson
+              << ",\"meanings\":" << json::array(utf8Items(hits.meanings)) << "}\n";
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "tools/cli_text.h"
 
 #include "engine/cp1250.h"
+#include "tools/json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -126,6 +128,28 @@ std::string foundText(const std::vector<std::string>& found,
 
 void printLine(std::ostream& out, std::string_view cp1250) {
     out << terminalText(cp1250) << '\n';
+}
+
+std::vector<std::string> utf8Items(const std::vector<std::string>& cp1250Items) {
+    std::vector<std::string> items;
+    items.reserve(cp1250Items.size());
+    for (const std::string& item : cp1250Items)
+        items.push_back(Cp1250ToUtf8(item));
+    return items;
+}
+
+std::string hitRowsJson(const std::vector<std::string>& hitHeadwords,
+                        const std::vector<std::string>& hitMeanings) {
+    std::string rowsJson = "[";
+    const std::size_t rows = std::max(hitHeadwords.size(), hitMeanings.size());
+    for (std::size_t row = 0; row < rows; ++row) {
+        const auto cell = [row](const std::vector<std::string>& list) {
+            return row < list.size() ? Cp1250ToUtf8(list[row]) : std::string();
+        };
+        if (row > 0) rowsJson += ',';
+        rowsJson += json::array({cell(hitHeadwords), cell(hitMeanings)});
+    }
+    return rowsJson + ']';
 }
 
 } // namespace zadrovec::cli

@@ -35,4 +35,10 @@ std::string foundText(const std::vector<std::string>& found,
 // Writes a Windows-1250 text as terminalText does and ends the line.
 void printLine(std::ostream& out, std::string_view cp1250);
 
+// Windows-1250 texts as UTF-8, in order.
+std::vector<std::string> utf8Items(const std::vector<std::string>& cp1250Items);
+// The hit rows as a JSON array of [headword, meanings text] pairs, in order.
+std::string hitRowsJson(const std::vector<std::string>& hitHeadwords,
+                        const std::vector<std::string>& hitMeanings);
+
 } // namespace zadrovec::cli
