@@ -5,19 +5,32 @@
 
 namespace zadrovec {
 
-std::vector<Squares> TextWords(std::string_view cp1250, const SquareRules& rules) {
-    std::vector<Squares> words;
+namespace {
+
+// Calls f with each run of letters of a Windows-1250 text, in order.
+template <typename F> void forEachWord(std::string_view cp1250, F f) {
+    const auto letter = [&cp1250](std::size_t i) {
+        return IsCp1250Letter(static_cast<unsigned char>(cp1250[i]));
+    };
     for (std::size_t at = 0; at < cp1250.size();) {
-        if (!IsCp1250Letter(static_cast<unsigned char>(cp1250[at]))) {
+        if (!letter(at)) {
             ++at;
             continue;
         }
         std::size_t end = at;
-        while (end < cp1250.size() && IsCp1250Letter(static_cast<unsigned char>(cp1250[end])))
+        while (end < cp1250.size() && letter(end))
             ++end;
-        LetterSquares(cp1250.substr(at, end - at), rules, words.emplace_back());
+        f(cp1250.substr(at, end - at));
         at = end;
     }
+}
+
+} // namespace
+
+std::vector<Squares> TextWords(std::string_view cp1250, const SquareRules& rules) {
+    std::vector<Squares> words;
+    forEachWord(cp1250,
+                [&](std::string_view word) { LetterSquares(word, rules, words.emplace_back()); });
     return words;
 }
 
@@ -25,20 +38,12 @@ std::size_t AppendWordSquares(std::string_view cp1250, const SquareRules& rules,
                               std::vector<std::uint8_t>& out) {
     thread_local Squares word;
     std::size_t count = 0;
-    for (std::size_t at = 0; at < cp1250.size();) {
-        if (!IsCp1250Letter(static_cast<unsigned char>(cp1250[at]))) {
-            ++at;
-            continue;
-        }
-        std::size_t end = at;
-        while (end < cp1250.size() && IsCp1250Letter(static_cast<unsigned char>(cp1250[end])))
-            ++end;
+    forEachWord(cp1250, [&](std::string_view letters) {
         word.clear();
-        LetterSquares(cp1250.substr(at, end - at), rules, word);
+        LetterSquares(letters, rules, word);
         out.push_back(static_cast<std::uint8_t>(std::min<std::size_t>(word.size(), 255)));
         ++count;
-        at = end;
-    }
+    });
     return count;
 }
 
@@ -99,19 +104,11 @@ bool PhrasePattern::matchesText(std::string_view cp1250, const SquareRules& rule
     // Kept between calls, so that a scan of many texts makes no words anew.
     thread_local std::vector<Squares> words;
     std::size_t count = 0;
-    for (std::size_t at = 0; at < cp1250.size();) {
-        if (!letter(at)) {
-            ++at;
-            continue;
-        }
-        std::size_t end = at;
-        while (end < cp1250.size() && letter(end))
-            ++end;
+    forEachWord(cp1250, [&](std::string_view word) {
         if (count == words.size()) words.emplace_back();
         words[count].clear();
-        LetterSquares(cp1250.substr(at, end - at), rules, words[count++]);
-        at = end;
-    }
+        LetterSquares(word, rules, words[count++]);
+    });
     return matches(words, count);
 }
 
