@@ -9,6 +9,7 @@
 #include "engine/answerfile.h"
 #include "engine/answerspace.h"
 #include "engine/legendwords.h"
+#include "engine/phrasepattern.h"
 #include "engine/solver.h"
 #include "fuzz/fuzzinput.h"
 
@@ -31,6 +32,39 @@ bool referenceMatches(const std::vector<PatternStep>& steps, std::size_t p, cons
     }
     return s < squares.size() && steps[p].squares.test(squares[s]) &&
            referenceMatches(steps, p + 1, squares, s + 1);
+}
+
+// A pattern of words as plain parts: each word's pattern of squares, none for a stand-alone star
+// (neighbours of those kept as one, as they mean the same).
+using PhraseParts = std::vector<std::optional<SquarePattern>>;
+
+PhraseParts referencePhraseParts(std::string_view text, const SquareRules& rules) {
+    PhraseParts parts;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        if (word.find_first_not_of('*') != std::string_view::npos)
+            parts.emplace_back(std::in_place, word, rules, "p");
+        else if (parts.empty() || parts.back())
+            parts.emplace_back();
+    }
+    return parts;
+}
+
+// Whether parts[p..] match words[w..]: a stand-alone star takes every run of whole words.
+bool referencePhraseMatches(const PhraseParts& parts, std::size_t p,
+                            const std::vector<Squares>& words, std::size_t w) {
+    if (p == parts.size()) return w == words.size();
+    if (!parts[p]) {
+        for (std::size_t run = w; run <= words.size(); ++run)
+            if (referencePhraseMatches(parts, p + 1, words, run)) return true;
+        return false;
+    }
+    return w < words.size() && referenceMatches(parts[p]->steps(), 0, words[w], 0) &&
+           referencePhraseMatches(parts, p + 1, words, w + 1);
 }
 
 std::map<Square, int> counts(const Squares& squares) {
@@ -113,8 +147,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
+    // A pattern of words matches each phrase word by word; spaces around one word only are none.
+    const bool words = q.kind == QuestionKind::Pattern && PhrasePattern::HasWords(q.text);
+    PhraseParts phrase;
     std::optional<SquarePattern> pattern;
-    if (q.kind == QuestionKind::Pattern && !q.text.empty()) pattern.emplace(q.text, q.rules, "p");
+    if (words) {
+        phrase = referencePhraseParts(q.text, q.rules);
+    } else if (q.kind == QuestionKind::Pattern) {
+        const auto first = q.text.find_first_not_of(' ');
+        if (first != std::string::npos)
+            pattern.emplace(q.text.substr(first, q.text.find_last_not_of(' ') + 1 - first), q.rules,
+                            "p");
+    }
     std::optional<SquarePattern> cluePattern;
     if (!q.clue.empty()) cluePattern.emplace(q.clue, q.rules, "c");
 
@@ -123,6 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Squares squares;
         TextSquares(space.text(id), q.rules, squares);
         if (!IsAnswerText(space.text(id)) || !referenceAccepts(q, squares, pattern)) continue;
+        if (words && !referencePhraseMatches(phrase, 0, TextWords(space.text(id), q.rules), 0))
+            continue;
         SolvedAnswer answer{id, squares.size(), {}};
         if (cluePattern) {
             for (const AnswerPartner& p : space.partners(id)) {
