@@ -348,7 +348,6 @@ void WindowPlacement::saveState() {
     }
     writeStoredProperties();
     edit.commit();
-    if (onSavePlacement) onSavePlacement();
     saved_ = true;
 }
 

@@ -38,17 +38,12 @@ public:
     Options options;
     int version = 0;
     std::function<void()> onRestorePlacement;
-    std::function<void()> onSavePlacement;
 
     void restoreState();
     void saveState();
     void readPlacement();
     void writePlacement(); // part of saveState
     void resetMaximizedPosition();
-
-    bool restored() const { return restored_; }
-    bool saved() const { return saved_; }
-    bool destroying() const { return destroying_; }
 
     // The file every read and write goes to (the settings folder's zadrovec.ini).
     std::filesystem::path iniFile() const;

@@ -8,6 +8,7 @@
 // is counted.
 //
 //   stardict2source BASE OUTPUT.txt
+#include "data/import/packagefiles.h"
 #include "data/import/sourcefile.h"
 #include "engine/cp1250.h"
 #include "engine/wordsearch.h"
@@ -23,39 +24,21 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <zlib.h>
 
 namespace {
 
 using zadrovec::import::fitsRecord;
+using zadrovec::import::readGzip;
+using zadrovec::import::readWhole;
 
 struct ImportError {
     std::string what;
 };
 
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ImportError{"cannot read " + path};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The .dict.dz is gzip with a random-access table (dictzip); zlib reads it, and a plain .dict.
 std::string readDictionary(const std::string& base) {
-    std::string path = base + ".dict.dz";
-    if (!std::ifstream(path)) path = base + ".dict";
-    gzFile file = gzopen(path.c_str(), "rb");
-    if (!file) throw ImportError{"cannot read " + base + ".dict.dz"};
-    std::string text;
-    char buffer[1 << 16];
-    int got = 0;
-    while ((got = gzread(file, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(got));
-    const bool failed = got < 0;
-    gzclose(file);
-    if (failed) throw ImportError{path + " is damaged"};
-    return text;
+    const std::string packed = base + ".dict.dz";
+    return readGzip(std::ifstream(packed) ? packed : base + ".dict");
 }
 
 struct Info {
