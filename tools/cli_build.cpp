@@ -10,18 +10,19 @@
 
 namespace zadrovec::cli {
 
+std::string headerArgument(const std::string& utf8, std::size_t longest) {
+    const std::string header = argumentToCp1250(utf8, "--header");
+    if (header.size() > longest)
+        throw UsageError("--header: longer than " + std::to_string(longest) + " characters");
+    if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
+    return header;
+}
+
 int runBuild(const Arguments& arguments) {
     const std::string& source = arguments.operands[0];
     const std::string& outBase = arguments.operands[1];
-    std::string header = build::todayHeader();
-    if (arguments.header) {
-        header = argumentToCp1250(*arguments.header, "--header");
-        if (header.size() > kRecordTextSize)
-            throw UsageError("--header: longer than " + std::to_string(kRecordTextSize) +
-                             " characters");
-        // The header is read like any record: with an "@" it would be found as a headword.
-        if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
-    }
+    const std::string header = arguments.header ? headerArgument(*arguments.header, kRecordTextSize)
+                                                : build::todayHeader();
 
     if (const std::string refusal = sourceRefusal(source, {outBase + ".dat", outBase + ".idx"});
         !refusal.empty()) {

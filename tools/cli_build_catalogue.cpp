@@ -53,15 +53,10 @@ void appendRecord(std::string& file, std::string_view text) {
 int runBuildCatalogue(const Arguments& arguments) {
     const std::string& source = arguments.operands[0];
     const std::string& out = arguments.operands[1];
-    std::string header = build::todayHeader();
-    if (arguments.header) {
-        header = argumentToCp1250(*arguments.header, "--header");
-        if (header.size() > kCatalogueTextSize)
-            throw UsageError("--header: longer than " + std::to_string(kCatalogueTextSize) +
-                             " characters");
-        // The filters read the header like any record: with an "@" it would be listed.
-        if (header.find('@') != std::string::npos) throw UsageError("--header: holds \"@\"");
-    }
+    // The filters read the header like any record: with an "@" it would be listed.
+    const std::string header = arguments.header
+                                   ? headerArgument(*arguments.header, kCatalogueTextSize)
+                                   : build::todayHeader();
 
     if (const std::string refusal = sourceRefusal(source, {out}); !refusal.empty()) {
         std::cerr << "zadrovec-cli: " << refusal << '\n';

@@ -4,11 +4,13 @@
 
 #include "tools/cli_arguments.h"
 
+#include <cstddef>
 #include <string>
 
 namespace zadrovec {
 class AnswerSource;
-}
+struct WordHits;
+} // namespace zadrovec
 
 namespace zadrovec::cli {
 
@@ -34,6 +36,15 @@ void sayStoredState(const AnswerSource& source);
 
 // The folder of the dictionaries: --data, else the folder of this program (links resolved).
 std::string dataFolder(const Arguments& arguments);
+
+// The --header of a file whose records hold up to longest characters, in Windows-1250. Raises
+// UsageError for a longer one and for one with "@": a header is read like any record, and with
+// an "@" it would be found as a headword.
+std::string headerArgument(const std::string& utf8, std::size_t longest);
+
+// --select N of a search: the meanings of the N-th headword found become the hits' meanings.
+// Raises std::runtime_error when fewer headwords were found.
+void selectMeanings(WordHits& hits, long long select);
 
 // A dictionary name as the windows use it: a file name without folder or extension.
 const std::string& requireDictionaryName(const std::string& name);

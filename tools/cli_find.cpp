@@ -53,13 +53,7 @@ int runFind(const Arguments& arguments) {
         // Each dictionary that fails to open says so once: with all eight failing there was
         // nothing to search at all, which a script should see in the exit status.
         if (messages.shown.size() == kMainWindowDictionaryFiles.size()) status = kExitFailure;
-        if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= hits.found.size())
-                throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(hits.found.size()) + " headword(s) found");
-            hits.meanings = MeaningsOf(hits.found[static_cast<std::size_t>(*arguments.select)],
-                                       hits.hitHeadwords, hits.hitMeanings);
-        }
+        if (arguments.select) selectMeanings(hits, *arguments.select);
     } catch (const IoError& error) {
         // As the program's error report: the text and a full stop; the lists stay as they are.
         messages.showMessage(std::string(error.what()) + ".");

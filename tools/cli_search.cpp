@@ -25,6 +25,14 @@ void printJson(const WordHits& hits, const std::string& status) {
 
 } // namespace
 
+void selectMeanings(WordHits& hits, long long select) {
+    if (static_cast<unsigned long long>(select) >= hits.found.size())
+        throw std::runtime_error("--select " + std::to_string(select) + ": " +
+                                 std::to_string(hits.found.size()) + " headword(s) found");
+    hits.meanings = MeaningsOf(hits.found[static_cast<std::size_t>(select)], hits.hitHeadwords,
+                               hits.hitMeanings);
+}
+
 int runSearch(const Arguments& arguments) {
     const std::string& name = requireDictionaryName(arguments.operands[0]);
     const std::string text = argumentToCp1250(arguments.operands[1], "TEXT");
@@ -42,13 +50,7 @@ int runSearch(const Arguments& arguments) {
         SearchOutcome outcome = SearchWords(dictionary, text);
         hits = std::move(outcome.hits);
         if (outcome.error) throw *outcome.error;
-        if (arguments.select) {
-            if (static_cast<unsigned long long>(*arguments.select) >= hits.found.size())
-                throw std::runtime_error("--select " + std::to_string(*arguments.select) + ": " +
-                                         std::to_string(hits.found.size()) + " headword(s) found");
-            hits.meanings = MeaningsOf(hits.found[static_cast<std::size_t>(*arguments.select)],
-                                       hits.hitHeadwords, hits.hitMeanings);
-        }
+        if (arguments.select) selectMeanings(hits, *arguments.select);
     } catch (const IoError& error) {
         // As the program's error report: the text and a full stop; the lists stay as they are.
         std::cerr << error.what() << ".\n";
