@@ -241,18 +241,26 @@ private:
     void quote(const std::string& file, const std::vector<std::string>& lines);
 };
 
-// A bad line of the proverbs, which are written for Zadrovec, stops the import.
-struct BadLine : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-void Importer::readProverbs(const std::string& path) {
+// Calls f(line, number) for each line of a file written here, blank lines and "#" comments
+// skipped, a Windows line end taken off.
+template <typename F> void forEachLineOf(const std::string& path, F f) {
     std::istringstream in(zadrovec::import::readWhole(path));
     int number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (trimmed(line).empty() || line[0] == '#') continue;
+        f(line, number);
+    }
+}
+
+// A bad line of the proverbs, which are written for Zadrovec, stops the import.
+struct BadLine : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void Importer::readProverbs(const std::string& path) {
+    forEachLineOf(path, [&](const std::string& line, int number) {
         auto fields = split(line, "\t");
         fields.resize(std::max<std::size_t>(fields.size(), 3));
         const std::string kind = trimmed(fields[0]);
@@ -270,7 +278,7 @@ void Importer::readProverbs(const std::string& path) {
             phrases.add(*self, clues);
             ++counts.kinds[kind];
         }
-    }
+    });
 }
 
 // "\t\t-- Seneca": the attribution after the dashes, or nothing for any other line.
@@ -383,17 +391,12 @@ std::pair<std::string, std::string> authorOfWork(const std::string& catalogued) 
 }
 
 void Importer::readTitles(const std::string& path) {
-    std::istringstream in(zadrovec::import::readWhole(path));
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (trimmed(line).empty() || line[0] == '#') continue;
+    forEachLineOf(path, [&](const std::string& line, int number) {
         const auto fields = split(line, "@");
         if (fields.size() != 3 || trimmed(fields[0]).empty())
             throw BadLine(path + ":" + std::to_string(number) + ": not \"AUTHOR@TITLE@NAME;\"");
         const auto title = phrase(fields[1]);
-        if (!title) continue;
+        if (!title) return;
         const auto [author, surname] = authorOfWork(fields[0]);
         std::vector<std::string> clues;
         addClue(clues, "dílo");
@@ -401,7 +404,7 @@ void Importer::readTitles(const std::string& path) {
         if (surname != author) addClue(clues, surname);
         phrases.add(*title, clues);
         ++counts.titles;
-    }
+    });
 }
 
 // "přísloví 3, rčení 1" for the names in their order.
