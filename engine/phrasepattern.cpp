@@ -82,8 +82,10 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
         lengthsDecide_ = lengthsDecide_ && anySquares;
         items_.push_back({std::move(pattern), shortest, longer, anySquares});
         squarePattern_ += word;
+        onlyWord_ = word;
     }
     if (items_.empty()) throw SolverInputError("the " + std::string(what) + " holds only spaces");
+    if (fewestWords() != 1) onlyWord_.clear();
 }
 
 bool PhrasePattern::matches(const std::vector<Squares>& words) const {

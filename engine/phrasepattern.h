@@ -39,6 +39,9 @@ public:
     // for each stand-alone one. Every phrase that matches matches it too, unless CH joins the
     // last letter of a word with the first of the next.
     const std::string& squarePattern() const { return squarePattern_; }
+    // With fewestWords() == 1, the pattern of that word: an answer of one word matches the
+    // whole pattern exactly when it matches this. Empty otherwise.
+    const std::string& onlyWord() const { return onlyWord_; }
 
     // Linear in the number of words times the pattern's words.
     bool matches(const std::vector<Squares>& words) const;
@@ -66,6 +69,7 @@ private:
     std::size_t starCount_ = 0;
     bool lengthsDecide_ = true; // every word of only "?" and "*"
     std::string squarePattern_;
+    std::string onlyWord_;
 };
 
 // "5,2,3": a pattern of words of these lengths ("????? ?? ???"). Throws SolverInputError for

@@ -9,6 +9,7 @@
 #include <bit>
 #include <charconv>
 #include <optional>
+#include <tuple>
 
 namespace zadrovec {
 namespace {
@@ -199,6 +200,15 @@ public:
         return false;
     }
 
+    // accepts() for an answer whose words are known to match the pattern: the rest of the
+    // question (length, excluded letters) decides.
+    bool acceptsMatched(const SquareIndex& index, std::uint32_t id) const {
+        const std::size_t n = index.length(id);
+        if (n == 0 || n < range.shortest || n > range.longest) return false;
+        const SquareSet& present = index.letters(id);
+        return present.any() && (present & exclude).none();
+    }
+
     // True when the posting lists of the pattern's letters give its answers exactly: a fixed
     // length, every step a letter or "?", nothing else to test.
     bool indexIsExact(const SquareIndex& index) const {
@@ -306,8 +316,13 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     // One word between spaces is a pattern of squares as any other, phrases matching it whole.
     const bool words = PhrasePattern::HasWords(question.text);
     squares.text = words && question.rules.chOneSquare ? "*" : phrase.squarePattern();
-    if (words && !byScan && phrase.fewestWords() > 1 && question.clue.empty())
-        return solveWords(phrase, Compiled(squares));
+    if (words && !byScan && question.clue.empty()) {
+        if (phrase.fewestWords() > 1) return solveWords(phrase, Compiled(squares));
+        // A word of fixed length leaves few phrases to read; one of any length is better
+        // found by its letters among all the answers.
+        if (phrase.fewestWords() == 1 && phrase.onlyWord().find('*') == std::string::npos)
+            return solveWordAmongStars(question, phrase, Compiled(squares));
+    }
     std::vector<SolvedAnswer> answers = byScan ? solveByScan(squares) : solve(squares);
     if (!words) return answers;
     std::vector<std::uint32_t> ids;
@@ -345,11 +360,34 @@ std::vector<SolvedAnswer> Solver::solveWords(const PhrasePattern& phrase,
     std::vector<SolvedAnswer> answers;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const std::uint32_t id = candidates[i];
-        if (question.accepts(squares, id) &&
-            (decided[i] || phrase.matchesText(space_->text(id), question.rules)))
+        if (decided[i] ? question.acceptsMatched(squares, id)
+                       : question.accepts(squares, id) &&
+                             phrase.matchesText(space_->text(id), question.rules))
             answers.push_back({id, squares.length(id), {}});
     }
     groupByLength(answers);
+    return answers;
+}
+
+std::vector<SolvedAnswer> Solver::solveWordAmongStars(const Question& question,
+                                                      const PhrasePattern& phrase,
+                                                      const Compiled& phrases) {
+    Question word = question;
+    word.text = phrase.onlyWord();
+    std::vector<SolvedAnswer> answers = solve(word);
+    // The answers of two words or more are the phrases' to answer, by their words.
+    std::vector<bool> ofWords(space_->size());
+    for (const std::uint32_t id : index(question.rules).arrays().phrases.whole())
+        if (id < ofWords.size()) ofWords[id] = true;
+    std::erase_if(answers, [&ofWords](const SolvedAnswer& answer) { return ofWords[answer.text]; });
+    // Both lists are by squares, then in Czech order, which is the order of the answers' numbers.
+    const std::vector<SolvedAnswer> fromPhrases = solveWords(phrase, phrases);
+    const std::size_t middle = answers.size();
+    answers.insert(answers.end(), fromPhrases.begin(), fromPhrases.end());
+    std::inplace_merge(answers.begin(), answers.begin() + static_cast<std::ptrdiff_t>(middle),
+                       answers.end(), [](const SolvedAnswer& a, const SolvedAnswer& b) {
+                           return std::tie(a.squares, a.text) < std::tie(b.squares, b.text);
+                       });
     return answers;
 }
 

@@ -83,6 +83,12 @@ private:
     std::vector<SolvedAnswer> solvePhrase(const Question& question, bool byScan);
     // A pattern of two words or more, without a clue: from the index of phrases.
     std::vector<SolvedAnswer> solveWords(const PhrasePattern& phrase, const Compiled& question);
+    // A pattern of one word of fixed length among stand-alone stars, without a clue: the answers of
+    // one word that match the word, from the index as any pattern of squares, and the phrases as
+    // above.
+    std::vector<SolvedAnswer> solveWordAmongStars(const Question& question,
+                                                  const PhrasePattern& phrase,
+                                                  const Compiled& phrases);
     // The space's lemma index, or one made of its words the first time a legend needs it.
     const LemmaIndex& lemmas();
 

@@ -331,6 +331,9 @@ TEST_F(SolverOnDictionaries, PhrasesComeFromTheirFileAndAnswerPatternsOfWords) {
               Texts{cp("KDO NIC NEDĚLÁ, NIC NEZKAZÍ.")});
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "* NIC *", "", "", cp("přísloví"))),
               Texts{cp("KDO NIC NEDĚLÁ, NIC NEZKAZÍ.")});
+    // One word among stars: single words of its squares, and phrases by their last word.
+    EXPECT_EQ(solve(ask(QuestionKind::Pattern, "* ?????", "", "L")),
+              (Texts{"HAFAN", "HERKA", cp("MĚSTO"), "MEZEK", cp("STARÁ HERKA")}));
 }
 
 TEST_F(SolverOnDictionaries, CluesOfAWordComparedBySquares) {
