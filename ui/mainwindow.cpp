@@ -35,6 +35,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -417,9 +418,11 @@ void MainWindow::createMeaningsColumn() {
 
 void MainWindow::createStatusPanels() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusTextPanel = new QLabel(QStringLiteral("Počet slov:"), statusBar());
+    // 150 pixels, or what a larger font needs for the word count of a large dictionary.
+    statusTextPanel = new QLabel(QStringLiteral("Počet slov: 9999999"), statusBar());
     statusTextPanel->setObjectName(QStringLiteral("StatusPanel0"));
-    statusTextPanel->setFixedWidth(150);
+    statusTextPanel->setFixedWidth(std::max(150, statusTextPanel->sizeHint().width()));
+    statusTextPanel->setText(QStringLiteral("Počet slov:"));
     statusSecondPanel = new QLabel(statusBar());
     statusSecondPanel->setObjectName(QStringLiteral("StatusPanel1"));
     statusSecondPanel->setFixedWidth(50);

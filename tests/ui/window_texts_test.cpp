@@ -157,6 +157,8 @@ TEST_F(WindowTexts, EveryCaptionFitsItsControlAtTheDefaultAndALargerFont) {
             QApplication::setFont(font);
         }
         start();
+        // The status line as the bundled main dictionary fills it, and larger.
+        mainWindow->statusTextPanel->setText(QStringLiteral("Počet slov: 1234567"));
         const QSize settingsSize = program->settingsDialog().size();
         forEachWindow([&](QWidget* window) {
             const QStringList clipped = clippedTexts(window);
