@@ -91,6 +91,14 @@ void groupByLength(std::vector<SolvedAnswer>& answers) {
     answers = std::move(grouped);
 }
 
+// Which of the answers have two words or more.
+std::vector<bool> phraseAnswers(const SquareIndex& index, std::size_t answers) {
+    std::vector<bool> ofWords(answers);
+    for (const std::uint32_t id : index.arrays().phrases.whole())
+        if (id < ofWords.size()) ofWords[id] = true;
+    return ofWords;
+}
+
 SquareSet setOf(const Squares& squares) {
     SquareSet set;
     for (const Square s : squares)
@@ -325,13 +333,27 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     }
     std::vector<SolvedAnswer> answers = byScan ? solveByScan(squares) : solve(squares);
     if (!words) return answers;
+    // With the index an answer of one word is decided by its squares: it matches a pattern of
+    // one word among stars when it matches that word, and one of stars alone always. Only the
+    // phrases are read whole; without the index, every answer is.
+    std::vector<bool> ofWords;
+    std::optional<SquarePattern> onlyWord;
+    const SquareIndex* indexed = byScan ? nullptr : &index(question.rules);
+    if (indexed) {
+        ofWords = phraseAnswers(*indexed, space_->size());
+        if (phrase.fewestWords() == 1)
+            onlyWord.emplace(phrase.onlyWord(), question.rules, "pattern");
+    }
+    const auto readWhole = [&](std::uint32_t id) { return !indexed || ofWords[id]; };
     std::vector<std::uint32_t> ids;
-    ids.reserve(answers.size());
     for (const SolvedAnswer& answer : answers)
-        ids.push_back(answer.text);
+        if (readWhole(answer.text)) ids.push_back(answer.text);
     space_->prefetchTexts(ids);
     std::erase_if(answers, [&](const SolvedAnswer& answer) {
-        return !phrase.matchesText(space_->text(answer.text), question.rules);
+        const std::uint32_t id = answer.text;
+        if (readWhole(id)) return !phrase.matchesText(space_->text(id), question.rules);
+        if (phrase.fewestWords() == 0) return false;
+        return !onlyWord || !onlyWord->matches(indexed->squares(id), indexed->length(id));
     });
     return answers;
 }
@@ -376,9 +398,7 @@ std::vector<SolvedAnswer> Solver::solveWordAmongStars(const Question& question,
     word.text = phrase.onlyWord();
     std::vector<SolvedAnswer> answers = solve(word);
     // The answers of two words or more are the phrases' to answer, by their words.
-    std::vector<bool> ofWords(space_->size());
-    for (const std::uint32_t id : index(question.rules).arrays().phrases.whole())
-        if (id < ofWords.size()) ofWords[id] = true;
+    const std::vector<bool> ofWords = phraseAnswers(index(question.rules), space_->size());
     std::erase_if(answers, [&ofWords](const SolvedAnswer& answer) { return ofWords[answer.text]; });
     // Both lists are by squares, then in Czech order, which is the order of the answers' numbers.
     const std::vector<SolvedAnswer> fromPhrases = solveWords(phrase, phrases);
