@@ -312,6 +312,27 @@ BENCHMARK(BM_BundledPhrasePattern)
     ->DenseRange(0, kPhrasePatterns.size() - 1)
     ->Unit(benchmark::kMillisecond);
 
+// Ranking the answers of five squares, as the window lists them best first: tens of thousands.
+void BM_BundledRankedOrder(benchmark::State& state) {
+    RecordedMessages quiet;
+    AnswerSource source(ZADROVEC_DATA_DIR, quiet);
+    Question question;
+    question.text = "?????";
+    const auto found = source.ask([&](Solver& solver) { return solver.solve(question); });
+    state.counters["answers"] = static_cast<double>(found.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto answers = found;
+        state.ResumeTiming();
+        source.ask([&](Solver& solver) {
+            solver.order(answers, AnswerOrder::Ranked);
+            return 0;
+        });
+        benchmark::DoNotOptimize(answers.data());
+    }
+}
+BENCHMARK(BM_BundledRankedOrder)->Unit(benchmark::kMillisecond);
+
 int writeStock(const fs::path& folder) {
     fs::create_directories(folder);
     auto entries = generatedEntries();

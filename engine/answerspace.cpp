@@ -137,12 +137,16 @@ void prefetchByOffsets(const PagedArray<std::uint32_t>& starts, const PagedArray
 } // namespace
 
 void AnswerSpace::prefetchTexts(std::span<const std::uint32_t> ids) const {
+    prefetchDictionaries(ids);
+    prefetchByOffsets(arrays_.textStart, arrays_.textBytes, ids);
+}
+
+void AnswerSpace::prefetchDictionaries(std::span<const std::uint32_t> ids) const {
     if (!arrays_.dictionaries.stored()) return;
     Ranges ranges;
     for (const std::uint32_t id : ids)
         ranges.emplace_back(id, std::size_t{id} + 1);
     arrays_.dictionaries.prefetch(ranges);
-    prefetchByOffsets(arrays_.textStart, arrays_.textBytes, ids);
 }
 
 void AnswerSpace::prefetchPartners(std::span<const std::uint32_t> ids) const {

@@ -72,10 +72,12 @@ public:
         return arrays_.partners.slice(bounds[0], bounds[1] - bounds[0]);
     }
     const Arrays& arrays() const { return arrays_; }
-    // Makes the texts and dictionaries, or the partners, of these answers present at once:
+    // Makes the texts and dictionaries, the partners, or the dictionaries alone of these answers
+    // present at once:
     // stored answers are then read in a few calls instead of one per answer.
     void prefetchTexts(std::span<const std::uint32_t> ids) const;
     void prefetchPartners(std::span<const std::uint32_t> ids) const;
+    void prefetchDictionaries(std::span<const std::uint32_t> ids) const;
 
     // The index of the default rules when it came ready with the answers (the stored answers).
     const std::shared_ptr<const SquareIndex>& storedIndex() const { return storedIndex_; }

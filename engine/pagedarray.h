@@ -80,6 +80,9 @@ public:
     const std::string& name() const { return place_.name; }
     std::size_t chunkSize() const { return place_.chunkSize; }
     bool complete() const { return complete_.load(std::memory_order_acquire); }
+    bool chunkPresent(std::size_t chunk) const {
+        return chunk < chunks_ && present_[chunk].load(std::memory_order_acquire);
+    }
     // Makes the chunks present and checked (numbers ascending, each once), reading chunks that
     // lie close together in one call; throws StoredFileError.
     void loadChunks(std::span<const std::size_t> chunks) const;
@@ -142,13 +145,16 @@ public:
     // range at a time. Ranges outside the array are left to slice() to refuse.
     void prefetch(const std::vector<std::pair<std::size_t, std::size_t>>& ranges) const {
         if (!stored_ || stored_->complete()) return;
+        // Many ranges share a chunk and most chunks are often present: only the missing are
+        // sorted and read.
         std::vector<std::size_t> chunks;
         const std::size_t chunk = stored_->chunkSize();
         for (const auto& [from, to] : ranges)
             if (from < to && to <= size_)
                 for (std::size_t c = from * sizeof(T) / chunk; c <= (to * sizeof(T) - 1) / chunk;
                      ++c)
-                    chunks.push_back(c);
+                    if ((chunks.empty() || chunks.back() != c) && !stored_->chunkPresent(c))
+                        chunks.push_back(c);
         std::sort(chunks.begin(), chunks.end());
         chunks.erase(std::unique(chunks.begin(), chunks.end()), chunks.end());
         stored_->loadChunks(chunks);

@@ -78,6 +78,9 @@ void patternCandidates(const SquarePattern& pattern, const SquareIndex& index, L
 // Orders the answers by length, keeping their order within each length: a counting sort, as
 // a scan may find a hundred thousand.
 void groupByLength(std::vector<SolvedAnswer>& answers) {
+    if (std::is_sorted(answers.begin(), answers.end(),
+                       [](const auto& a, const auto& b) { return a.squares < b.squares; }))
+        return;
     std::vector<std::size_t> start;
     for (const SolvedAnswer& answer : answers) {
         if (answer.squares + 2 > start.size()) start.resize(answer.squares + 2, 0);
@@ -422,14 +425,14 @@ std::vector<SolvedAnswer> Solver::solve(const Question& question) {
     if (compiled.indexIsExact(squares)) {
         // The posting lists answer the pattern whole: no answer needs a look of its own.
         const std::size_t n = compiled.pattern->minimumLength();
-        patternCandidates(*compiled.pattern, squares, compiled.range, [&](std::uint32_t id) {
-            answers.push_back({id, n, {}});
-        });
-        std::vector<std::uint32_t> ids(answers.size());
-        std::transform(answers.begin(), answers.end(), ids.begin(),
-                       [](const SolvedAnswer& a) { return a.text; });
+        std::vector<std::uint32_t> ids;
+        patternCandidates(*compiled.pattern, squares, compiled.range,
+                          [&](std::uint32_t id) { ids.push_back(id); });
         squares.prefetchLetters(ids);
-        std::erase_if(answers, [&](const SolvedAnswer& a) { return !squares.isAnswer(a.text); });
+        std::erase_if(ids, [&](std::uint32_t id) { return !squares.isAnswer(id); });
+        answers.reserve(ids.size());
+        for (const std::uint32_t id : ids)
+            answers.push_back({id, n, {}});
         return answers;
     }
     if (compiled.scansEverything()) {
@@ -551,18 +554,29 @@ std::vector<SolvedAnswer> Solver::solveByScan(const Question& question) {
     return answers;
 }
 
-void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order) {
+void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order, std::size_t first) {
     if (order == AnswerOrder::Alphabetical) {
         std::stable_sort(answers.begin(), answers.end(), [](const auto& a, const auto& b) {
             return a.squares != b.squares ? a.squares < b.squares : a.text < b.text;
         });
         return;
     }
+    // Answers that come by squares are ranked only in the groups that reach into the first ones,
+    // and only those first ones wholly: a pattern of few squares may have tens of thousands.
+    std::size_t ranked = answers.size();
+    if (first < answers.size() &&
+        std::is_sorted(answers.begin(), answers.end(),
+                       [](const auto& a, const auto& b) { return a.squares < b.squares; })) {
+        ranked = first;
+        while (ranked > 0 && ranked < answers.size() &&
+               answers[ranked].squares == answers[ranked - 1].squares)
+            ++ranked;
+    }
     std::vector<std::uint32_t> ids;
-    for (const SolvedAnswer& answer : answers)
-        ids.push_back(answer.text);
+    for (std::size_t i = 0; i < ranked; ++i)
+        ids.push_back(answers[i].text);
     space_->prefetchPartners(ids);
-    space_->prefetchTexts(ids);
+    space_->prefetchDictionaries(ids);
     const LemmaIndex& index = lemmas();
     struct Key {
         std::size_t squares;
@@ -573,21 +587,29 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order) {
         std::uint32_t text;
         auto operator<=>(const Key&) const = default;
     };
-    std::vector<std::pair<Key, SolvedAnswer>> keyed;
-    keyed.reserve(answers.size());
-    for (SolvedAnswer& answer : answers) {
-        const Key key{answer.squares,
-                      -answer.score,
-                      space_->partners(answer.text).empty(),
-                      index.frequency(answer.text),
-                      std::countr_zero(space_->dictionaries(answer.text)),
-                      answer.text};
-        keyed.emplace_back(key, std::move(answer));
+    // The keys are sorted with the answers' places, and the answers moved once.
+    std::vector<std::pair<Key, std::uint32_t>> keyed;
+    keyed.reserve(ranked);
+    for (std::size_t i = 0; i < ranked; ++i) {
+        const SolvedAnswer& answer = answers[i];
+        keyed.push_back({{answer.squares, -answer.score, space_->partners(answer.text).empty(),
+                          index.frequency(answer.text),
+                          std::countr_zero(space_->dictionaries(answer.text)), answer.text},
+                         static_cast<std::uint32_t>(i)});
     }
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        answers[i] = std::move(keyed[i].second);
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    const auto sortedEnd = keyed.begin() + static_cast<std::ptrdiff_t>(std::min(first, ranked));
+    // The ones after the first keep to the last group the first reach into: they come after
+    // its best, and no group ranked goes further.
+    std::nth_element(keyed.begin(), sortedEnd, keyed.end(), byKey);
+    std::sort(keyed.begin(), sortedEnd, byKey);
+    std::vector<SolvedAnswer> ordered;
+    ordered.reserve(answers.size());
+    for (const auto& [key, place] : keyed)
+        ordered.push_back(std::move(answers[place]));
+    std::move(answers.begin() + static_cast<std::ptrdiff_t>(ranked), answers.end(),
+              std::back_inserter(ordered));
+    answers = std::move(ordered);
 }
 
 std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {

@@ -10,6 +10,7 @@
 #include "engine/squareindex.h"
 
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
@@ -65,8 +66,10 @@ public:
     // The same answers found by testing every answer in turn, without the index.
     std::vector<SolvedAnswer> solveByScan(const Question& question);
 
-    // Puts the answers of solve() in this order; the groups by length stay.
-    void order(std::vector<SolvedAnswer>& answers, AnswerOrder order);
+    // Puts the answers of solve() in this order; the groups by length stay. Ranked, only the
+    // first `first` are sure to be in order: the rest stay in their groups in no set order.
+    void order(std::vector<SolvedAnswer>& answers, AnswerOrder order,
+               std::size_t first = std::numeric_limits<std::size_t>::max());
 
     // Every text paired with a text of the word's squares, either way, with the dictionaries of
     // those pairs, in Czech order. Throws SolverInputError for a word without squares.

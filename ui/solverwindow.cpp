@@ -50,13 +50,18 @@ QString dictionaryList(DictionaryMask mask) {
 // The clues of an answer in one line, the shortest first: a phrase's author or kind before the
 // variants of the phrase it is paired with too. The first few of them.
 QString clueList(const AnswerSpace& space, std::uint32_t answer) {
-    constexpr qsizetype kShown = 5;
-    QStringList clues;
+    constexpr std::size_t kShown = 5;
+    // A common word has hundreds of clues: only the shortest few become window text (a byte of
+    // an answer's text is one character of it).
+    std::vector<std::string_view> clues;
     for (const AnswerPartner& clue : space.partners(answer))
-        clues << toQString(space.text(clue.text));
+        clues.push_back(space.text(clue.text));
     std::stable_sort(clues.begin(), clues.end(),
-                     [](const QString& a, const QString& b) { return a.size() < b.size(); });
-    return clues.mid(0, kShown).join(QStringLiteral("; "));
+                     [](std::string_view a, std::string_view b) { return a.size() < b.size(); });
+    QStringList shown;
+    for (std::size_t i = 0; i < std::min(clues.size(), kShown); ++i)
+        shown << toQString(clues[i]);
+    return shown.join(QStringLiteral("; "));
 }
 
 // "1 políčko", "3 políčka", "5 políček".
@@ -777,7 +782,8 @@ bool SolverWindow::solve(const Question& question, bool tajenka, std::vector<Sol
             say(whyNoAnswer(question));
             return false;
         }
-        if (orderCombo->currentIndex() == 0) source_->solver().order(answers, AnswerOrder::Ranked);
+        if (orderCombo->currentIndex() == 0)
+            source_->solver().order(answers, AnswerOrder::Ranked, kListedAnswers);
         const AnswerSpace& space = source_->space();
         std::vector<std::uint32_t> listedIds;
         for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)

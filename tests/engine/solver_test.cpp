@@ -272,6 +272,29 @@ TEST_F(SolverOnDictionaries, PatternsAreOrderedBySquaresThenCzech) {
     EXPECT_EQ(solve(ask(QuestionKind::Pattern, "F?")), Texts{}); // F1 has a digit
 }
 
+TEST_F(SolverOnDictionaries, RankingOnlyTheFirstAnswersKeepsTheRestInTheirGroups) {
+    solve(ask(QuestionKind::Pattern, "*"));
+    const std::vector<SolvedAnswer> found = solver->solve(ask(QuestionKind::Pattern, "*"));
+    std::vector<SolvedAnswer> whole = found;
+    solver->order(whole, AnswerOrder::Ranked);
+    const auto squaresOf = [](const std::vector<SolvedAnswer>& answers) {
+        std::vector<std::size_t> squares;
+        for (const SolvedAnswer& a : answers)
+            squares.push_back(a.squares);
+        return squares;
+    };
+    for (std::size_t first = 0; first <= found.size(); ++first) {
+        std::vector<SolvedAnswer> part = found;
+        solver->order(part, AnswerOrder::Ranked, first);
+        EXPECT_EQ(squaresOf(part), squaresOf(found)) << first;
+        const Texts partTexts = texts(*space, part), wholeTexts = texts(*space, whole);
+        EXPECT_TRUE(std::equal(partTexts.begin(), partTexts.begin() + first, wholeTexts.begin()))
+            << first;
+        EXPECT_TRUE(std::is_permutation(partTexts.begin(), partTexts.end(), wholeTexts.begin()))
+            << first;
+    }
+}
+
 TEST_F(SolverOnDictionaries, AnagramFromAndContains) {
     EXPECT_EQ(solve(ask(QuestionKind::Anagram, "akreh")), Texts{"HERKA"});
     EXPECT_EQ(solve(ask(QuestionKind::Anagram, "ONUK")), Texts{}); // none of 4
