@@ -563,15 +563,15 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order, std::s
     }
     // Answers that come by squares are ranked only in the groups that reach into the first ones,
     // and only those first ones wholly: a pattern of few squares may have tens of thousands.
-    std::size_t ranked = answers.size();
-    if (first < answers.size() &&
+    // Answers in any other order are ranked whole.
+    const bool bySquares =
         std::is_sorted(answers.begin(), answers.end(),
-                       [](const auto& a, const auto& b) { return a.squares < b.squares; })) {
-        ranked = first;
-        while (ranked > 0 && ranked < answers.size() &&
-               answers[ranked].squares == answers[ranked - 1].squares)
-            ++ranked;
-    }
+                       [](const auto& a, const auto& b) { return a.squares < b.squares; });
+    const std::size_t wholly = bySquares ? std::min(first, answers.size()) : answers.size();
+    std::size_t ranked = wholly;
+    while (ranked > 0 && ranked < answers.size() &&
+           answers[ranked].squares == answers[ranked - 1].squares)
+        ++ranked;
     std::vector<std::uint32_t> ids;
     for (std::size_t i = 0; i < ranked; ++i)
         ids.push_back(answers[i].text);
@@ -598,7 +598,7 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order, std::s
                          static_cast<std::uint32_t>(i)});
     }
     const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
-    const auto sortedEnd = keyed.begin() + static_cast<std::ptrdiff_t>(std::min(first, ranked));
+    const auto sortedEnd = keyed.begin() + static_cast<std::ptrdiff_t>(wholly);
     // The ones after the first keep to the last group the first reach into: they come after
     // its best, and no group ranked goes further.
     std::nth_element(keyed.begin(), sortedEnd, keyed.end(), byKey);

@@ -293,6 +293,9 @@ TEST_F(SolverOnDictionaries, RankingOnlyTheFirstAnswersKeepsTheRestInTheirGroups
         EXPECT_TRUE(std::is_permutation(partTexts.begin(), partTexts.end(), wholeTexts.begin()))
             << first;
     }
+    std::vector<SolvedAnswer> unsorted(found.rbegin(), found.rend());
+    solver->order(unsorted, AnswerOrder::Ranked, 1);
+    EXPECT_EQ(texts(*space, unsorted), texts(*space, whole)); // ranked whole
 }
 
 TEST_F(SolverOnDictionaries, AnagramFromAndContains) {
