@@ -73,8 +73,7 @@ public:
     }
     const Arrays& arrays() const { return arrays_; }
     // Makes the texts and dictionaries, the partners, or the dictionaries alone of these answers
-    // present at once:
-    // stored answers are then read in a few calls instead of one per answer.
+    // present at once: stored answers are then read in a few calls instead of one per answer.
     void prefetchTexts(std::span<const std::uint32_t> ids) const;
     void prefetchPartners(std::span<const std::uint32_t> ids) const;
     void prefetchDictionaries(std::span<const std::uint32_t> ids) const;

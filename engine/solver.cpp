@@ -75,12 +75,15 @@ void patternCandidates(const SquarePattern& pattern, const SquareIndex& index, L
     }
 }
 
+bool comesBySquares(const std::vector<SolvedAnswer>& answers) {
+    return std::is_sorted(answers.begin(), answers.end(),
+                          [](const auto& a, const auto& b) { return a.squares < b.squares; });
+}
+
 // Orders the answers by length, keeping their order within each length: a counting sort, as
 // a scan may find a hundred thousand.
 void groupByLength(std::vector<SolvedAnswer>& answers) {
-    if (std::is_sorted(answers.begin(), answers.end(),
-                       [](const auto& a, const auto& b) { return a.squares < b.squares; }))
-        return;
+    if (comesBySquares(answers)) return;
     std::vector<std::size_t> start;
     for (const SolvedAnswer& answer : answers) {
         if (answer.squares + 2 > start.size()) start.resize(answer.squares + 2, 0);
@@ -564,10 +567,8 @@ void Solver::order(std::vector<SolvedAnswer>& answers, AnswerOrder order, std::s
     // Answers that come by squares are ranked only in the groups that reach into the first ones,
     // and only those first ones wholly: a pattern of few squares may have tens of thousands.
     // Answers in any other order are ranked whole.
-    const bool bySquares =
-        std::is_sorted(answers.begin(), answers.end(),
-                       [](const auto& a, const auto& b) { return a.squares < b.squares; });
-    const std::size_t wholly = bySquares ? std::min(first, answers.size()) : answers.size();
+    const std::size_t wholly =
+        comesBySquares(answers) ? std::min(first, answers.size()) : answers.size();
     std::size_t ranked = wholly;
     while (ranked > 0 && ranked < answers.size() &&
            answers[ranked].squares == answers[ranked - 1].squares)

@@ -273,7 +273,7 @@ TEST_F(SolverOnDictionaries, PatternsAreOrderedBySquaresThenCzech) {
 }
 
 TEST_F(SolverOnDictionaries, RankingOnlyTheFirstAnswersKeepsTheRestInTheirGroups) {
-    solve(ask(QuestionKind::Pattern, "*"));
+    solve(ask(QuestionKind::Pattern, "*")); // loads the answers and the solver
     const std::vector<SolvedAnswer> found = solver->solve(ask(QuestionKind::Pattern, "*"));
     std::vector<SolvedAnswer> whole = found;
     solver->order(whole, AnswerOrder::Ranked);
