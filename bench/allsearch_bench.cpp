@@ -4,9 +4,9 @@
 //
 //   allsearch_bench [benchmark options]   runs the timings on a stock generated for the run
 //   allsearch_bench --write-stock DIR     only writes the stock into DIR (for compare_grep.sh)
-#include "engine/allsearch.h"
-#include "engine/cp1250.h"
-#include "engine/messages.h"
+#include "engine/dictionary/allsearch.h"
+#include "engine/dictionary/messages.h"
+#include "engine/text/cp1250.h"
 #include "tools/dictbuilder.h"
 #include "ui/foundtextwindow.h"
 #include "ui/searchprogresswindow.h"

@@ -1,7 +1,7 @@
 #include "bench/generated_stock.h"
 
-#include "engine/cp1250.h"
-#include "engine/dictionaryfiles.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/text/cp1250.h"
 #include "tools/dictbuilder.h"
 
 #include <random>

@@ -3,11 +3,11 @@
 // the progress window, the search, the lists shown.
 #include "bench/generated_stock.h"
 #include "bench/windowbench.h"
-#include "ui/controls.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
-#include "ui/spinedit.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/spinedit.h"
 
 #include <QLineEdit>
 #include <QTest>

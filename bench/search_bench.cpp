@@ -1,9 +1,9 @@
 // The word search on the generated dictionary of a million records.
 #include "bench/generated_stock.h"
-#include "engine/cp1250.h"
-#include "engine/dictionaryfiles.h"
-#include "engine/messages.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/dictionary/messages.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <benchmark/benchmark.h>
 #include <iostream>

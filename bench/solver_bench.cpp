@@ -4,10 +4,10 @@
 //   solver_bench --write-stock DIR   writes DIR/hlavni.dat and .idx and DIR/squares.txt (the
 //                                     answers' squares without diacritics, one a line), for
 //                                     compare_solve.sh
-#include "engine/answersource.h"
-#include "engine/answerspace.h"
-#include "engine/cp1250.h"
-#include "engine/solver.h"
+#include "engine/solver/answersource.h"
+#include "engine/solver/answerspace.h"
+#include "engine/solver/solver.h"
+#include "engine/text/cp1250.h"
 #include "tools/dictbuilder.h"
 
 #include <array>

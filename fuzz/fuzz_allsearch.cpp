@@ -3,8 +3,8 @@
 //
 // Input: a byte whose bits say which of the eight word files exist, the search text (its length
 // in one byte), then for each existing word file a 16-bit length and its bytes.
-#include "engine/allsearch.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/allsearch.h"
+#include "engine/files/ioerror.h"
 #include "fuzz/fuzzinput.h"
 #include "fuzz/referencematch.h"
 

@@ -7,9 +7,9 @@
 // Input: a flags byte (bit 0: make the checksums right), a count of changes, each change an
 // array number (23: the header), an offset in it (two bytes) and a byte; then records as in
 // fuzz_solver, one a line, the first byte choosing the dictionary.
-#include "engine/answerfile.h"
-#include "engine/lemmaindex.h"
-#include "engine/solver.h"
+#include "engine/solver/answerfile.h"
+#include "engine/solver/lemmaindex.h"
+#include "engine/solver/solver.h"
 #include "fuzz/fuzzinput.h"
 
 #include <cstring>

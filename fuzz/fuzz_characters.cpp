@@ -3,9 +3,9 @@
 //
 // Input: the author filter and the title filter (each its length in one byte, then its bytes),
 // a byte of the item to click, then the catalogue file as it is.
-#include "engine/characters.h"
-#include "engine/ioerror.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/characters.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
 #include "fuzz/fuzzinput.h"
 
 using namespace zadrovec;

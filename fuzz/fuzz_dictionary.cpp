@@ -6,9 +6,9 @@
 // index is a full image, consistent with the word file when mode bit 1 is set, and the index
 // part is a list of slots written into it: 8 bytes each (first, second and third slot numbers,
 // 0 for "none" in the last two, the character, the record number little-endian).
-#include "engine/collation.h"
-#include "engine/ioerror.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
+#include "engine/text/collation.h"
 #include "fuzz/fuzzinput.h"
 #include "tests/engine/fixture.h"
 

@@ -8,11 +8,11 @@
 // leads each term to its lemmas and each lemma back to the texts that hold it.
 //
 // Input: the legend itself, as typed; no other layout.
-#include "engine/answerspace.h"
-#include "engine/cp1250.h"
-#include "engine/legendwords.h"
-#include "engine/lemmaindex.h"
-#include "engine/squares.h"
+#include "engine/solver/answerspace.h"
+#include "engine/solver/legendwords.h"
+#include "engine/solver/lemmaindex.h"
+#include "engine/solver/squares.h"
+#include "engine/text/cp1250.h"
 #include "fuzz/fuzzinput.h"
 
 #include <algorithm>

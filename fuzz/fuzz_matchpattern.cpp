@@ -4,7 +4,7 @@
 // rest). The pattern is also tried with each "*" made a run of stars, with stars between all
 // its characters, and as a run of thousands of stars around it: the same answers, each held to
 // the plain matcher.
-#include "engine/allsearch.h"
+#include "engine/dictionary/allsearch.h"
 #include "fuzz/fuzzinput.h"
 #include "fuzz/referencematch.h"
 

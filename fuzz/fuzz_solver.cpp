@@ -6,11 +6,11 @@
 // Input: a byte of choices (kind, strict, CH, whether a clue, an exclusion and a length are
 // given), the question's text, the clue, the letters to exclude, the length (each a text with
 // its length in one byte), then records, one a line: a dictionary number byte and the text.
-#include "engine/answerfile.h"
-#include "engine/answerspace.h"
-#include "engine/legendwords.h"
-#include "engine/phrasepattern.h"
-#include "engine/solver.h"
+#include "engine/solver/answerfile.h"
+#include "engine/solver/answerspace.h"
+#include "engine/solver/legendwords.h"
+#include "engine/solver/phrasepattern.h"
+#include "engine/solver/solver.h"
 #include "fuzz/fuzzinput.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // Input: a byte that, when not zero, puts that many bytes of the input before the end of the
 // reader's 64 KiB buffer (a long first line fills the rest), a meaning to remove (its length in
 // one byte), then the file's bytes.
-#include "engine/ioerror.h"
-#include "engine/userdict.h"
+#include "engine/dictionary/userdict.h"
+#include "engine/files/ioerror.h"
 #include "fuzz/fuzzinput.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 // Shared pieces of the fuzz targets: taking a fuzz input apart, and a scratch folder.
 #pragma once
 
-#include "engine/answerspace.h"
+#include "engine/solver/answerspace.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // build SOURCE OUTBASE: a dictionary pair from a UTF-8 source.
-#include "engine/dictionaryfiles.h"
+#include "engine/dictionary/dictionaryfiles.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_files.h"
 #include "tools/cli_text.h"

@@ -1,7 +1,7 @@
 // build-catalogue SOURCE OUT: a characters catalogue (postavy.dat) from a UTF-8 source, one work
 // a line: AUTHOR@TITLE@NAME;NAME;
-#include "engine/characters.h"
-#include "engine/cp1250.h"
+#include "engine/dictionary/characters.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_files.h"
 #include "tools/cli_text.h"

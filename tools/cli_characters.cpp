@@ -1,7 +1,7 @@
 // characters: the characters window's filters and clicks, with its lists printed.
-#include "engine/characters.h"
-#include "engine/cp1250.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/characters.h"
+#include "engine/files/ioerror.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 #include "tools/json.h"

@@ -1,7 +1,7 @@
 // clues WORD: the texts paired with a word in the dictionaries, either way.
-#include "engine/answersource.h"
-#include "engine/cp1250.h"
-#include "engine/solver.h"
+#include "engine/solver/answersource.h"
+#include "engine/solver/solver.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 #include "tools/json.h"

@@ -1,6 +1,6 @@
 // dump BASE: every record of a word file as a line of text.
-#include "engine/dictionaryfiles.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/files/ioerror.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_files.h"
 #include "tools/cli_text.h"

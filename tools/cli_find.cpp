@@ -1,7 +1,7 @@
 // find TEXT: the search in all dictionaries, with the results window's lists printed.
-#include "engine/allsearch.h"
-#include "engine/cp1250.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/allsearch.h"
+#include "engine/files/ioerror.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 #include "tools/cli_text.h"

@@ -1,6 +1,6 @@
 // info NAME: the size of a dictionary and its header, as the About box and status bar show them.
-#include "engine/dictionaryfiles.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/files/ioerror.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 

@@ -2,7 +2,7 @@
 // the status bar is kept for whoever prints it.
 #pragma once
 
-#include "engine/messages.h"
+#include "engine/dictionary/messages.h"
 #include "tools/cli_text.h"
 
 #include <iostream>

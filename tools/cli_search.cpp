@@ -1,7 +1,7 @@
 // search NAME TEXT: the main window's search, with its four lists printed.
-#include "engine/cp1250.h"
-#include "engine/ioerror.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 #include "tools/cli_text.h"

@@ -1,11 +1,11 @@
 // solve: crossword answers of all dictionaries by pattern, anagram or letters, and by clue;
 // store-answers: the same answers stored beside the dictionaries for a quick start; answers:
 // whether the stored answers are used.
-#include "engine/answersource.h"
-#include "engine/cp1250.h"
-#include "engine/legendwords.h"
-#include "engine/phrasepattern.h"
-#include "engine/solver.h"
+#include "engine/solver/answersource.h"
+#include "engine/solver/legendwords.h"
+#include "engine/solver/phrasepattern.h"
+#include "engine/solver/solver.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_commands.h"
 #include "tools/cli_messages.h"
 #include "tools/json.h"

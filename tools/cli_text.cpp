@@ -1,6 +1,6 @@
 #include "tools/cli_text.h"
 
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "tools/json.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "tools/dictbuilder.h"
 
-#include "engine/cp1250.h"
-#include "engine/dictionaryfiles.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <array>

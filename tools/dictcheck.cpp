@@ -1,10 +1,10 @@
 #include "tools/dictcheck.h"
 
-#include "engine/cp1250.h"
-#include "engine/dictionaryfiles.h"
-#include "engine/ioerror.h"
-#include "engine/pagebuffer.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
+#include "engine/files/pagebuffer.h"
+#include "engine/text/cp1250.h"
 #include "tools/cli_files.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Writing a dictionary pair so that readers see the old pair or the new one, never a mix and
 // never half a file: both files go to temporary files beside their targets, reach the disk, and
 // are renamed into place; a failure on the way takes every change back.
-#include "engine/dictionaryfiles.h"
-#include "engine/temporaryfile.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/files/temporaryfile.h"
 #include "tools/dictbuilder.h"
 
 #include <array>

@@ -1,11 +1,11 @@
 #include "ui/aboutbox.h"
 
-#include "ui/bevelpanel.h"
-#include "ui/controls.h"
-#include "ui/fitting.h"
 #include "ui/messageboxes.h"
-#include "ui/programicon.h"
-#include "ui/qtext.h"
+#include "ui/widgets/bevelpanel.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/fitting.h"
+#include "ui/widgets/programicon.h"
+#include "ui/widgets/qtext.h"
 #include "windowsettings/windowsettings.h"
 
 #include <QGridLayout>

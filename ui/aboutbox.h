@@ -2,7 +2,7 @@
 // in the settings file, and the update date read from the open dictionary's header record.
 #pragma once
 
-#include "engine/dictionaryfiles.h"
+#include "engine/dictionary/dictionaryfiles.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "ui/characterswindow.h"
 
-#include "ui/cp1250validator.h"
-#include "ui/fitting.h"
-#include "ui/listbox.h"
 #include "ui/messageboxes.h"
-#include "ui/qtext.h"
+#include "ui/widgets/cp1250validator.h"
+#include "ui/widgets/fitting.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/qtext.h"
 #include "windowsettings/windowsettings.h"
 
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // by the beginning of an author's name or of a title in the catalogue postavy.dat.
 #pragma once
 
-#include "engine/characters.h"
+#include "engine/dictionary/characters.h"
 
 #include <QDialog>
 

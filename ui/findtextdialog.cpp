@@ -1,7 +1,7 @@
 #include "ui/findtextdialog.h"
 
-#include "ui/cp1250validator.h"
-#include "ui/fitting.h"
+#include "ui/widgets/cp1250validator.h"
+#include "ui/widgets/fitting.h"
 
 #include <QLabel>
 #include <QLineEdit>

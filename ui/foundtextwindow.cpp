@@ -1,10 +1,10 @@
 #include "ui/foundtextwindow.h"
 
-#include "ui/controls.h"
-#include "ui/fitting.h"
-#include "ui/listbox.h"
 #include "ui/messageboxes.h"
 #include "ui/searchprogresswindow.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/fitting.h"
+#include "ui/widgets/listbox.h"
 #include "windowsettings/windowsettings.h"
 
 #include <QApplication>

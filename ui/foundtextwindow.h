@@ -2,7 +2,7 @@
 // SearchText, then the user browses the found headwords and their meanings.
 #pragma once
 
-#include "engine/allsearch.h"
+#include "engine/dictionary/allsearch.h"
 #include "ui/resultlists.h"
 
 #include <QDialog>

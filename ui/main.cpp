@@ -1,8 +1,8 @@
 #include "ui/application.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
-#include "ui/programicon.h"
 #include "ui/terminationsignal.h"
+#include "ui/widgets/programicon.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 // commands and the commands that open the other windows.
 #pragma once
 
-#include "engine/dictionaryfiles.h"
-#include "ui/imagelist.h"
+#include "engine/dictionary/dictionaryfiles.h"
 #include "ui/resultlists.h"
+#include "ui/widgets/imagelist.h"
 
 #include <QMainWindow>
 

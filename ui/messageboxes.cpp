@@ -1,6 +1,6 @@
 #include "ui/messageboxes.h"
 
-#include "ui/qtext.h"
+#include "ui/widgets/qtext.h"
 
 #include <QApplication>
 #include <QMessageBox>

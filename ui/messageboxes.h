@@ -2,7 +2,7 @@
 // shown instead of facing a modal box.
 #pragma once
 
-#include "engine/messages.h"
+#include "engine/dictionary/messages.h"
 
 #include <QString>
 #include <functional>

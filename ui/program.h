@@ -2,7 +2,7 @@
 // and living until the end.
 #pragma once
 
-#include "engine/dictionaryfiles.h"
+#include "engine/dictionary/dictionaryfiles.h"
 #include "ui/messageboxes.h"
 
 #include <QString>

@@ -3,8 +3,8 @@
 // and the meanings of the found headword selected.
 #pragma once
 
-#include "engine/stringlist.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/stringlist.h"
 
 namespace zadrovec::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/searchprogresswindow.h"
 
-#include "ui/findfileanimation.h"
-#include "ui/fitting.h"
+#include "ui/widgets/findfileanimation.h"
+#include "ui/widgets/fitting.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,11 +1,11 @@
 #include "ui/settingsdialog.h"
 
-#include "ui/buttonbar.h"
-#include "ui/fitting.h"
-#include "ui/foldervalidator.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
-#include "ui/radiogroup.h"
+#include "ui/widgets/buttonbar.h"
+#include "ui/widgets/fitting.h"
+#include "ui/widgets/foldervalidator.h"
+#include "ui/widgets/radiogroup.h"
 
 #include <QCheckBox>
 #include <QDir>

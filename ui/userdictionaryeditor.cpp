@@ -1,11 +1,11 @@
 #include "ui/userdictionaryeditor.h"
 
-#include "ui/fitting.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
-#include "ui/qtext.h"
-#include "ui/uppercasevalidator.h"
+#include "ui/widgets/fitting.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/qtext.h"
+#include "ui/widgets/uppercasevalidator.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 // the next showing, since the user's file is never written.
 #pragma once
 
-#include "engine/stringlist.h"
-#include "engine/userdict.h"
+#include "engine/dictionary/userdict.h"
+#include "engine/text/stringlist.h"
 
 #include <QDialog>
 #include <optional>

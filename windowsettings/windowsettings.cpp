@@ -1,6 +1,6 @@
 #include "windowsettings/windowsettings.h"
 
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "settings/profile.h"
 #include "settings/profileerror.h"
 #include "settings/settingsfolder.h"

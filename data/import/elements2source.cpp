@@ -11,8 +11,8 @@
 //   elements2source PRVKY.tsv OUTPUT.txt
 #include "data/import/packagefiles.h"
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <iostream>
 #include <set>

@@ -4,9 +4,9 @@
 //
 //   hunspell2source DIC AFF OUTPUT.txt
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/squares.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/solver/squares.h"
+#include "engine/text/cp1250.h"
 
 #include <cerrno>
 #include <fstream>

@@ -12,8 +12,8 @@
 //   phrases2source PROVERBS.tsv FORTUNES_DIR CHARACTERS.txt OUTPUT.txt
 #include "data/import/packagefiles.h"
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/squares.h"
+#include "engine/solver/squares.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <array>

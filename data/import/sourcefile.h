@@ -2,7 +2,7 @@
 // index on first characters, and the source file written whole or not at all.
 #pragma once
 
-#include "engine/dictionaryfiles.h"
+#include "engine/dictionary/dictionaryfiles.h"
 
 #include <algorithm>
 #include <fstream>

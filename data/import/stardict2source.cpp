@@ -10,8 +10,8 @@
 //   stardict2source BASE OUTPUT.txt
 #include "data/import/packagefiles.h"
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <cstdint>

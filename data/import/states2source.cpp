@@ -12,8 +12,8 @@
 //   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt
 #include "data/import/packagefiles.h"
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <iostream>

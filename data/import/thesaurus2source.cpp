@@ -13,8 +13,8 @@
 //
 //   thesaurus2source THESAURUS.dat OUTPUT.txt
 #include "data/import/sourcefile.h"
-#include "engine/cp1250.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <cctype>

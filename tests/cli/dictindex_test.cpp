@@ -1,6 +1,6 @@
 // The index the builder makes: slots in byte order, end slots, full tables, the choice of slots
 // when a table cannot hold every next character, and searches through the engine.
-#include "engine/wordsearch.h"
+#include "engine/dictionary/wordsearch.h"
 #include "tests/cli/test_support.h"
 #include "tools/dictbuilder.h"
 

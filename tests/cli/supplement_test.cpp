@@ -1,7 +1,7 @@
 // The crossword supplement merged into the main dictionary: its sources are well-formed, the
 // merge keeps every line whole, and a sample of every topic answers in the built hlavni both
 // from the clue to the answer and back.
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "tests/cli/test_support.h"
 
 #include <algorithm>

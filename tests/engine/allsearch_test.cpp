@@ -1,6 +1,6 @@
 // The search in all dictionaries: the two tests of a headword and the scan of the eight files.
-#include "engine/allsearch.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/allsearch.h"
+#include "engine/files/ioerror.h"
 #include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The answers stored beside the dictionaries: stored on request, used while the dictionaries
 // have the content they were made from, and never used when anything about them fails; the
 // answers are then read from the dictionaries and are the same.
-#include "engine/answerfile.h"
-#include "engine/answersource.h"
-#include "engine/lemmaindex.h"
-#include "engine/solver.h"
-#include "engine/squareindex.h"
+#include "engine/solver/answerfile.h"
+#include "engine/solver/answersource.h"
+#include "engine/solver/lemmaindex.h"
+#include "engine/solver/solver.h"
+#include "engine/solver/squareindex.h"
 #include "tests/engine/fixture.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // The characters catalogue: reading postavy.dat, splitting its records, the two filters and the
 // two clicks over the working set.
-#include "engine/characters.h"
+#include "engine/dictionary/characters.h"
 #include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Opening dictionary pairs and reading their records.
-#include "engine/dictionaryfiles.h"
-#include "engine/ioerror.h"
+#include "engine/dictionary/dictionaryfiles.h"
+#include "engine/files/ioerror.h"
 #include "tests/engine/fixture.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "tests/engine/fixture.h"
 
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <map>

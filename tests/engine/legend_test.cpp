@@ -1,6 +1,6 @@
 // Legends as a crossword prints them, through the stored answers with word forms and word
 // frequencies: the answer each gives first.
-#include "engine/answersource.h"
+#include "engine/solver/answersource.h"
 #include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>

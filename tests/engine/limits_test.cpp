@@ -1,8 +1,8 @@
 // Files of the sizes and shapes a user can meet: a huge word file, an index pointing anywhere,
 // a large user dictionary.
-#include "engine/ioerror.h"
-#include "engine/userdict.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/userdict.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
 #include "tests/engine/fixture.h"
 
 #include <climits>

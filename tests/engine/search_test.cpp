@@ -1,7 +1,7 @@
 // Case folding, the word search and the meanings of a found word.
-#include "engine/hits.h"
-#include "engine/ioerror.h"
-#include "engine/wordsearch.h"
+#include "engine/dictionary/hits_p.h"
+#include "engine/dictionary/wordsearch.h"
+#include "engine/files/ioerror.h"
 #include "tests/engine/fixture.h"
 
 #include <filesystem>

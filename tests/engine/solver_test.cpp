@@ -1,8 +1,8 @@
 // The solver: squares of Czech texts, the pattern language, the answer space read from the
 // dictionaries, and every kind of question with its filters.
-#include "engine/answerspace.h"
-#include "engine/phrasepattern.h"
-#include "engine/solver.h"
+#include "engine/solver/answerspace.h"
+#include "engine/solver/phrasepattern.h"
+#include "engine/solver/solver.h"
 #include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The list-box rules of StringList.
-#include "engine/cp1250.h"
-#include "engine/stringlist.h"
+#include "engine/text/cp1250.h"
+#include "engine/text/stringlist.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Windows-1250 conversion and the Czech order of sorted lists.
-#include "engine/collation.h"
-#include "engine/cp1250.h"
+#include "engine/text/collation.h"
+#include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

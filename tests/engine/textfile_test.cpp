@@ -1,6 +1,6 @@
 // Reading the user's text files line by line: line breaks of every kind, Ctrl+Z, long lines
 // and what cannot be read at all.
-#include "engine/textfile.h"
+#include "engine/files/textfile.h"
 #include "tests/engine/fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The user dictionary file uziv.dat: where it lies, how its lines split, opening it, creating it
 // when it is missing, and that the user's file is never changed.
-#include "engine/userdict.h"
+#include "engine/dictionary/userdict.h"
 #include "tests/engine/fixture.h"
 
 #include <filesystem>

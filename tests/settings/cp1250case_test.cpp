@@ -1,5 +1,5 @@
 // Names of sections and keys match without regard to case, accented letters included.
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "settings/cp1250case.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Reading values: which lines hold keys, how names match, what a value looks like when it comes
 // back, and the defaults.
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "settings/profile.h"
 #include "tests/settings/filehelpers.h"
 

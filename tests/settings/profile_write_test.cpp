@@ -1,6 +1,6 @@
 // Writing values: where a value, a key or a section goes, and that every other byte of the file
 // stays as it was.
-#include "engine/cp1250.h"
+#include "engine/text/cp1250.h"
 #include "settings/profile.h"
 #include "tests/settings/filehelpers.h"
 

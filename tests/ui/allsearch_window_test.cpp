@@ -1,13 +1,13 @@
 // The search in all dictionaries driven as a user would: the command, the find dialog, the
 // results window, and the main window afterwards.
 #include "tests/ui/guitest.h"
-#include "ui/controls.h"
-#include "ui/findfileanimation.h"
 #include "ui/findtextdialog.h"
 #include "ui/foundtextwindow.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
 #include "ui/searchprogresswindow.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/findfileanimation.h"
+#include "ui/widgets/listbox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // two filter fields, clicking authors and titles, then the three columns and the status bar.
 #include "tests/ui/guitest.h"
 #include "ui/characterswindow.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
+#include "ui/widgets/listbox.h"
 
 #include <QAction>
 #include <QApplication>

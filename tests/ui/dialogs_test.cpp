@@ -2,13 +2,13 @@
 // driven as a user would.
 #include "tests/ui/guitest.h"
 #include "ui/aboutbox.h"
-#include "ui/buttonbar.h"
-#include "ui/controls.h"
-#include "ui/foldervalidator.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/radiogroup.h"
 #include "ui/settingsdialog.h"
+#include "ui/widgets/buttonbar.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/foldervalidator.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/radiogroup.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "tests/ui/guitest.h"
 
 #include "ui/application.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/qtext.h"
 #include "ui/searchprogresswindow.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/qtext.h"
 
 #include <QApplication>
 #include <QKeyEvent>

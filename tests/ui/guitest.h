@@ -2,7 +2,7 @@
 // program started on dictionaries made in a temporary folder.
 #pragma once
 
-#include "engine/stringlist.h"
+#include "engine/text/stringlist.h"
 #include "tests/engine/fixture.h"
 #include "ui/messageboxes.h"
 #include "ui/program.h"

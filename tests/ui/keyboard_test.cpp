@@ -1,12 +1,12 @@
 // The keyboard as a user without a mouse meets it: shortcuts in every state of the menu bar, the
 // Tab order, lists that get the focus, and the window that opens in its first field.
 #include "tests/ui/guitest.h"
-#include "ui/buttonbar.h"
 #include "ui/characterswindow.h"
-#include "ui/controls.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/spinedit.h"
+#include "ui/widgets/buttonbar.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/spinedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The main window driven as a user would: typing, keys, clicks, then the lists and the status.
 #include "tests/ui/guitest.h"
-#include "ui/buttonbar.h"
-#include "ui/controls.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/qtext.h"
 #include "ui/searchprogresswindow.h"
-#include "ui/spinedit.h"
+#include "ui/widgets/buttonbar.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/qtext.h"
+#include "ui/widgets/spinedit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // A window's result lists: a search's hits shown in them, and the meanings of the selected word.
-#include "engine/ioerror.h"
+#include "engine/files/ioerror.h"
 #include "ui/resultlists.h"
 
 #include <gtest/gtest.h>

@@ -1,14 +1,14 @@
 // The settings file as the windows keep it: what a close writes, what the next start restores,
 // and what happens with missing, malformed and unwritable settings.
 #include "tests/ui/guitest.h"
-#include "ui/buttonbar.h"
 #include "ui/characterswindow.h"
-#include "ui/controls.h"
 #include "ui/foundtextwindow.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/spinedit.h"
 #include "ui/terminationsignal.h"
+#include "ui/widgets/buttonbar.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/spinedit.h"
 
 #include <QAction>
 #include <QApplication>

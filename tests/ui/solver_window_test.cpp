@@ -1,10 +1,10 @@
 // The window "Luštění" driven as a user would: opened with Ctrl+L, typed into, browsed with the
 // keyboard, and its choices kept in a section of the settings file.
 #include "tests/ui/guitest.h"
-#include "ui/controls.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
 #include "ui/solverwindow.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
 
 #include <QAction>
 #include <QApplication>

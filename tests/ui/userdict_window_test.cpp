@@ -1,10 +1,10 @@
 // The user dictionary editor, shown modally and driven as a user would: loading uziv.dat at
 // every showing, selecting headwords, adding and deleting headwords and meanings.
 #include "tests/ui/guitest.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
-#include "ui/qtext.h"
 #include "ui/userdictionaryeditor.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/qtext.h"
 
 #include <QApplication>
 #include <QKeyEvent>

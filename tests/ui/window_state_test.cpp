@@ -1,9 +1,9 @@
 // How windows stand on the desktop: the main window's state across a restart, and the progress
 // window beside the message boxes of a search.
 #include "tests/ui/guitest.h"
-#include "ui/buttonbar.h"
 #include "ui/mainwindow.h"
 #include "ui/searchprogresswindow.h"
+#include "ui/widgets/buttonbar.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,16 +4,16 @@
 #include "tests/ui/guitest.h"
 #include "ui/aboutbox.h"
 #include "ui/characterswindow.h"
-#include "ui/controls.h"
 #include "ui/findtextdialog.h"
 #include "ui/foundtextwindow.h"
-#include "ui/listbox.h"
 #include "ui/mainwindow.h"
 #include "ui/searchprogresswindow.h"
 #include "ui/settingsdialog.h"
 #include "ui/solverwindow.h"
-#include "ui/spinedit.h"
 #include "ui/userdictionaryeditor.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/listbox.h"
+#include "ui/widgets/spinedit.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
