@@ -8,6 +8,7 @@
 // its length in one byte), then records, one a line: a dictionary number byte and the text.
 #include "engine/solver/answerfile.h"
 #include "engine/solver/answerspace.h"
+#include "engine/solver/diagnose.h"
 #include "engine/solver/legendwords.h"
 #include "engine/solver/phrasepattern.h"
 #include "engine/solver/solver.h"
@@ -47,7 +48,7 @@ PhraseParts referencePhraseParts(std::string_view text, const SquareRules& rules
         at = end + 1;
         if (word.empty()) continue;
         if (word.find_first_not_of('*') != std::string_view::npos)
-            parts.emplace_back(std::in_place, word, rules, "p");
+            parts.emplace_back(std::in_place, word, rules, QuestionField::Pattern);
         else if (parts.empty() || parts.back())
             parts.emplace_back();
     }
@@ -83,14 +84,14 @@ bool referenceAccepts(const Question& q, const Squares& squares,
         if (squares.size() < range.shortest || squares.size() > range.longest) return false;
     }
     if (!q.exclude.empty()) {
-        const Squares excluded = ParseOptionLetters(q.exclude, q.rules, false, "x").letters;
+        const Squares excluded =
+            ParseOptionLetters(q.exclude, q.rules, QuestionField::Exclude).letters;
         for (const Square s : squares)
             if (std::find(excluded.begin(), excluded.end(), s) != excluded.end()) return false;
     }
     if (q.kind == QuestionKind::Pattern)
         return !pattern || referenceMatches(pattern->steps(), 0, squares, 0);
-    const OptionLetters letters =
-        ParseOptionLetters(q.text, q.rules, q.kind != QuestionKind::Contains, "x");
+    const OptionLetters letters = ParseOptionLetters(q.text, q.rules, LettersField(q.kind));
     const auto have = counts(squares);
     const auto given = counts(letters.letters);
     int missing = 0; // given letters the answer lacks
@@ -131,12 +132,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const AnswerSpace& space = *shared;
     Solver solver(shared);
 
+    // Diagnose reads the question as the solver does: it names the problem the solver refuses
+    // the question for, and a contradiction it finds leaves no answer indeed.
+    const std::optional<QuestionProblem> problem = Diagnose(q);
     std::vector<SolvedAnswer> found;
     try {
         found = solver.solve(q);
-    } catch (const SolverInputError&) {
+    } catch (const SolverInputError& error) {
+        fuzz::require(problem == error.problem());
         return 0; // a question that means nothing is refused whole; nothing to compare
     }
+    fuzz::require(!problem || (!problem->refused() && found.empty()));
     // A legend ranks its answers by score: every answer it gives passes the other filters.
     if (!q.clue.empty() && !IsCluePattern(q.clue)) {
         for (const SolvedAnswer& answer : found) {
@@ -157,10 +163,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto first = q.text.find_first_not_of(' ');
         if (first != std::string::npos)
             pattern.emplace(q.text.substr(first, q.text.find_last_not_of(' ') + 1 - first), q.rules,
-                            "p");
+                            QuestionField::Pattern);
     }
     std::optional<SquarePattern> cluePattern;
-    if (!q.clue.empty()) cluePattern.emplace(q.clue, q.rules, "c");
+    if (!q.clue.empty()) cluePattern.emplace(q.clue, q.rules, QuestionField::Clue);
 
     std::vector<SolvedAnswer> expected;
     for (std::uint32_t id = 0; id < space.size(); ++id) {

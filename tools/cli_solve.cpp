@@ -2,6 +2,7 @@
 // store-answers: the same answers stored beside the dictionaries for a quick start; answers:
 // whether the stored answers are used.
 #include "engine/solver/answersource.h"
+#include "engine/solver/diagnose.h"
 #include "engine/solver/legendwords.h"
 #include "engine/solver/phrasepattern.h"
 #include "engine/solver/solver.h"
@@ -148,6 +149,10 @@ AnswerOrder orderOf(const Arguments& arguments) {
 int runSolve(const Arguments& arguments) {
     const Question question = questionOf(arguments);
     const AnswerOrder order = orderOf(arguments);
+    // A question that means nothing is refused before any answers are read.
+    if (const std::optional<QuestionProblem> problem = Diagnose(question);
+        problem && problem->refused())
+        throw UsageError(terminalText(DescribeProblem(*problem, question)));
     TerminalMessages messages;
     AnswerSource source(dataFolder(arguments), messages);
     const bool clues = !question.clue.empty();

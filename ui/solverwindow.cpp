@@ -2,10 +2,10 @@
 
 #include "engine/dictionary/messages.h"
 #include "engine/solver/answersource.h"
-#include "engine/solver/legendwords.h"
+#include "engine/solver/diagnose.h"
 #include "engine/solver/phrasepattern.h"
 #include "engine/solver/solver.h"
-#include "engine/solver/squares.h"
+#include "ui/problemtext.h"
 #include "ui/widgets/cp1250validator.h"
 #include "ui/widgets/fitting.h"
 #include "ui/widgets/listbox.h"
@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
@@ -64,13 +63,6 @@ QString clueList(const AnswerSpace& space, std::uint32_t answer) {
     return shown.join(QStringLiteral("; "));
 }
 
-// "1 políčko", "3 políčka", "5 políček".
-QString squaresText(std::size_t squares) {
-    return QStringLiteral("%1 %2").arg(squares).arg(squares == 1  ? QStringLiteral("políčko")
-                                                    : squares < 5 ? QStringLiteral("políčka")
-                                                                  : QStringLiteral("políček"));
-}
-
 // "5 políček: 105", and when the list is cut within the group ", zobrazeno 80".
 QString squaresCaption(std::size_t squares, std::size_t count, std::size_t shown) {
     QString caption = QStringLiteral("%1: %2").arg(squaresText(squares)).arg(count);
@@ -102,237 +94,8 @@ QString storedNotUsed(const StoredAnswersState& stored) {
     return {};
 }
 
-// A message about what was typed, naming the field it concerns.
-struct InputNote {
-    QString text;
-    bool unfinished = false; // typing is still going on: said quietly, as no error
-};
-
-bool isLetter(char c) {
-    return IsCp1250Letter(static_cast<unsigned char>(c));
-}
-
-QString quoted(char c) {
-    return QStringLiteral("„%1“").arg(toQString(std::string_view(&c, 1)));
-}
-
-// Why a pattern of squares means nothing; an empty text when the window sees no reason. A space
-// is told only when nothing else is wrong, and never where spaces part words.
-InputNote patternNote(std::string_view text, const QString& field, bool spacesPartWords = false) {
-    const QString prefix = field + QStringLiteral(": ");
-    bool space = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isLetter(c) || c == '*' || c == '?' || c == '@' || c == '#') continue;
-        if (c == ' ') {
-            space = true;
-        } else if (c == '[') {
-            const std::size_t close = text.find(']', i + 1);
-            if (close == std::string_view::npos)
-                return {prefix + QStringLiteral("nedokončená množina [ ]"), true};
-            std::string_view inside = text.substr(i + 1, close - i - 1);
-            if (!inside.empty() && (inside[0] == '!' || inside[0] == '^')) inside.remove_prefix(1);
-            if (inside.empty()) return {prefix + QStringLiteral("prázdná množina [ ]")};
-            for (const char l : inside)
-                if (!isLetter(l))
-                    return {prefix + QStringLiteral("v množině [ ] smějí být jen písmena, ne ") +
-                            (l == ' ' ? QStringLiteral("mezera") : quoted(l))};
-            i = close;
-        } else if (c == ']') {
-            return {prefix + QStringLiteral("„]“ bez „[“")};
-        } else if (c >= '0' && c <= '9') {
-            return {prefix +
-                    QStringLiteral("číslice %1, odpovědi mají jen písmena").arg(quoted(c))};
-        } else {
-            return {prefix +
-                    QStringLiteral("%1 není písmeno ani ?, *, @, # nebo [ ]").arg(quoted(c))};
-        }
-    }
-    if (space && !spacesPartWords)
-        return {prefix + QStringLiteral("mezera, odpovědi se píší bez mezer")};
-    return {};
-}
-
 // The kinds of the box: the solver's own in its order, then the tajenka, a pattern of words.
 constexpr int kTajenka = 4;
-
-// "5,2,3": the lengths of a tajenka's words rather than a pattern of them.
-bool isWordLengths(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || c == ',';
-    }) && text.find_first_of("0123456789") != std::string_view::npos;
-}
-
-// Why lengths of words mean nothing, as patternNote; "5,2," on the way is unfinished.
-InputNote wordLengthsNote(std::string_view text) {
-    if (text.back() == ',') return {QStringLiteral("Vzor: nedokončený výčet délek slov"), true};
-    return {QStringLiteral("Vzor: délky slov oddělené čárkou, např. 5,2,3, "
-                           "každá od 1 do délky nejdelší odpovědi")};
-}
-
-// Why letters (of an anagram, of letters to use or to exclude) mean nothing, as above.
-InputNote lettersNote(std::string_view text, bool blanksAllowed, const QString& field) {
-    const QString prefix = field + QStringLiteral(": ");
-    const QString allowed =
-        blanksAllowed ? QStringLiteral("jen písmena a ?") : QStringLiteral("jen písmena");
-    for (const char c : text) {
-        if (isLetter(c) || (c == '?' && blanksAllowed)) continue;
-        if (c == ' ') return {prefix + allowed + QStringLiteral(", bez mezer")};
-        return {prefix + allowed + QStringLiteral(", ne ") + quoted(c)};
-    }
-    return {};
-}
-
-// Why a length means nothing, as above; "4-" on the way to "4-6" is unfinished.
-InputNote lengthNote(const QString& text) {
-    static const QRegularExpression range(QStringLiteral("^(\\d+)(-(\\d*))?$"));
-    const QRegularExpressionMatch parts = range.match(text);
-    const QString prefix = QStringLiteral("Délka: ");
-    if (!parts.hasMatch())
-        return {prefix + QStringLiteral("počet políček, např. 5, nebo rozsah, např. 4-6")};
-    const qulonglong shortest = parts.captured(1).toULongLong();
-    if (shortest < 1) return {prefix + QStringLiteral("aspoň 1 políčko")};
-    if (parts.hasCaptured(2) && parts.captured(3).isEmpty())
-        return {prefix + QStringLiteral("nedokončený rozsah ") + text, true};
-    if (parts.hasCaptured(3) && parts.captured(3).toULongLong() < shortest)
-        return {prefix + QStringLiteral("rozsah %1 končí níž, než začíná").arg(text)};
-    return {};
-}
-
-// What the window says when the solver refuses a question: the first field, top to bottom,
-// that the solver refuses on its own, and why. The solver decides what it takes; the window
-// only tells it in Czech.
-InputNote refusalNote(const Question& question) {
-    const auto refuses = [](const auto& ask) {
-        try {
-            ask();
-            return false;
-        } catch (const SolverInputError&) {
-            return true;
-        }
-    };
-    const auto orInvalid = [](InputNote note, const QString& field) {
-        if (note.text.isEmpty()) note.text = field + QStringLiteral(": neplatný zápis");
-        return note;
-    };
-    const SquareRules& rules = question.rules;
-    if (!question.text.empty()) {
-        if (question.kind == QuestionKind::Pattern) {
-            // With spaces, a pattern of words.
-            const bool words = question.text.find(' ') != std::string::npos;
-            const bool refused =
-                words ? refuses([&] { PhrasePattern(question.text, rules, "pattern"); })
-                      : refuses([&] { SquarePattern(question.text, rules, "pattern"); });
-            if (refused)
-                return orInvalid(patternNote(question.text, QStringLiteral("Vzor"), words),
-                                 QStringLiteral("Vzor"));
-        } else {
-            const bool blanks = question.kind != QuestionKind::Contains;
-            if (refuses([&] { ParseOptionLetters(question.text, rules, blanks, "letters"); }))
-                return orInvalid(lettersNote(question.text, blanks, QStringLiteral("Písmena")),
-                                 QStringLiteral("Písmena"));
-        }
-    }
-    if (IsCluePattern(question.clue) &&
-        refuses([&] { SquarePattern(question.clue, rules, "clue"); }))
-        return orInvalid(patternNote(question.clue, QStringLiteral("Legenda")),
-                         QStringLiteral("Legenda"));
-    if (!question.length.empty() && refuses([&] { ParseLengthRange(question.length); }))
-        return orInvalid(lengthNote(toQString(question.length)), QStringLiteral("Délka"));
-    if (!question.exclude.empty() &&
-        refuses([&] { ParseOptionLetters(question.exclude, rules, false, "exclude"); }))
-        return orInvalid(lettersNote(question.exclude, false, QStringLiteral("Vyloučit písmena")),
-                         QStringLiteral("Vyloučit písmena"));
-    return {QStringLiteral("Takto hledat nelze.")};
-}
-
-// What "Délka" allows, when it is given.
-using LengthLimit = std::optional<LengthRange>;
-
-bool outside(const LengthLimit& range, std::size_t squares) {
-    return range && (squares < range->shortest || squares > range->longest);
-}
-
-// What the fields say of the squares, against what "Délka" says.
-QString againstLength(const QString& squares, const Question& question) {
-    return squares + QStringLiteral(", Délka je ") + toQString(question.length) + '.';
-}
-
-// The first letter of text (outside [ ] sets) that is excluded too; empty when there is none.
-QString excludedLetter(std::string_view text, const SquareSet& excluded, bool strict) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '[')
-            i = std::min(text.find(']', i), text.size());
-        else if (isLetter(text[i]) &&
-                 excluded.test(LetterSquare(static_cast<unsigned char>(text[i]), strict)))
-            return toQString(UpperCaseCp1250(text.substr(i, 1)));
-    }
-    return {};
-}
-
-// The contradiction in a pattern of squares; a pattern of words is the solver's to match.
-QString patternContradiction(const Question& question, const LengthLimit& range,
-                             const SquareSet& excluded) {
-    const std::string& text = question.text;
-    if (text.find(' ') != std::string::npos) return {};
-    const SquarePattern pattern(text, question.rules, "pattern");
-    const std::size_t least = pattern.minimumLength();
-    if (!pattern.hasStar() && outside(range, least))
-        return againstLength(QStringLiteral("Vzor má ") + squaresText(least), question);
-    if (pattern.hasStar() && range && least > range->longest)
-        return againstLength(QStringLiteral("Vzor má aspoň ") + squaresText(least), question);
-    if (const QString letter = excludedLetter(text, excluded, question.rules.strict);
-        !letter.isEmpty())
-        return QStringLiteral("Písmeno %1 je ve vzoru i mezi vyloučenými.").arg(letter);
-    return {};
-}
-
-// The contradiction in letters: of an anagram, to use, or that the answer contains.
-QString lettersContradiction(const Question& question, const LengthLimit& range,
-                             const SquareSet& excluded) {
-    const std::string& text = question.text;
-    const bool blanks = question.kind != QuestionKind::Contains;
-    const OptionLetters letters = ParseOptionLetters(text, question.rules, blanks, "letters");
-    const std::size_t given = letters.letters.size() + letters.blanks;
-    switch (question.kind) {
-    case QuestionKind::Anagram:
-        if (outside(range, given))
-            return againstLength(QStringLiteral("Přesmyčka má ") + squaresText(given), question);
-        break;
-    case QuestionKind::From:
-        if (range && range->shortest > given)
-            return againstLength(QStringLiteral("Z písmen je nejvýš ") + squaresText(given),
-                                 question);
-        return {}; // an excluded letter is one not used
-    case QuestionKind::Contains:
-        if (range && range->longest < given)
-            return againstLength(QStringLiteral("Hledaná písmena zaberou ") + squaresText(given),
-                                 question);
-        break;
-    case QuestionKind::Pattern:
-        break;
-    }
-    if (const QString letter = excludedLetter(text, excluded, question.rules.strict);
-        !letter.isEmpty())
-        return QStringLiteral("Písmeno %1 je mezi písmeny i mezi vyloučenými.").arg(letter);
-    return {};
-}
-
-// Why a question the solver takes has no answer when its own fields say so: the squares of the
-// pattern or of the letters against "Délka", or a letter asked for that is also excluded. Empty
-// when the fields agree.
-QString contradiction(const Question& question) {
-    LengthLimit range;
-    if (!question.length.empty()) range = ParseLengthRange(question.length);
-    SquareSet excluded;
-    if (!question.exclude.empty())
-        for (const Square s :
-             ParseOptionLetters(question.exclude, question.rules, false, "exclude").letters)
-            excluded.set(s);
-    if (question.text.empty()) return {};
-    return question.kind == QuestionKind::Pattern ? patternContradiction(question, range, excluded)
-                                                  : lettersContradiction(question, range, excluded);
-}
 
 // What a field takes: characters Windows-1250 holds, and no control characters (a pasted line
 // break, a tab), which no answer has.
@@ -752,12 +515,11 @@ std::optional<Question> SolverWindow::askedQuestion(bool tajenka) {
     question.kind = tajenka ? QuestionKind::Pattern
                             : static_cast<QuestionKind>(std::max(0, kindCombo->currentIndex()));
     question.text = fromQString(patternEdit->text().trimmed());
-    if (tajenka && isWordLengths(question.text)) {
+    if (tajenka && IsWordLengths(question.text)) {
         try {
             question.text = WordLengthsPattern(question.text);
-        } catch (const SolverInputError&) {
-            const InputNote note = wordLengthsNote(question.text);
-            say(note.text, note.unfinished);
+        } catch (const SolverInputError& error) {
+            tell(error.problem(), question);
             return std::nullopt;
         }
     }
@@ -775,36 +537,47 @@ std::optional<Question> SolverWindow::askedQuestion(bool tajenka) {
 
 bool SolverWindow::solve(const Question& question, bool tajenka, std::vector<SolvedAnswer>& answers,
                          std::vector<AnswerRow>& rows) {
+    std::optional<QuestionProblem> problem = Diagnose(question);
     // The texts are taken inside: stored answers may fail on any read.
     try {
-        answers = source_->solver().solve(question);
-        if (answers.empty()) {
-            say(whyNoAnswer(question));
-            return false;
+        if (!problem || !problem->refused()) answers = source_->solver().solve(question);
+        if (!answers.empty()) {
+            rows = answerRows(answers, tajenka);
+            return true;
         }
-        if (orderCombo->currentIndex() == 0)
-            source_->solver().order(answers, AnswerOrder::Ranked, kListedAnswers);
-        const AnswerSpace& space = source_->space();
-        std::vector<std::uint32_t> listedIds;
-        for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
-            listedIds.push_back(answers[i].text);
-        space.prefetchTexts(listedIds);
-        if (tajenka) space.prefetchPartners(listedIds);
-        for (const std::uint32_t id : listedIds) {
-            const DictionaryMask mask = space.dictionaries(id);
-            rows.push_back({toQString(space.text(id)),
-                            tajenka ? clueList(space, id) : dictionaryList(mask), mask});
-        }
-    } catch (const SolverInputError&) {
-        const InputNote note = refusalNote(question);
-        say(note.text, note.unfinished);
-        return false;
+    } catch (const SolverInputError& error) {
+        problem = error.problem(); // Diagnose refuses what the solver refuses: never here
     } catch (const StoredFileError& error) {
         source_->leaveStored(error);
         readAnswers(storedNotUsed(source_->stored()));
         return false;
     }
-    return true;
+    // What is wrong with the question, else the filters that left no answer.
+    if (!problem) {
+        say(emptyingFields(question));
+        return false;
+    }
+    tell(*problem, question);
+    return false;
+}
+
+std::vector<SolverWindow::AnswerRow> SolverWindow::answerRows(std::vector<SolvedAnswer>& answers,
+                                                              bool tajenka) {
+    if (orderCombo->currentIndex() == 0)
+        source_->solver().order(answers, AnswerOrder::Ranked, kListedAnswers);
+    const AnswerSpace& space = source_->space();
+    std::vector<std::uint32_t> listedIds;
+    for (std::size_t i = 0; i < std::min<std::size_t>(answers.size(), kListedAnswers); ++i)
+        listedIds.push_back(answers[i].text);
+    space.prefetchTexts(listedIds);
+    if (tajenka) space.prefetchPartners(listedIds);
+    std::vector<AnswerRow> rows;
+    for (const std::uint32_t id : listedIds) {
+        const DictionaryMask mask = space.dictionaries(id);
+        rows.push_back({toQString(space.text(id)),
+                        tajenka ? clueList(space, id) : dictionaryList(mask), mask});
+    }
+    return rows;
 }
 
 void SolverWindow::listAnswers(const std::vector<SolvedAnswer>& answers,
@@ -839,9 +612,8 @@ void SolverWindow::listAnswers(const std::vector<SolvedAnswer>& answers,
     if (!groups.isEmpty()) answersTree->setCurrentItem(groups.front()->child(0));
 }
 
-QString SolverWindow::whyNoAnswer(const Question& question) {
-    if (QString told = contradiction(question); !told.isEmpty()) return told;
-    // Else the filters, one by one and then all together: which of them left nothing.
+QString SolverWindow::emptyingFields(const Question& question) {
+    // The filters, one by one and then all together: which of them left nothing.
     struct Filter {
         QString field;
         std::string Question::*text;
@@ -874,6 +646,10 @@ QString SolverWindow::whyNoAnswer(const Question& question) {
                 .arg(found);
         }
     return QStringLiteral("Žádná odpověď.");
+}
+
+void SolverWindow::tell(const QuestionProblem& problem, const Question& question) {
+    say(problemText(problem, question), problem.unfinished());
 }
 
 void SolverWindow::say(const QString& text, bool quiet) {

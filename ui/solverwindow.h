@@ -23,6 +23,7 @@ class QThread;
 namespace zadrovec {
 class AnswerSource;
 struct Question;
+struct QuestionProblem;
 struct SolvedAnswer;
 class RecordedMessages;
 class WindowSettings;
@@ -144,15 +145,18 @@ private:
     // why) or the answers are read again.
     bool solve(const Question& question, bool tajenka, std::vector<SolvedAnswer>& answers,
                std::vector<AnswerRow>& rows);
+    // The rows of the answers listed, ordered as the window asks.
+    std::vector<AnswerRow> answerRows(std::vector<SolvedAnswer>& answers, bool tajenka);
     // The listed answers by length, each length under its caption.
     void listAnswers(const std::vector<SolvedAnswer>& answers, const std::vector<AnswerRow>& rows);
     void showClues();
     void copyAnswer(bool withClue);
     void lookUpAnswer();
     void showAnswerMenu(const QPoint& globalPos);
-    // Why a question the solver takes has no answer: the fields that contradict each other, or
-    // the filter that left nothing.
-    QString whyNoAnswer(const Question& question);
+    // Why a question whose fields agree has no answer: the filter fields that left nothing.
+    QString emptyingFields(const Question& question);
+    // What is wrong with the question, on the status line.
+    void tell(const QuestionProblem& problem, const Question& question);
     // The status line; quiet for what is no error (a set still being typed).
     void say(const QString& text, bool quiet = false);
 

@@ -47,6 +47,18 @@ std::size_t AppendWordSquares(std::string_view cp1250, const SquareRules& rules,
     return count;
 }
 
+SquarePattern PhrasePattern::wordPattern(std::string_view phrase, std::string_view word,
+                                         const SquareRules& rules, QuestionField field) {
+    try {
+        return SquarePattern(word, rules, field);
+    } catch (const SolverInputError& error) {
+        // Where the word's problem lies in the whole phrase.
+        QuestionProblem problem = error.problem();
+        problem.position += static_cast<std::size_t>(word.data() - phrase.data());
+        throw SolverInputError(problem, phrase);
+    }
+}
+
 bool PhrasePattern::HasWords(std::string_view cp1250) {
     const auto first = cp1250.find_first_not_of(' ');
     if (first == std::string_view::npos) return false;
@@ -55,7 +67,7 @@ bool PhrasePattern::HasWords(std::string_view cp1250) {
 }
 
 PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
-                             std::string_view what) {
+                             QuestionField field) {
     for (std::size_t at = 0; at < cp1250.size();) {
         if (cp1250[at] == ' ') {
             ++at;
@@ -73,7 +85,7 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
             squarePattern_ += '*';
             continue;
         }
-        SquarePattern pattern(word, rules, what);
+        SquarePattern pattern = wordPattern(cp1250, word, rules, field);
         const std::size_t shortest = pattern.minimumLength();
         const bool longer = pattern.hasStar();
         const bool anySquares = std::all_of(
@@ -84,7 +96,7 @@ PhrasePattern::PhrasePattern(std::string_view cp1250, const SquareRules& rules,
         squarePattern_ += word;
         onlyWord_ = word;
     }
-    if (items_.empty()) throw SolverInputError("the " + std::string(what) + " holds only spaces");
+    if (items_.empty()) throw SolverInputError({field, QuestionReason::OnlySpaces}, cp1250);
     if (fewestWords() != 1) onlyWord_.clear();
 }
 
@@ -169,8 +181,12 @@ PhrasePattern::matchLengths(std::span<const std::uint8_t> wordSquares) const {
     return (reached >> count & 1) != 0 ? yes : LengthMatch::No;
 }
 
+bool IsWordLengths(std::string_view text) {
+    return text.find_first_of("0123456789") != std::string_view::npos &&
+           text.find_first_not_of("0123456789,") == std::string_view::npos;
+}
+
 std::string WordLengthsPattern(std::string_view lengths) {
-    constexpr int kLongestWord = 100;
     std::string pattern;
     for (std::size_t at = 0; at <= lengths.size();) {
         std::size_t end = lengths.find(',', at);
@@ -180,9 +196,15 @@ std::string WordLengthsPattern(std::string_view lengths) {
         const auto [rest, error] =
             std::from_chars(number.data(), number.data() + number.size(), length);
         if (number.empty() || error != std::errc() || rest != number.data() + number.size() ||
-            length < 1 || length > kLongestWord)
-            throw SolverInputError("the word lengths are numbers from 1 to " +
-                                   std::to_string(kLongestWord) + " separated by commas");
+            length < 1 || length > kLongestWordLength) {
+            // "5,2," is on its way to one more length.
+            const bool unfinished = number.empty() && end == lengths.size() && at > 0;
+            throw SolverInputError({QuestionField::WordLengths,
+                                    unfinished ? QuestionReason::WordLengthsUnfinished
+                                               : QuestionReason::WordLengthsInvalid,
+                                    at, at < lengths.size() ? lengths[at] : '\0'},
+                                   lengths);
+        }
         if (!pattern.empty()) pattern += ' ';
         pattern.append(static_cast<std::size_t>(length), '?');
         at = end + 1;

@@ -30,7 +30,7 @@ public:
 
     // Repeated spaces are one, and so are neighbouring stand-alone "*". Throws SolverInputError
     // for a pattern of spaces only and for what SquarePattern refuses in a word.
-    PhrasePattern(std::string_view cp1250, const SquareRules& rules, std::string_view what);
+    PhrasePattern(std::string_view cp1250, const SquareRules& rules, QuestionField field);
 
     std::size_t wordCount() const { return items_.size(); }
     // The words every matching phrase has at least: those that are no stand-alone "*".
@@ -62,6 +62,9 @@ private:
     // reached[j]: the items so far can end just before word j. Walks the items over count
     // words; fits(item, j) says whether word j may be that item's.
     template <typename Fits> bool walk(std::size_t count, Fits fits) const;
+    // A word's pattern; a problem in it is told at its place in the phrase.
+    static SquarePattern wordPattern(std::string_view phrase, std::string_view word,
+                                     const SquareRules& rules, QuestionField field);
     bool matches(const std::vector<Squares>& words, std::size_t count) const;
 
     std::vector<Item> items_;
@@ -72,8 +75,11 @@ private:
     std::string onlyWord_;
 };
 
+// True for a text of digits and commas, with a digit: the lengths of a tajenka's words ("5,2,3")
+// rather than a pattern of them.
+bool IsWordLengths(std::string_view text);
 // "5,2,3": a pattern of words of these lengths ("????? ?? ???"). Throws SolverInputError for
-// anything but positive numbers separated by commas, or a word longer than the longest answer.
+// anything but numbers from 1 to kLongestWordLength separated by commas.
 std::string WordLengthsPattern(std::string_view lengths);
 
 } // namespace zadrovec

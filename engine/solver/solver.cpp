@@ -114,52 +114,24 @@ SquareSet setOf(const Squares& squares) {
 
 } // namespace
 
-LengthRange ParseLengthRange(std::string_view text) {
-    const auto number = [&](std::string_view part) {
-        std::size_t value = 0;
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-        if (part.empty() || error != std::errc{} || end != part.data() + part.size())
-            throw SolverInputError("the length \"" + std::string(text) +
-                                   "\" is not N or N-M with whole numbers");
-        return value;
-    };
-    const auto dash = text.find('-');
-    LengthRange range;
-    range.shortest = number(text.substr(0, dash));
-    range.longest = dash == std::string_view::npos ? range.shortest : number(text.substr(dash + 1));
-    if (range.shortest < 1) throw SolverInputError("the length must be at least 1");
-    if (range.longest < range.shortest)
-        throw SolverInputError("the length range " + std::string(text) + " ends below its start");
-    return range;
-}
-
 class Solver::Compiled {
 public:
+    // The fields are read in the order in which Diagnose tells their problems.
     explicit Compiled(const Question& q) : kind(q.kind), rules(q.rules) {
-        if (!q.length.empty()) range = ParseLengthRange(q.length);
-        if (!q.exclude.empty())
-            exclude = setOf(ParseOptionLetters(q.exclude, rules, false, "--exclude").letters);
+        if (kind == QuestionKind::Pattern) {
+            if (!q.text.empty()) pattern.emplace(q.text, rules, QuestionField::Pattern);
+        } else {
+            letters = ParseOptionLetters(q.text, rules, LettersField(kind));
+        }
         if (IsCluePattern(q.clue))
-            clue.emplace(q.clue, rules, "clue");
+            clue.emplace(q.clue, rules, QuestionField::Clue);
         else if (!q.clue.empty())
             legend = q.clue;
-        switch (kind) {
-        case QuestionKind::Pattern:
-            if (!q.text.empty())
-                pattern.emplace(q.text, rules, "pattern");
-            else if (!clue && legend.empty())
-                throw SolverInputError("give a pattern, letters or a clue");
-            break;
-        case QuestionKind::Anagram:
-            letters = ParseOptionLetters(q.text, rules, true, "--anagram");
-            break;
-        case QuestionKind::From:
-            letters = ParseOptionLetters(q.text, rules, true, "--from");
-            break;
-        case QuestionKind::Contains:
-            letters = ParseOptionLetters(q.text, rules, false, "--contains");
-            break;
-        }
+        if (kind == QuestionKind::Pattern && !pattern && !clue && legend.empty())
+            throw SolverInputError({QuestionField::Question, QuestionReason::NothingAsked}, {});
+        if (!q.length.empty()) range = ParseLengthRange(q.length);
+        if (!q.exclude.empty())
+            exclude = setOf(ParseOptionLetters(q.exclude, rules, QuestionField::Exclude).letters);
         for (const Square s : letters.letters)
             if (need[s] < 255) ++need[s];
         letterSet = setOf(letters.letters);
@@ -323,7 +295,7 @@ const SquareIndex& Solver::index(const SquareRules& rules) {
 }
 
 std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byScan) {
-    const PhrasePattern phrase(question.text, question.rules, "pattern");
+    const PhrasePattern phrase(question.text, question.rules, QuestionField::Pattern);
     Question squares = question;
     // With CH as one square the last letter of a word and the first of the next may join: only
     // the words decide then.
@@ -348,7 +320,7 @@ std::vector<SolvedAnswer> Solver::solvePhrase(const Question& question, bool byS
     if (indexed) {
         ofWords = phraseAnswers(*indexed, space_->size());
         if (phrase.fewestWords() == 1)
-            onlyWord.emplace(phrase.onlyWord(), question.rules, "pattern");
+            onlyWord.emplace(phrase.onlyWord(), question.rules, QuestionField::Pattern);
     }
     const auto readWhole = [&](std::uint32_t id) { return !indexed || ofWords[id]; };
     std::vector<std::uint32_t> ids;
@@ -618,7 +590,7 @@ std::vector<AnswerPartner> Solver::clues(std::string_view word, bool strict) {
     rules.strict = strict;
     Squares wordSquares;
     if (!TextSquares(word, rules, wordSquares))
-        throw SolverInputError("the word has no squares: it needs letters and no digits");
+        throw SolverInputError({QuestionField::Word, QuestionReason::NoSquares}, word);
     const SquareIndex& squares = index(rules);
     std::map<std::uint32_t, DictionaryMask> partners;
     for (const std::uint32_t id : squares.withSquares(wordSquares))

@@ -6,6 +6,7 @@
 #include "engine/solver/answerspace.h"
 #include "engine/solver/lemmaindex.h"
 #include "engine/solver/phrasepattern.h"
+#include "engine/solver/question.h"
 #include "engine/solver/solverpattern.h"
 #include "engine/solver/squareindex.h"
 
@@ -18,27 +19,6 @@
 #include <vector>
 
 namespace zadrovec {
-
-enum class QuestionKind { Pattern, Anagram, From, Contains };
-
-// Every text is Windows-1250 as typed. An empty field is no filter; an empty pattern asks for
-// the clue alone.
-struct Question {
-    QuestionKind kind = QuestionKind::Pattern;
-    std::string text;   // the pattern, or the letters of the other kinds
-    std::string length; // "N" or "N-M" squares
-    std::string exclude;
-    std::string clue; // a legend as printed, or a pattern when it holds "*" or "?"
-    SquareRules rules;
-};
-
-struct LengthRange {
-    std::size_t shortest = 1;
-    std::size_t longest = SIZE_MAX;
-};
-
-// "N" or "N-M" with N at least 1 and M not below N; throws SolverInputError otherwise.
-LengthRange ParseLengthRange(std::string_view text);
 
 struct SolvedAnswer {
     std::uint32_t text;

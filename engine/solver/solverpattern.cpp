@@ -2,22 +2,12 @@
 
 #include "engine/text/cp1250.h"
 
+#include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace zadrovec {
 namespace {
-
-// A character of the user's text for a message, in the program's own code page.
-std::string quotedChar(char c) {
-    return "\"" + std::string(1, c) + "\"";
-}
-
-// The squares of a run of letters, CH joined when the rules say so.
-Squares lettersToSquares(std::string_view letters, const SquareRules& rules) {
-    Squares squares;
-    LetterSquares(letters, rules, squares);
-    return squares;
-}
 
 bool isLetter(char c) {
     return IsCp1250Letter(static_cast<unsigned char>(c));
@@ -25,10 +15,14 @@ bool isLetter(char c) {
 
 } // namespace
 
-SquarePattern::SquarePattern(std::string_view text, const SquareRules& rules,
-                             std::string_view what) {
-    const std::string name(what);
-    if (text.empty()) throw SolverInputError("the " + name + " is empty");
+SquarePattern::SquarePattern(std::string_view text, const SquareRules& rules, QuestionField field) {
+    const auto refuse = [&](QuestionReason reason, std::size_t at) {
+        throw SolverInputError({field, reason, at, at < text.size() ? text[at] : '\0'}, text);
+    };
+    if (text.empty()) refuse(QuestionReason::Empty, 0);
+    // A space is told only when nothing else is wrong: the rest may show that it was meant to part
+    // the words of a phrase, and an error after it is the more useful one.
+    std::size_t firstSpace = std::string_view::npos;
     const auto single = [this](Square s) {
         PatternStep step;
         step.squares.set(s);
@@ -40,8 +34,10 @@ SquarePattern::SquarePattern(std::string_view text, const SquareRules& rules,
             std::size_t end = i;
             while (end < text.size() && isLetter(text[end]))
                 ++end;
-            for (const Square s : lettersToSquares(text.substr(i, end - i), rules))
-                single(s);
+            const std::size_t before = letters_.size();
+            LetterSquares(text.substr(i, end - i), rules, letters_, letterPositions_, i);
+            for (std::size_t k = before; k < letters_.size(); ++k)
+                single(letters_[k]);
             i = end;
             continue;
         }
@@ -56,36 +52,36 @@ SquarePattern::SquarePattern(std::string_view text, const SquareRules& rules,
             step.squares = AllSquares() & ~VowelSquares();
         } else if (c == '[') {
             const std::size_t close = text.find(']', i + 1);
-            if (close == std::string_view::npos)
-                throw SolverInputError("the " + name + " has a \"[\" without its \"]\"");
-            std::string_view inside = text.substr(i + 1, close - i - 1);
-            const bool negated = !inside.empty() && (inside[0] == '!' || inside[0] == '^');
-            if (negated) inside.remove_prefix(1);
-            if (inside.empty())
-                throw SolverInputError("the " + name + " has an empty set of letters");
-            for (const char l : inside)
-                if (!isLetter(l))
-                    throw SolverInputError("a set of letters in the " + name + " holds " +
-                                           quotedChar(l) + ", which is no letter");
-            for (const Square s : lettersToSquares(inside, rules))
+            if (close == std::string_view::npos) refuse(QuestionReason::UnclosedSet, i);
+            std::size_t first = i + 1;
+            const bool negated = first < close && (text[first] == '!' || text[first] == '^');
+            if (negated) ++first;
+            if (first == close) refuse(QuestionReason::EmptySet, i);
+            for (std::size_t at = first; at < close; ++at)
+                if (!isLetter(text[at])) refuse(QuestionReason::SetHoldsNonLetter, at);
+            const std::string_view inside = text.substr(first, close - first);
+            Squares members;
+            LetterSquares(inside, rules, members);
+            for (const Square s : members)
                 step.squares.set(s);
             if (negated) step.squares = AllSquares() & ~step.squares;
             i = close;
         } else if (c == ']') {
-            throw SolverInputError("the " + name + " has a \"]\" without its \"[\"");
+            refuse(QuestionReason::UnopenedSet, i);
         } else if (c >= '0' && c <= '9') {
-            throw SolverInputError("the " + name + " holds the digit " + quotedChar(c) +
-                                   "; answers have letters only");
+            refuse(QuestionReason::Digit, i);
         } else if (c == ' ') {
-            throw SolverInputError("the " + name + " holds a space; squares have no spaces");
+            if (firstSpace == std::string_view::npos) firstSpace = i;
+            ++i;
+            continue;
         } else {
-            throw SolverInputError("the " + name + " holds " + quotedChar(c) +
-                                   ", which is no letter, ?, *, @, # or [set]");
+            refuse(QuestionReason::NoPatternCharacter, i);
         }
         // A run of stars is one star: each more would only cost a pass over every answer.
         if (!(step.star && !steps_.empty() && steps_.back().star)) steps_.push_back(step);
         ++i;
     }
+    if (firstSpace != std::string_view::npos) refuse(QuestionReason::Space, firstSpace);
     for (const PatternStep& step : steps_)
         if (!step.star) ++fixedSteps_;
     while (prefix_ < steps_.size() && !steps_[prefix_].star)
@@ -122,32 +118,56 @@ bool SquarePattern::matches(const Square* squares, std::size_t count) const {
 }
 
 OptionLetters ParseOptionLetters(std::string_view text, const SquareRules& rules,
-                                 bool blanksAllowed, std::string_view what) {
-    const std::string name(what);
+                                 QuestionField field) {
+    const bool blanksAllowed = field == QuestionField::Anagram || field == QuestionField::From;
     OptionLetters parsed;
     std::string letters;
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (isLetter(c)) {
             letters += c;
         } else if (c == '?' && blanksAllowed) {
             ++parsed.blanks;
             letters += ' '; // keeps C?H from joining into CH
         } else {
-            throw SolverInputError(name + " takes letters" + (blanksAllowed ? " and ?" : "") +
-                                   ", not " + quotedChar(c));
+            throw SolverInputError({field, QuestionReason::NotLetter, i, c}, text);
         }
     }
-    if (letters.empty()) throw SolverInputError(name + " needs at least one letter");
+    if (letters.empty()) throw SolverInputError({field, QuestionReason::NoLetters}, text);
     std::size_t start = 0;
     while (start < letters.size()) {
         std::size_t end = letters.find(' ', start);
         if (end == std::string::npos) end = letters.size();
-        const Squares run =
-            lettersToSquares(std::string_view(letters).substr(start, end - start), rules);
-        parsed.letters.insert(parsed.letters.end(), run.begin(), run.end());
+        LetterSquares(std::string_view(letters).substr(start, end - start), rules, parsed.letters,
+                      parsed.positions, start);
         start = end + 1;
     }
     return parsed;
+}
+
+LengthRange ParseLengthRange(std::string_view text) {
+    const auto refuse = [&](QuestionReason reason) {
+        throw SolverInputError({QuestionField::Length, reason}, text);
+    };
+    const auto number = [&](std::string_view part) {
+        std::size_t value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || error != std::errc{} || end != part.data() + part.size())
+            refuse(QuestionReason::LengthNoNumber);
+        return value;
+    };
+    const auto dash = text.find('-');
+    LengthRange range;
+    range.shortest = number(text.substr(0, dash));
+    if (range.shortest < 1) refuse(QuestionReason::LengthBelowOne);
+    if (dash == std::string_view::npos) {
+        range.longest = range.shortest;
+    } else {
+        if (dash + 1 == text.size()) refuse(QuestionReason::LengthUnfinished);
+        range.longest = number(text.substr(dash + 1));
+    }
+    if (range.longest < range.shortest) refuse(QuestionReason::LengthReversed);
+    return range;
 }
 
 } // namespace zadrovec

@@ -96,9 +96,15 @@ Square LetterSquare(unsigned char letter, bool strict) {
     return t.square[strict ? capital : t.folded[capital]];
 }
 
-void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out) {
+namespace {
+
+// started(i) for each square appended, i the place of its first letter.
+template <typename Started>
+void appendLetterSquares(std::string_view letters, const SquareRules& rules, Squares& out,
+                         Started started) {
     const SquareTables& t = tables();
     for (std::size_t i = 0; i < letters.size(); ++i) {
+        started(i);
         const unsigned char capital = t.upper[static_cast<unsigned char>(letters[i])];
         // CH is the letters C and H themselves: the squares are formed before diacritics are
         // folded, so Č followed by H stays two squares.
@@ -110,6 +116,17 @@ void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& 
         }
         out.push_back(LetterSquare(capital, rules.strict));
     }
+}
+
+} // namespace
+
+void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out) {
+    appendLetterSquares(letters, rules, out, [](std::size_t) {});
+}
+
+void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out,
+                   std::vector<std::size_t>& starts, std::size_t offset) {
+    appendLetterSquares(letters, rules, out, [&](std::size_t i) { starts.push_back(offset + i); });
 }
 
 bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out) {

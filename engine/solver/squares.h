@@ -82,6 +82,9 @@ Square LetterSquare(unsigned char letter, bool strict);
 // Appends the squares of letters (every byte a letter, any case): CH one square when the rules
 // say so, and only where the letters are C and H themselves.
 void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out);
+// The same, appending to starts where each square's letters begin, offset added.
+void LetterSquares(std::string_view letters, const SquareRules& rules, Squares& out,
+                   std::vector<std::size_t>& starts, std::size_t offset);
 
 // Appends the squares of a text: its letters in order, other characters taking no square.
 // False (and nothing appended) for a text with a digit or without any letter.

@@ -36,7 +36,7 @@ std::size_t squareCount(std::string_view utf8, SquareRules rules = {}) {
 }
 
 bool matches(std::string_view pattern, std::string_view answer, SquareRules rules = {}) {
-    const SquarePattern compiled(cp(pattern), rules, "pattern");
+    const SquarePattern compiled(cp(pattern), rules, QuestionField::Pattern);
     Squares squares;
     if (!TextSquares(cp(answer), rules, squares)) return false;
     return compiled.matches(squares.data(), squares.size());
@@ -44,7 +44,7 @@ bool matches(std::string_view pattern, std::string_view answer, SquareRules rule
 
 std::string patternError(std::string_view pattern) {
     try {
-        SquarePattern(cp(pattern), {}, "pattern");
+        SquarePattern(cp(pattern), {}, QuestionField::Pattern);
     } catch (const SolverInputError& error) {
         return error.what();
     }
@@ -115,7 +115,7 @@ TEST(PhrasePattern, WordsByTheirSquaresWithStandAloneStars) {
         {"?   ??", "A  BC", {}, true},      // repeated spaces are one
     };
     for (const Row& row : rows) {
-        const PhrasePattern pattern(cp(row.pattern), row.rules, "pattern");
+        const PhrasePattern pattern(cp(row.pattern), row.rules, QuestionField::Pattern);
         EXPECT_EQ(pattern.matches(TextWords(cp(row.phrase), row.rules)), row.matches)
             << row.pattern << " / " << row.phrase;
         // The lengths of the words never refuse a match, and decide only for "?" and "*".
@@ -128,7 +128,7 @@ TEST(PhrasePattern, WordsByTheirSquaresWithStandAloneStars) {
             EXPECT_NE(byLengths, PhrasePattern::LengthMatch::Yes) << row.pattern;
         }
     }
-    EXPECT_THROW(PhrasePattern("   ", {}, "pattern"), SolverInputError);
+    EXPECT_THROW(PhrasePattern("   ", {}, QuestionField::Pattern), SolverInputError);
     EXPECT_EQ(WordLengthsPattern("5,2,3"), "????? ?? ???");
     for (const char* lengths : {"", "5,,2", "0", "5;2", "101", "2,x"})
         EXPECT_THROW(WordLengthsPattern(lengths), SolverInputError) << lengths;
@@ -143,7 +143,8 @@ TEST(SquarePattern, WildcardsSetsAndVowels) {
     EXPECT_FALSE(matches("*E*E*", "HERKA"));
     // A run of stars is one star, however long: it costs one pass, not one per star.
     EXPECT_TRUE(matches(std::string(40'000, '*') + "KA" + std::string(40'000, '*'), "HERKA"));
-    EXPECT_EQ(SquarePattern(std::string(32'767, '*'), {}, "pattern").steps().size(), 1u);
+    EXPECT_EQ(SquarePattern(std::string(32'767, '*'), {}, QuestionField::Pattern).steps().size(),
+              1u);
     EXPECT_TRUE(matches("#@#@", "MÁMA"));
     EXPECT_TRUE(matches("@", "ý"));
     EXPECT_FALSE(matches("#", "Y"));
@@ -166,15 +167,15 @@ TEST(SquarePattern, MeaninglessPatternsSayWhatIsWrong) {
 }
 
 TEST(SquarePattern, OptionLettersAllowBlanksOnlyWhereAsked) {
-    const OptionLetters letters = ParseOptionLetters("AB?C", {}, true, "--anagram");
+    const OptionLetters letters = ParseOptionLetters("AB?C", {}, QuestionField::Anagram);
     EXPECT_EQ(letters.letters.size(), 3u);
     EXPECT_EQ(letters.blanks, 1u);
-    EXPECT_THROW(ParseOptionLetters("AB?", {}, false, "--contains"), SolverInputError);
-    EXPECT_THROW(ParseOptionLetters("", {}, true, "--from"), SolverInputError);
-    EXPECT_THROW(ParseOptionLetters("A1", {}, true, "--from"), SolverInputError);
+    EXPECT_THROW(ParseOptionLetters("AB?", {}, QuestionField::Contains), SolverInputError);
+    EXPECT_THROW(ParseOptionLetters("", {}, QuestionField::From), SolverInputError);
+    EXPECT_THROW(ParseOptionLetters("A1", {}, QuestionField::From), SolverInputError);
     // C?H is two letters and a blank, never the CH square.
-    EXPECT_EQ(ParseOptionLetters("C?H", kCh, true, "x").letters.size(), 2u);
-    EXPECT_EQ(ParseOptionLetters("CH", kCh, true, "x").letters.size(), 1u);
+    EXPECT_EQ(ParseOptionLetters("C?H", kCh, QuestionField::Anagram).letters.size(), 2u);
+    EXPECT_EQ(ParseOptionLetters("CH", kCh, QuestionField::Anagram).letters.size(), 1u);
 }
 
 TEST(LengthRange, NumbersAndRanges) {
