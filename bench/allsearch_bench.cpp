@@ -184,8 +184,7 @@ void BM_ResultsWindowManyHits(benchmark::State& state) {
     mainWindow.resize(530, 378);
     mainWindow.show();
     ui::SearchProgressWindow progress(&mainWindow);
-    ui::FoundTextWindow window(dictionary, &mainWindow);
-    window.setProgressWindow(&progress);
+    ui::FoundTextWindow window(dictionary, &progress, &mainWindow);
     for (auto _ : state) {
         window.searchText = stock().manyHitsText();
         window.show();

@@ -24,15 +24,15 @@ ui::MainWindow* window = nullptr;
 // Types `first` into an emptied field (a text below the minimum: no search) and times the
 // keystroke of `last`, which searches.
 void BM_Keystroke(benchmark::State& state, const char* first, char last, int minimum) {
-    window->searchFromLetter->setValue(minimum);
+    window->searchFromLetter()->setValue(minimum);
     std::size_t found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        window->searchField->clear();
-        QTest::keyClicks(window->searchField, first);
+        window->searchField()->clear();
+        QTest::keyClicks(window->searchField(), first);
         state.ResumeTiming();
-        QTest::keyClick(window->searchField, last);
-        found = window->foundWordsList->items().size();
+        QTest::keyClick(window->searchField(), last);
+        found = window->foundWordsList()->items().size();
     }
     state.counters["found"] = static_cast<double>(found);
 }

@@ -120,10 +120,11 @@ Stock& stock() {
 // The sample's squares as typed, without diacritics.
 std::string plainSquares(const std::string& text) {
     Squares squares;
-    TextSquares(text, {}, squares);
+    if (!TextSquares(text, {}, squares)) return {};
+    // Under the default rules every letter is one square, its capital without diacritics.
     std::string out;
-    for (const Square s : squares)
-        out += SquareText(s);
+    for (const char c : FoldedCapitals(text))
+        if (IsCp1250Letter(static_cast<unsigned char>(c))) out += c;
     return out;
 }
 

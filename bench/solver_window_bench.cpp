@@ -6,6 +6,7 @@
 #include "ui/program.h"
 #include "ui/solverwindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     ui::Program program(QStringLiteral(ZADROVEC_DATA_DIR));
     ui::MainWindow& main = program.mainWindow();
     main.show();
-    main.solverAction->trigger(); // opens the answers once
+    main.findChild<QAction*>(QStringLiteral("acLusteni"))->trigger(); // opens the answers once
     window = main.solverWindow();
     while (!window->answersReady())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -69,6 +69,14 @@ bool replacedAtOnePlace(std::string_view old, std::string_view now, std::size_t 
     return false;
 }
 
+// One key saved as a window's save writes it: one edit, committed.
+void saveString(std::string_view section, std::string_view key, std::string_view value,
+                const std::filesystem::path& file) {
+    zadrovec::ProfileEdit edit(file);
+    edit.writeString(section, key, value);
+    edit.commit();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -93,14 +101,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (breaksLine(section) || breaksLine(key) || breaksLine(value)) {
         bool refused = false;
         try {
-            WriteProfileString(section, key, value, file);
+            saveString(section, key, value, file);
         } catch (const ProfileWriteError&) {
             refused = true;
         }
         fuzz::require(refused && readBytes(file) == old);
         return 0;
     }
-    WriteProfileString(section, key, value, file);
+    saveString(section, key, value, file);
     const std::string now = readBytes(file);
 
     const std::string k(trimmed(key)), v(value), crlf("\r\n");

@@ -42,7 +42,7 @@ constexpr std::array<unsigned char, 256> kLower = makeLowerTable();
 
 } // namespace
 
-unsigned char cp1250ToLower(unsigned char byte) {
+unsigned char Cp1250ToLower(unsigned char byte) {
     return kLower[byte];
 }
 

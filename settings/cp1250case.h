@@ -7,7 +7,7 @@
 namespace zadrovec {
 
 // The small letter of a capital of the code page; every other byte unchanged.
-unsigned char cp1250ToLower(unsigned char byte);
+unsigned char Cp1250ToLower(unsigned char byte);
 
 bool EqualIgnoringCaseCp1250(std::string_view a, std::string_view b);
 

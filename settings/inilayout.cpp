@@ -37,7 +37,7 @@ std::optional<std::string_view> sectionName(std::string_view trimmedLine) {
 std::string smallLetters(std::string_view name) {
     std::string folded(name);
     for (char& c : folded)
-        c = static_cast<char>(cp1250ToLower(static_cast<unsigned char>(c)));
+        c = static_cast<char>(Cp1250ToLower(static_cast<unsigned char>(c)));
     return folded;
 }
 

@@ -167,13 +167,6 @@ void ProfileEdit::commit() {
     if (!WriteWholeFile(file_, bytes_)) throw ProfileWriteError(fileNameOf(file_));
 }
 
-void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::filesystem::path& file) {
-    ProfileEdit edit(file);
-    edit.writeString(section, key, value);
-    edit.commit();
-}
-
 int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
                        const std::filesystem::path& file) {
     const std::string text = ReadProfileString(section, key, "", file);
@@ -181,20 +174,6 @@ int ReadProfileInteger(std::string_view section, std::string_view key, int defau
                                          ? parseHexadecimal(std::string_view(text).substr(2))
                                          : parseDecimal(text);
     return value.value_or(defaultValue);
-}
-
-void WriteProfileInteger(std::string_view section, std::string_view key, int value,
-                         const std::filesystem::path& file) {
-    ProfileEdit edit(file);
-    edit.writeInteger(section, key, value);
-    edit.commit();
-}
-
-void WriteProfileBool(std::string_view section, std::string_view key, bool value,
-                      const std::filesystem::path& file) {
-    ProfileEdit edit(file);
-    edit.writeBool(section, key, value);
-    edit.commit();
 }
 
 } // namespace zadrovec

@@ -22,36 +22,26 @@ inline constexpr std::size_t kProfileValueMaxLength = 2047;
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultValue, const std::filesystem::path& file);
 
-// Sets key in section to value, written as it is. An existing key keeps its line, a new key
-// follows the last key of its section, a new section goes to the end of the file. Creates a
-// missing file. Raises ProfileWriteError when the file cannot be written, and when the
-// section, the key or the value holds a line break (CR or LF), which would add lines of its own.
-void WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::filesystem::path& file);
-
 // A decimal integer with an optional sign, or a hexadecimal one written "0x..." or "0X..."
 // (more than two characters). A text that is no integer as a whole ("12px"), or one beyond
 // 32 bits, gives defaultValue.
 int ReadProfileInteger(std::string_view section, std::string_view key, int defaultValue,
                        const std::filesystem::path& file);
 
-void WriteProfileInteger(std::string_view section, std::string_view key, int value,
-                         const std::filesystem::path& file);
-
-// Written as "1" or "0".
-void WriteProfileBool(std::string_view section, std::string_view key, bool value,
-                      const std::filesystem::path& file);
-
-// Several writes to one file, each exactly as the functions above would make it, with the
-// file written once at the end: saving a window's section costs one write to the disk, and a
-// save that fails leaves the file as it was.
+// Writes to one file, kept in memory and written once at the end: saving a window's section
+// costs one write to the disk, and a save that fails leaves the file as it was.
 class ProfileEdit {
 public:
     // Reads the file; raises ProfileWriteError when it is there but cannot be read.
     explicit ProfileEdit(std::filesystem::path file);
 
+    // Sets key in section to value, written as it is. An existing key keeps its line, a new key
+    // follows the last key of its section, a new section goes to the end of the file; commit
+    // creates a missing file. Raises ProfileWriteError when the section, the key or the value
+    // holds a line break (CR or LF), which would add lines of its own.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
+    // Written as "1" or "0".
     void writeBool(std::string_view section, std::string_view key, bool value);
 
     // Writes the file whole; raises ProfileWriteError when it cannot.

@@ -72,7 +72,7 @@ struct ShownByte {
 };
 
 constexpr ShownByte shownByte(unsigned char byte) {
-    const char32_t c = cp1250ToCodePoint(byte);
+    const char32_t c = Cp1250ToCodePoint(byte);
     if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) {
         constexpr char kHex[] = "0123456789ABCDEF";
         return {{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]}, 4};

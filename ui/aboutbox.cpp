@@ -61,8 +61,9 @@ AboutBox::AboutBox(Dictionary& dictionary, QWidget* mainWindow)
     growToContents(panel, {349, 161});
     fixSizeGrowingToLayout(this, {365, 213});
 
-    windowSettings = new WindowSettings(this, QStringLiteral("FormStorage1"),
-                                        QStringLiteral("O programu"), {}, {"Verze.Caption"});
+    windowSettings =
+        new WindowSettings(this, QStringLiteral("FormStorage1"), QStringLiteral("O programu"), {},
+                           {"Verze.Caption"}, {.failed = MessageBoxes::generalError});
 }
 
 // The first row: the program's icon beside its name and the two versions.

@@ -58,10 +58,9 @@ QWidget* column(const QString& name, const QString& caption, QLineEdit* edit, Li
 
 } // namespace
 
-CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
+CharactersWindow::CharactersWindow(QWidget* mainWindow, Messages& messages,
                                    const QString& programFolder)
-    : QDialog(mainWindow), statusPanel0_(statusPanel0),
-      catalogue_(programFolder.toStdString(), messages) {
+    : QDialog(mainWindow), catalogue_(programFolder.toStdString(), messages) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Postavy z děl"));
     resize(kWidth, kHeight);
@@ -76,7 +75,7 @@ CharactersWindow::CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Me
     // "Window Postavy": where the window stood and how large it was.
     placement =
         new WindowPlacement(this, QStringLiteral("FormStorage1"), QStringLiteral("Window Postavy"),
-                            WindowPlacement::KeepPosition);
+                            WindowPlacement::KeepPosition, {.failed = MessageBoxes::generalError});
 }
 
 // The strip above the columns, with the close button.
@@ -152,12 +151,12 @@ void CharactersWindow::done(int result) {
 }
 
 void CharactersWindow::openCatalogue() {
-    if (statusPanel0_) keptStatusText_ = statusPanel0_->text();
+    emit catalogueOpening();
     OpenCatalogue(catalogue_); // a failure is told to the user; the window opens all the same
 }
 
 void CharactersWindow::closeCatalogue() {
-    if (statusPanel0_) statusPanel0_->setText(keptStatusText_);
+    emit catalogueClosed();
     CloseCatalogue(catalogue_);
 }
 

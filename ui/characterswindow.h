@@ -22,10 +22,9 @@ class ListBox;
 class CharactersWindow : public QDialog {
     Q_OBJECT
 public:
-    // statusPanel0 is panel 0 of the main window's status bar, where messages' status text
-    // lands too; programFolder is where postavy.dat lies.
-    CharactersWindow(QWidget* mainWindow, QLabel* statusPanel0, Messages& messages,
-                     const QString& programFolder);
+    // Messages' status text lands in the main window's status line, borrowed while the
+    // catalogue is open; programFolder is where postavy.dat lies.
+    CharactersWindow(QWidget* mainWindow, Messages& messages, const QString& programFolder);
     ~CharactersWindow() override;
 
     WindowPlacement* placement;
@@ -53,6 +52,11 @@ public:
     // Closing by any way (button, close box, Escape) ends here.
     void done(int result) override;
 
+signals:
+    // The status line is borrowed while the catalogue is open, and given back after.
+    void catalogueOpening();
+    void catalogueClosed();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -63,9 +67,7 @@ private:
     void connectControls();
     CharacterLists lists();
 
-    QLabel* statusPanel0_;
     Catalogue catalogue_;
-    QString keptStatusText_;
 };
 
 } // namespace zadrovec::ui

@@ -59,6 +59,10 @@ void FindTextDialog::placeControls() {
     setFixedSize(width, qMax(87, top + qMax(ok.height(), cancel.height()) + 8));
 }
 
+QString FindTextDialog::text() const {
+    return textField->text();
+}
+
 void FindTextDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     enableFindButton();

@@ -20,6 +20,8 @@ public:
     QPushButton* findButton;   // "&Hledej": default button, closes with OK
     QPushButton* cancelButton; // "&Storno": cancel button
 
+    QString text() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

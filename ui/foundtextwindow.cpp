@@ -41,8 +41,9 @@ Panel* column(const QString& name, QLabel*& header, const QString& caption, List
 
 } // namespace
 
-FoundTextWindow::FoundTextWindow(Dictionary& dictionary, QWidget* mainWindow)
-    : QDialog(mainWindow), dictionary_(dictionary) {
+FoundTextWindow::FoundTextWindow(Dictionary& dictionary, SearchProgressWindow* progress,
+                                 QWidget* mainWindow)
+    : QDialog(mainWindow), dictionary_(dictionary), progress_(progress) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Nalezené výrazy"));
     setSizeGripEnabled(true);
@@ -83,9 +84,10 @@ FoundTextWindow::FoundTextWindow(Dictionary& dictionary, QWidget* mainWindow)
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(foundWordsList, &ListBox::selectionChangedTo, this,
             [this](int row) { runHandler([this, row] { showFoundMeanings(row); }); });
-    windowSettings = new WindowSettings(
-        this, QStringLiteral("FormStorage1"), QStringLiteral("Okno nalezených výrazů"),
-        WindowPlacement::KeepState | WindowPlacement::KeepPosition, {"Panel2.Width"});
+    windowSettings = new WindowSettings(this, QStringLiteral("FormStorage1"),
+                                        QStringLiteral("Okno nalezených výrazů"),
+                                        WindowPlacement::KeepState | WindowPlacement::KeepPosition,
+                                        {"Panel2.Width"}, {.failed = MessageBoxes::generalError});
 }
 
 FoundTextWindow::~FoundTextWindow() {
@@ -94,6 +96,11 @@ FoundTextWindow::~FoundTextWindow() {
 
 ResultLists FoundTextWindow::resultLists() {
     return {foundWordsList->items(), hitHeadwords, hitMeanings, meaningsList->items()};
+}
+
+void FoundTextWindow::findText(std::string text) {
+    searchText = std::move(text);
+    exec();
 }
 
 void FoundTextWindow::showFoundMeanings(int index) {

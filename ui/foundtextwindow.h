@@ -25,10 +25,12 @@ class SearchProgressWindow;
 class FoundTextWindow : public QDialog {
     Q_OBJECT
 public:
-    FoundTextWindow(Dictionary& dictionary, QWidget* mainWindow);
+    // progress is shown around the search.
+    FoundTextWindow(Dictionary& dictionary, SearchProgressWindow* progress, QWidget* mainWindow);
     ~FoundTextWindow() override;
 
-    void setProgressWindow(SearchProgressWindow* progress) { progress_ = progress; }
+    // Shows the window modally with the hits of text (Windows-1250, as typed).
+    void findText(std::string text);
 
     // The text to find, as typed; set before showing. The search folds it in place.
     std::string searchText;
@@ -55,7 +57,7 @@ private:
     void runSearch();
 
     Dictionary& dictionary_;
-    SearchProgressWindow* progress_ = nullptr;
+    SearchProgressWindow* progress_;
 };
 
 } // namespace zadrovec::ui

@@ -1,14 +1,8 @@
 #include "ui/mainwindow.h"
 
 #include "settings/settingsfolder.h"
-#include "ui/aboutbox.h"
-#include "ui/characterswindow.h"
-#include "ui/findtextdialog.h"
-#include "ui/foundtextwindow.h"
 #include "ui/helpwindow.h"
 #include "ui/messageboxes.h"
-#include "ui/searchprogresswindow.h"
-#include "ui/settingsdialog.h"
 #include "ui/solverwindow.h"
 #include "ui/widgets/buttonbar.h"
 #include "ui/widgets/controls.h"
@@ -17,12 +11,10 @@
 #include "ui/widgets/listbox.h"
 #include "ui/widgets/menuitem.h"
 #include "ui/widgets/qtext.h"
-#include "ui/widgets/radiogroup.h"
 #include "ui/widgets/spinedit.h"
 #include "windowsettings/windowsettings.h"
 
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -136,7 +127,7 @@ MainWindow::MainWindow(Dictionary& dictionary, WindowMessages& messages,
     createToolBars();
     createPanels();
     createWindowSettings();
-    messages_.statusSink = [this](const QString& text) { statusTextPanel->setText(text); };
+    messages_.statusSink = [this](const QString& text) { statusTextPanel_->setText(text); };
     openAtStart();
 }
 
@@ -146,22 +137,26 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createWindowSettings() {
-    windowSettings = new WindowSettings(
+    // "Main window": placement, toolbars, search options, folder.
+    new WindowSettings(
         this, QStringLiteral("FormStorage1"), QStringLiteral("Main window"),
-        WindowPlacement::KeepState | WindowPlacement::KeepPosition, mainWindowEntries());
-    windowSettings->onRestorePlacement = [this] { applyRestoredSettings(); };
-    menuSettings = new WindowSettings(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"),
-                                      {}, menuEntries());
+        WindowPlacement::KeepState | WindowPlacement::KeepPosition |
+            WindowPlacement::ProgramMainWindow,
+        mainWindowEntries(),
+        {.failed = MessageBoxes::generalError, .restored = [this] { applyRestoredSettings(); }});
+    // "Menu": captions and hints of the dictionary commands.
+    new WindowSettings(this, QStringLiteral("FormStorage2"), QStringLiteral("Menu"), {},
+                       menuEntries(), {.failed = MessageBoxes::generalError});
 }
 
 QAction* MainWindow::makeAction(const char* name, const QString& caption, const QString& hint,
-                                const QKeySequence& shortcut, int image) {
+                                const QKeySequence& shortcut, Picture picture) {
     auto* action = new Action(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     action->setHint(hint);
-    action->setProperty("ImageIndex", image);
-    action->setIcon(toolBarImages.at(image));
+    action->setProperty("ImageIndex", static_cast<int>(picture));
+    action->setIcon(toolBarImages_.at(picture));
     addAction(action); // its shortcut works anywhere in the window
     return action;
 }
@@ -173,8 +168,8 @@ void MainWindow::createActions() {
     dictionaryGroup_ = new QActionGroup(this);
     dictionaryGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     const QList<QAction*> switches = {
-        mainDictionaryAction, capitalsAction,      chemicalSymbolsAction, currenciesAction,
-        vehicleCodesAction,   personalitiesAction, aircraftMarksAction,   enterprisesAction};
+        mainDictionaryAction_, capitalsAction_,      chemicalSymbolsAction_, currenciesAction_,
+        vehicleCodesAction_,   personalitiesAction_, aircraftMarksAction_,   enterprisesAction_};
     for (qsizetype n = 0; n < switches.size(); ++n) {
         QAction* action = switches[n];
         action->setCheckable(true);
@@ -183,7 +178,7 @@ void MainWindow::createActions() {
         connect(action, &QAction::triggered, this,
                 [this, action] { runHandler([&] { switchDictionary(action); }); });
     }
-    mainDictionaryAction->setChecked(true);
+    mainDictionaryAction_->setChecked(true);
 
     connectCommands();
 }
@@ -191,68 +186,69 @@ void MainWindow::createActions() {
 void MainWindow::createDictionaryActions() {
     // Their hints are the dictionaries' titles.
     const auto title = [](std::size_t n) { return dictionaryTitle(kMainWindowDictionaryFiles[n]); };
-    mainDictionaryAction =
-        makeAction("acHlavni", QStringLiteral("Hlavní"), title(0), Qt::Key_F2, 5);
-    capitalsAction =
-        makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"), title(1), Qt::Key_F3, 6);
-    chemicalSymbolsAction =
-        makeAction("acChemickeZnacky", QStringLiteral("Pomocný 2"), title(2), Qt::Key_F4, 7);
-    currenciesAction = makeAction("acMeny", QStringLiteral("Pomocný 3"), title(3), Qt::Key_F5, 8);
-    vehicleCodesAction =
-        makeAction("acMPZSPZ", QStringLiteral("Pomocný 4"), title(4), Qt::Key_F6, 9);
-    personalitiesAction =
-        makeAction("acOsobnosti", QStringLiteral("Pomocný 5"), title(5), Qt::Key_F7, 10);
-    aircraftMarksAction =
-        makeAction("acOznaceniLetadel", QStringLiteral("Pomocný 6"), title(6), Qt::Key_F8, 11);
-    enterprisesAction =
-        makeAction("acPodniky", QStringLiteral("Pomocný 7"), title(7), Qt::Key_F9, 12);
+    mainDictionaryAction_ = makeAction("acHlavni", QStringLiteral("Hlavní"), title(0), Qt::Key_F2,
+                                       Picture::MainDictionary);
+    capitalsAction_ = makeAction("acHlavniMesta", QStringLiteral("Pomocný 1"), title(1), Qt::Key_F3,
+                                 Picture::Capitals);
+    chemicalSymbolsAction_ = makeAction("acChemickeZnacky", QStringLiteral("Pomocný 2"), title(2),
+                                        Qt::Key_F4, Picture::ChemicalSymbols);
+    currenciesAction_ = makeAction("acMeny", QStringLiteral("Pomocný 3"), title(3), Qt::Key_F5,
+                                   Picture::Currencies);
+    vehicleCodesAction_ = makeAction("acMPZSPZ", QStringLiteral("Pomocný 4"), title(4), Qt::Key_F6,
+                                     Picture::VehicleCodes);
+    personalitiesAction_ = makeAction("acOsobnosti", QStringLiteral("Pomocný 5"), title(5),
+                                      Qt::Key_F7, Picture::Personalities);
+    aircraftMarksAction_ = makeAction("acOznaceniLetadel", QStringLiteral("Pomocný 6"), title(6),
+                                      Qt::Key_F8, Picture::AircraftMarks);
+    enterprisesAction_ = makeAction("acPodniky", QStringLiteral("Pomocný 7"), title(7), Qt::Key_F9,
+                                    Picture::Enterprises);
 }
 
 void MainWindow::createCommandActions() {
-    charactersAction = makeAction("acPostavy", QStringLiteral("Postavy z děl"),
-                                  QStringLiteral("Postavy z děl"), Qt::CTRL | Qt::Key_F9, 13);
-    userDictionaryAction =
+    charactersAction_ =
+        makeAction("acPostavy", QStringLiteral("Postavy z děl"), QStringLiteral("Postavy z děl"),
+                   Qt::CTRL | Qt::Key_F9, Picture::Characters);
+    userDictionaryAction_ =
         makeAction("acUziv", QStringLiteral("Uživatelský"), QStringLiteral("Uživatelský slovník"),
-                   Qt::SHIFT | Qt::Key_F9, 1);
-    findInAllAction = makeAction("acHledej", QStringLiteral("Vyhledat text"),
-                                 QStringLiteral("Hledat výraz|Vyhledá výraz ve všech slovnících"),
-                                 Qt::CTRL | Qt::Key_H, 0);
-    settingsAction = makeAction("acNastaveni", QStringLiteral("Nastavení"),
-                                QStringLiteral("Nastavení|Zobrazí nastavení pro slovník"), {}, 4);
-    exitAction = makeAction("acKonec", QStringLiteral("&Konec"), {}, Qt::ALT | Qt::Key_F4, 3);
-    helpContentsAction =
-        makeAction("acObsahaRejstrik", QStringLiteral("&Obsah a rejstřík"), {}, Qt::Key_F1, 2);
-    aboutAction = makeAction("acOprogramu", QStringLiteral("O &programu"), {}, {}, -1);
-    solverAction = makeAction("acLusteni", QStringLiteral("&Luštění..."),
-                              QStringLiteral("Luštění|Hledá odpovědi podle vzoru a legendy"),
-                              Qt::CTRL | Qt::Key_L, -1);
+                   Qt::SHIFT | Qt::Key_F9, Picture::UserDictionary);
+    findInAllAction_ = makeAction("acHledej", QStringLiteral("Vyhledat text"),
+                                  QStringLiteral("Hledat výraz|Vyhledá výraz ve všech slovnících"),
+                                  Qt::CTRL | Qt::Key_H, Picture::FindInAll);
+    settingsAction_ = makeAction("acNastaveni", QStringLiteral("Nastavení"),
+                                 QStringLiteral("Nastavení|Zobrazí nastavení pro slovník"), {},
+                                 Picture::Settings);
+    exitAction_ =
+        makeAction("acKonec", QStringLiteral("&Konec"), {}, Qt::ALT | Qt::Key_F4, Picture::Exit);
+    helpContentsAction_ = makeAction("acObsahaRejstrik", QStringLiteral("&Obsah a rejstřík"), {},
+                                     Qt::Key_F1, Picture::Help);
+    aboutAction_ = makeAction("acOprogramu", QStringLiteral("O &programu"), {}, {}, Picture::None);
+    solverAction_ = makeAction("acLusteni", QStringLiteral("&Luštění..."),
+                               QStringLiteral("Luštění|Hledá odpovědi podle vzoru a legendy"),
+                               Qt::CTRL | Qt::Key_L, Picture::None);
 }
 
 void MainWindow::connectCommands() {
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(charactersAction, &QAction::triggered, this, [this] {
-        if (charactersWindow_) charactersWindow_->exec();
-    });
-    connect(helpContentsAction, &QAction::triggered, this, [this] {
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(charactersAction_, &QAction::triggered, this, &MainWindow::charactersRequested);
+    connect(helpContentsAction_, &QAction::triggered, this, [this] {
         showHelp(QDir(programFolder_).filePath(QStringLiteral("zadrov.html")), this);
     });
-    connect(findInAllAction, &QAction::triggered, this,
-            [this] { runHandler([this] { findInAllDictionaries(); }); });
-    connect(settingsAction, &QAction::triggered, this,
-            [this] { runHandler([this] { openSettings(); }); });
-    connect(solverAction, &QAction::triggered, this, [this] {
-        if (!solverWindow_) {
-            solverWindow_ = new SolverWindow(this, programFolder_);
-            connect(solverWindow_, &SolverWindow::lookUpRequested, this, &MainWindow::lookUp);
-        }
-        solverWindow_->show();
-        solverWindow_->raise();
-        solverWindow_->activateWindow();
-    });
-    connect(aboutAction, &QAction::triggered, this, [this] {
-        if (aboutBox_) aboutBox_->exec();
-    });
+    connect(findInAllAction_, &QAction::triggered, this, &MainWindow::findInAllRequested);
+    connect(settingsAction_, &QAction::triggered, this,
+            [this] { emit settingsRequested(settingsOptions()); });
+    connect(solverAction_, &QAction::triggered, this, &MainWindow::openSolver);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
     // acUziv is disabled for the whole run; the other commands open windows of their own.
+}
+
+void MainWindow::openSolver() {
+    if (!solverWindow_) {
+        solverWindow_ = new SolverWindow(this, programFolder_);
+        connect(solverWindow_, &SolverWindow::lookUpRequested, this, &MainWindow::lookUp);
+    }
+    solverWindow_->show();
+    solverWindow_->raise();
+    solverWindow_->activateWindow();
 }
 
 void MainWindow::createMenus() {
@@ -265,70 +261,70 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createDictionaryMenu(QMenuBar* bar) {
-    QMenu* slovnik = bar->addMenu(QStringLiteral("&Slovník"));
-    slovnik->setObjectName(QStringLiteral("Slovnk1"));
-    auto* radio = new QActionGroup(slovnik);
+    QMenu* dictionaryMenu = bar->addMenu(QStringLiteral("&Slovník"));
+    dictionaryMenu->setObjectName(QStringLiteral("Slovnk1"));
+    auto* radio = new QActionGroup(dictionaryMenu);
     const std::pair<QAction*, const char*> items[] = {
-        {mainDictionaryAction, "Hlavn1"},         {capitalsAction, "Hlavnmsta1"},
-        {chemicalSymbolsAction, "Chemickznaky1"}, {currenciesAction, "Mny1"},
-        {vehicleCodesAction, "MPZaSPZ1"},         {personalitiesAction, "Osobnosti1"},
-        {aircraftMarksAction, "Oznaenletadel1"},  {enterprisesAction, "Podniky1"}};
+        {mainDictionaryAction_, "Hlavn1"},         {capitalsAction_, "Hlavnmsta1"},
+        {chemicalSymbolsAction_, "Chemickznaky1"}, {currenciesAction_, "Mny1"},
+        {vehicleCodesAction_, "MPZaSPZ1"},         {personalitiesAction_, "Osobnosti1"},
+        {aircraftMarksAction_, "Oznaenletadel1"},  {enterprisesAction_, "Podniky1"}};
     for (const auto& [action, name] : items)
-        addMenuItem(slovnik, action, QString::fromLatin1(name), radio);
-    addMenuSeparator(slovnik, QStringLiteral("N3"));
-    addMenuItem(slovnik, charactersAction, QStringLiteral("Postavy1"));
-    addMenuItem(slovnik, userDictionaryAction, QStringLiteral("Uivatelsk1"));
-    addMenuSeparator(slovnik, QStringLiteral("N6"));
-    addMenuItem(slovnik, findInAllAction, QStringLiteral("Hledatvraz1"));
-    addMenuSeparator(slovnik, QStringLiteral("N2"));
-    addMenuItem(slovnik, exitAction, QStringLiteral("Konec1"));
+        addMenuItem(dictionaryMenu, action, QString::fromLatin1(name), radio);
+    addMenuSeparator(dictionaryMenu, QStringLiteral("N3"));
+    addMenuItem(dictionaryMenu, charactersAction_, QStringLiteral("Postavy1"));
+    addMenuItem(dictionaryMenu, userDictionaryAction_, QStringLiteral("Uivatelsk1"));
+    addMenuSeparator(dictionaryMenu, QStringLiteral("N6"));
+    addMenuItem(dictionaryMenu, findInAllAction_, QStringLiteral("Hledatvraz1"));
+    addMenuSeparator(dictionaryMenu, QStringLiteral("N2"));
+    addMenuItem(dictionaryMenu, exitAction_, QStringLiteral("Konec1"));
 }
 
 void MainWindow::createToolsMenu(QMenuBar* bar) {
-    QMenu* nastroje = bar->addMenu(QStringLiteral("&Nástroje"));
-    nastroje->setObjectName(QStringLiteral("Nstroje1"));
-    addMenuItem(nastroje, settingsAction, QStringLiteral("Nastaveni1"));
-    addMenuItem(nastroje, solverAction, QStringLiteral("Lusteni1"));
+    QMenu* toolsMenu = bar->addMenu(QStringLiteral("&Nástroje"));
+    toolsMenu->setObjectName(QStringLiteral("Nstroje1"));
+    addMenuItem(toolsMenu, settingsAction_, QStringLiteral("Nastaveni1"));
+    addMenuItem(toolsMenu, solverAction_, QStringLiteral("Lusteni1"));
 }
 
 void MainWindow::createHelpMenu(QMenuBar* bar) {
-    QMenu* napoveda = bar->addMenu(QStringLiteral("Ná&pověda"));
-    napoveda->setObjectName(QStringLiteral("Npovda1"));
-    addMenuItem(napoveda, helpContentsAction, QStringLiteral("Obsaharejstk1"));
-    addMenuSeparator(napoveda, QStringLiteral("N1"));
-    addMenuItem(napoveda, aboutAction, QStringLiteral("Oprogramu1"));
+    QMenu* helpMenu = bar->addMenu(QStringLiteral("Ná&pověda"));
+    helpMenu->setObjectName(QStringLiteral("Npovda1"));
+    addMenuItem(helpMenu, helpContentsAction_, QStringLiteral("Obsaharejstk1"));
+    addMenuSeparator(helpMenu, QStringLiteral("N1"));
+    addMenuItem(helpMenu, aboutAction_, QStringLiteral("Oprogramu1"));
 }
 
 void MainWindow::createToolBars() {
-    dictionaryBar = new ButtonBar(QStringLiteral("Slovníky"), 80, this);
-    dictionaryBar->setObjectName(QStringLiteral("ToolBar1"));
-    dictionaryBar->setButtonsSizedToCaption(true);
-    dictionaryBar->addButton(mainDictionaryAction, QStringLiteral("ToolButton4"));
-    dictionaryBar->addButton(capitalsAction, QStringLiteral("ToolButton1"));
-    dictionaryBar->addButton(chemicalSymbolsAction, QStringLiteral("ToolButton3"));
-    dictionaryBar->addButton(currenciesAction, QStringLiteral("ToolButton14"), /*endsRow=*/true);
-    dictionaryBar->addButton(vehicleCodesAction, QStringLiteral("ToolButton9"));
-    dictionaryBar->addButton(personalitiesAction, QStringLiteral("ToolButton7"));
-    dictionaryBar->addButton(aircraftMarksAction, QStringLiteral("ToolButton2"));
-    dictionaryBar->addButton(enterprisesAction, QStringLiteral("ToolButton10"));
+    dictionaryBar_ = new ButtonBar(QStringLiteral("Slovníky"), 80, this);
+    dictionaryBar_->setObjectName(QStringLiteral("ToolBar1"));
+    dictionaryBar_->setButtonsSizedToCaption(true);
+    dictionaryBar_->addButton(mainDictionaryAction_, QStringLiteral("ToolButton4"));
+    dictionaryBar_->addButton(capitalsAction_, QStringLiteral("ToolButton1"));
+    dictionaryBar_->addButton(chemicalSymbolsAction_, QStringLiteral("ToolButton3"));
+    dictionaryBar_->addButton(currenciesAction_, QStringLiteral("ToolButton14"), /*endsRow=*/true);
+    dictionaryBar_->addButton(vehicleCodesAction_, QStringLiteral("ToolButton9"));
+    dictionaryBar_->addButton(personalitiesAction_, QStringLiteral("ToolButton7"));
+    dictionaryBar_->addButton(aircraftMarksAction_, QStringLiteral("ToolButton2"));
+    dictionaryBar_->addButton(enterprisesAction_, QStringLiteral("ToolButton10"));
 
     addToolBarBreak(Qt::TopToolBarArea);
-    toolsBar = new ButtonBar(QStringLiteral("Pomocný panel"), 90, this);
-    toolsBar->setObjectName(QStringLiteral("ToolBar2"));
-    toolsBar->addButton(charactersAction, QStringLiteral("ToolButton13"));
-    toolsBar->addSpacer(QStringLiteral("ToolButton5"), 8);
-    toolsBar->addButton(userDictionaryAction, QStringLiteral("ToolButton8"));
-    toolsBar->addSpacer(QStringLiteral("ToolButton6"), 8);
-    toolsBar->addButton(findInAllAction, QStringLiteral("ToolButton11"));
-    toolsBar->addSpacer(QStringLiteral("ToolButton12"), 8);
-    toolsBar->addButton(settingsAction, QStringLiteral("ToolButton15"));
+    toolsBar_ = new ButtonBar(QStringLiteral("Pomocný panel"), 90, this);
+    toolsBar_->setObjectName(QStringLiteral("ToolBar2"));
+    toolsBar_->addButton(charactersAction_, QStringLiteral("ToolButton13"));
+    toolsBar_->addSpacer(QStringLiteral("ToolButton5"), 8);
+    toolsBar_->addButton(userDictionaryAction_, QStringLiteral("ToolButton8"));
+    toolsBar_->addSpacer(QStringLiteral("ToolButton6"), 8);
+    toolsBar_->addButton(findInAllAction_, QStringLiteral("ToolButton11"));
+    toolsBar_->addSpacer(QStringLiteral("ToolButton12"), 8);
+    toolsBar_->addButton(settingsAction_, QStringLiteral("ToolButton15"));
 
-    createToolBarMenu(dictionaryBarMenu, dictionaryBar, QStringLiteral("1"));
-    createToolBarMenu(toolsBarMenu, toolsBar, QStringLiteral("2"));
+    createToolBarMenu(dictionaryBar_, QStringLiteral("1"));
+    createToolBarMenu(toolsBar_, QStringLiteral("2"));
 }
 
-void MainWindow::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix) {
-    menu = new QMenu(this);
+QMenu* MainWindow::createToolBarMenu(ButtonBar* bar, const QString& suffix) {
+    auto* menu = new QMenu(this);
     menu->setObjectName(suffix == QLatin1String("1") ? QStringLiteral("PopupToolMenu")
                                                      : QStringLiteral("PopupToolMenu2"));
     auto* sides = new QActionGroup(menu);
@@ -357,6 +353,7 @@ void MainWindow::createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& 
     bar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(bar, &QWidget::customContextMenuRequested, this,
             [menu, bar](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
+    return menu;
 }
 
 // The toolbars' only context menus are their own. Qt's menu of toolbars would hide a toolbar
@@ -367,125 +364,129 @@ QMenu* MainWindow::createPopupMenu() {
 
 // The left column: the search field over the found headwords.
 void MainWindow::createWordsColumn() {
-    wordsColumn = new Panel(columnsSplitter);
+    auto* wordsColumn = new Panel(columnsSplitter_);
     wordsColumn->setObjectName(QStringLiteral("Panel2"));
     wordsColumn->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* left = column(wordsColumn);
-    QWidget* Panel4 = strip(QStringLiteral("Panel4"), 44, wordsColumn);
-    QLabel* Label1 = label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), Panel4);
-    searchField = new Edit(Panel4); // its Tag keeps the search trigger: 0 = search as typed
-    searchField->setObjectName(QStringLiteral("Edit1"));
-    searchField->setValidator(new Cp1250Validator(searchField));
-    Panel4->layout()->addWidget(searchField);
-    QWidget* Panel7 = strip(QStringLiteral("Panel7"), 24, wordsColumn);
-    QLabel* Label2 = label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), Panel7);
-    foundWordsList =
+    QWidget* searchStrip = strip(QStringLiteral("Panel4"), 44, wordsColumn);
+    QLabel* searchLabel =
+        label(QStringLiteral("Label1"), QStringLiteral("Hledané slovo"), searchStrip);
+    searchField_ = new Edit(searchStrip); // its Tag keeps the search trigger: 0 = search as typed
+    searchField_->setObjectName(QStringLiteral("Edit1"));
+    searchField_->setValidator(new Cp1250Validator(searchField_));
+    searchStrip->layout()->addWidget(searchField_);
+    QWidget* foundStrip = strip(QStringLiteral("Panel7"), 24, wordsColumn);
+    QLabel* foundLabel =
+        label(QStringLiteral("Label2"), QStringLiteral("Nalezená slova"), foundStrip);
+    foundWordsList_ =
         new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox1"), wordsColumn);
-    left->addWidget(Panel4);
-    left->addWidget(Panel7);
-    left->addWidget(foundWordsList, 1);
-    labelControl(Label1, searchField);
-    labelControl(Label2, foundWordsList);
+    left->addWidget(searchStrip);
+    left->addWidget(foundStrip);
+    left->addWidget(foundWordsList_, 1);
+    labelControl(searchLabel, searchField_);
+    labelControl(foundLabel, foundWordsList_);
 }
 
 // The right column: where the search starts and the user dictionary's folder (hidden), over
 // the meanings of the chosen headword.
 void MainWindow::createMeaningsColumn() {
-    meaningsColumn = new QWidget(columnsSplitter);
+    auto* meaningsColumn = new QWidget(columnsSplitter_);
     meaningsColumn->setObjectName(QStringLiteral("Panel5"));
     meaningsColumn->setMinimumWidth(kMinimumColumnWidth);
     QVBoxLayout* right = column(meaningsColumn);
-    QWidget* Panel3 = strip(QStringLiteral("Panel3"), 44, meaningsColumn);
-    QLabel* Label4 = label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), Panel3);
-    searchFromLetter = new SpinEdit(Panel3);
-    searchFromLetter->setObjectName(QStringLiteral("SpinEdit1"));
-    searchFromLetter->setValue(2);
-    searchFromLetter->setMaximumWidth(80);
-    Panel3->layout()->addWidget(searchFromLetter);
-    userDictionaryPathLabel = new Label(Panel3);
-    userDictionaryPathLabel->setObjectName(QStringLiteral("Cesta_k_uzivatelskemu_slovniku"));
-    userDictionaryPathLabel->hide();
-    QWidget* Panel6 = strip(QStringLiteral("Panel6"), 24, meaningsColumn);
-    QLabel* Label3 = label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), Panel6);
-    meaningsList =
+    QWidget* fromLetterStrip = strip(QStringLiteral("Panel3"), 44, meaningsColumn);
+    QLabel* fromLetterLabel =
+        label(QStringLiteral("Label4"), QStringLiteral("Hledat od písmene"), fromLetterStrip);
+    searchFromLetter_ = new SpinEdit(fromLetterStrip);
+    searchFromLetter_->setObjectName(QStringLiteral("SpinEdit1"));
+    searchFromLetter_->setValue(2);
+    searchFromLetter_->setMaximumWidth(80);
+    fromLetterStrip->layout()->addWidget(searchFromLetter_);
+    userDictionaryPathLabel_ = new Label(fromLetterStrip);
+    userDictionaryPathLabel_->setObjectName(QStringLiteral("Cesta_k_uzivatelskemu_slovniku"));
+    userDictionaryPathLabel_->hide();
+    QWidget* meaningsStrip = strip(QStringLiteral("Panel6"), 24, meaningsColumn);
+    QLabel* meaningsLabel =
+        label(QStringLiteral("Label3"), QStringLiteral("Významy slova"), meaningsStrip);
+    meaningsList_ =
         new ListBox(StringList::Order::Sorted, QStringLiteral("ListBox4"), meaningsColumn);
-    right->addWidget(Panel3);
-    right->addWidget(Panel6);
-    right->addWidget(meaningsList, 1);
-    labelControl(Label4, searchFromLetter);
-    labelControl(Label3, meaningsList);
+    right->addWidget(fromLetterStrip);
+    right->addWidget(meaningsStrip);
+    right->addWidget(meaningsList_, 1);
+    labelControl(fromLetterLabel, searchFromLetter_);
+    labelControl(meaningsLabel, meaningsList_);
 }
 
 void MainWindow::createStatusPanels() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     // 150 pixels, or what a larger font needs for the word count of a large dictionary.
-    statusTextPanel = new QLabel(QStringLiteral("Počet slov: 9999999"), statusBar());
-    statusTextPanel->setObjectName(QStringLiteral("StatusPanel0"));
-    statusTextPanel->setFixedWidth(std::max(150, statusTextPanel->sizeHint().width()));
-    statusTextPanel->setText(QStringLiteral("Počet slov:"));
-    statusSecondPanel = new QLabel(statusBar());
-    statusSecondPanel->setObjectName(QStringLiteral("StatusPanel1"));
-    statusSecondPanel->setFixedWidth(50);
-    statusBar()->addWidget(statusTextPanel);
-    statusBar()->addWidget(statusSecondPanel);
+    statusTextPanel_ = new QLabel(QStringLiteral("Počet slov: 9999999"), statusBar());
+    statusTextPanel_->setObjectName(QStringLiteral("StatusPanel0"));
+    statusTextPanel_->setFixedWidth(std::max(150, statusTextPanel_->sizeHint().width()));
+    statusTextPanel_->setText(QStringLiteral("Počet slov:"));
+    auto* secondPanel = new QLabel(statusBar());
+    secondPanel->setObjectName(QStringLiteral("StatusPanel1"));
+    secondPanel->setFixedWidth(50);
+    statusBar()->addWidget(statusTextPanel_);
+    statusBar()->addWidget(secondPanel);
 }
 
 void MainWindow::createPanels() {
-    auto* Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    column(Panel1);
-    columnsSplitter = new QSplitter(Qt::Horizontal, Panel1);
-    columnsSplitter->setObjectName(QStringLiteral("Splitter1"));
-    columnsSplitter->setHandleWidth(3);
-    columnsSplitter->setOpaqueResize(true);
-    columnsSplitter->setChildrenCollapsible(false);
-    Panel1->layout()->addWidget(columnsSplitter);
+    auto* columns = new QWidget(this);
+    columns->setObjectName(QStringLiteral("Panel1"));
+    column(columns);
+    columnsSplitter_ = new QSplitter(Qt::Horizontal, columns);
+    columnsSplitter_->setObjectName(QStringLiteral("Splitter1"));
+    columnsSplitter_->setHandleWidth(3);
+    columnsSplitter_->setOpaqueResize(true);
+    columnsSplitter_->setChildrenCollapsible(false);
+    columns->layout()->addWidget(columnsSplitter_);
     createWordsColumn();
     createMeaningsColumn();
-    columnsSplitter->setSizes({266, 264});
-    columnsSplitter->setStretchFactor(1, 1);
-    setCentralWidget(Panel1);
+    columnsSplitter_->setSizes({266, 264});
+    columnsSplitter_->setStretchFactor(1, 1);
+    setCentralWidget(columns);
     createStatusPanels();
 
-    setTabOrder(searchField, foundWordsList);
-    setTabOrder(foundWordsList, meaningsList);
-    setTabOrder(meaningsList, searchFromLetter);
+    setTabOrder(searchField_, foundWordsList_);
+    setTabOrder(foundWordsList_, meaningsList_);
+    setTabOrder(meaningsList_, searchFromLetter_);
 
-    connect(searchField, &QLineEdit::textChanged, this, [this] {
+    connect(searchField_, &QLineEdit::textChanged, this, [this] {
         runHandler([this] {
-            if (searchAsTyped && dictionary_.opened()) searchReportingErrors();
+            if (searchAsTyped_ && dictionary_.opened()) searchReportingErrors();
         });
     });
-    connect(searchField, &QLineEdit::returnPressed, this, [this] {
+    connect(searchField_, &QLineEdit::returnPressed, this, [this] {
         runHandler([this] {
             if (dictionary_.opened()) searchReportingErrors();
         });
     });
-    connect(foundWordsList, &ListBox::selectionChangedTo, this,
+    connect(foundWordsList_, &ListBox::selectionChangedTo, this,
             [this](int row) { runHandler([this, row] { resultLists().showMeaningsOf(row); }); });
-    meaningsList->viewport()->installEventFilter(this);
-    meaningsList->installEventFilter(this);
+    meaningsList_->viewport()->installEventFilter(this);
+    meaningsList_->installEventFilter(this);
 }
 
 StringList& MainWindow::foundWords() {
-    return foundWordsList->items();
+    return foundWordsList_->items();
 }
 StringList& MainWindow::meanings() {
-    return meaningsList->items();
+    return meaningsList_->items();
 }
 
 void MainWindow::openAtStart() {
     CopySettingsFileAtStart(programFolder_.toStdString());
-    userDictionaryPathLabel->setText(QString());
+    userDictionaryPathLabel_->setText(QString());
     dictionary_.open("hlavni");
-    userDictionaryAction->setEnabled(false);
+    userDictionaryAction_->setEnabled(false);
     loadIconFiles();
 }
 
 void MainWindow::loadIconFiles() {
-    QAction* const replaced[] = {mainDictionaryAction, capitalsAction,     chemicalSymbolsAction,
-                                 currenciesAction,     vehicleCodesAction, personalitiesAction,
-                                 aircraftMarksAction,  enterprisesAction,  charactersAction};
+    QAction* const replaced[] = {mainDictionaryAction_, capitalsAction_,     chemicalSymbolsAction_,
+                                 currenciesAction_,     vehicleCodesAction_, personalitiesAction_,
+                                 aircraftMarksAction_,  enterprisesAction_,  charactersAction_};
     // A file that is no icon, or a too small one, ends the step: the rest stay as they are.
     runHandler([&] {
         for (int n = 1; n <= 9; ++n) {
@@ -498,10 +499,10 @@ void MainWindow::loadIconFiles() {
             if (image.isNull()) throw std::runtime_error("Invalid icon format");
             if (image.width() < ImageList::kSize || image.height() < ImageList::kSize)
                 throw std::runtime_error("Invalid image size");
-            const int index = toolBarImages.append(image);
+            const int index = toolBarImages_.append(image);
             QAction* action = replaced[n - 1];
             action->setProperty("ImageIndex", index);
-            action->setIcon(toolBarImages.at(index));
+            action->setIcon(toolBarImages_.at(index));
         }
     });
 }
@@ -510,7 +511,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
-    searchField->setFocus();
+    searchField_->setFocus();
 }
 
 void MainWindow::applyRestoredSettings() {
@@ -522,10 +523,10 @@ void MainWindow::applyRestoredSettings() {
     if (state & Qt::WindowMaximized) setWindowState(state & ~Qt::WindowMaximized);
     layout()->activate();
     if (state & Qt::WindowMaximized) setWindowState(state);
-    searchAsTyped = searchField->tag() == 0;
-    if (!dictionaryBar->showCaptions()) dictionaryBar->setButtonHeight(22);
-    if (!toolsBar->showCaptions()) toolsBar->setButtonHeight(22);
-    userDictionaryFolder = userDictionaryPathLabel->text();
+    searchAsTyped_ = searchField_->tag() == 0;
+    if (!dictionaryBar_->showCaptions()) dictionaryBar_->setButtonHeight(22);
+    if (!toolsBar_->showCaptions()) toolsBar_->setButtonHeight(22);
+    userDictionaryFolder_ = userDictionaryPathLabel_->text();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -538,13 +539,20 @@ void MainWindow::clearResultLists() {
 }
 
 void MainWindow::searchReportingErrors() {
-    if (searchField->text().size() < searchFromLetter->currentValue()) {
+    if (searchField_->text().size() < searchFromLetter_->currentValue()) {
         clearResultLists();
         return;
     }
-    const ProgressShown progress(progress_);
+    // Told also when a read error ends the search.
+    struct Announced {
+        MainWindow* window;
+        explicit Announced(MainWindow* w) : window(w) { emit window->searchStarted(); }
+        ~Announced() { emit window->searchEnded(); }
+        Announced(const Announced&) = delete;
+        Announced& operator=(const Announced&) = delete;
+    } announced(this);
     // Read only now: a keystroke handled while the progress window painted is searched too.
-    SearchOutcome outcome = SearchWords(dictionary_, fromQString(searchField->text()));
+    SearchOutcome outcome = SearchWords(dictionary_, fromQString(searchField_->text()));
     clearResultLists();
     resultLists().show(std::move(outcome));
 }
@@ -560,79 +568,82 @@ void MainWindow::switchDictionary(QAction* action) {
 }
 
 void MainWindow::lookUp(const QString& dictionary, const QString& text) {
-    QAction* wanted = mainDictionaryAction;
+    QAction* wanted = mainDictionaryAction_;
     for (const auto& [action, name] : dictionaryActions_)
         if (dictionary.toStdString() == name) wanted = action;
     runHandler([&] {
         if (!wanted->isChecked()) switchDictionary(wanted);
         // A changed text searches by itself when the search runs as the user types.
-        const bool searchesByItself = searchAsTyped && searchField->text() != text;
-        searchField->setText(text);
+        const bool searchesByItself = searchAsTyped_ && searchField_->text() != text;
+        searchField_->setText(text);
         if (!searchesByItself && dictionary_.opened()) searchReportingErrors();
     });
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
-    searchField->setFocus(Qt::OtherFocusReason);
+    searchField_->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::openSettings() {
-    if (!settingsDialog_) return;
-    SettingsDialog& dialog = *settingsDialog_;
-    dialog.userDictionaryFolderField->setText(userDictionaryFolder);
-    if (dialog.exec() != QDialog::Accepted) return;
+SettingsOptions MainWindow::settingsOptions() const {
+    const auto toolbar = [](const ButtonBar* bar) {
+        return ToolbarOptions{bar->align(), bar->list(), bar->showCaptions(), bar->flat()};
+    };
+    return {toolbar(dictionaryBar_), toolbar(toolsBar_), searchAsTyped_, userDictionaryFolder_};
+}
 
-    userDictionaryFolder = dialog.userDictionaryFolderField->text(); // taken as it is, even empty
-    userDictionaryPathLabel->setText(userDictionaryFolder);
-    const ButtonBar::TAlign sides[] = {ButtonBar::alTop, ButtonBar::alBottom, ButtonBar::alLeft,
-                                       ButtonBar::alRight};
-    if (const int side = dialog.dictionaryBarSide->itemIndex(); side >= 0)
-        dictionaryBar->setAlign(sides[side]);
-    if (const int side = dialog.toolsBarSide->itemIndex(); side >= 0)
-        toolsBar->setAlign(sides[side]);
-    if (const int style = dialog.dictionaryBarCaptionStyle->itemIndex(); style >= 0)
-        dictionaryBar->setList(style == 0);
-    if (const int style = dialog.toolsBarCaptionStyle->itemIndex(); style >= 0)
-        toolsBar->setList(style == 0);
-    searchAsTyped = dialog.searchAsTypedButton->isChecked();
-    searchField->setTag(searchAsTyped ? 0 : 1);
-    dictionaryBar->setFlat(dialog.dictionaryBarFlat->isChecked());
-    toolsBar->setFlat(dialog.toolsBarFlat->isChecked());
+void MainWindow::applySettings(const SettingsOptions& options) {
+    userDictionaryFolder_ = options.userDictionaryFolder;
+    userDictionaryPathLabel_->setText(userDictionaryFolder_);
+    dictionaryBar_->setAlign(options.dictionaryBar.side);
+    toolsBar_->setAlign(options.toolsBar.side);
+    dictionaryBar_->setList(options.dictionaryBar.captionsBesideIcons);
+    toolsBar_->setList(options.toolsBar.captionsBesideIcons);
+    searchAsTyped_ = options.searchAsTyped;
+    searchField_->setTag(searchAsTyped_ ? 0 : 1);
+    dictionaryBar_->setFlat(options.dictionaryBar.flat);
+    toolsBar_->setFlat(options.toolsBar.flat);
     // Captions hidden: 22-pixel buttons; shown again: the toolbar sizes its buttons itself.
-    const std::pair<ButtonBar*, QCheckBox*> captions[] = {
-        {dictionaryBar, dialog.dictionaryBarShowCaptions}, {toolsBar, dialog.toolsBarShowCaptions}};
+    const std::pair<ButtonBar*, bool> captions[] = {
+        {dictionaryBar_, options.dictionaryBar.showCaptions},
+        {toolsBar_, options.toolsBar.showCaptions}};
     for (const auto& [bar, shown] : captions) {
-        bar->setShowCaptions(shown->isChecked());
-        if (!shown->isChecked()) bar->setButtonHeight(22);
+        bar->setShowCaptions(shown);
+        if (!shown) bar->setButtonHeight(22);
     }
 }
 
-void MainWindow::findInAllDictionaries() {
-    if (!foundWindow_ || !findDialog_) return;
-    if (findDialog_->exec() != QDialog::Accepted) return;
-    foundWindow_->searchText = fromQString(findDialog_->textField->text());
-    foundWindow_->exec();
-    // The search left its last dictionary open: the checked command opens the current one again.
-    for (QAction* action :
-         {mainDictionaryAction, capitalsAction, currenciesAction, vehicleCodesAction,
-          personalitiesAction, aircraftMarksAction, enterprisesAction, chemicalSymbolsAction})
-        if (action->isChecked()) switchDictionary(action);
+void MainWindow::keepStatusText() {
+    keptStatusText_ = statusTextPanel_->text();
+}
+
+void MainWindow::restoreStatusText() {
+    statusTextPanel_->setText(keptStatusText_);
+}
+
+// The order in which the commands are asked whether they are checked.
+void MainWindow::reopenCheckedDictionary() {
+    runHandler([this] {
+        for (QAction* action : {mainDictionaryAction_, capitalsAction_, currenciesAction_,
+                                vehicleCodesAction_, personalitiesAction_, aircraftMarksAction_,
+                                enterprisesAction_, chemicalSymbolsAction_})
+            if (action->isChecked()) switchDictionary(action);
+    });
 }
 
 void MainWindow::takeMeaning() {
-    const int row = meaningsList->itemIndex();
+    const int row = meaningsList_->itemIndex();
     if (row < 0) return;
     const QString meaning = toQString(meanings()[static_cast<std::size_t>(row)]);
-    if (meaning != searchField->text())
-        searchField->setText(meaning); // a change of the field: it may search
+    if (meaning != searchField_->text())
+        searchField_->setText(meaning); // a change of the field: it may search
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == meaningsList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == meaningsList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         runHandler([this] { takeMeaning(); });
         return true;
     }
-    if (watched == meaningsList && event->type() == QEvent::KeyPress) {
+    if (watched == meaningsList_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             runHandler([this] { takeMeaning(); });

@@ -4,6 +4,7 @@
 
 #include "engine/dictionary/dictionaryfiles.h"
 #include "ui/resultlists.h"
+#include "ui/settingsoptions.h"
 #include "ui/widgets/imagelist.h"
 
 #include <QMainWindow>
@@ -14,10 +15,6 @@ class QLineEdit;
 class QMenuBar;
 class QSplitter;
 
-namespace zadrovec {
-class WindowSettings;
-}
-
 namespace zadrovec::ui {
 
 class ButtonBar;
@@ -25,15 +22,11 @@ class Edit;
 class ListBox;
 class Panel;
 class SpinEdit;
-class AboutBox;
-class CharactersWindow;
-class SearchProgressWindow;
-class FoundTextWindow;
-class FindTextDialog;
 class SolverWindow;
-class SettingsDialog;
 class WindowMessages;
 
+// The other windows are made beside it (see Program) and talk with it through signals: it asks
+// for them, they tell it what it must do to its own controls.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,60 +34,41 @@ public:
     MainWindow(Dictionary& dictionary, WindowMessages& messages, const QString& programFolder);
     ~MainWindow() override;
 
-    void setProgressWindow(SearchProgressWindow* progress) { progress_ = progress; }
-    void setCharactersWindow(CharactersWindow* characters) { charactersWindow_ = characters; }
-    void setAboutBox(AboutBox* about) { aboutBox_ = about; }
-    void setSettingsDialog(SettingsDialog* settings) { settingsDialog_ = settings; }
-    SolverWindow* solverWindow() const { return solverWindow_; }
-    void setFindWindows(FoundTextWindow* found, FindTextDialog* find) {
-        foundWindow_ = found;
-        findDialog_ = find;
-    }
+    // The controls the tests drive most; every control is found by its object name too.
+    Edit* searchField() const { return searchField_; }
+    SpinEdit* searchFromLetter() const { return searchFromLetter_; }
+    ListBox* foundWordsList() const { return foundWordsList_; }
+    ListBox* meaningsList() const { return meaningsList_; }
+    SolverWindow* solverWindow() const { return solverWindow_; } // made the first time it opens
+    const ImageList& toolBarImages() const { return toolBarImages_; }
 
-    // Controls, under the names the settings and the other windows know them by.
-    ButtonBar* dictionaryBar;
-    ButtonBar* toolsBar;
-    Panel* wordsColumn;
-    QWidget* meaningsColumn;
-    QSplitter* columnsSplitter;
-    Edit* searchField;
-    SpinEdit* searchFromLetter;
-    ListBox* foundWordsList;
-    ListBox* meaningsList;
-    StringList hitMeanings;
-    StringList hitHeadwords;
-    QLabel* userDictionaryPathLabel;
-    QLabel* statusTextPanel;
-    QLabel* statusSecondPanel;
-    ImageList toolBarImages;
+    // What the settings dialog edits, as the controls show it now.
+    SettingsOptions settingsOptions() const;
+    ResultLists resultLists() { return {foundWords(), hitHeadwords_, hitMeanings_, meanings()}; }
 
-    QAction *mainDictionaryAction, *capitalsAction, *chemicalSymbolsAction, *currenciesAction,
-        *vehicleCodesAction, *personalitiesAction, *aircraftMarksAction, *enterprisesAction,
-        *charactersAction, *userDictionaryAction, *findInAllAction, *settingsAction, *exitAction,
-        *helpContentsAction, *aboutAction;
-    QAction* solverAction; // opens the window "Luštění"
-    QMenu* dictionaryBarMenu;
-    QMenu* toolsBarMenu;
-    WindowSettings* windowSettings; // "Main window": placement, toolbars, search options, folder
-    WindowSettings* menuSettings;   // "Menu": captions and hints of the dictionary commands
-
-    // true: search on every change of the field; false: on Enter only.
-    bool searchAsTyped = false;
-    QString userDictionaryFolder;
-
-    ResultLists resultLists() { return {foundWords(), hitHeadwords, hitMeanings, meanings()}; }
-
-    // Handlers, callable from the settings and the other windows.
+    // The values of the section "Main window" taken over once it is read.
     void applyRestoredSettings();
-    void searchReportingErrors();
-    void switchDictionary(QAction* action);
-    void findInAllDictionaries();
-    void openSettings();
+
+signals:
+    void aboutRequested();
+    void charactersRequested();
+    void findInAllRequested();
+    void settingsRequested(const zadrovec::ui::SettingsOptions& current);
+    // Around every search of the word files, also one a read error ends.
+    void searchStarted();
+    void searchEnded();
 
 public slots:
     // Looks text up as if the user had typed it into the search field of the dictionary of
     // that file name (of another name: the main dictionary), and comes to the front.
     void lookUp(const QString& dictionary, const QString& text);
+    // Takes the settings over: toolbars, search trigger and the user dictionary's folder.
+    void applySettings(const zadrovec::ui::SettingsOptions& options);
+    // The status line lent to another window and given back.
+    void keepStatusText();
+    void restoreStatusText();
+    // Opens the checked dictionary again (the search in all dictionaries leaves another open).
+    void reopenCheckedDictionary();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -112,7 +86,7 @@ private:
     void createToolsMenu(QMenuBar* bar);
     void createHelpMenu(QMenuBar* bar);
     void createToolBars();
-    void createToolBarMenu(QMenu*& menu, ButtonBar* bar, const QString& suffix);
+    QMenu* createToolBarMenu(ButtonBar* bar, const QString& suffix);
     void createPanels();
     void createWordsColumn();
     void createMeaningsColumn();
@@ -121,22 +95,44 @@ private:
     void openAtStart();
     void loadIconFiles();
     void clearResultLists();
+    void searchReportingErrors();
+    void switchDictionary(QAction* action);
     void takeMeaning();
+    void openSolver();
     StringList& foundWords();
     StringList& meanings();
     QAction* makeAction(const char* name, const QString& caption, const QString& hint,
-                        const QKeySequence& shortcut, int image);
+                        const QKeySequence& shortcut, Picture picture);
 
     Dictionary& dictionary_;
     WindowMessages& messages_;
     QString programFolder_;
-    CharactersWindow* charactersWindow_ = nullptr;
-    SolverWindow* solverWindow_ = nullptr; // made the first time it is opened
-    AboutBox* aboutBox_ = nullptr;
-    SettingsDialog* settingsDialog_ = nullptr;
-    SearchProgressWindow* progress_ = nullptr;
-    FoundTextWindow* foundWindow_ = nullptr;
-    FindTextDialog* findDialog_ = nullptr;
+
+    // Controls, under the names the settings know them by.
+    ButtonBar* dictionaryBar_;
+    ButtonBar* toolsBar_;
+    QSplitter* columnsSplitter_;
+    Edit* searchField_;
+    SpinEdit* searchFromLetter_;
+    ListBox* foundWordsList_;
+    ListBox* meaningsList_;
+    QLabel* userDictionaryPathLabel_; // hidden; its caption keeps the folder in the settings
+    QLabel* statusTextPanel_;
+    ImageList toolBarImages_;
+    StringList hitMeanings_;
+    StringList hitHeadwords_;
+
+    QAction *mainDictionaryAction_, *capitalsAction_, *chemicalSymbolsAction_, *currenciesAction_,
+        *vehicleCodesAction_, *personalitiesAction_, *aircraftMarksAction_, *enterprisesAction_,
+        *charactersAction_, *userDictionaryAction_, *findInAllAction_, *settingsAction_,
+        *exitAction_, *helpContentsAction_, *aboutAction_;
+    QAction* solverAction_; // opens the window "Luštění"
+
+    // true: search on every change of the field; false: on Enter only.
+    bool searchAsTyped_ = false;
+    QString userDictionaryFolder_;
+    QString keptStatusText_;
+    SolverWindow* solverWindow_ = nullptr;
     QActionGroup* dictionaryGroup_;
     QList<std::pair<QAction*, std::string>> dictionaryActions_;
     bool firstShow_ = true;

@@ -1,5 +1,6 @@
 // The program: the one open dictionary and the windows, created once at start in their order
-// and living until the end.
+// and living until the end. The main window is the others' parent; what they say to each other
+// goes through the signals connected here.
 #pragma once
 
 #include "engine/dictionary/dictionaryfiles.h"
@@ -24,27 +25,31 @@ public:
     explicit Program(const QString& programFolder);
     ~Program();
 
-    MainWindow& mainWindow() { return *form1_; }
-    AboutBox& aboutBox() { return *about_; }
-    SettingsDialog& settingsDialog() { return *settings_; }
-    CharactersWindow& charactersWindow() { return *form3_; }
-    UserDictionaryEditor& userDictionaryEditor() { return *form4_; }
-    SearchProgressWindow& progressWindow() { return *form5_; }
-    FoundTextWindow& foundWindow() { return *form6_; }
-    FindTextDialog& findDialog() { return *form7_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    AboutBox& aboutBox() { return *aboutBox_; }
+    SettingsDialog& settingsDialog() { return *settingsDialog_; }
+    CharactersWindow& charactersWindow() { return *charactersWindow_; }
+    UserDictionaryEditor& userDictionaryEditor() { return *userDictionaryEditor_; }
+    SearchProgressWindow& progressWindow() { return *progressWindow_; }
+    FoundTextWindow& foundWindow() { return *foundWindow_; }
+    FindTextDialog& findDialog() { return *findDialog_; }
     Dictionary& dictionary() { return dictionary_; }
 
 private:
+    void connectWindows();
+
     WindowMessages messages_;
     Dictionary dictionary_;
-    std::unique_ptr<MainWindow> form1_;
-    AboutBox* about_ = nullptr;             // the other windows are owned by the main window
-    CharactersWindow* form3_ = nullptr;     // owned by the main window
-    UserDictionaryEditor* form4_ = nullptr; // owned by the main window
-    SearchProgressWindow* form5_ = nullptr; // owned by the main window
-    FoundTextWindow* form6_ = nullptr;      // owned by the main window
-    FindTextDialog* form7_ = nullptr;       // owned by the main window
-    SettingsDialog* settings_ = nullptr;
+    // In the order of their making; they end in the reverse order, the main window last, each
+    // saving its settings if it must.
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutBox> aboutBox_;
+    std::unique_ptr<CharactersWindow> charactersWindow_;
+    std::unique_ptr<UserDictionaryEditor> userDictionaryEditor_; // shown by no command
+    std::unique_ptr<SearchProgressWindow> progressWindow_;
+    std::unique_ptr<FoundTextWindow> foundWindow_;
+    std::unique_ptr<FindTextDialog> findDialog_;
+    std::unique_ptr<SettingsDialog> settingsDialog_;
 };
 
 } // namespace zadrovec::ui

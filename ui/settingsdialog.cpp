@@ -1,6 +1,5 @@
 #include "ui/settingsdialog.h"
 
-#include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
 #include "ui/widgets/buttonbar.h"
 #include "ui/widgets/fitting.h"
@@ -128,8 +127,7 @@ QString SettingsDialog::folderDialog(QWidget* parent, const QString& start) {
 std::function<QString(QWidget*, const QString&)> SettingsDialog::chooseFolder =
     SettingsDialog::folderDialog;
 
-SettingsDialog::SettingsDialog(MainWindow* mainWindow)
-    : QDialog(mainWindow), mainWindow_(mainWindow) {
+SettingsDialog::SettingsDialog(QWidget* mainWindow) : QDialog(mainWindow) {
     setObjectName(QStringLiteral("nastaveniform"));
     setWindowTitle(QStringLiteral("Nastavení"));
     auto* panel = new QVBoxLayout(this);
@@ -245,23 +243,51 @@ void SettingsDialog::setKeyboardOrder() {
         setTabOrder(order[i], order[i + 1]);
 }
 
-void SettingsDialog::showEvent(QShowEvent* event) {
-    takeMainWindowValues();
-    QDialog::showEvent(event);
+void SettingsDialog::edit(const SettingsOptions& current) {
+    showOptions(current);
+    if (exec() == QDialog::Accepted) emit optionsChosen(chosen(current));
 }
 
-void SettingsDialog::takeMainWindowValues() {
-    if (const int side = sideItem(mainWindow_->dictionaryBar->align()); side >= 0)
+// A side the groups have no item for leaves its group as it was.
+void SettingsDialog::showOptions(const SettingsOptions& options) {
+    userDictionaryFolderField->setText(options.userDictionaryFolder);
+    if (const int side = sideItem(options.dictionaryBar.side); side >= 0)
         dictionaryBarSide->setItemIndex(side);
-    if (const int side = sideItem(mainWindow_->toolsBar->align()); side >= 0)
+    if (const int side = sideItem(options.toolsBar.side); side >= 0)
         toolsBarSide->setItemIndex(side);
-    dictionaryBarCaptionStyle->setItemIndex(mainWindow_->dictionaryBar->list() ? 0 : 1);
-    toolsBarCaptionStyle->setItemIndex(mainWindow_->toolsBar->list() ? 0 : 1);
-    (mainWindow_->searchAsTyped ? searchAsTypedButton : searchOnEnterButton)->setChecked(true);
-    dictionaryBarShowCaptions->setChecked(mainWindow_->dictionaryBar->showCaptions());
-    toolsBarShowCaptions->setChecked(mainWindow_->toolsBar->showCaptions());
-    dictionaryBarFlat->setChecked(mainWindow_->dictionaryBar->flat());
-    toolsBarFlat->setChecked(mainWindow_->toolsBar->flat());
+    dictionaryBarCaptionStyle->setItemIndex(options.dictionaryBar.captionsBesideIcons ? 0 : 1);
+    toolsBarCaptionStyle->setItemIndex(options.toolsBar.captionsBesideIcons ? 0 : 1);
+    (options.searchAsTyped ? searchAsTypedButton : searchOnEnterButton)->setChecked(true);
+    dictionaryBarShowCaptions->setChecked(options.dictionaryBar.showCaptions);
+    toolsBarShowCaptions->setChecked(options.toolsBar.showCaptions);
+    dictionaryBarFlat->setChecked(options.dictionaryBar.flat);
+    toolsBarFlat->setChecked(options.toolsBar.flat);
+}
+
+// A group left without a checked item keeps the current value. The folder is taken as it is,
+// even empty.
+SettingsOptions SettingsDialog::chosen(const SettingsOptions& current) const {
+    const auto toolbar = [](const ToolbarOptions& was, const RadioGroup* sides,
+                            const RadioGroup* styles, const QCheckBox* captions,
+                            const QCheckBox* flat) {
+        static constexpr ButtonBar::TAlign kSideOfItem[] = {ButtonBar::alTop, ButtonBar::alBottom,
+                                                            ButtonBar::alLeft, ButtonBar::alRight};
+        ToolbarOptions now = was;
+        if (const int side = sides->itemIndex(); side >= 0) now.side = kSideOfItem[side];
+        if (const int style = styles->itemIndex(); style >= 0) now.captionsBesideIcons = style == 0;
+        now.showCaptions = captions->isChecked();
+        now.flat = flat->isChecked();
+        return now;
+    };
+    SettingsOptions options;
+    options.dictionaryBar =
+        toolbar(current.dictionaryBar, dictionaryBarSide, dictionaryBarCaptionStyle,
+                dictionaryBarShowCaptions, dictionaryBarFlat);
+    options.toolsBar = toolbar(current.toolsBar, toolsBarSide, toolsBarCaptionStyle,
+                               toolsBarShowCaptions, toolsBarFlat);
+    options.searchAsTyped = searchAsTypedButton->isChecked();
+    options.userDictionaryFolder = userDictionaryFolderField->text();
+    return options;
 }
 
 void SettingsDialog::browseForFolder() {

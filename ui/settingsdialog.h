@@ -1,7 +1,9 @@
 // The settings dialog "Nastavení": the layout of the two toolbars, the search trigger and the
-// folder of the user dictionary. It keeps nothing itself: every showing takes the main window's
-// values, and the main window takes the dialog's values over after OK.
+// folder of the user dictionary. It keeps nothing itself: every showing starts from the options
+// it is given, and OK hands the options chosen back.
 #pragma once
+
+#include "ui/settingsoptions.h"
 
 #include <QDialog>
 #include <functional>
@@ -17,14 +19,15 @@ class QVBoxLayout;
 
 namespace zadrovec::ui {
 
-class ButtonBar;
 class RadioGroup;
-class MainWindow;
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SettingsDialog(MainWindow* mainWindow);
+    explicit SettingsDialog(QWidget* mainWindow);
+
+    // Shows the dialog modally with these options; OK emits the options chosen.
+    void edit(const SettingsOptions& current);
 
     QGroupBox* dictionaryBarGroup;
     RadioGroup* dictionaryBarSide;
@@ -50,8 +53,8 @@ public:
     // The dialog the browse button asks (folderDialog; tests answer in its place).
     static std::function<QString(QWidget* parent, const QString& start)> chooseFolder;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+signals:
+    void optionsChosen(const zadrovec::ui::SettingsOptions& chosen);
 
 private:
     void createToolbarGroups(QVBoxLayout* panel);
@@ -59,10 +62,9 @@ private:
     void createUserDictionaryGroup();
     QHBoxLayout* createButtons();
     void setKeyboardOrder();
-    void takeMainWindowValues();
+    void showOptions(const SettingsOptions& options);
+    SettingsOptions chosen(const SettingsOptions& current) const;
     void browseForFolder();
-
-    MainWindow* mainWindow_;
 };
 
 } // namespace zadrovec::ui

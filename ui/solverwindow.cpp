@@ -5,6 +5,7 @@
 #include "engine/solver/diagnose.h"
 #include "engine/solver/phrasepattern.h"
 #include "engine/solver/solver.h"
+#include "ui/messageboxes.h"
 #include "ui/problemtext.h"
 #include "ui/widgets/cp1250validator.h"
 #include "ui/widgets/fitting.h"
@@ -271,7 +272,7 @@ QModelIndex ColumnList::moveCursor(CursorAction action, Qt::KeyboardModifiers mo
 
 bool ColumnList::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
-    ShowWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
+    showWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
     return true;
 }
 
@@ -324,7 +325,8 @@ SolverWindow::SolverWindow(QWidget* mainWindow, const QString& dataFolder)
         this, QStringLiteral("FormStorage1"), QStringLiteral("Okno luštění"),
         WindowPlacement::KeepState | WindowPlacement::KeepPosition,
         {"kindCombo.CurrentIndex", "lengthEdit.Text", "excludeEdit.Text", "strictCheck.Checked",
-         "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"});
+         "chCheck.Checked", "orderCombo.CurrentIndex", "splitter.CluesHeight"},
+        {.failed = MessageBoxes::generalError});
 }
 
 void SolverWindow::createFields() {

@@ -1,6 +1,6 @@
 #include "ui/userdictionaryeditor.h"
 
-#include "ui/mainwindow.h"
+#include "engine/dictionary/wordsearch.h"
 #include "ui/messageboxes.h"
 #include "ui/widgets/fitting.h"
 #include "ui/widgets/listbox.h"
@@ -72,8 +72,10 @@ std::string trimmedText(QLineEdit* edit) {
 
 } // namespace
 
-UserDictionaryEditor::UserDictionaryEditor(MainWindow* mainWindow, Messages& messages)
-    : QDialog(mainWindow), mainWindow_(mainWindow), userDictionary_(messages) {
+UserDictionaryEditor::UserDictionaryEditor(QWidget* mainWindow, Messages& messages,
+                                           std::function<QString()> userDictionaryFolder)
+    : QDialog(mainWindow), userDictionaryFolder_(std::move(userDictionaryFolder)),
+      userDictionary_(messages) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Uživatelský slovník"));
     setFixedSize(kWidth, kHeight);
@@ -171,9 +173,8 @@ void UserDictionaryEditor::loadFile() {
 
     std::vector<std::string> words;
     std::vector<std::string> meaningsTexts;
-    LoadUserDictionary(userDictionary_,
-                       QFile::encodeName(mainWindow_->userDictionaryFolder).toStdString(), words,
-                       meaningsTexts);
+    LoadUserDictionary(userDictionary_, QFile::encodeName(userDictionaryFolder_()).toStdString(),
+                       words, meaningsTexts);
     headwords.assign(words);
     fileHeadwords.assign(std::move(words));
     fileMeanings.assign(std::move(meaningsTexts));

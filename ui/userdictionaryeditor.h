@@ -7,6 +7,7 @@
 #include "engine/text/stringlist.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -16,13 +17,13 @@ class QPushButton;
 namespace zadrovec::ui {
 
 class ListBox;
-class MainWindow;
 
 class UserDictionaryEditor : public QDialog {
     Q_OBJECT
 public:
-    // The main window holds the folder of the user dictionary.
-    UserDictionaryEditor(MainWindow* mainWindow, Messages& messages);
+    // The folder of the user dictionary is the settings' one at the time the window opens.
+    UserDictionaryEditor(QWidget* mainWindow, Messages& messages,
+                         std::function<QString()> userDictionaryFolder);
 
     // Controls, under the names the tests know them by.
     QLabel* headwordsLabel;
@@ -66,7 +67,7 @@ private:
     // The file position of the headword at row i of ListBox1: its first exact match.
     std::optional<std::size_t> filePosition(int i);
 
-    MainWindow* mainWindow_;
+    std::function<QString()> userDictionaryFolder_;
     UserDictionary userDictionary_;
 };
 

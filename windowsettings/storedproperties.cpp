@@ -107,18 +107,18 @@ void setFromText(QObject* object, const QMetaProperty& property, const QString& 
 } // namespace
 
 WindowSettings::WindowSettings(QWidget* window, const QString& name, const QString& section,
-                               Options stored, const QStringList& entries)
-    : WindowPlacement(window, name, section, stored) {
+                               Options options, const QStringList& entries, PlacementEvents events)
+    : WindowPlacement(window, name, section, options, std::move(events)) {
     // Entries naming a component the window does not have are dropped at once.
     for (const QString& entry : entries) {
         const auto parsed = parseEntry(entry);
         if (parsed && !findComponent(window, parsed->component)) continue;
-        storedProps.append(entry);
+        entries_.append(entry);
     }
 }
 
 void WindowSettings::writeStoredProperties() {
-    for (const QString& entry : storedProps) {
+    for (const QString& entry : entries_) {
         const auto parsed = parseEntry(entry);
         if (!parsed) continue;
         const QObject* component = findComponent(window(), parsed->component);
@@ -132,7 +132,7 @@ void WindowSettings::writeStoredProperties() {
 }
 
 void WindowSettings::readStoredProperties() {
-    for (const QString& entry : storedProps) {
+    for (const QString& entry : entries_) {
         const auto parsed = parseEntry(entry);
         if (!parsed) continue;
         QObject* component = findComponent(window(), parsed->component);

@@ -19,9 +19,6 @@
 
 namespace zadrovec {
 
-std::function<void(const QString&)> WindowPlacement::reportError;
-QPointer<QWidget> WindowPlacement::applicationMainWindow;
-
 namespace {
 
 std::string toCp1250(const QString& text) {
@@ -29,7 +26,7 @@ std::string toCp1250(const QString& text) {
     if (bytes) return *bytes;
     std::string out; // the edit fields refuse what the code page cannot hold; never reached
     for (QChar c : text) {
-        const auto byte = codePointToCp1250(c.unicode());
+        const auto byte = CodePointToCp1250(c.unicode());
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;
@@ -135,6 +132,9 @@ std::optional<QRect> normalGeometry(const std::array<int, 4>& corners, const QRe
                  static_cast<int>(height));
 }
 
+// The version every section is written with; a section of an older one is not read.
+constexpr int kFormVersion = 0;
+
 // The relay's object name is the one it always had: object names never change.
 const QString kRelayName = QStringLiteral("FormNotifications");
 
@@ -166,7 +166,7 @@ protected:
         if (watched != window_) return false;
         if (event->type() == QEvent::Show && !event->spontaneous()) {
             for (qsizetype i = components_.size() - 1; i >= 0; --i)
-                if (components_[i] && components_[i]->active) components_[i]->restoreReported();
+                if (components_[i]) components_[i]->restoreReported();
             return false; // the window's own show handler runs after the restore
         }
         if (event->type() == QEvent::Close) {
@@ -186,8 +186,7 @@ private:
     // Saves in binding order what was not saved since its restore; stops at a failure.
     void saveUnsaved() {
         for (WindowPlacement* component : components_)
-            if (component && component->active && !component->saved_ && !component->saveReported())
-                break;
+            if (component && !component->saved_ && !component->saveReported()) break;
     }
 
     QWidget* window_;
@@ -195,8 +194,9 @@ private:
 };
 
 WindowPlacement::WindowPlacement(QWidget* window, const QString& name, const QString& section,
-                                 Options stored)
-    : QObject(window), iniSection(section), options(stored), window_(window) {
+                                 Options options, PlacementEvents events)
+    : QObject(window), window_(window), iniSection_(section), options_(options),
+      events_(std::move(events)) {
     setObjectName(name);
     WindowEventRelay* relay = WindowEventRelay::of(window);
     if (!relay) relay = new WindowEventRelay(window);
@@ -212,7 +212,7 @@ std::filesystem::path WindowPlacement::iniFile() const {
 }
 
 std::string WindowPlacement::section() const {
-    return toCp1250(iniSection);
+    return toCp1250(iniSection_);
 }
 
 QString WindowPlacement::readText(const QString& key, const QString& defaultValue) const {
@@ -229,7 +229,7 @@ bool WindowPlacement::reported(void (WindowPlacement::*step)()) {
         (this->*step)();
         return true;
     } catch (const std::exception& error) {
-        report(QString::fromStdString(error.what()));
+        if (events_.failed) events_.failed(QString::fromStdString(error.what()));
         return false;
     }
 }
@@ -243,41 +243,33 @@ bool WindowPlacement::saveReported() {
 }
 
 bool WindowPlacement::saveFromDestroyReported() {
-    if (!active || saved_) return true;
+    if (saved_) return true;
     destroying_ = true;
     const bool ok = saveReported();
     destroying_ = false;
     return ok;
 }
 
-void WindowPlacement::report(const QString& text) {
-    if (reportError) reportError(text);
-}
-
 void WindowPlacement::notifyDestroying(QWidget* window) {
     if (WindowEventRelay* relay = WindowEventRelay::of(window)) relay->destroying();
-}
-
-bool WindowPlacement::isMainWindow() const {
-    return !applicationMainWindow || applicationMainWindow == window_;
 }
 
 void WindowPlacement::restoreState() {
     saved_ = false;
     const int storedVersion = ReadProfileInteger(section(), "FormVersion", 0, iniFile());
-    if (storedVersion >= version) {
+    if (storedVersion >= kFormVersion) {
         readPlacement();
         readStoredProperties();
-        if (onRestorePlacement) onRestorePlacement();
+        if (events_.restored) events_.restored();
     }
     restored_ = true;
     resetMaximizedPosition();
 }
 
 void WindowPlacement::readPlacement() {
-    if (!(options & (KeepState | KeepPosition))) return;
-    if (options & KeepPosition) readPosition();
-    if (options & KeepState) readWindowState();
+    if (!(options_ & (KeepState | KeepPosition))) return;
+    if (options_ & KeepPosition) readPosition();
+    if (options_ & KeepState) readWindowState();
     window_->update();
 }
 
@@ -311,11 +303,12 @@ void WindowPlacement::readPosition() {
 }
 
 void WindowPlacement::readWindowState() {
-    const bool ordinaryMainWindow = isMainWindow() && !qobject_cast<QDialog*>(window_);
+    const bool mainWindow = options_ & ProgramMainWindow;
+    const bool ordinaryMainWindow = mainWindow && !qobject_cast<QDialog*>(window_);
     const Qt::WindowStates state =
         stateOfShowCode(ReadProfileInteger(section(), "ShowCmd", 0, iniFile()),
                         ordinaryMainWindow ? Qt::WindowMaximized : Qt::WindowNoState);
-    if (state == Qt::WindowMinimized && isMainWindow()) {
+    if (state == Qt::WindowMinimized && mainWindow) {
         // Shown normally first, then the program goes to the taskbar.
         window_->setWindowState(Qt::WindowNoState);
         QTimer::singleShot(0, window_, [window = QPointer<QWidget>(window_)] {
@@ -341,8 +334,8 @@ void WindowPlacement::saveState() {
         ProfileEdit*& edit;
         ~EditEnds() { edit = nullptr; }
     } editEnds{edit_};
-    edit.writeInteger(section(), "FormVersion", version);
-    if (options & (KeepState | KeepPosition)) {
+    edit.writeInteger(section(), "FormVersion", kFormVersion);
+    if (options_ & (KeepState | KeepPosition)) {
         writePlacement();
         edit.writeBool(section(), "Visible", destroying_);
     }

@@ -21,23 +21,29 @@ namespace zadrovec {
 
 class ProfileEdit;
 
+// What a component tells its window.
+struct PlacementEvents {
+    std::function<void(const QString&)> failed = {}; // a restore or save failed, for this reason
+    std::function<void()> restored = {};             // the placement and the properties are read
+};
+
 class WindowPlacement : public QObject {
     Q_OBJECT
 public:
-    // What of the placement the section keeps.
-    enum Option { KeepState = 1, KeepPosition = 2 };
+    // What of the placement the section keeps, and whether the window is the program's main
+    // window: that one opens maximized when nothing is stored, and a stored minimized state
+    // sends the whole program to the taskbar.
+    enum Option { KeepState = 1, KeepPosition = 2, ProgramMainWindow = 4 };
     Q_DECLARE_FLAGS(Options, Option)
 
     // Binds to window at once: a second component on the same window wraps the first, so it
     // restores before it and saves after it.
-    WindowPlacement(QWidget* window, const QString& name, const QString& section, Options options);
+    WindowPlacement(QWidget* window, const QString& name, const QString& section, Options options,
+                    PlacementEvents events = {});
     ~WindowPlacement() override;
 
-    bool active = true;
-    QString iniSection;
-    Options options;
-    int version = 0;
-    std::function<void()> onRestorePlacement;
+    const QString& iniSection() const { return iniSection_; }
+    Options options() const { return options_; }
 
     void restoreState();
     void saveState();
@@ -51,12 +57,6 @@ public:
     // The window's destroy notification: a window that was not saved since its last restore is
     // saved now. Windows call this first thing in their destructors.
     static void notifyDestroying(QWidget* window);
-
-    // Where a failed restore or save is told (the program shows its general error report).
-    static std::function<void(const QString&)> reportError;
-    // The program's main window: it opens maximized when nothing is stored, and a stored
-    // minimized state sends the whole program to the taskbar.
-    static QPointer<QWidget> applicationMainWindow;
 
 protected:
     virtual void readStoredProperties() {}
@@ -75,8 +75,6 @@ private:
     bool restoreReported();
     bool saveReported();
     bool saveFromDestroyReported();
-    static void report(const QString& text);
-    bool isMainWindow() const;
     // The parts of readPlacement.
     void readPosition();
     void readWindowState();
@@ -84,6 +82,9 @@ private:
     QString readForScreen(const QString& key) const;
 
     QWidget* window_;
+    QString iniSection_;
+    Options options_;
+    PlacementEvents events_;
     ProfileEdit* edit_ = nullptr; // while a save runs
     bool restored_ = false;
     bool saved_ = false;
@@ -97,13 +98,16 @@ class WindowSettings : public WindowPlacement {
 public:
     // entries: the stored properties "Component.Property", in the order they are written.
     WindowSettings(QWidget* window, const QString& name, const QString& section, Options options,
-                   const QStringList& entries);
+                   const QStringList& entries, PlacementEvents events = {});
 
-    QStringList storedProps;
+    const QStringList& entries() const { return entries_; }
 
 protected:
     void readStoredProperties() override;
     void writeStoredProperties() override;
+
+private:
+    QStringList entries_;
 };
 
 } // namespace zadrovec

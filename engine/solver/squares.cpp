@@ -166,21 +166,12 @@ bool IsAnswerText(std::string_view text) {
     return hasLetter;
 }
 
-bool IsVowel(Square square) {
-    return tables().vowels.test(square);
-}
-
 const SquareSet& AllSquares() {
     return tables().all;
 }
 
 const SquareSet& VowelSquares() {
     return tables().vowels;
-}
-
-std::string SquareText(Square square) {
-    if (square == tables().ch) return "CH";
-    return std::string(1, static_cast<char>(tables().byte[square]));
 }
 
 } // namespace zadrovec

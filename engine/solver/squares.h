@@ -96,12 +96,7 @@ bool TextSquares(std::string_view text, const SquareRules& rules, Squares& out);
 // digits and texts cut short ("…") are clues only.
 bool IsAnswerText(std::string_view text);
 
-// A square whose letter without diacritics is A E I O U or Y; CH is a consonant.
-bool IsVowel(Square square);
 const SquareSet& AllSquares();
 const SquareSet& VowelSquares();
-
-// The square as Windows-1250 text, for messages ("CH" for the joined one).
-std::string SquareText(Square square);
 
 } // namespace zadrovec

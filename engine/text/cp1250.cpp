@@ -54,7 +54,7 @@ std::optional<char32_t> decodeUtf8(std::string_view s, std::size_t& pos) {
 
 } // namespace
 
-std::optional<unsigned char> codePointToCp1250(char32_t codePoint) {
+std::optional<unsigned char> CodePointToCp1250(char32_t codePoint) {
     if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
     for (std::size_t i = 0; i < kCp1250UpperHalf.size(); ++i)
         if (kCp1250UpperHalf[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
@@ -65,7 +65,7 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char c : bytes)
-        appendUtf8(out, cp1250ToCodePoint(static_cast<unsigned char>(c)));
+        appendUtf8(out, Cp1250ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -76,7 +76,7 @@ std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
     while (pos < utf8.size()) {
         const auto cp = decodeUtf8(utf8, pos);
         if (!cp) return std::nullopt;
-        const auto byte = codePointToCp1250(*cp);
+        const auto byte = CodePointToCp1250(*cp);
         if (!byte) return std::nullopt;
         out += static_cast<char>(*byte);
     }

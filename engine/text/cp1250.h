@@ -31,12 +31,12 @@ inline constexpr std::array<char16_t, 128> kCp1250UpperHalf = {
 
 // The Unicode code point of one Windows-1250 byte. The five bytes the code page leaves undefined
 // map to the C1 control with the same number, so every byte converts there and back unchanged.
-constexpr char32_t cp1250ToCodePoint(unsigned char byte) {
+constexpr char32_t Cp1250ToCodePoint(unsigned char byte) {
     return byte < 0x80 ? byte : kCp1250UpperHalf[byte - 0x80];
 }
 
 // The Windows-1250 byte of a code point, or nothing when the code page cannot hold it.
-std::optional<unsigned char> codePointToCp1250(char32_t codePoint);
+std::optional<unsigned char> CodePointToCp1250(char32_t codePoint);
 
 std::string Cp1250ToUtf8(std::string_view bytes);
 

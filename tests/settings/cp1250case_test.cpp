@@ -10,9 +10,9 @@ using namespace zadrovec;
 TEST(Cp1250Case, EveryByteFoldsAsUnicodeLowercasesIt) {
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
-        const auto lower = static_cast<char32_t>(u_tolower(cp1250ToCodePoint(byte)));
-        const unsigned char expected = codePointToCp1250(lower).value_or(byte);
-        EXPECT_EQ(cp1250ToLower(byte), expected) << "byte " << b;
+        const auto lower = static_cast<char32_t>(u_tolower(Cp1250ToCodePoint(byte)));
+        const unsigned char expected = CodePointToCp1250(lower).value_or(byte);
+        EXPECT_EQ(Cp1250ToLower(byte), expected) << "byte " << b;
     }
 }
 

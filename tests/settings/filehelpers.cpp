@@ -1,10 +1,31 @@
 #include "tests/settings/filehelpers.h"
 
+#include "settings/profile.h"
+
 #include <cstdlib>
 
 namespace zadrovec::testing {
 
 namespace fs = std::filesystem;
+
+void saveString(std::string_view section, std::string_view key, std::string_view value,
+                const fs::path& file) {
+    ProfileEdit edit(file);
+    edit.writeString(section, key, value);
+    edit.commit();
+}
+
+void saveInteger(std::string_view section, std::string_view key, int value, const fs::path& file) {
+    ProfileEdit edit(file);
+    edit.writeInteger(section, key, value);
+    edit.commit();
+}
+
+void saveBool(std::string_view section, std::string_view key, bool value, const fs::path& file) {
+    ProfileEdit edit(file);
+    edit.writeBool(section, key, value);
+    edit.commit();
+}
 
 std::set<std::string> entriesOf(const fs::path& folder) {
     std::set<std::string> names;

@@ -1,5 +1,5 @@
-// Folder listings and environment variables for the settings tests, beside the shared temporary
-// folders and byte-exact file access.
+// Single saves, folder listings and environment variables for the settings tests, beside the shared
+// temporary folders and byte-exact file access.
 #pragma once
 
 #include "tests/common/testfiles.h"
@@ -8,8 +8,17 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace zadrovec::testing {
+
+// One key saved the way a window saves its section: one ProfileEdit, one write, one commit.
+void saveString(std::string_view section, std::string_view key, std::string_view value,
+                const std::filesystem::path& file);
+void saveInteger(std::string_view section, std::string_view key, int value,
+                 const std::filesystem::path& file);
+void saveBool(std::string_view section, std::string_view key, bool value,
+              const std::filesystem::path& file);
 
 // The names of the entries of a folder, hidden ones included.
 std::set<std::string> entriesOf(const std::filesystem::path& folder);

@@ -10,6 +10,9 @@
 using namespace zadrovec;
 using zadrovec::testing::entriesOf;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveBool;
+using zadrovec::testing::saveInteger;
+using zadrovec::testing::saveString;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
 namespace fs = std::filesystem;
@@ -19,7 +22,7 @@ namespace {
 // The text of the error a write into file raised, or "" when it raised none.
 std::string writeError(const fs::path& file) {
     try {
-        WriteProfileString("S", "k", "v", file);
+        saveString("S", "k", "v", file);
     } catch (const ProfileWriteError& error) {
         return error.what();
     }
@@ -34,8 +37,8 @@ TEST(ProfileFailure, UnwritableFolderRaisesTheErrorNamingTheFile) {
 
     EXPECT_EQ(writeError(underFile), "Unable to write to zadrovec.ini");
     EXPECT_EQ(writeError(inMissingFolder), "Unable to write to zadrovec.ini");
-    EXPECT_THROW(WriteProfileInteger("S", "k", 1, underFile), ProfileWriteError);
-    EXPECT_THROW(WriteProfileBool("S", "k", true, inMissingFolder), ProfileWriteError);
+    EXPECT_THROW(saveInteger("S", "k", 1, underFile), ProfileWriteError);
+    EXPECT_THROW(saveBool("S", "k", true, inMissingFolder), ProfileWriteError);
     EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"plain-file"});
     EXPECT_EQ(readBytes(folder / "plain-file"), "x");
     // Reading the same paths quietly gives the default.
@@ -78,7 +81,7 @@ TEST(ProfileWriteInPlace, LeavesNoTemporaryFileAndKeepsPermissions) {
     writeBytes(file, "[S]\r\nk=old\r\n");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     for (int i = 0; i < 3; ++i)
-        WriteProfileInteger("S", "k", i, file);
+        saveInteger("S", "k", i, file);
     EXPECT_EQ(readBytes(file), "[S]\r\nk=2\r\n");
     EXPECT_EQ(entriesOf(folder.path()), std::set<std::string>{"zadrovec.ini"});
     EXPECT_EQ(fs::status(file).permissions(),
@@ -89,7 +92,7 @@ TEST(ProfileWriteInPlace, SymbolicLinkStaysAndItsTargetChanges) {
     TempFolder folder;
     writeBytes(folder / "real.ini", "[S]\r\nk=old\r\n");
     fs::create_symlink("real.ini", folder / "zadrovec.ini");
-    WriteProfileString("S", "k", "new", folder / "zadrovec.ini");
+    saveString("S", "k", "new", folder / "zadrovec.ini");
     EXPECT_TRUE(fs::is_symlink(folder / "zadrovec.ini"));
     EXPECT_EQ(readBytes(folder / "real.ini"), "[S]\r\nk=new\r\n");
     EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"real.ini", "zadrovec.ini"}));
@@ -114,8 +117,8 @@ TEST(ProfileHugeFile, FiftyMegabytesWithMegabyteLinesAreReadAndWrittenWhole) {
     EXPECT_EQ(ReadProfileString("Last", "after", "", file), "1");
     EXPECT_EQ(ReadProfileString("Nowhere", "k", "d", file), "d");
 
-    WriteProfileString("Last", "new", "2", file);
-    WriteProfileString("S0", "key", "changed", file);
+    saveString("Last", "new", "2", file);
+    saveString("S0", "key", "changed", file);
     const std::string after = readBytes(file);
     ASSERT_EQ(after.size(), content.size() + (7 - 90) + std::string("new=2\r\n").size());
     EXPECT_EQ(after.substr(0, 10), "[S0]\r\nkey=");

@@ -6,6 +6,7 @@
 
 using namespace zadrovec;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveString;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
 
@@ -34,7 +35,7 @@ TEST_F(LargeSettingsFile, FiftyMegabytesAreReadAndWrittenKeepingEveryOtherByte) 
     EXPECT_EQ(ReadProfileString("Section7", "Key99", "", file), "value of a setting");
     EXPECT_EQ(ReadProfileString("Missing", "Key1", "default", file), "default");
 
-    WriteProfileString("Last", "Wanted", "changed", file);
+    saveString("Last", "Wanted", "changed", file);
     const std::string after = readBytes(file);
     const std::size_t at = bytes.size() - std::string("found\r\n").size();
     ASSERT_EQ(after.size(), at + std::string("changed\r\n").size());
@@ -54,7 +55,7 @@ TEST_F(LargeSettingsFile, MegabyteLinesAreReadAndLongValuesCut) {
     EXPECT_EQ(ReadProfileString("Main", longKey, "", file), "1");
     EXPECT_EQ(ReadProfileString("Main", "Short", "", file), "2");
 
-    WriteProfileString("Main", "New", "3", file);
+    saveString("Main", "New", "3", file);
     EXPECT_EQ(readBytes(file), bytes + "New=3\r\n");
     EXPECT_EQ(ReadProfileString("Main", "Long", "", file), std::string(2047, 'v'));
 }

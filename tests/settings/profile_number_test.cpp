@@ -6,6 +6,8 @@
 
 using namespace zadrovec;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveBool;
+using zadrovec::testing::saveInteger;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
 
@@ -64,14 +66,14 @@ TEST_F(ProfileNumber, HexadecimalAfter0x) {
 }
 
 TEST_F(ProfileNumber, IntegersAndBooleansAreWrittenAsDecimalText) {
-    WriteProfileInteger("S", "negative", -5, file);
-    WriteProfileInteger("S", "large", 2147483647, file);
-    WriteProfileBool("S", "Visible", true, file);
-    WriteProfileBool("S", "Hidden", false, file);
+    saveInteger("S", "negative", -5, file);
+    saveInteger("S", "large", 2147483647, file);
+    saveBool("S", "Visible", true, file);
+    saveBool("S", "Hidden", false, file);
     EXPECT_EQ(readBytes(file),
               "[S]\r\nnegative=-5\r\nlarge=2147483647\r\nVisible=1\r\nHidden=0\r\n");
     EXPECT_EQ(ReadProfileInteger("S", "negative", 0, file), -5);
-    WriteProfileBool("S", "visible", false, file);
+    saveBool("S", "visible", false, file);
     EXPECT_EQ(ReadProfileInteger("S", "Visible", 7, file), 0);
 }
 

@@ -9,6 +9,7 @@
 
 using namespace zadrovec;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveString;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
 
@@ -20,7 +21,7 @@ protected:
     std::string afterWrite(std::string_view before, std::string_view section, std::string_view key,
                            std::string_view value) {
         writeBytes(file, before);
-        WriteProfileString(section, key, value, file);
+        saveString(section, key, value, file);
         return readBytes(file);
     }
 
@@ -72,7 +73,7 @@ TEST_F(ProfileWrite, NewSectionIsAppendedWithoutBlankLine) {
 }
 
 TEST_F(ProfileWrite, MissingFileIsCreatedWithTrimmedNames) {
-    WriteProfileString(" Menu ", " acHlavni_Caption\t", Cp1250Literal("Hlavní"), file);
+    saveString(" Menu ", " acHlavni_Caption\t", Cp1250Literal("Hlavní"), file);
     EXPECT_EQ(readBytes(file), Cp1250Literal("[Menu]\r\nacHlavni_Caption=Hlavní\r\n"));
 }
 
@@ -102,11 +103,11 @@ TEST_F(ProfileWrite, ArbitraryBytesAroundAreKept) {
 }
 
 TEST_F(ProfileWrite, SuccessiveWritesBuildTheSectionInOrder) {
-    WriteProfileString("Main window", "FormVersion", "0", file);
-    WriteProfileString("Main window", "Flags", "0", file);
-    WriteProfileString("Menu", "FormVersion", "0", file);
-    WriteProfileString("Main window", "ShowCmd", "3", file);
-    WriteProfileString("MAIN WINDOW", "flags", "2", file);
+    saveString("Main window", "FormVersion", "0", file);
+    saveString("Main window", "Flags", "0", file);
+    saveString("Menu", "FormVersion", "0", file);
+    saveString("Main window", "ShowCmd", "3", file);
+    saveString("MAIN WINDOW", "flags", "2", file);
     EXPECT_EQ(readBytes(file), "[Main window]\r\nFormVersion=0\r\nFlags=2\r\nShowCmd=3\r\n"
                                "[Menu]\r\nFormVersion=0\r\n");
 }

@@ -19,6 +19,7 @@
 using namespace zadrovec;
 using zadrovec::testing::entriesOf;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveString;
 using zadrovec::testing::ScopedEnvironment;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
@@ -61,7 +62,7 @@ int asUnprivileged(const std::function<bool()>& body) {
 
 bool writeRaisesTheError(const fs::path& file) {
     try {
-        WriteProfileString("S", "k", "new", file);
+        saveString("S", "k", "new", file);
     } catch (const ProfileWriteError& error) {
         return std::string(error.what()) == "Unable to write to zadrovec.ini";
     }
@@ -82,7 +83,7 @@ TEST(SettingsOwner, ASaveByTheSuperuserKeepsTheUsersOwnerGroupAndMode) {
     ASSERT_EQ(::chown(file.c_str(), user.uid, user.gid), 0);
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
 
-    WriteProfileString("S", "k", "new", file);
+    saveString("S", "k", "new", file);
     const struct stat after = statusOf(file);
     EXPECT_EQ(readBytes(file), "[S]\r\nk=new\r\n");
     EXPECT_EQ(after.st_uid, user.uid);
@@ -125,7 +126,7 @@ TEST_F(SettingsLink, ALinkIntoAnotherFolderIsFollowedAndItsTargetReplacedThere) 
     writeBytes(real, "[S]\r\nk=old\r\n");
     fs::create_symlink(real, link);
     EXPECT_EQ(ReadProfileString("S", "k", "", link), "old");
-    WriteProfileString("S", "k", "new", link);
+    saveString("S", "k", "new", link);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::read_symlink(link), real);
     EXPECT_EQ(readBytes(real), "[S]\r\nk=new\r\n");
@@ -144,7 +145,7 @@ TEST_F(SettingsLink, ALinkToAReadOnlyFileGetsTheOwnersWriteBitAtStartAndNothingE
     CopySettingsFileAtStart(root / "no program folder");
     EXPECT_TRUE(fs::is_symlink(configured));
     EXPECT_EQ(statusOf(real).st_mode & 07777, 0600u);
-    WriteProfileString("S", "k", "new", configured);
+    saveString("S", "k", "new", configured);
     EXPECT_EQ(readBytes(real), "[S]\r\nk=new\r\n");
     EXPECT_EQ(statusOf(real).st_mode & 07777, 0600u);
     EXPECT_TRUE(fs::is_symlink(configured));
@@ -153,7 +154,7 @@ TEST_F(SettingsLink, ALinkToAReadOnlyFileGetsTheOwnersWriteBitAtStartAndNothingE
 TEST_F(SettingsLink, ADanglingLinkReadsAsNoFileAndTheSaveCreatesTheFileItNames) {
     fs::create_symlink("../dotfiles/zadrovec.ini", link);
     EXPECT_EQ(ReadProfileString("S", "k", "default", link), "default");
-    WriteProfileString("S", "k", "new", link);
+    saveString("S", "k", "new", link);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readBytes(real), "[S]\r\nk=new\r\n");
     EXPECT_EQ(entriesOf(settings), std::set<std::string>{"zadrovec.ini"});
@@ -161,10 +162,10 @@ TEST_F(SettingsLink, ADanglingLinkReadsAsNoFileAndTheSaveCreatesTheFileItNames) 
     // A link to a missing folder, and a loop of links, fail as any unwritable file does.
     fs::remove(link);
     fs::create_symlink("../nowhere/zadrovec.ini", link);
-    EXPECT_THROW(WriteProfileString("S", "k", "v", link), ProfileWriteError);
+    EXPECT_THROW(saveString("S", "k", "v", link), ProfileWriteError);
     fs::remove(link);
     fs::create_symlink("zadrovec.ini", link);
-    EXPECT_THROW(WriteProfileString("S", "k", "v", link), ProfileWriteError);
+    EXPECT_THROW(saveString("S", "k", "v", link), ProfileWriteError);
     EXPECT_TRUE(fs::is_symlink(link));
 }
 
@@ -174,7 +175,7 @@ TEST_F(SettingsLink, ALinkToAnotherUsersFileKeepsThatOwnerOrIsRefused) {
     writeBytes(real, "[S]\r\nk=old\r\n");
     fs::create_symlink(real, link);
     ASSERT_EQ(::chown(real.c_str(), user.uid, user.gid), 0);
-    WriteProfileString("S", "k", "new", link);
+    saveString("S", "k", "new", link);
     EXPECT_EQ(statusOf(real).st_uid, user.uid);
     EXPECT_EQ(readBytes(real), "[S]\r\nk=new\r\n");
 
@@ -193,7 +194,7 @@ TEST_F(SettingsLink, ALinkToAnotherUsersFileKeepsThatOwnerOrIsRefused) {
 TEST_F(SettingsLink, AHardLinkKeepsTheOldContentAsASeparateCopy) {
     writeBytes(real, "[S]\r\nk=old\r\n");
     fs::create_hard_link(real, link);
-    WriteProfileString("S", "k", "new", link);
+    saveString("S", "k", "new", link);
     EXPECT_EQ(readBytes(link), "[S]\r\nk=new\r\n");
     EXPECT_EQ(readBytes(real), "[S]\r\nk=old\r\n");
 }
@@ -204,12 +205,12 @@ TEST(SettingsLineBreaks, AValueKeyOrSectionWithALineBreakIsNeverWritten) {
     const std::string before = "[Main window]\r\nCesta_k_uzivatelskemu_slovniku_Caption=/a\r\n";
     writeBytes(file, before);
     for (const char* injected : {"/b\r\n[Menu]\r\nacHlavni_Caption=X", "/b\n[Menu]", "/b\rX"}) {
-        EXPECT_THROW(WriteProfileString("Main window", "Cesta_k_uzivatelskemu_slovniku_Caption",
-                                        injected, file),
-                     ProfileWriteError)
+        EXPECT_THROW(
+            saveString("Main window", "Cesta_k_uzivatelskemu_slovniku_Caption", injected, file),
+            ProfileWriteError)
             << injected;
-        EXPECT_THROW(WriteProfileString("Main window", injected, "1", file), ProfileWriteError);
-        EXPECT_THROW(WriteProfileString(injected, "k", "1", file), ProfileWriteError);
+        EXPECT_THROW(saveString("Main window", injected, "1", file), ProfileWriteError);
+        EXPECT_THROW(saveString(injected, "k", "1", file), ProfileWriteError);
     }
     // In a save of several keys, one bad value stops the save: nothing of it is written.
     ProfileEdit edit(file);
@@ -219,7 +220,7 @@ TEST(SettingsLineBreaks, AValueKeyOrSectionWithALineBreakIsNeverWritten) {
         ProfileWriteError);
     EXPECT_EQ(readBytes(file), before);
     // Other control characters stay a value's own business, as they always were.
-    WriteProfileString("S", "k", std::string("a\tb\x01", 4), file);
+    saveString("S", "k", std::string("a\tb\x01", 4), file);
     EXPECT_EQ(ReadProfileString("S", "k", "", file), std::string("a\tb\x01", 4));
 }
 
@@ -252,7 +253,7 @@ TEST(SettingsReread, AnUnchangedFileIsNotReadAgainButAnyChangeIsSeen) {
     writeBytes(file, "[S]\r\nk=three\r\n");
     setModified(file, 1'700'000'000, 6);
     EXPECT_EQ(ReadProfileString("S", "k", "", file), "three");
-    WriteProfileString("S", "k", "fou", file);
+    saveString("S", "k", "fou", file);
     setModified(file, 1'700'000'000, 6);
     EXPECT_EQ(ReadProfileString("S", "k", "", file), "fou");
     fs::remove(file);
@@ -369,7 +370,7 @@ TEST(SettingsSave, ManyWritesInOneSaveEqualTheSameWritesOneByOne) {
     ProfileEdit edit(together);
     for (const auto& [section, key, value] : writes) {
         edit.writeString(section, key, value);
-        WriteProfileString(section, key, value, apart);
+        saveString(section, key, value, apart);
     }
     edit.commit();
     EXPECT_EQ(readBytes(together), readBytes(apart));

@@ -8,6 +8,7 @@
 using namespace zadrovec;
 using zadrovec::testing::entriesOf;
 using zadrovec::testing::readBytes;
+using zadrovec::testing::saveString;
 using zadrovec::testing::ScopedEnvironment;
 using zadrovec::testing::TempFolder;
 using zadrovec::testing::writeBytes;
@@ -59,7 +60,7 @@ TEST_F(StartUpCopy, SeedsTheSettingsFileOnceAndNeverOverwritesIt) {
     EXPECT_EQ(readBytes(target), seed);
     EXPECT_EQ(entriesOf(target.parent_path()), std::set<std::string>{"zadrovec.ini"});
 
-    WriteProfileString("Menu", "FormVersion", "0", target);
+    saveString("Menu", "FormVersion", "0", target);
     writeBytes(shipped, "[Menu]\r\nchanged=1\r\n");
     CopySettingsFileAtStart(programFolder);
     EXPECT_EQ(readBytes(target), seed + "FormVersion=0\r\n");
@@ -90,7 +91,7 @@ TEST_F(StartUpCopy, UnusableSettingsFolderIsSilent) {
     writeBytes(root / "config", "a file where the folder should be");
     EXPECT_NO_THROW(CopySettingsFileAtStart(programFolder));
     EXPECT_EQ(readBytes(root / "config"), "a file where the folder should be");
-    EXPECT_THROW(WriteProfileString("S", "k", "v", SettingsFilePath()), ProfileWriteError);
+    EXPECT_THROW(saveString("S", "k", "v", SettingsFilePath()), ProfileWriteError);
 }
 
 } // namespace

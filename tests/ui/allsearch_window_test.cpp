@@ -73,7 +73,7 @@ protected:
             });
             QTest::mouseClick(findDialog().findButton, Qt::LeftButton);
         });
-        mainWindow->findInAllAction->trigger();
+        control<QAction>(mainWindow, "acHledej")->trigger();
     }
 
     QStringList foundWords() const { return items(resultsWindow().foundWordsList->items()); }
@@ -106,7 +106,7 @@ TEST_F(AllSearchWindows, FindDialogEnablesSearchExactlyWhenThereIsText) {
         EXPECT_TRUE(dialog->isVisible());
         QTest::keyClick(findDialog().textField, Qt::Key_Escape);
     });
-    mainWindow->findInAllAction->trigger();
+    control<QAction>(mainWindow, "acHledej")->trigger();
     EXPECT_FALSE(enabledAtFirst);
     EXPECT_TRUE(focusInField);
     EXPECT_EQ(tabOrder, (QWidgetList{findDialog().findButton, findDialog().cancelButton,
@@ -123,7 +123,7 @@ TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
         QTest::keyClicks(findDialog().textField, "pes");
         QTest::mouseClick(findDialog().cancelButton, Qt::LeftButton);
     });
-    mainWindow->findInAllAction->trigger();
+    control<QAction>(mainWindow, "acHledej")->trigger();
     bool enabled = false, focusInField = false;
     QString offered;
     whenModal(QStringLiteral("Form7"), [&](QWidget* dialog) {
@@ -134,7 +134,7 @@ TEST_F(AllSearchWindows, FindDialogKeepsItsTextAndTakesTheFocusAgain) {
     });
     findDialog()
         .cancelButton->setFocus(); // wherever the focus was left, a showing puts it in the field
-    mainWindow->findInAllAction->trigger();
+    control<QAction>(mainWindow, "acHledej")->trigger();
     EXPECT_EQ(offered, "pes");
     EXPECT_TRUE(enabled);
     EXPECT_TRUE(focusInField);
@@ -155,8 +155,8 @@ TEST_F(AllSearchWindows, FindDialogLayout) {
 
 TEST_F(AllSearchWindows, CancelStartsNoSearchAndChangesNothing) {
     start();
-    mainWindow->currenciesAction->trigger();
-    QTest::keyClicks(mainWindow->searchField, "qq");
+    control<QAction>(mainWindow, "acMeny")->trigger();
+    QTest::keyClicks(mainWindow->searchField(), "qq");
     ASSERT_EQ(found(), (QStringList{"QQ"}));
     const int searchesBefore = progressShown;
     const QString statusBefore = status();
@@ -164,12 +164,12 @@ TEST_F(AllSearchWindows, CancelStartsNoSearchAndChangesNothing) {
         QTest::keyClicks(findDialog().textField, "es");
         QTest::mouseClick(findDialog().cancelButton, Qt::LeftButton);
     });
-    mainWindow->findInAllAction->trigger();
+    control<QAction>(mainWindow, "acHledej")->trigger();
     EXPECT_EQ(progressShown, searchesBefore);
     EXPECT_TRUE(resultsWindow().foundWordsList->items().empty());
     EXPECT_EQ(found(), (QStringList{"QQ"}));
     EXPECT_EQ(status(), statusBefore);
-    EXPECT_TRUE(mainWindow->currenciesAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acMeny")->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -215,18 +215,18 @@ TEST_F(AllSearchWindows, PatternTextUsesTheWildcards) {
 
 TEST_F(AllSearchWindows, AfterwardsTheCurrentDictionaryIsOpenAgainWithEmptyLists) {
     start();
-    mainWindow->capitalsAction->trigger();
+    control<QAction>(mainWindow, "acHlavniMesta")->trigger();
     const QString mestaStatus = status();
-    QTest::keyClicks(mainWindow->searchField, "pe");
+    QTest::keyClicks(mainWindow->searchField(), "pe");
     ASSERT_EQ(found(), (QStringList{"PESKOV"}));
     QString statusDuringBrowse;
     searchAll(QStringLiteral("zeus"), [&] { statusDuringBrowse = status(); });
     EXPECT_EQ(statusDuringBrowse, "Počet slov: 1"); // "podniky" was opened last
-    EXPECT_TRUE(mainWindow->foundWordsList->items().empty());
-    EXPECT_TRUE(mainWindow->meaningsList->items().empty());
-    EXPECT_TRUE(mainWindow->capitalsAction->isChecked());
+    EXPECT_TRUE(mainWindow->foundWordsList()->items().empty());
+    EXPECT_TRUE(mainWindow->meaningsList()->items().empty());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavniMesta")->isChecked());
     EXPECT_EQ(status(), mestaStatus);
-    QTest::keyClicks(mainWindow->searchField, "s"); // the current dictionary searches again
+    QTest::keyClicks(mainWindow->searchField(), "s"); // the current dictionary searches again
     EXPECT_EQ(found(), (QStringList{"PESKOV"}));
 }
 

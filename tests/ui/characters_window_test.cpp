@@ -85,7 +85,7 @@ TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClo
         if (charactersWindow()->isVisible())
             charactersWindow()->reject(); // never leave the test waiting on the window
     });
-    mainWindow->charactersAction->trigger();
+    control<QAction>(mainWindow, "acPostavy")->trigger();
 
     EXPECT_TRUE(modal);
     EXPECT_EQ(statusWhileOpen, "Počet slov: 8");
@@ -99,7 +99,7 @@ TEST_F(CharactersWindow, OpensModallyWithTheEntryCountAndGivesTheStatusBackOnClo
         titlesShownAgain = titles();
         charactersWindow()->close(); // the close box
     });
-    mainWindow->charactersAction->trigger();
+    control<QAction>(mainWindow, "acPostavy")->trigger();
     EXPECT_EQ(charactersWindow()->authorField->text(), "mann");
     EXPECT_EQ(titlesShownAgain, (QStringList{"DOKTOR FAUSTUS", "KOUZELNÝ VRCH"}));
     EXPECT_EQ(status(), "Počet slov: 2");

@@ -66,7 +66,7 @@ protected:
         QCoreApplication::processEvents();
     }
     void runSettings(const std::function<void(ui::SettingsDialog&)>& change, bool ok) {
-        whileModal(mainWindow->settingsAction, [&](QWidget*) {
+        whileModal(control<QAction>(mainWindow, "acNastaveni"), [&](QWidget*) {
             change(settings());
             QTest::mouseClick(ok ? settings().okButton : settings().cancelButton, Qt::LeftButton);
         });
@@ -77,9 +77,9 @@ protected:
 
 TEST_F(Dialogs, SettingsShowTheMainWindowsValuesAndStornoChangesNothing) {
     start();
-    mainWindow->userDictionaryPathLabel->setText("/data/slova");
+    control<QLabel>(mainWindow, "Cesta_k_uzivatelskemu_slovniku")->setText("/data/slova");
     mainWindow->applyRestoredSettings();
-    mainWindow->toolsBar->setFlat(false);
+    control<ui::ButtonBar>(mainWindow, "ToolBar2")->setFlat(false);
     runSettings(
         [](ui::SettingsDialog& d) {
             EXPECT_EQ(d.userDictionaryFolderField->text(), "/data/slova");
@@ -94,24 +94,25 @@ TEST_F(Dialogs, SettingsShowTheMainWindowsValuesAndStornoChangesNothing) {
             d.userDictionaryFolderField->clear();
         },
         false);
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::TopToolBarArea);
-    EXPECT_TRUE(mainWindow->dictionaryBar->showCaptions());
-    EXPECT_TRUE(mainWindow->searchAsTyped);
-    EXPECT_EQ(mainWindow->userDictionaryFolder, "/data/slova");
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::TopToolBarArea);
+    EXPECT_TRUE(control<ui::ButtonBar>(mainWindow, "ToolBar1")->showCaptions());
+    EXPECT_TRUE(mainWindow->settingsOptions().searchAsTyped);
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, "/data/slova");
     // The next showing shows the main window's values again.
-    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
+    whileModal(control<QAction>(mainWindow, "acNastaveni"), [&](QWidget* dialog) {
         EXPECT_EQ(settings().dictionaryBarSide->itemIndex(), 0);
         EXPECT_TRUE(settings().dictionaryBarShowCaptions->isChecked());
         EXPECT_TRUE(settings().searchAsTypedButton->isChecked());
         EXPECT_EQ(settings().userDictionaryFolderField->text(), "/data/slova");
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(mainWindow->userDictionaryFolder, "/data/slova");
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, "/data/slova");
 }
 
 TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
     start();
-    auto* vlevoItem = mainWindow->dictionaryBarMenu->findChild<QAction*>("Vlevo1");
+    auto* vlevoItem = control<QMenu>(mainWindow, "PopupToolMenu")->findChild<QAction*>("Vlevo1");
     runSettings(
         [](ui::SettingsDialog& d) {
             d.dictionaryBarSide->setItemIndex(2);
@@ -122,19 +123,20 @@ TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
             d.userDictionaryFolderField->clear();
         },
         true);
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::LeftToolBarArea);
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::LeftToolBarArea);
     EXPECT_FALSE(vlevoItem->isChecked()); // the toolbar menu keeps its mark
-    EXPECT_FALSE(mainWindow->toolsBar->list());
-    EXPECT_FALSE(mainWindow->dictionaryBar->showCaptions());
-    EXPECT_EQ(mainWindow->dictionaryBar->buttonHeight(), 22);
-    EXPECT_FALSE(mainWindow->toolsBar->flat());
-    EXPECT_TRUE(mainWindow->userDictionaryFolder.isEmpty());
-    EXPECT_EQ(mainWindow->searchField->tag(), 1);
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->list());
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar1")->showCaptions());
+    EXPECT_EQ(control<ui::ButtonBar>(mainWindow, "ToolBar1")->buttonHeight(), 22);
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->flat());
+    EXPECT_TRUE(mainWindow->settingsOptions().userDictionaryFolder.isEmpty());
+    EXPECT_EQ(mainWindow->searchField()->tag(), 1);
     // Typing no longer searches; Enter does.
-    QTest::keyClicks(mainWindow->searchField, "pes");
-    EXPECT_TRUE(mainWindow->foundWordsList->items().empty());
-    QTest::keyClick(mainWindow->searchField, Qt::Key_Return);
-    EXPECT_EQ(mainWindow->foundWordsList->items().size(), 2u);
+    QTest::keyClicks(mainWindow->searchField(), "pes");
+    EXPECT_TRUE(mainWindow->foundWordsList()->items().empty());
+    QTest::keyClick(mainWindow->searchField(), Qt::Key_Return);
+    EXPECT_EQ(mainWindow->foundWordsList()->items().size(), 2u);
 
     mainWindow->close();
     const std::string written = ini();
@@ -147,18 +149,19 @@ TEST_F(Dialogs, OkAppliesEverySettingAndTheNextSaveKeepsThem) {
 TEST_F(Dialogs, CaptionsShownAgainKeepTheHeightToTheToolbarAndTheFolderIsKeptAsTyped) {
     start();
     runSettings([](ui::SettingsDialog& d) { d.toolsBarShowCaptions->setChecked(false); }, true);
-    EXPECT_EQ(mainWindow->toolsBar->buttonHeight(), 22);
-    mainWindow->toolsBar->setButtonHeight(30);
+    EXPECT_EQ(control<ui::ButtonBar>(mainWindow, "ToolBar2")->buttonHeight(), 22);
+    control<ui::ButtonBar>(mainWindow, "ToolBar2")->setButtonHeight(30);
     runSettings(
         [](ui::SettingsDialog& d) {
             d.toolsBarShowCaptions->setChecked(true);
             d.userDictionaryFolderField->setText("/home/jana/slovnik");
         },
         true);
-    EXPECT_TRUE(mainWindow->toolsBar->showCaptions());
-    EXPECT_EQ(mainWindow->toolsBar->buttonHeight(), 30);
-    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(mainWindow->userDictionaryPathLabel->text(), "/home/jana/slovnik");
+    EXPECT_TRUE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->showCaptions());
+    EXPECT_EQ(control<ui::ButtonBar>(mainWindow, "ToolBar2")->buttonHeight(), 30);
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(control<QLabel>(mainWindow, "Cesta_k_uzivatelskemu_slovniku")->text(),
+              "/home/jana/slovnik");
 }
 
 TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
@@ -183,7 +186,8 @@ TEST_F(Dialogs, FolderButtonStartsAtTheFieldsFolderAndACancelKeepsTheText) {
                       QString::fromStdString(folder.path().string()));
         },
         true);
-    EXPECT_EQ(mainWindow->userDictionaryFolder, QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder,
+              QString::fromStdString(folder.path().string()));
     ui::SettingsDialog::chooseFolder = ui::SettingsDialog::folderDialog;
 }
 
@@ -209,7 +213,7 @@ TEST_F(Dialogs, ChosenFolderTheSettingsCannotKeepIsRefusedAndTheFieldKeepsItsTex
         },
         true);
     ui::SettingsDialog::chooseFolder = desktopDialog;
-    EXPECT_EQ(mainWindow->userDictionaryFolder, answer);
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, answer);
 }
 
 TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
@@ -227,7 +231,7 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     };
     // Every state of every group: each position, no caption style and both, both triggers.
     for (int state = 0; state < 4; ++state) {
-        whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
+        whileModal(control<QAction>(mainWindow, "acNastaveni"), [&](QWidget* dialog) {
             ui::SettingsDialog& d = settings();
             d.dictionaryBarSide->setItemIndex(state);
             d.toolsBarSide->setItemIndex(3 - state);
@@ -256,7 +260,7 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
     }
     // Arrows move inside a group, and Tab then enters it at the new item; a choice made this way
     // and taken with OK holds at the next showing.
-    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
+    whileModal(control<QAction>(mainWindow, "acNastaveni"), [&](QWidget* dialog) {
         ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
         d.dictionaryBarSide->item(0)->setFocus();
@@ -272,9 +276,10 @@ TEST_F(Dialogs, SettingsKeyboardOrderEntersEveryRadioGroupAtItsCheckedItem) {
         EXPECT_EQ(QApplication::focusWidget(), d.searchOnEnterButton);
         QTest::mouseClick(d.okButton, Qt::LeftButton);
     });
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
-    EXPECT_FALSE(mainWindow->searchAsTyped);
-    whileModal(mainWindow->settingsAction, [&](QWidget* dialog) {
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::BottomToolBarArea);
+    EXPECT_FALSE(mainWindow->settingsOptions().searchAsTyped);
+    whileModal(control<QAction>(mainWindow, "acNastaveni"), [&](QWidget* dialog) {
         ui::SettingsDialog& d = settings();
         QApplication::setActiveWindow(dialog);
         d.toolsBarFlat->setFocus();
@@ -316,7 +321,7 @@ TEST_F(Dialogs, AboutPanelHasALoweredOuterAndARaisedInnerBevel) {
 
 TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
     start();
-    whileModal(mainWindow->aboutAction, [&](QWidget*) {
+    whileModal(control<QAction>(mainWindow, "acOprogramu"), [&](QWidget*) {
         EXPECT_EQ(about().updateDate->text(), "15.3.2001");
         EXPECT_EQ(about().wordStockVersion->text(), "?");
         for (const char* source : {"mythes-cs", "stardict-czech", "hunspell-cs", "iso-codes"})
@@ -324,7 +329,7 @@ TEST_F(Dialogs, AboutShowsTheHeaderOfTheOpenDictionary) {
         QTest::mouseClick(about().okButton, Qt::LeftButton);
     });
     QTest::keyClick(mainWindow, Qt::Key_F3);
-    whileModal(mainWindow->aboutAction, [&](QWidget* box) {
+    whileModal(control<QAction>(mainWindow, "acOprogramu"), [&](QWidget* box) {
         EXPECT_EQ(about().updateDate->text(), "1.1.2026");
         QTest::keyClick(box, Qt::Key_Return);
     });
@@ -339,13 +344,13 @@ TEST_F(Dialogs, AboutWithAnEmptyHeaderAndWithNoDictionaryOpen) {
     std::filesystem::remove(folder.path() / "chzn.dat");
     start();
     QTest::keyClick(mainWindow, Qt::Key_F3);
-    whileModal(mainWindow->aboutAction, [&](QWidget*) {
+    whileModal(control<QAction>(mainWindow, "acOprogramu"), [&](QWidget*) {
         EXPECT_EQ(about().updateDate->text(), "");
         about().accept();
     });
     QTest::keyClick(mainWindow, Qt::Key_F4); // no such dictionary: told, nothing open
     ASSERT_EQ(boxes.texts(), QStringList{"Tento slovník nebyl nalezen."});
-    whileModal(mainWindow->aboutAction, [&](QWidget*) {
+    whileModal(control<QAction>(mainWindow, "acOprogramu"), [&](QWidget*) {
         EXPECT_EQ(boxes.texts().last(), "I/O error 103."); // before the box came up
         EXPECT_EQ(boxes.shown.back().caption, "Zadrovec");
         EXPECT_EQ(about().updateDate->text(), ""); // unchanged
@@ -356,7 +361,7 @@ TEST_F(Dialogs, AboutWithAnEmptyHeaderAndWithNoDictionaryOpen) {
 TEST_F(Dialogs, AboutKeepsTheVersionGivenInTheSettingsFile) {
     writeIni("[O programu]\r\nVerze_Caption=7.12.2026\r\n");
     start();
-    whileModal(mainWindow->aboutAction, [&](QWidget*) {
+    whileModal(control<QAction>(mainWindow, "acOprogramu"), [&](QWidget*) {
         EXPECT_EQ(about().wordStockVersion->text(), "7.12.2026");
         about().accept();
     });
@@ -381,7 +386,7 @@ TEST_F(Dialogs, TheFolderFieldTakesNoControlCharactersTypedOrPasted) {
             EXPECT_EQ(field->text(), "/home/jana/slovník");
         },
         true);
-    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovník");
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, "/home/jana/slovník");
     EXPECT_EQ(ui::FolderValidator::accepts("/a b/č"), true);
     EXPECT_EQ(ui::FolderValidator::accepts("/a\nb"), false);
     EXPECT_EQ(ui::FolderValidator::accepts(QString("/a") + QChar(0x85) + "b"), false);

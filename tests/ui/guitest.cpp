@@ -33,6 +33,13 @@ QStringList RecordedBoxes::texts() const {
     return out;
 }
 
+const QWidget* windowOf(const QObject* control) {
+    for (const QObject* above = control->parent(); above; above = above->parent())
+        if (const auto* widget = qobject_cast<const QWidget*>(above); widget && widget->isWindow())
+            return widget;
+    return nullptr;
+}
+
 QStringList items(const zadrovec::StringList& list) {
     QStringList out;
     for (const auto& item : list.items())
@@ -69,15 +76,15 @@ void ProgramTest::closeAndEnd() {
 }
 
 QStringList ProgramTest::found() const {
-    return items(mainWindow->foundWordsList->items());
+    return items(mainWindow->foundWordsList()->items());
 }
 
 QStringList ProgramTest::meanings() const {
-    return items(mainWindow->meaningsList->items());
+    return items(mainWindow->meaningsList()->items());
 }
 
 QString ProgramTest::status() const {
-    return mainWindow->statusTextPanel->text();
+    return control<QLabel>(mainWindow, "StatusPanel0")->text();
 }
 
 // Every test starts with a settings folder of its own: what one test's windows save never

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,6 +41,18 @@ public:
 };
 
 QStringList items(const zadrovec::StringList& list);
+
+// The window a control belongs to: the nearest window above it.
+const QWidget* windowOf(const QObject* control);
+
+// The control of window under an object name (the name the settings keep it by), not one of
+// another window made beside it; the test fails when there is none.
+template <typename Control> Control* control(const QWidget* window, const QString& name) {
+    for (Control* found : window->findChildren<Control*>(name))
+        if (windowOf(found) == window) return found;
+    ADD_FAILURE() << "no control " << name.toStdString();
+    return nullptr;
+}
 
 // Key by key, as typed: every character goes through the field's validator, whatever its script.
 void typeKeys(QLineEdit* field, const QString& text);

@@ -61,12 +61,13 @@ Keyboard* Keyboard::current = nullptr;
 TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     start();
     int switches = 0;
-    for (QAction* action : {mainWindow->mainDictionaryAction, mainWindow->capitalsAction})
+    for (QAction* action :
+         {control<QAction>(mainWindow, "acHlavni"), control<QAction>(mainWindow, "acHlavniMesta")})
         QObject::connect(action, &QAction::triggered, [&] { ++switches; });
 
     press(Qt::Key_F3);
     EXPECT_EQ(switches, 1);
-    EXPECT_TRUE(mainWindow->capitalsAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavniMesta")->isChecked());
 
     // The menu opened with its letter and left with Esc.
     press(Qt::Key_S, Qt::AltModifier);
@@ -75,13 +76,13 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     press(Qt::Key_F2);
     EXPECT_EQ(switches, 2);
-    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavni")->isChecked());
 
     // Keys typed then go to the field that had the focus.
     press(Qt::Key_S, Qt::AltModifier);
     press(Qt::Key_Escape);
     QTest::keyClicks(QApplication::focusWidget(), "pe");
-    EXPECT_EQ(mainWindow->searchField->text(), "pe");
+    EXPECT_EQ(mainWindow->searchField()->text(), "pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 
     // The shortcut of a command that opens a modal window, in the same state.
@@ -101,15 +102,15 @@ TEST_F(Keyboard, ShortcutsRunOnceInEveryStateOfTheMenuBar) {
 
 TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
     start();
-    ASSERT_EQ(QApplication::focusWidget(), mainWindow->searchField);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->searchField());
     QList<QWidget*> walked;
     for (int n = 0; n < 5; ++n) {
         walked << QApplication::focusWidget();
         press(Qt::Key_Tab);
     }
-    const QList<QWidget*> expected = {mainWindow->searchField, mainWindow->foundWordsList,
-                                      mainWindow->meaningsList, mainWindow->searchFromLetter,
-                                      mainWindow->searchField};
+    const QList<QWidget*> expected = {mainWindow->searchField(), mainWindow->foundWordsList(),
+                                      mainWindow->meaningsList(), mainWindow->searchFromLetter(),
+                                      mainWindow->searchField()};
     EXPECT_EQ(walked.size(), expected.size());
     for (qsizetype n = 0; n < walked.size(); ++n) {
         QWidget* w = walked[n];
@@ -119,7 +120,8 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
         EXPECT_EQ(w, expected[n]) << "stop " << n << ": "
                                   << (walked[n] ? walked[n]->objectName().toStdString() : "none");
     }
-    for (ui::ButtonBar* bar : {mainWindow->dictionaryBar, mainWindow->toolsBar})
+    for (ui::ButtonBar* bar : {control<ui::ButtonBar>(mainWindow, "ToolBar1"),
+                               control<ui::ButtonBar>(mainWindow, "ToolBar2")})
         for (QToolButton* button : bar->buttons())
             EXPECT_EQ(button->focusPolicy() & Qt::TabFocus, 0)
                 << button->objectName().toStdString();
@@ -127,25 +129,25 @@ TEST_F(Keyboard, TabWalksTheFourControlsOfTheMainWindowOnly) {
 
 TEST_F(Keyboard, AListThatGetsTheFocusHasItsCurrentRowSelected) {
     start();
-    QTest::keyClicks(mainWindow->searchField, "pe");
+    QTest::keyClicks(mainWindow->searchField(), "pe");
     ASSERT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), -1);
+    EXPECT_EQ(mainWindow->foundWordsList()->itemIndex(), -1);
 
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), mainWindow->foundWordsList);
-    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->foundWordsList());
+    EXPECT_EQ(mainWindow->foundWordsList()->itemIndex(), 0);
     EXPECT_EQ(meanings(), (QStringList{"HAFAN", "VOLEK"}));
     press(Qt::Key_Down);
-    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 1);
+    EXPECT_EQ(mainWindow->foundWordsList()->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
 
     // Back to the first word, then Tab into the meanings and Enter takes the first of them.
     press(Qt::Key_Up);
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), mainWindow->meaningsList);
-    EXPECT_EQ(mainWindow->meaningsList->itemIndex(), 0);
+    ASSERT_EQ(QApplication::focusWidget(), mainWindow->meaningsList());
+    EXPECT_EQ(mainWindow->meaningsList()->itemIndex(), 0);
     press(Qt::Key_Return);
-    EXPECT_EQ(mainWindow->searchField->text(), "HAFAN");
+    EXPECT_EQ(mainWindow->searchField()->text(), "HAFAN");
 }
 
 TEST_F(Keyboard, CharactersWindowOpensInTheAuthorField) {

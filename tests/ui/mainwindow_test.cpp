@@ -46,16 +46,18 @@ protected:
         }
     }
 
-    void type(const QString& text) { QTest::keyClicks(mainWindow->searchField, text); }
+    void type(const QString& text) { QTest::keyClicks(mainWindow->searchField(), text); }
     void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(widget, key, mods);
     }
     bool allListsEmpty() const {
-        return mainWindow->foundWordsList->items().empty() && mainWindow->hitMeanings.empty() &&
-               mainWindow->meaningsList->items().empty() && mainWindow->hitHeadwords.empty();
+        return mainWindow->foundWordsList()->items().empty() &&
+               mainWindow->resultLists().hitMeanings.empty() &&
+               mainWindow->meaningsList()->items().empty() &&
+               mainWindow->resultLists().hitHeadwords.empty();
     }
     void searchOnEnterOnly() {
-        mainWindow->searchField->setTag(1);
+        mainWindow->searchField()->setTag(1);
         mainWindow->applyRestoredSettings();
     }
 };
@@ -65,12 +67,12 @@ protected:
 TEST_F(MainWindow, StartsOnTheMainDictionarySearchingAsTyped) {
     start();
     EXPECT_EQ(mainWindow->windowTitle(), "Zadrovec");
-    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavni")->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
-    EXPECT_TRUE(mainWindow->searchAsTyped);
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
-    EXPECT_TRUE(mainWindow->searchField->hasFocus());
-    EXPECT_TRUE(mainWindow->userDictionaryPathLabel->text().isEmpty());
+    EXPECT_TRUE(mainWindow->settingsOptions().searchAsTyped);
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 2);
+    EXPECT_TRUE(mainWindow->searchField()->hasFocus());
+    EXPECT_TRUE(control<QLabel>(mainWindow, "Cesta_k_uzivatelskemu_slovniku")->text().isEmpty());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -79,16 +81,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
     type("pe");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
-    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), -1);
+    EXPECT_EQ(mainWindow->foundWordsList()->itemIndex(), -1);
     EXPECT_EQ(progressShown, 1);
     EXPECT_FALSE(program->progressWindow().isVisible());
 
-    press(mainWindow->searchField, Qt::Key_Backspace);
+    press(mainWindow->searchField(), Qt::Key_Backspace);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 1); // no search below the minimum
-    EXPECT_EQ(mainWindow->searchField->text(), "p");
+    EXPECT_EQ(mainWindow->searchField()->text(), "p");
 
-    mainWindow->searchFromLetter->setValue(1);
+    mainWindow->searchFromLetter()->setValue(1);
     type("s");
     EXPECT_EQ(found(), (QStringList{"PSÍK"}));
 }
@@ -96,16 +98,16 @@ TEST_F(MainWindow, MinimumLengthEmptiesTheListsWithoutSearching) {
 TEST_F(MainWindow, EnterSearchesWhenTypingDoesNot) {
     start();
     searchOnEnterOnly();
-    EXPECT_FALSE(mainWindow->searchAsTyped);
+    EXPECT_FALSE(mainWindow->settingsOptions().searchAsTyped);
     type("pes");
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
-    press(mainWindow->searchField, Qt::Key_Return);
+    press(mainWindow->searchField(), Qt::Key_Return);
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
     // Typing keeps the lists; Enter on one character applies the minimum.
-    mainWindow->searchField->setText("h");
+    mainWindow->searchField()->setText("h");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
-    press(mainWindow->searchField, Qt::Key_Enter);
+    press(mainWindow->searchField(), Qt::Key_Enter);
     EXPECT_TRUE(allListsEmpty());
 }
 
@@ -113,7 +115,7 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
     start();
     type("pa");
     EXPECT_EQ(progressShown, 1);
-    press(mainWindow->searchField, Qt::Key_Return);
+    press(mainWindow->searchField(), Qt::Key_Return);
     EXPECT_EQ(progressShown, 2);
     EXPECT_EQ(found(), (QStringList{"PAS"}));
 }
@@ -121,14 +123,14 @@ TEST_F(MainWindow, EnterSearchesAgainWhenSearchingAsTyped) {
 TEST_F(MainWindow, ChoosingAHeadwordShowsItsMeanings) {
     start();
     type("pe");
-    mainWindow->foundWordsList->setFocus();
-    press(mainWindow->foundWordsList, Qt::Key_Down); // the first row becomes current and selected
-    press(mainWindow->foundWordsList, Qt::Key_Down);
-    EXPECT_EQ(mainWindow->foundWordsList->itemIndex(), 1);
+    mainWindow->foundWordsList()->setFocus();
+    press(mainWindow->foundWordsList(), Qt::Key_Down); // the first row becomes current and selected
+    press(mainWindow->foundWordsList(), Qt::Key_Down);
+    EXPECT_EQ(mainWindow->foundWordsList()->itemIndex(), 1);
     EXPECT_EQ(meanings(), (QStringList{"PSÍK"}));
-    const QRect first =
-        mainWindow->foundWordsList->visualRect(mainWindow->foundWordsList->model()->index(0, 0));
-    QTest::mouseClick(mainWindow->foundWordsList->viewport(), Qt::LeftButton, {}, first.center());
+    const QRect first = mainWindow->foundWordsList()->visualRect(
+        mainWindow->foundWordsList()->model()->index(0, 0));
+    QTest::mouseClick(mainWindow->foundWordsList()->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
 }
 
@@ -137,59 +139,60 @@ TEST_F(MainWindow, MeaningBecomesTheSearchTextByDoubleClickOrEnter) {
     type("pes");
     ASSERT_EQ(meanings(), (QStringList{"ČOKL", "HAFAN", "VOLEK"}));
     // Enter with no row selected changes nothing.
-    mainWindow->meaningsList->setFocus();
-    mainWindow->meaningsList->setItemIndex(-1);
-    press(mainWindow->meaningsList, Qt::Key_Return);
-    EXPECT_EQ(mainWindow->searchField->text(), "pes");
+    mainWindow->meaningsList()->setFocus();
+    mainWindow->meaningsList()->setItemIndex(-1);
+    press(mainWindow->meaningsList(), Qt::Key_Return);
+    EXPECT_EQ(mainWindow->searchField()->text(), "pes");
 
     const QRect hafan =
-        mainWindow->meaningsList->visualRect(mainWindow->meaningsList->model()->index(1, 0));
-    QTest::mouseClick(mainWindow->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
-    QTest::mouseDClick(mainWindow->meaningsList->viewport(), Qt::LeftButton, {}, hafan.center());
-    EXPECT_EQ(mainWindow->searchField->text(), "HAFAN");
+        mainWindow->meaningsList()->visualRect(mainWindow->meaningsList()->model()->index(1, 0));
+    QTest::mouseClick(mainWindow->meaningsList()->viewport(), Qt::LeftButton, {}, hafan.center());
+    QTest::mouseDClick(mainWindow->meaningsList()->viewport(), Qt::LeftButton, {}, hafan.center());
+    EXPECT_EQ(mainWindow->searchField()->text(), "HAFAN");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
     EXPECT_EQ(meanings(), (QStringList{"PES"}));
-    EXPECT_TRUE(mainWindow->meaningsList->hasFocus());
+    EXPECT_TRUE(mainWindow->meaningsList()->hasFocus());
 
-    mainWindow->meaningsList->setCurrentIndex(mainWindow->meaningsList->model()->index(0, 0));
-    press(mainWindow->meaningsList, Qt::Key_Return);
-    EXPECT_EQ(mainWindow->searchField->text(), "PES");
+    mainWindow->meaningsList()->setCurrentIndex(mainWindow->meaningsList()->model()->index(0, 0));
+    press(mainWindow->meaningsList(), Qt::Key_Return);
+    EXPECT_EQ(mainWindow->searchField()->text(), "PES");
     EXPECT_EQ(found(), (QStringList{"PES", "PESEK"}));
 }
 
 TEST_F(MainWindow, EveryDictionarySwitchEmptiesTheListsAndKeepsTheField) {
     start();
     const std::vector<std::pair<QAction*, Qt::Key>> switches = {
-        {mainWindow->capitalsAction, Qt::Key_F3},
-        {mainWindow->chemicalSymbolsAction, Qt::Key_F4},
-        {mainWindow->currenciesAction, Qt::Key_F5},
-        {mainWindow->vehicleCodesAction, Qt::Key_F6},
-        {mainWindow->personalitiesAction, Qt::Key_F7},
-        {mainWindow->aircraftMarksAction, Qt::Key_F8},
-        {mainWindow->enterprisesAction, Qt::Key_F9},
-        {mainWindow->mainDictionaryAction, Qt::Key_F2}};
+        {control<QAction>(mainWindow, "acHlavniMesta"), Qt::Key_F3},
+        {control<QAction>(mainWindow, "acChemickeZnacky"), Qt::Key_F4},
+        {control<QAction>(mainWindow, "acMeny"), Qt::Key_F5},
+        {control<QAction>(mainWindow, "acMPZSPZ"), Qt::Key_F6},
+        {control<QAction>(mainWindow, "acOsobnosti"), Qt::Key_F7},
+        {control<QAction>(mainWindow, "acOznaceniLetadel"), Qt::Key_F8},
+        {control<QAction>(mainWindow, "acPodniky"), Qt::Key_F9},
+        {control<QAction>(mainWindow, "acHlavni"), Qt::Key_F2}};
     int words = 2;
     for (const auto& [action, key] : switches) {
         type("x");
-        mainWindow->searchField->setText("xa");
+        mainWindow->searchField()->setText("xa");
         press(mainWindow, key);
         EXPECT_TRUE(action->isChecked()) << action->objectName().toStdString();
         EXPECT_TRUE(allListsEmpty());
-        EXPECT_EQ(mainWindow->searchField->text(), "xa");
-        EXPECT_EQ(status(), action == mainWindow->mainDictionaryAction
+        EXPECT_EQ(mainWindow->searchField()->text(), "xa");
+        EXPECT_EQ(status(), action == control<QAction>(mainWindow, "acHlavni")
                                 ? QString("Počet slov: 7")
                                 : QString("Počet slov: %1").arg(words++));
     }
     // The next change searches the dictionary now open.
     press(mainWindow, Qt::Key_F5);
-    mainWindow->searchField->setText("xb");
+    mainWindow->searchField()->setText("xb");
     EXPECT_EQ(found(), (QStringList{"XB"}));
     EXPECT_EQ(meanings(), (QStringList{"M3"}));
     // The current dictionary's button pressed again stays down, reopens, empties the lists.
-    auto* button = mainWindow->dictionaryBar->findChild<QToolButton*>("ToolButton14");
+    auto* button =
+        control<ui::ButtonBar>(mainWindow, "ToolBar1")->findChild<QToolButton*>("ToolButton14");
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(mainWindow->currenciesAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acMeny")->isChecked());
     EXPECT_TRUE(button->isChecked());
     EXPECT_TRUE(allListsEmpty());
     EXPECT_TRUE(boxes.shown.empty());
@@ -202,34 +205,36 @@ TEST_F(MainWindow, MissingDictionaryIsToldAndNothingSearches) {
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_EQ(status(), "Počet slov:");
     type("pes");
-    press(mainWindow->searchField, Qt::Key_Return);
+    press(mainWindow->searchField(), Qt::Key_Return);
     EXPECT_TRUE(allListsEmpty());
     EXPECT_EQ(progressShown, 0);
     // Another dictionary opens and searching works again.
     press(mainWindow, Qt::Key_F3);
     EXPECT_EQ(status(), "Počet slov: 2");
-    mainWindow->searchField->setText("xa");
+    mainWindow->searchField()->setText("xa");
     EXPECT_EQ(found(), (QStringList{"XA"}));
 }
 
 TEST_F(MainWindow, UserDictionaryCommandIsDisabled) {
     start();
-    EXPECT_FALSE(mainWindow->userDictionaryAction->isEnabled());
+    EXPECT_FALSE(control<QAction>(mainWindow, "acUziv")->isEnabled());
     EXPECT_FALSE(mainWindow->findChild<QToolButton*>("ToolButton8")->isEnabled());
     EXPECT_FALSE(mainWindow->findChild<QAction*>("Uivatelsk1")->isEnabled());
     press(mainWindow, Qt::Key_F9, Qt::ShiftModifier);
-    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavni")->isChecked());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     start();
-    EXPECT_EQ(mainWindow->findInAllAction->toolTip(), "Hledat výraz");
-    EXPECT_EQ(mainWindow->findInAllAction->property("Hint").toString(),
+    EXPECT_EQ(control<QAction>(mainWindow, "acHledej")->toolTip(), "Hledat výraz");
+    EXPECT_EQ(control<QAction>(mainWindow, "acHledej")->property("Hint").toString(),
               "Hledat výraz|Vyhledá výraz ve všech slovnících");
-    EXPECT_EQ(mainWindow->charactersAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F9));
-    EXPECT_EQ(mainWindow->exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    EXPECT_EQ(mainWindow->aircraftMarksAction->toolTip(), "Označení letadel");
+    EXPECT_EQ(control<QAction>(mainWindow, "acPostavy")->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_F9));
+    EXPECT_EQ(control<QAction>(mainWindow, "acKonec")->shortcut(),
+              QKeySequence(Qt::ALT | Qt::Key_F4));
+    EXPECT_EQ(control<QAction>(mainWindow, "acOznaceniLetadel")->toolTip(), "Označení letadel");
     // Menu items follow their actions, check mark included.
     auto* item = mainWindow->findChild<QAction*>("Mny1");
     ASSERT_NE(item, nullptr);
@@ -238,7 +243,7 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_TRUE(item->isChecked());
     EXPECT_FALSE(mainWindow->findChild<QAction*>("Hlavn1")->isChecked());
     mainWindow->findChild<QAction*>("Hlavn1")->trigger();
-    EXPECT_TRUE(mainWindow->mainDictionaryAction->isChecked());
+    EXPECT_TRUE(control<QAction>(mainWindow, "acHlavni")->isChecked());
     EXPECT_EQ(status(), "Počet slov: 7");
 
     // The help page's table of keys names the key of every command the user can give.
@@ -257,25 +262,36 @@ TEST_F(MainWindow, ActionsCarryTheirCaptionsHintsAndShortcuts) {
 
 TEST_F(MainWindow, ToolbarMenusMoveAndRestyleTheirToolbar) {
     start();
-    auto* dole = mainWindow->dictionaryBarMenu->findChild<QAction*>("Dole1");
+    auto* dole = control<QMenu>(mainWindow, "PopupToolMenu")->findChild<QAction*>("Dole1");
     ASSERT_NE(dole, nullptr);
     dole->trigger();
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::BottomToolBarArea);
     EXPECT_TRUE(dole->isChecked());
-    EXPECT_FALSE(mainWindow->dictionaryBarMenu->findChild<QAction*>("Nahoe1")->isChecked());
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::TopToolBarArea);
+    EXPECT_FALSE(
+        control<QMenu>(mainWindow, "PopupToolMenu")->findChild<QAction*>("Nahoe1")->isChecked());
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar2")),
+              Qt::TopToolBarArea);
 
-    mainWindow->toolsBarMenu->findChild<QAction*>("Vlevo2")->trigger();
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::LeftToolBarArea);
-    EXPECT_EQ(mainWindow->toolsBar->orientation(), Qt::Vertical);
+    control<QMenu>(mainWindow, "PopupToolMenu2")->findChild<QAction*>("Vlevo2")->trigger();
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar2")),
+              Qt::LeftToolBarArea);
+    EXPECT_EQ(control<ui::ButtonBar>(mainWindow, "ToolBar2")->orientation(), Qt::Vertical);
 
-    mainWindow->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->trigger();
-    EXPECT_FALSE(mainWindow->toolsBar->list());
-    EXPECT_TRUE(mainWindow->toolsBarMenu->findChild<QAction*>("Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(mainWindow->toolsBarMenu->findChild<QAction*>("Popiskyvedleikon2")->isChecked());
+    control<QMenu>(mainWindow, "PopupToolMenu2")
+        ->findChild<QAction*>("Popiskypodikonama2")
+        ->trigger();
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->list());
+    EXPECT_TRUE(control<QMenu>(mainWindow, "PopupToolMenu2")
+                    ->findChild<QAction*>("Popiskypodikonama2")
+                    ->isChecked());
+    EXPECT_FALSE(control<QMenu>(mainWindow, "PopupToolMenu2")
+                     ->findChild<QAction*>("Popiskyvedleikon2")
+                     ->isChecked());
     EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton13")->toolButtonStyle(),
               Qt::ToolButtonTextUnderIcon);
-    EXPECT_TRUE(mainWindow->dictionaryBar->list()); // the other toolbar keeps its style
+    EXPECT_TRUE(control<ui::ButtonBar>(mainWindow, "ToolBar1")
+                    ->list()); // the other toolbar keeps its style
 }
 
 TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
@@ -292,17 +308,20 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
               nullptr);
     QWidget* buttons1 = mainWindow->findChild<QToolButton*>("ToolButton4")->parentWidget();
     EXPECT_EQ(rightClick(buttons1, QPoint(buttons1->width() - 1, buttons1->height() - 1)),
-              mainWindow->dictionaryBarMenu);
+              control<QMenu>(mainWindow, "PopupToolMenu"));
     EXPECT_EQ(rightClick(mainWindow->findChild<QToolButton*>("ToolButton11"), QPoint(2, 2)),
-              mainWindow->toolsBarMenu);
-    EXPECT_EQ(rightClick(mainWindow->toolsBar, QPoint(mainWindow->toolsBar->width() - 1, 1)),
-              mainWindow->toolsBarMenu);
+              control<QMenu>(mainWindow, "PopupToolMenu2"));
+    EXPECT_EQ(rightClick(control<ui::ButtonBar>(mainWindow, "ToolBar2"),
+                         QPoint(control<ui::ButtonBar>(mainWindow, "ToolBar2")->width() - 1, 1)),
+              control<QMenu>(mainWindow, "PopupToolMenu2"));
     // Beside the toolbars, in their lines.
-    const QPoint besideToolBar1(mainWindow->width() - 2,
-                                mainWindow->dictionaryBar->geometry().center().y());
+    const QPoint besideToolBar1(
+        mainWindow->width() - 2,
+        control<ui::ButtonBar>(mainWindow, "ToolBar1")->geometry().center().y());
     EXPECT_EQ(rightClick(mainWindow, besideToolBar1), nullptr);
 
-    for (ui::ButtonBar* bar : {mainWindow->dictionaryBar, mainWindow->toolsBar}) {
+    for (ui::ButtonBar* bar : {control<ui::ButtonBar>(mainWindow, "ToolBar1"),
+                               control<ui::ButtonBar>(mainWindow, "ToolBar2")}) {
         bar->toggleViewAction()->trigger();
         EXPECT_TRUE(bar->isVisible());
         EXPECT_FALSE(bar->toggleViewAction()->isVisible());
@@ -311,10 +330,10 @@ TEST_F(MainWindow, ToolbarsHaveOnlyTheirOwnContextMenusAndNothingHidesThem) {
 
 TEST_F(MainWindow, ToolbarWithoutCaptionsGetsButtonsOf22Pixels) {
     start();
-    mainWindow->dictionaryBar->setShowCaptions(false);
-    mainWindow->dictionaryBar->setButtonHeight(40);
+    control<ui::ButtonBar>(mainWindow, "ToolBar1")->setShowCaptions(false);
+    control<ui::ButtonBar>(mainWindow, "ToolBar1")->setButtonHeight(40);
     mainWindow->applyRestoredSettings();
-    EXPECT_EQ(mainWindow->dictionaryBar->buttonHeight(), 22);
+    EXPECT_EQ(control<ui::ButtonBar>(mainWindow, "ToolBar1")->buttonHeight(), 22);
     EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton4")->height(), 22);
     EXPECT_EQ(mainWindow->findChild<QToolButton*>("ToolButton4")->toolButtonStyle(),
               Qt::ToolButtonIconOnly);
@@ -331,9 +350,9 @@ TEST_F(MainWindow, FirstRowOfTheDictionaryToolbarEndsAfterTheFourthButton) {
 TEST_F(MainWindow, EachRowOfTheDictionaryToolbarLaysOutItsOwnButtonsSizedToTheirCaptions) {
     start();
     // Captions of very different lengths, as the settings file gives them.
-    mainWindow->capitalsAction->setText("Hlavní města a státy");
-    mainWindow->personalitiesAction->setText("O");
-    mainWindow->dictionaryBar->setShowCaptions(true);
+    control<QAction>(mainWindow, "acHlavniMesta")->setText("Hlavní města a státy");
+    control<QAction>(mainWindow, "acOsobnosti")->setText("O");
+    control<ui::ButtonBar>(mainWindow, "ToolBar1")->setShowCaptions(true);
     QCoreApplication::processEvents();
     const QStringList rows[] = {{"ToolButton4", "ToolButton1", "ToolButton3", "ToolButton14"},
                                 {"ToolButton9", "ToolButton7", "ToolButton2", "ToolButton10"}};
@@ -365,38 +384,38 @@ TEST_F(MainWindow, ReadErrorIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(boxes.shown[0].caption, "Zadrovec");
     EXPECT_FALSE(program->progressWindow().isVisible());
     EXPECT_FALSE(program->progressWindow().animation == nullptr);
-    mainWindow->searchField->setText("ha");
+    mainWindow->searchField()->setText("ha");
     EXPECT_EQ(found(), (QStringList{"HAFAN"}));
 }
 
 TEST_F(MainWindow, SpinEditCountsAnythingButANumberAsOne) {
     start();
-    mainWindow->searchFromLetter->setFocus();
-    mainWindow->searchFromLetter->selectAll();
-    QTest::keyClicks(mainWindow->searchFromLetter, "-a"); // a sign is taken, letters are refused
-    EXPECT_EQ(mainWindow->searchFromLetter->text(), "-");
-    EXPECT_EQ(mainWindow->searchFromLetter->currentValue(), 1);
-    mainWindow->searchField->setText("p");
+    mainWindow->searchFromLetter()->setFocus();
+    mainWindow->searchFromLetter()->selectAll();
+    QTest::keyClicks(mainWindow->searchFromLetter(), "-a"); // a sign is taken, letters are refused
+    EXPECT_EQ(mainWindow->searchFromLetter()->text(), "-");
+    EXPECT_EQ(mainWindow->searchFromLetter()->currentValue(), 1);
+    mainWindow->searchField()->setText("p");
     EXPECT_EQ(found(), (QStringList{"PAS", "PES", "PESEK", "PSÍK"}));
     // Leaving the field sets a value out of range to the nearer bound.
-    mainWindow->searchFromLetter->setFocus();
-    mainWindow->searchFromLetter->selectAll();
-    QTest::keyClicks(mainWindow->searchFromLetter, "70");
-    EXPECT_EQ(mainWindow->searchFromLetter->currentValue(), 70);
-    mainWindow->searchField->setFocus();
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 50);
+    mainWindow->searchFromLetter()->setFocus();
+    mainWindow->searchFromLetter()->selectAll();
+    QTest::keyClicks(mainWindow->searchFromLetter(), "70");
+    EXPECT_EQ(mainWindow->searchFromLetter()->currentValue(), 70);
+    mainWindow->searchField()->setFocus();
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 50);
 }
 
 TEST_F(MainWindow, TypedTextKeepsToTheCodePage) {
     start();
-    mainWindow->searchFromLetter->setValue(1);
+    mainWindow->searchFromLetter()->setValue(1);
     for (const QString& text : {QString("č"), QString("ж"), QString("ø"), QString("s")}) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-        QApplication::sendEvent(mainWindow->searchField, &press);
+        QApplication::sendEvent(mainWindow->searchField(), &press);
     }
-    EXPECT_EQ(mainWindow->searchField->text(), "čs");
-    mainWindow->searchField->insert("жx");
-    EXPECT_EQ(mainWindow->searchField->text(), "čs");
+    EXPECT_EQ(mainWindow->searchField()->text(), "čs");
+    mainWindow->searchField()->insert("жx");
+    EXPECT_EQ(mainWindow->searchField()->text(), "čs");
 }
 
 class IconFiles : public MainWindow {
@@ -413,11 +432,11 @@ protected:
 TEST_F(IconFiles, OnlyTheActionOfAPresentFileGetsANewImage) {
     writeIcon(3, 32);
     start();
-    EXPECT_EQ(imageIndex(mainWindow->chemicalSymbolsAction), 14);
-    EXPECT_EQ(mainWindow->toolBarImages.count(), 15);
-    EXPECT_EQ(imageIndex(mainWindow->mainDictionaryAction), 5);
-    EXPECT_EQ(imageIndex(mainWindow->capitalsAction), 6);
-    EXPECT_EQ(imageIndex(mainWindow->charactersAction), 13);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acChemickeZnacky")), 14);
+    EXPECT_EQ(mainWindow->toolBarImages().count(), 15);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acHlavni")), 5);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acHlavniMesta")), 6);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acPostavy")), 13);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -427,9 +446,10 @@ TEST_F(IconFiles, TooSmallIconEndsTheStepWithTheErrorReport) {
     writeIcon(4, 16);
     start();
     EXPECT_EQ(boxes.texts(), QStringList{"Invalid image size."});
-    EXPECT_EQ(imageIndex(mainWindow->mainDictionaryAction), 14);
-    EXPECT_EQ(imageIndex(mainWindow->capitalsAction), 6);
-    EXPECT_EQ(imageIndex(mainWindow->currenciesAction), 8); // after the bad one: not loaded
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acHlavni")), 14);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acHlavniMesta")), 6);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acMeny")),
+              8); // after the bad one: not loaded
     EXPECT_TRUE(mainWindow->isVisible());
 }
 
@@ -438,15 +458,16 @@ TEST_F(IconFiles, AFolderNamedLikeAnIconFileIsSkippedLikeAMissingFile) {
     writeIcon(7, 32);
     start();
     EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join(' ').toStdString();
-    EXPECT_EQ(imageIndex(mainWindow->vehicleCodesAction), 9);
-    EXPECT_EQ(imageIndex(mainWindow->aircraftMarksAction), 14); // the icon after it is loaded
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acMPZSPZ")), 9);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acOznaceniLetadel")),
+              14); // the icon after it is loaded
 }
 
 TEST_F(IconFiles, FileThatIsNoIconEndsTheStep) {
     writeBytes(folder.file("9.ico"), "not an icon at all");
     start();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(imageIndex(mainWindow->charactersAction), 13);
+    EXPECT_EQ(imageIndex(control<QAction>(mainWindow, "acPostavy")), 13);
 }
 
 TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
@@ -466,7 +487,7 @@ TEST_F(MainWindow, HelpPageOpensOnF1AndAMissingOneSaysNothing) {
 TEST_F(MainWindow, EndCommandClosesTheWindowAndTheDictionary) {
     start();
     ASSERT_TRUE(program->dictionary().filesOpen());
-    mainWindow->exitAction->trigger();
+    control<QAction>(mainWindow, "acKonec")->trigger();
     EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_FALSE(program->dictionary().filesOpen());
 }

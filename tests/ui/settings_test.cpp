@@ -64,10 +64,10 @@ protected:
 TEST_F(SettingsFile, FirstStartWithoutAnyFileUsesTheDefaultsAndWritesBothSections) {
     start();
     EXPECT_TRUE(mainWindow->isMaximized());
-    EXPECT_EQ(mainWindow->capitalsAction->text(), "Pomocný 1");
-    EXPECT_EQ(mainWindow->enterprisesAction->text(), "Pomocný 7");
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
-    EXPECT_TRUE(mainWindow->searchAsTyped);
+    EXPECT_EQ(control<QAction>(mainWindow, "acHlavniMesta")->text(), "Pomocný 1");
+    EXPECT_EQ(control<QAction>(mainWindow, "acPodniky")->text(), "Pomocný 7");
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 2);
+    EXPECT_TRUE(mainWindow->settingsOptions().searchAsTyped);
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
     closeAndEnd();
 
@@ -121,46 +121,51 @@ TEST_F(SettingsFile, TheCopyBesideTheProgramSeedsTheSettingsOnce) {
                                             "sta\r\nacHlavniMesta_Hint=Hlavn\xed m\xec"
                                             "sta\r\n");
     start();
-    EXPECT_EQ(mainWindow->capitalsAction->text(), "Města");
-    EXPECT_EQ(mainWindow->capitalsAction->toolTip(), "Hlavní města");
+    EXPECT_EQ(control<QAction>(mainWindow, "acHlavniMesta")->text(), "Města");
+    EXPECT_EQ(control<QAction>(mainWindow, "acHlavniMesta")->toolTip(), "Hlavní města");
     closeAndEnd();
     writeBytes(folder.file("zadrovec.ini"), "[Menu]\r\nacHlavniMesta_Caption=Jiné\r\n");
     start();
-    EXPECT_EQ(mainWindow->capitalsAction->text(), "Města"); // the settings file is never replaced
+    EXPECT_EQ(control<QAction>(mainWindow, "acHlavniMesta")->text(),
+              "Města"); // the settings file is never replaced
 }
 
 TEST_F(SettingsFile, EveryStoredPropertySurvivesARestart) {
     start();
     mainWindow->showNormal();
-    mainWindow->searchFromLetter->setValue(5);
-    item(mainWindow->dictionaryBarMenu, "Dole1")->trigger();
-    item(mainWindow->toolsBarMenu, "Vpravo2")->trigger();
-    item(mainWindow->toolsBarMenu, "Popiskypodikonama2")->trigger();
-    mainWindow->dictionaryBar->setShowCaptions(false);
-    mainWindow->toolsBar->setFlat(false);
-    mainWindow->searchField->setTag(1);
-    mainWindow->userDictionaryPathLabel->setText("/home/jana/slovnik");
-    mainWindow->wordsColumn->setPanelWidth(180);
+    mainWindow->searchFromLetter()->setValue(5);
+    item(control<QMenu>(mainWindow, "PopupToolMenu"), "Dole1")->trigger();
+    item(control<QMenu>(mainWindow, "PopupToolMenu2"), "Vpravo2")->trigger();
+    item(control<QMenu>(mainWindow, "PopupToolMenu2"), "Popiskypodikonama2")->trigger();
+    control<ui::ButtonBar>(mainWindow, "ToolBar1")->setShowCaptions(false);
+    control<ui::ButtonBar>(mainWindow, "ToolBar2")->setFlat(false);
+    mainWindow->searchField()->setTag(1);
+    control<QLabel>(mainWindow, "Cesta_k_uzivatelskemu_slovniku")->setText("/home/jana/slovnik");
+    control<ui::Panel>(mainWindow, "Panel2")->setPanelWidth(180);
     mainWindow->setGeometry(40, 50, 600, 420);
     restart();
 
     EXPECT_FALSE(mainWindow->isMaximized());
     EXPECT_EQ(mainWindow->geometry(), QRect(40, 50, 600, 420));
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 5);
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::BottomToolBarArea);
-    EXPECT_TRUE(item(mainWindow->dictionaryBarMenu, "Dole1")->isChecked());
-    EXPECT_FALSE(item(mainWindow->dictionaryBarMenu, "Nahoe1")->isChecked());
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->toolsBar), Qt::RightToolBarArea);
-    EXPECT_TRUE(item(mainWindow->toolsBarMenu, "Vpravo2")->isChecked());
-    EXPECT_FALSE(mainWindow->toolsBar->list());
-    EXPECT_TRUE(item(mainWindow->toolsBarMenu, "Popiskypodikonama2")->isChecked());
-    EXPECT_FALSE(item(mainWindow->toolsBarMenu, "Popiskyvedleikon2")->isChecked());
-    EXPECT_FALSE(mainWindow->dictionaryBar->showCaptions());
-    EXPECT_FALSE(mainWindow->toolsBar->flat());
-    EXPECT_EQ(mainWindow->searchField->tag(), 1);
-    EXPECT_FALSE(mainWindow->searchAsTyped);
-    EXPECT_EQ(mainWindow->userDictionaryFolder, "/home/jana/slovnik");
-    EXPECT_EQ(mainWindow->wordsColumn->width(), 180);
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 5);
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::BottomToolBarArea);
+    EXPECT_TRUE(item(control<QMenu>(mainWindow, "PopupToolMenu"), "Dole1")->isChecked());
+    EXPECT_FALSE(item(control<QMenu>(mainWindow, "PopupToolMenu"), "Nahoe1")->isChecked());
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar2")),
+              Qt::RightToolBarArea);
+    EXPECT_TRUE(item(control<QMenu>(mainWindow, "PopupToolMenu2"), "Vpravo2")->isChecked());
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->list());
+    EXPECT_TRUE(
+        item(control<QMenu>(mainWindow, "PopupToolMenu2"), "Popiskypodikonama2")->isChecked());
+    EXPECT_FALSE(
+        item(control<QMenu>(mainWindow, "PopupToolMenu2"), "Popiskyvedleikon2")->isChecked());
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar1")->showCaptions());
+    EXPECT_FALSE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->flat());
+    EXPECT_EQ(mainWindow->searchField()->tag(), 1);
+    EXPECT_FALSE(mainWindow->settingsOptions().searchAsTyped);
+    EXPECT_EQ(mainWindow->settingsOptions().userDictionaryFolder, "/home/jana/slovnik");
+    EXPECT_EQ(control<ui::Panel>(mainWindow, "Panel2")->width(), 180);
 }
 
 TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
@@ -168,30 +173,32 @@ TEST_F(SettingsFile, MalformedValuesAreTakenAsTheRulesSay) {
              "Nahoe1_Checked=false\r\nDole1_Checked=true\r\nToolBar2_List=maybe\r\n"
              "Edit1_Tag=7\r\n");
     start();
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 50);
-    EXPECT_EQ(mainWindow->wordsColumn->width(),
-              mainWindow->wordsColumn->minimumWidth()); // 0, held at the minimum
-    EXPECT_EQ(mainWindow->toolBarArea(mainWindow->dictionaryBar), Qt::TopToolBarArea);
-    EXPECT_TRUE(item(mainWindow->dictionaryBarMenu, "Dole1")->isChecked());
-    EXPECT_TRUE(mainWindow->toolsBar->list());
-    EXPECT_FALSE(mainWindow->searchAsTyped); // any tag but 0: search on Enter
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 50);
+    EXPECT_EQ(control<ui::Panel>(mainWindow, "Panel2")->width(),
+              control<ui::Panel>(mainWindow, "Panel2")->minimumWidth()); // 0, held at the minimum
+    EXPECT_EQ(mainWindow->toolBarArea(control<ui::ButtonBar>(mainWindow, "ToolBar1")),
+              Qt::TopToolBarArea);
+    EXPECT_TRUE(item(control<QMenu>(mainWindow, "PopupToolMenu"), "Dole1")->isChecked());
+    EXPECT_TRUE(control<ui::ButtonBar>(mainWindow, "ToolBar2")->list());
+    EXPECT_FALSE(mainWindow->settingsOptions().searchAsTyped); // any tag but 0: search on Enter
     restart();
     EXPECT_NE(ini().find("SpinEdit1_Value=50\r\n"), std::string::npos);
 
     closeAndEnd();
     writeIni("[Main window]\r\nSpinEdit1_Value=0\r\n");
     start();
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 1);
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 1);
 }
 
 TEST_F(SettingsFile, NegativeFormVersionSkipsTheWholeRestore) {
     writeIni("[Main window]\r\nFormVersion=-1\r\nShowCmd=1\r\nSpinEdit1_Value=7\r\n");
     start();
     EXPECT_FALSE(mainWindow->isMaximized()); // not even the default state is applied
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 2);
-    EXPECT_FALSE(mainWindow->searchAsTyped); // the after-restore notification did not run
-    QTest::keyClicks(mainWindow->searchField, "pes");
-    EXPECT_TRUE(mainWindow->foundWordsList->items().empty());
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 2);
+    EXPECT_FALSE(
+        mainWindow->settingsOptions().searchAsTyped); // the after-restore notification did not run
+    QTest::keyClicks(mainWindow->searchField(), "pes");
+    EXPECT_TRUE(mainWindow->foundWordsList()->items().empty());
 }
 
 TEST_F(SettingsFile, StoredStatesAndPositions) {
@@ -216,10 +223,10 @@ TEST_F(SettingsFile, QuotedCaptionsSurviveAndBlanksAreStripped) {
     writeIni("[Menu]\r\nacMeny_Caption=\"\"M\xec"
              "ny\"\"\r\nacMPZSPZ_Caption=   SPZ\r\n");
     start();
-    EXPECT_EQ(mainWindow->currenciesAction->text(), "\"Měny\"");
-    EXPECT_EQ(mainWindow->vehicleCodesAction->text(), "SPZ");
+    EXPECT_EQ(control<QAction>(mainWindow, "acMeny")->text(), "\"Měny\"");
+    EXPECT_EQ(control<QAction>(mainWindow, "acMPZSPZ")->text(), "SPZ");
     restart();
-    EXPECT_EQ(mainWindow->currenciesAction->text(), "\"Měny\"");
+    EXPECT_EQ(control<QAction>(mainWindow, "acMeny")->text(), "\"Měny\"");
     EXPECT_NE(ini().find("acMeny_Caption=\"\"M\xec"
                          "ny\"\"\r\n"),
               std::string::npos);
@@ -258,7 +265,7 @@ TEST_F(SettingsFile, GarbageSettingsNeverStopTheProgram) {
     garbage += "\r\n[Main window]\r\nSpinEdit1_Value=3\r\n" + std::string(1 << 20, 'x') + "\r\n";
     writeIni(garbage);
     start();
-    EXPECT_EQ(mainWindow->searchFromLetter->value(), 3);
+    EXPECT_EQ(mainWindow->searchFromLetter()->value(), 3);
     closeAndEnd();
     const std::string after = ini();
     EXPECT_EQ(after.substr(0, 200'000), garbage.substr(0, 200'000)); // the rest is kept
@@ -307,7 +314,8 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
              "]\r\nNormPos=2147483000,-2147483000,2147483647,2147483647\r\n"
              "Panel2_Width=2147483647\r\n");
     start();
-    EXPECT_EQ(mainWindow->wordsColumn->width(), mainWindow->wordsColumn->minimumWidth());
+    EXPECT_EQ(control<ui::Panel>(mainWindow, "Panel2")->width(),
+              control<ui::Panel>(mainWindow, "Panel2")->minimumWidth());
     EXPECT_GE(mainWindow->geometry().left(), -32767);
     EXPECT_LE(mainWindow->geometry().width(),
               QGuiApplication::primaryScreen()->virtualSize().width());
@@ -339,7 +347,8 @@ TEST_F(SettingsFile, ExtremeNumbersArePlacedWithinReachAndWrittenBackSane) {
 TEST_F(SettingsFile, AFolderWithLineBreaksFailsTheSaveAndAddsNoLines) {
     writeIni("[Main window]\r\nSpinEdit1_Value=4\r\n");
     start();
-    mainWindow->userDictionaryPathLabel->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
+    control<QLabel>(mainWindow, "Cesta_k_uzivatelskemu_slovniku")
+        ->setText("/a\r\n[Menu]\r\nacHlavni_Caption=X");
     closeAndEnd();
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown[0].text, "Unable to write to zadrovec.ini.");

@@ -83,7 +83,7 @@ protected:
 TEST_F(SolverWindowTest, OpensOnlyWhenAskedAndListsAsTheUserTypes) {
     start();
     EXPECT_EQ(mainWindow->solverWindow(), nullptr); // nothing read at start-up
-    EXPECT_EQ(mainWindow->solverAction->text(), "&Luštění...");
+    EXPECT_EQ(control<QAction>(mainWindow, "acLusteni")->text(), "&Luštění...");
     open(false);
     EXPECT_EQ(solverWindow->windowTitle(), "Luštění");
     EXPECT_EQ(QApplication::focusWidget(), solverWindow->patternEdit);
@@ -293,9 +293,10 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
         bool found; // the main window lists it
     };
     const Row rows[] = {
-        {"havel", true, "Osobnosti", mainWindow->personalitiesAction, true},
-        {"k?n", false, "Hlavní", mainWindow->mainDictionaryAction, true},
-        {"amigo", false, "Cizí slova", mainWindow->mainDictionaryAction, false}, // the main one
+        {"havel", true, "Osobnosti", control<QAction>(mainWindow, "acOsobnosti"), true},
+        {"k?n", false, "Hlavní", control<QAction>(mainWindow, "acHlavni"), true},
+        {"amigo", false, "Cizí slova", control<QAction>(mainWindow, "acHlavni"),
+         false}, // the main one
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pattern);
@@ -317,10 +318,10 @@ TEST_F(SolverWindowTest, AnAnswerIsLookedUpInTheMainWindowInTheFirstOfItsDiction
             QTest::keyClick(solverWindow->answersTree, Qt::Key_Return);
         }
         EXPECT_TRUE(row.dictionary->isChecked());
-        EXPECT_EQ(mainWindow->searchField->text(), answer);
+        EXPECT_EQ(mainWindow->searchField()->text(), answer);
         EXPECT_EQ(found().contains(answer), row.found);
         EXPECT_TRUE(QTest::qWaitForWindowActive(mainWindow));
-        EXPECT_EQ(mainWindow->focusWidget(), mainWindow->searchField);
+        EXPECT_EQ(mainWindow->focusWidget(), mainWindow->searchField());
     }
 }
 

@@ -34,7 +34,14 @@ protected:
         writeDictionary(folder, "hlavni", {"1.1.2024", "PES@HAFAN;"});
         start();
         editor = &program->userDictionaryEditor();
-        mainWindow->userDictionaryFolder = QString::fromStdString(userFolder.path().string());
+        useFolder(QString::fromStdString(userFolder.path().string()));
+    }
+
+    // The user dictionary's folder as the settings dialog sets it.
+    void useFolder(const QString& path) {
+        ui::SettingsOptions options = mainWindow->settingsOptions();
+        options.userDictionaryFolder = path;
+        mainWindow->applySettings(options);
     }
 
     std::string userFile() const { return userFolder.file("uziv.dat"); }
@@ -74,7 +81,7 @@ protected:
 } // namespace
 
 TEST_F(UserDictionaryEditor, HasItsControlsInTheirOrderAndNoCommandShowsIt) {
-    EXPECT_FALSE(mainWindow->userDictionaryAction->isEnabled());
+    EXPECT_FALSE(control<QAction>(mainWindow, "acUziv")->isEnabled());
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->windowTitle(), "Uživatelský slovník");
     EXPECT_EQ(editor->size(), QSize(665, 346));
@@ -117,7 +124,7 @@ TEST_F(UserDictionaryEditor, EditFieldsTypeCapitalsAndTakeOnlyWindows1250) {
 }
 
 TEST_F(UserDictionaryEditor, WithoutAFolderTheErrorIsShownAndTheListsStayEmpty) {
-    mainWindow->userDictionaryFolder.clear();
+    useFolder({});
     whileShown([&] {
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Error);
@@ -149,7 +156,7 @@ TEST_F(UserDictionaryEditor, AMissingFileIsCreatedEmptyAndThenLoadsQuietly) {
 }
 
 TEST_F(UserDictionaryEditor, AFolderThatIsMissingGivesTheSystemsErrorAndEmptyLists) {
-    mainWindow->userDictionaryFolder = QString::fromStdString(userFolder.file("chybi"));
+    useFolder(QString::fromStdString(userFolder.file("chybi")));
     whileShown([&] {
         ASSERT_EQ(boxes.shown.size(), 2u);
         EXPECT_EQ(boxes.shown[0].kind, ui::MessageKind::Information);

@@ -29,7 +29,8 @@ protected:
 
 TEST_F(WindowState, MaximizedStaysMaximizedWhenTheNormalSizeIsBelowTheMinimum) {
     start();
-    mainWindow->dictionaryBar->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
+    control<ui::ButtonBar>(mainWindow, "ToolBar1")
+        ->setAlign(ui::ButtonBar::alLeft); // a tall toolbar: a tall least size
     mainWindow->showMaximized();
     QCoreApplication::processEvents();
     closeAndEnd();

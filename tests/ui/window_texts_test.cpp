@@ -59,7 +59,7 @@ protected:
 
     // The window "Luštění" with the answers of a pattern listed, the first one's clues beneath.
     ui::SolverWindow* openSolver(const QString& pattern) {
-        mainWindow->solverAction->trigger();
+        control<QAction>(mainWindow, "acLusteni")->trigger();
         ui::SolverWindow* solver = mainWindow->solverWindow();
         EXPECT_TRUE(QTest::qWaitFor([solver] { return solver->answersReady(); }));
         solver->patternEdit->setText(pattern);
@@ -158,7 +158,7 @@ TEST_F(WindowTexts, EveryCaptionFitsItsControlAtTheDefaultAndALargerFont) {
         }
         start();
         // The status line as the bundled main dictionary fills it, and larger.
-        mainWindow->statusTextPanel->setText(QStringLiteral("Počet slov: 1234567"));
+        control<QLabel>(mainWindow, "StatusPanel0")->setText(QStringLiteral("Počet slov: 1234567"));
         const QSize settingsSize = program->settingsDialog().size();
         forEachWindow([&](QWidget* window) {
             const QStringList clipped = clippedTexts(window);
@@ -206,10 +206,10 @@ TEST_F(WindowTexts, EveryFieldAndListHasTheNameOfItsLabel) {
     ui::FoundTextWindow& found = program->foundWindow();
     ui::UserDictionaryEditor& editor = program->userDictionaryEditor();
     const std::pair<QWidget*, QString> named[] = {
-        {main.searchField, "Hledané slovo"},
-        {main.foundWordsList, "Nalezená slova"},
-        {main.searchFromLetter, "Hledat od písmene"},
-        {main.meaningsList, "Významy slova"},
+        {main.searchField(), "Hledané slovo"},
+        {main.foundWordsList(), "Nalezená slova"},
+        {main.searchFromLetter(), "Hledat od písmene"},
+        {main.meaningsList(), "Významy slova"},
         {characters.authorField, "Autor"},
         {characters.titleField, "Název díla"},
         {characters.authorsList, "Autor"},
@@ -284,8 +284,8 @@ TEST_F(WindowTexts, EveryFieldAndListHasTheNameOfItsLabel) {
     solver->hide();
     forEachWindow(everyInputNamed);
     // The labels lead to their controls.
-    EXPECT_EQ(main.findChild<QLabel*>("Label1")->buddy(), main.searchField);
-    EXPECT_EQ(main.findChild<QLabel*>("Label4")->buddy(), main.searchFromLetter);
+    EXPECT_EQ(main.findChild<QLabel*>("Label1")->buddy(), main.searchField());
+    EXPECT_EQ(main.findChild<QLabel*>("Label4")->buddy(), main.searchFromLetter());
 }
 
 TEST_F(WindowTexts, ACutListRowShowsItsWholeTextAsATooltip) {

@@ -35,11 +35,11 @@ void ListBox::setItemIndex(int row) {
 
 bool ListBox::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
-    ShowWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
+    showWholeTextOfCutRow(*this, *static_cast<QHelpEvent*>(event));
     return true;
 }
 
-void ShowWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help) {
+void showWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help) {
     const QModelIndex index = view.indexAt(help.pos());
     const QRect seen = view.visualRect(index).intersected(view.viewport()->rect());
     if (index.isValid() && view.sizeHintForIndex(index).width() > seen.width())

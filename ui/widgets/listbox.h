@@ -13,7 +13,7 @@ class StringListModel;
 
 // The tooltip of a view's row cut short (with "...", or by the view's edge): its whole text.
 // Handles the view's ToolTip event.
-void ShowWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help);
+void showWholeTextOfCutRow(QAbstractItemView& view, const QHelpEvent& help);
 
 class ListBox : public QListView {
     Q_OBJECT

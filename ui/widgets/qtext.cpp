@@ -9,7 +9,7 @@ QString toQString(std::string_view cp1250) {
     QString out;
     out.reserve(static_cast<qsizetype>(cp1250.size()));
     for (char c : cp1250)
-        out += QChar(static_cast<char16_t>(cp1250ToCodePoint(static_cast<unsigned char>(c))));
+        out += QChar(static_cast<char16_t>(Cp1250ToCodePoint(static_cast<unsigned char>(c))));
     return out;
 }
 
@@ -17,7 +17,7 @@ std::string fromQString(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
     for (QChar c : text) {
-        const auto byte = codePointToCp1250(c.unicode());
+        const auto byte = CodePointToCp1250(c.unicode());
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;
@@ -25,7 +25,7 @@ std::string fromQString(const QString& text) {
 
 bool fitsCp1250(const QString& text) {
     for (QChar c : text)
-        if (!codePointToCp1250(c.unicode())) return false;
+        if (!CodePointToCp1250(c.unicode())) return false;
     return true;
 }
 

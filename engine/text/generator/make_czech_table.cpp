@@ -19,8 +19,8 @@
 
 namespace {
 
-using zadrovec::codePointToCp1250;
-using zadrovec::cp1250ToCodePoint;
+using zadrovec::CodePointToCp1250;
+using zadrovec::Cp1250ToCodePoint;
 
 struct Weights {
     std::string primary;   // two bytes a weight
@@ -34,7 +34,7 @@ struct CollatorCloser {
 Weights weightsOf(UCollator* collator, const std::string& cp1250) {
     std::u16string text;
     for (char c : cp1250)
-        text += static_cast<char16_t>(cp1250ToCodePoint(static_cast<unsigned char>(c)));
+        text += static_cast<char16_t>(Cp1250ToCodePoint(static_cast<unsigned char>(c)));
     UErrorCode status = U_ZERO_ERROR;
     UCollationElements* elements =
         ucol_openElements(collator, reinterpret_cast<const UChar*>(text.data()),
@@ -72,7 +72,7 @@ std::vector<std::string> contractionsOf(UCollator* collator) {
         if (U_FAILURE(status) || length < 2) continue; // ranges of single code points
         std::string piece;
         for (int32_t k = 0; k < length; ++k) {
-            const auto byte = codePointToCp1250(buffer[static_cast<std::size_t>(k)]);
+            const auto byte = CodePointToCp1250(buffer[static_cast<std::size_t>(k)]);
             if (!byte) {
                 piece.clear();
                 break;
