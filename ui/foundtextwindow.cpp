@@ -67,11 +67,11 @@ FoundTextWindow::FoundTextWindow(Dictionary& dictionary, SearchProgressWindow* p
     wordsColumn = column(QStringLiteral("Panel2"), foundWordsLabel,
                          QStringLiteral("Nalezená slova"), foundWordsList,
                          QStringLiteral("ListBox1"), StringList::Order::Sorted, columnsSplitter);
-    QWidget* Panel3 = column(
+    QWidget* meaningsColumn = column(
         QStringLiteral("Panel3"), meaningsLabel, QStringLiteral("Významy slova"), meaningsList,
         QStringLiteral("ListBox2"), StringList::Order::Sorted, columnsSplitter);
     columnsSplitter->addWidget(wordsColumn);
-    columnsSplitter->addWidget(Panel3);
+    columnsSplitter->addWidget(meaningsColumn);
     columnsSplitter->setStretchFactor(1, 1);
     columnsSplitter->setSizes({231, 544 - 231 - 3});
 
