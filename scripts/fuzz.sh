@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets into build-fuzz/ with clang and runs each for SECONDS (default 30)
 # on a copy of its seed corpus, so the committed corpus does not grow. Any finding fails the run;
-# the input that found it is kept in build-fuzz/findings/.
+# the input that found it is kept in build-fuzz/findings/. Without TARGETs it runs every target
+# fuzz/CMakeLists.txt lists.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] &&
-  targets=(fuzz_dictionary fuzz_allsearch fuzz_matchpattern fuzz_characters fuzz_userdict fuzz_profile fuzz_solver fuzz_answerfile
-    fuzz_legend)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DZADROVEC_FUZZ=ON -DZADROVEC_TESTS=OFF -DZADROVEC_BENCHMARKS=OFF >/dev/null
+# The configuration writes the list of targets.
+[ ${#targets[@]} -eq 0 ] && mapfile -t targets <build-fuzz/fuzz/targets.txt
 # The build runs an instrumented helper; what it keeps until exit is no finding.
 ASAN_OPTIONS=detect_leaks=0 cmake --build build-fuzz --target "${targets[@]}"
 
