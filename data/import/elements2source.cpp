@@ -10,8 +10,8 @@
 //
 //   elements2source PRVKY.tsv OUTPUT.txt
 #include "data/import/packagefiles.h"
-#include "data/import/sourcefile.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/text/cp1250.h"
 
 #include <iostream>
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     }
     try {
         std::istringstream table(zadrovec::import::readWhole(argv[1]));
-        zadrovec::import::SourceFile file(argv[2]);
+        zadrovec::WholeFileStream file(argv[2]);
         std::ostream& out = file.stream();
         out << "# Made by elements2source from prvky.tsv; do not edit.\n";
         int lineNumber = 0, expected = 1;

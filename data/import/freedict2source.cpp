@@ -11,8 +11,9 @@
 //
 //   freedict2source BASE OUTPUT.txt
 #include "data/import/packagefiles.h"
-#include "data/import/sourcefile.h"
+#include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/text/cp1250.h"
 
 #include <algorithm>
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
         const std::string dict = zadrovec::import::readGzip(base + ".dict.dz");
         Counts counts;
         const auto entries = entriesOf(readArticles(index, dict, counts), counts);
-        zadrovec::import::SourceFile file(argv[2]);
+        zadrovec::WholeFileStream file(argv[2]);
         std::ostream& out = file.stream();
         out << "# Made by freedict2source from FreeDict's English-Czech dictionary; do not edit.\n";
         for (const auto& [headword, meanings] : entries) {

@@ -4,7 +4,7 @@
 // place in any of them. The solver ranks equal answers by it.
 //
 //   frequencies2list OUTPUT.txt LIST.json...
-#include "data/import/sourcefile.h"
+#include "engine/files/wholefilestream.h"
 
 #include <fstream>
 #include <iostream>
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         }
         lists.push_back(stringsOf({std::istreambuf_iterator<char>(in), {}}));
     }
-    zadrovec::import::SourceFile out(argv[1]);
+    zadrovec::WholeFileStream out(argv[1]);
     std::size_t written = 0;
     for (std::size_t place = 0;; ++place) {
         bool any = false;

@@ -6,7 +6,7 @@
 // its own word first. The .dic must be UTF-8 (its .aff says "SET UTF-8"), as hunspell-cs is.
 //
 //   hunspell2forms UNMUNCH DIC AFF OUTPUT.txt
-#include "data/import/sourcefile.h"
+#include "engine/files/wholefilestream.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         const std::string command =
             std::string("'") + argv[1] + "' '" + marked + "' '" + argv[3] + "' 2>/dev/null";
         FILE* forms = ::popen(command.c_str(), "r");
-        zadrovec::import::SourceFile out(argv[4]);
+        zadrovec::WholeFileStream out(argv[4]);
         std::size_t lemmas = 0, total = 0;
         std::string lemma, line;
         std::vector<std::string> entry;

@@ -3,8 +3,9 @@
 // .dic, folded to capitals, each once. For pattern search and anagrams.
 //
 //   hunspell2source DIC AFF OUTPUT.txt
-#include "data/import/sourcefile.h"
+#include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/solver/squares.h"
 #include "engine/text/cp1250.h"
 
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     }
     const std::size_t rareFirst = zadrovec::import::dropRareFirstCharacters(words);
 
-    zadrovec::import::SourceFile file(argv[3]);
+    zadrovec::WholeFileStream file(argv[3]);
     std::ostream& out = file.stream();
     out << "# Made by hunspell2source from a Hunspell word list; do not edit.\n";
     for (const std::string& word : words)

@@ -4,7 +4,7 @@
 //   XIV@římsky 14;římská číslice 14;římskými číslicemi 14;
 //
 //   numerals2source OUTPUT.txt
-#include "data/import/sourcefile.h"
+#include "engine/files/wholefilestream.h"
 
 #include <array>
 #include <iostream>
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: numerals2source OUTPUT.txt\n";
         return 2;
     }
-    zadrovec::import::SourceFile file(argv[1]);
+    zadrovec::WholeFileStream file(argv[1]);
     std::ostream& out = file.stream();
     out << "# Made by numerals2source; do not edit.\n";
     for (int n = 1; n <= kLargest; ++n) {

@@ -11,7 +11,7 @@
 //
 //   phrases2source PROVERBS.tsv FORTUNES_DIR CHARACTERS.txt OUTPUT.txt
 #include "data/import/packagefiles.h"
-#include "data/import/sourcefile.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/solver/squares.h"
 #include "engine/text/cp1250.h"
 
@@ -432,7 +432,7 @@ int main(int argc, char** argv) {
         importer.readFortunes(argv[2]);
         importer.readTitles(argv[3]);
 
-        zadrovec::import::SourceFile file(argv[4]);
+        zadrovec::WholeFileStream file(argv[4]);
         std::ostream& out = file.stream();
         out << "# Made by phrases2source from the proverbs, fortunes-cs and the characters "
                "catalogue; do not edit.\n";

@@ -9,7 +9,7 @@
 // word list does not know, and plurals that already are headwords are left alone.
 //
 //   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt
-#include "data/import/sourcefile.h"
+#include "engine/files/wholefilestream.h"
 
 #include <algorithm>
 #include <fstream>
@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     }
     const std::map<std::string, Entry> headwords = readHeadwords(main);
     Counts counts;
-    zadrovec::import::SourceFile file(argv[3]);
+    zadrovec::WholeFileStream file(argv[3]);
     std::ostream& out = file.stream();
     out << "# Made by plurals2source from the main dictionary and the word forms; do not edit.\n";
     std::unordered_set<std::string> done;

@@ -9,8 +9,9 @@
 //
 //   stardict2source BASE OUTPUT.txt
 #include "data/import/packagefiles.h"
-#include "data/import/sourcefile.h"
+#include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/text/cp1250.h"
 
 #include <algorithm>
@@ -527,7 +528,7 @@ void addArticle(const Article& article, std::map<std::string, Meanings>& entries
 
 bool writeSource(const std::map<std::string, Meanings>& entries, const std::string& path,
                  Counts& counts, std::size_t& written) {
-    zadrovec::import::SourceFile file(path);
+    zadrovec::WholeFileStream file(path);
     if (!file.isOpen()) return false;
     std::ostream& out = file.stream();
     out << "# Made by stardict2source from a StarDict dictionary; do not edit.\n";

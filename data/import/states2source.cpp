@@ -11,8 +11,9 @@
 //
 //   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt
 #include "data/import/packagefiles.h"
-#include "data/import/sourcefile.h"
+#include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/text/cp1250.h"
 
 #include <algorithm>
@@ -201,7 +202,7 @@ capitalsOf(const std::vector<State>& states, const Meanings& mesta,
 bool writeSource(const std::string& path, const std::vector<State>& states,
                  const std::map<std::string, std::vector<std::string>>& capitals,
                  std::size_t& tooLong) {
-    SourceFile file(path);
+    zadrovec::WholeFileStream file(path);
     std::ostream& out = file.stream();
     out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
     auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {

@@ -12,13 +12,15 @@
 // meaning too long is dropped, and its headword keeps its other meanings.
 //
 //   thesaurus2source THESAURUS.dat OUTPUT.txt
-#include "data/import/sourcefile.h"
+#include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
+#include "engine/files/wholefilestream.h"
 #include "engine/text/cp1250.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -294,7 +296,7 @@ Counts readThesaurus(std::istream& in, Importer& importer) {
 // headwords written and those left without any meaning.
 bool writeSource(const Entries& entries, const std::string& path, std::size_t& written,
                  std::size_t& empty) {
-    zadrovec::import::SourceFile file(path);
+    zadrovec::WholeFileStream file(path);
     if (!file.isOpen()) return false;
     std::ostream& out = file.stream();
     out << "# Made by thesaurus2source from a MyThes thesaurus; do not edit.\n";

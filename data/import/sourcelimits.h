@@ -1,11 +1,10 @@
-// The pieces the importers share: the record limit of a dictionary source line, the limit of the
-// index on first characters, and the source file written whole or not at all.
+// The limits of a dictionary that the importers keep to: the record a source line must fit, and
+// the index's slots for first characters of headwords.
 #pragma once
 
 #include "engine/dictionary/dictionaryfiles.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -17,30 +16,6 @@ namespace zadrovec::import {
 inline bool fitsRecord(std::size_t headwordBytes, std::size_t meaningBytes) {
     return headwordBytes + 1 + meaningBytes + 1 <= kRecordTextSize;
 }
-
-// A UTF-8 dictionary source written to PATH.part and renamed to PATH when committed, so a failed
-// import never leaves a half file for the build to take.
-class SourceFile {
-public:
-    explicit SourceFile(std::string path);
-    ~SourceFile(); // removes the partial file unless committed
-    SourceFile(const SourceFile&) = delete;
-    SourceFile& operator=(const SourceFile&) = delete;
-
-    bool isOpen() const { return static_cast<bool>(out_); }
-    std::ostream& stream() { return out_; }
-    bool commit();
-
-private:
-    std::string path_;
-    std::string partial_;
-    std::ofstream out_;
-    bool committed_ = false;
-};
-
-} // namespace zadrovec::import
-
-namespace zadrovec::import {
 
 // The headword of a map entry or a set item.
 template <typename Entry> const std::string& headwordOf(const Entry& entry) {
