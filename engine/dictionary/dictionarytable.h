@@ -1,6 +1,7 @@
 // Every dictionary the program reads, in the order in which every visit of them goes: the eight
-// of the main window, then those only the solver reads. The engine, the command line, the
-// windows and the build (data/CMakeLists.txt reads the rows below) take their lists from here.
+// of the main window, then those only the solver reads. The engine, the command line and the
+// windows take their lists from here; the rows are data/dictionaries.tsv, whose other columns
+// tell the build how each dictionary is made.
 #pragma once
 
 #include <array>
@@ -16,21 +17,13 @@ struct DictionaryEntry {
     bool oneTextFile;       // a text file of lines (name.txt), not a record pair (.dat and .idx)
 };
 
-// One row a line, in this form: the build reads the file names of the main window's rows.
-inline constexpr std::array<DictionaryEntry, 12> kDictionaries = {{
-    {"hlavni", "Hlavní", true, false},
-    {"mesta", "Hlavní města", true, false},
-    {"chzn", "Chemické značky", true, false},
-    {"meny", "Měny", true, false},
-    {"mpzspz", "MPZ a SPZ", true, false},
-    {"osobnost", "Osobnosti", true, false},
-    {"letadla", "Označení letadel", true, false},
-    {"podniky", "Podniky", true, false},
-    {"cizi", "Cizí slova", false, false},
-    {"slova", "Slova", false, false},
-    {"anglicky", "Anglická slova", false, false},
-    {"fraze", "Přísloví a citáty", false, true},
-}};
+namespace detail {
+// The rows of data/dictionaries.tsv, written out by the build (data/cmake/dictionarytable.cmake).
+inline constexpr DictionaryEntry kRows[] = {
+#include "engine/dictionary/dictionarytable_rows.inc"
+};
+} // namespace detail
+inline constexpr auto kDictionaries = std::to_array(detail::kRows);
 
 // The main window's dictionaries come first.
 inline constexpr std::size_t kMainWindowDictionaries = 8;

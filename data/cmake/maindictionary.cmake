@@ -1,0 +1,98 @@
+# zadrovec_source_thesaurus(BASE OUT): the source of the main dictionary, in OUT. Debian's Czech
+# thesaurus (mythes-cs) where it is installed, else the small sample kept here, merged with the
+# crossword supplement (supplement/*.txt), the links printed legends rely on (states, chemical
+# elements, Roman numerals, generated into the build folder) and the plurals of its nouns.
+function(zadrovec_source_thesaurus base out)
+  file(GLOB thesaurus_files ${ZADROVEC_THESAURUS_DIR}/th_cs_CZ*.dat)
+  list(SORT thesaurus_files COMPARE NATURAL ORDER DESCENDING)
+  if(thesaurus_files)
+    list(GET thesaurus_files 0 thesaurus)
+    message(STATUS "Main dictionary from the thesaurus ${thesaurus}")
+    set(main_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-source.txt)
+    add_custom_command(
+      OUTPUT ${main_source}
+      COMMAND thesaurus2source ${thesaurus} ${main_source}
+      DEPENDS thesaurus2source ${thesaurus}
+      COMMENT "Converting the thesaurus into the main dictionary's source"
+      VERBATIM)
+  else()
+    message(STATUS "No thesaurus in ${ZADROVEC_THESAURUS_DIR}: main dictionary from the sample")
+    set(main_source ${CMAKE_CURRENT_SOURCE_DIR}/${base}-sample.txt)
+  endif()
+
+  # The crossword supplement (rivers, mountains, towns, gods, operas, units and the like, written
+  # for this project). Editing a supplement file rebuilds the dictionary; adding one re-runs the
+  # configuration.
+  file(GLOB supplement_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/supplement/*.txt)
+  list(SORT supplement_sources)
+
+  # The states with their continents and capitals (from iso-codes, CLDR and mesta.txt).
+  set(states_inputs ${ZADROVEC_ISO_CODES}/iso_3166-1.json
+      ${ZADROVEC_ISO_TRANSLATIONS}/iso_3166-1.mo ${ZADROVEC_CLDR}/main/cs.xml
+      ${ZADROVEC_CLDR}/supplemental/supplementalData.xml)
+  zadrovec_missing(states_missing ${states_inputs})
+  if(states_missing)
+    list(JOIN states_missing ", " states_missing)
+    message(WARNING "No ${states_missing} (packages iso-codes, unicode-cldr-core): "
+                    "the main dictionary is made without the states and their capitals")
+  else()
+    set(states_source ${CMAKE_CURRENT_BINARY_DIR}/staty-source.txt)
+    add_custom_command(
+      OUTPUT ${states_source}
+      COMMAND states2source ${ZADROVEC_ISO_CODES} ${ZADROVEC_ISO_TRANSLATIONS} ${ZADROVEC_CLDR}
+              ${CMAKE_CURRENT_SOURCE_DIR}/mesta.txt ${states_source}
+      DEPENDS states2source ${states_inputs} ${CMAKE_CURRENT_SOURCE_DIR}/mesta.txt
+      COMMENT "Linking the states to their continents and capitals"
+      VERBATIM)
+    list(APPEND supplement_sources ${states_source})
+  endif()
+  # The chemical elements and their symbols (from prvky.tsv).
+  set(elements_source ${CMAKE_CURRENT_BINARY_DIR}/prvky-source.txt)
+  add_custom_command(
+    OUTPUT ${elements_source}
+    COMMAND elements2source ${CMAKE_CURRENT_SOURCE_DIR}/prvky.tsv ${elements_source}
+    DEPENDS elements2source ${CMAKE_CURRENT_SOURCE_DIR}/prvky.tsv
+    COMMENT "Linking the chemical elements and their symbols"
+    VERBATIM)
+  # The Roman numerals 1 to 3999.
+  set(numerals_source ${CMAKE_CURRENT_BINARY_DIR}/rimske-source.txt)
+  add_custom_command(
+    OUTPUT ${numerals_source}
+    COMMAND numerals2source ${numerals_source}
+    DEPENDS numerals2source
+    COMMENT "Writing the Roman numerals"
+    VERBATIM)
+  list(APPEND supplement_sources ${elements_source} ${numerals_source})
+
+  set(merge ${CMAKE_CURRENT_SOURCE_DIR}/supplement/merge.cmake)
+  set(merged_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-merged.txt)
+  add_custom_command(
+    OUTPUT ${merged_source}
+    COMMAND ${CMAKE_COMMAND} -DOUT=${merged_source} "-DSOURCES=${main_source};${supplement_sources}"
+            -P ${merge}
+    DEPENDS ${main_source} ${supplement_sources} ${merge}
+    COMMENT "Merging the crossword supplement into the main dictionary's source"
+    VERBATIM)
+
+  # The nominative plurals of its nouns, linked to the singulars' meanings, made from the merged
+  # source and the word forms (wordforms.cmake), and merged after it.
+  if(word_forms)
+    set(plurals_source ${CMAKE_CURRENT_BINARY_DIR}/mnozne-source.txt)
+    add_custom_command(
+      OUTPUT ${plurals_source}
+      COMMAND plurals2source ${merged_source} ${word_forms} ${plurals_source}
+      DEPENDS plurals2source ${merged_source} ${word_forms}
+      COMMENT "Writing the plurals of the main dictionary's nouns"
+      VERBATIM)
+    set(with_plurals ${CMAKE_CURRENT_BINARY_DIR}/${base}-mnozne.txt)
+    add_custom_command(
+      OUTPUT ${with_plurals}
+      COMMAND ${CMAKE_COMMAND} -DOUT=${with_plurals}
+              "-DSOURCES=${merged_source};${plurals_source}" -P ${merge}
+      DEPENDS ${merged_source} ${plurals_source} ${merge}
+      COMMENT "Merging the plurals into the main dictionary's source"
+      VERBATIM)
+    set(merged_source ${with_plurals})
+  endif()
+  set(${out} ${merged_source} PARENT_SCOPE)
+endfunction()
