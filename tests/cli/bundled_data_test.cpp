@@ -1,7 +1,7 @@
 // The data shipped beside the programs: every dictionary and the characters catalogue opens,
 // passes the checker and answers known look-ups; the seed settings file names the dictionary
 // commands; an installed tool, started through its link, finds the data.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // The command line itself: help, usage errors and text arguments Windows-1250 cannot hold.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

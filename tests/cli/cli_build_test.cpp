@@ -1,5 +1,5 @@
 // build and dump: from a UTF-8 source to a checked pair and back to text.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

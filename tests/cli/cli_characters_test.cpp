@@ -1,6 +1,6 @@
 // build-catalogue and characters: the catalogue file made from a UTF-8 source, then the
 // characters window's filters and clicks from a terminal, as text and as JSON.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

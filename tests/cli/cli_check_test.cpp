@@ -1,5 +1,5 @@
 // check: faults put into a built pair on purpose, each reported with its record or slot.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // find: the search in all dictionaries from a terminal, as text and as JSON.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <array>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // zadrovec-cli under hostile conditions: output that cannot be written, a reader that goes away,
 // outputs that are the input, interrupted builds, huge or endless sources, damaged files and
 // record bytes that would drive a terminal.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // info and search: the open dictionary and the main window's lists, as text and as JSON.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // solve and clues: crossword answers of all dictionaries from a terminal, as text and as JSON.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

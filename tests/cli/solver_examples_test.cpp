@@ -1,5 +1,5 @@
 // The examples of solving that the help page and the README give hold on the bundled data.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

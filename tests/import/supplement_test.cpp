@@ -2,7 +2,7 @@
 // merge keeps every line whole, and a sample of every topic answers in the built hlavni both
 // from the clue to the answer and back.
 #include "engine/text/cp1250.h"
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <algorithm>
 #include <filesystem>

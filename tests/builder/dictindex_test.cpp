@@ -1,7 +1,7 @@
 // The index the builder makes: slots in byte order, end slots, full tables, the choice of slots
 // when a table cannot hold every next character, and searches through the engine.
 #include "engine/dictionary/wordsearch.h"
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 #include "tools/dictbuilder.h"
 
 #include <algorithm>

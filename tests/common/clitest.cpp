@@ -1,4 +1,4 @@
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <cerrno>
 #include <cstdlib>

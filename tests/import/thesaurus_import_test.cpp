@@ -1,5 +1,5 @@
 // The thesaurus import: what it keeps, what it shortens, and that it tells what it dropped.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The generators of the links crossword legends rely on (states, chemical elements, Roman
 // numerals, English words), run as the build runs them: on small inputs written here and, where
 // the packages are installed, on the real data.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // The importer of the phrases: proverbs with their variants, quotes of fortunes-cs with their
 // authors, titles of works; what it cleans, merges and leaves out, and what it tells.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The check of the currencies, capitals and vehicle codes against the installed iso-codes and CLDR.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Writing a dictionary pair: the bytes of both files, and nothing half-done when writing fails.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 #include "tools/dictbuilder.h"
 
 #include <filesystem>

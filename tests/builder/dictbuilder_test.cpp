@@ -1,5 +1,5 @@
 // The builder's reading of sources and its records: folding, order, splitting, the header.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 #include "tools/dictbuilder.h"
 
 #include <gtest/gtest.h>

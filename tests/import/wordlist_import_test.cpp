@@ -1,6 +1,6 @@
 // The importers of the foreign words (StarDict) and of the word list (Hunspell): what they read,
 // how they cut meanings to fit a record, and what they tell they dropped.
-#include "tests/cli/test_support.h"
+#include "tests/common/clitest.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

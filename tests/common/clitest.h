@@ -1,5 +1,6 @@
-// Helpers for the builder and command-line tests: index slots read by their offsets in the file
-// layout and running zadrovec-cli, beside the shared temporary folders and whole-file access.
+// What the tests that run the programs share (command line, builder, importers): index slots
+// read by their offsets in the file layout and running zadrovec-cli and the importers, beside the
+// shared temporary folders and whole-file access.
 #pragma once
 
 #include "tests/common/testfiles.h"
