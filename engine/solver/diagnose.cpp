@@ -9,16 +9,17 @@ namespace {
 
 // The fields as the solver reads them; throws SolverInputError for the first it refuses.
 struct ReadFields {
-    std::optional<SquarePattern> pattern; // a pattern of squares: one without spaces
+    std::optional<SquarePattern> pattern;                // a pattern of squares: one without spaces
+    QuestionField lettersField = QuestionField::Pattern; // of the letters; Pattern for none
     std::optional<OptionLetters> letters;
     std::optional<LengthRange> range;
     SquareSet excluded;
 
     explicit ReadFields(const Question& question) {
         const SquareRules& rules = question.rules;
-        const QuestionField field = LettersField(question.kind);
-        if (field != QuestionField::Pattern)
-            letters = ParseOptionLetters(question.text, rules, field);
+        lettersField = LettersField(question.kind);
+        if (lettersField != QuestionField::Pattern)
+            letters = ParseOptionLetters(question.text, rules, lettersField);
         else if (question.text.find(' ') != std::string::npos)
             PhrasePattern(question.text, rules, QuestionField::Pattern);
         else if (!question.text.empty())
@@ -68,7 +69,7 @@ std::optional<QuestionProblem> patternContradiction(const Question& question,
 
 std::optional<QuestionProblem> lettersContradiction(const Question& question,
                                                     const ReadFields& fields) {
-    const QuestionField field = LettersField(question.kind);
+    const QuestionField field = fields.lettersField;
     const std::size_t given = fields.letters->letters.size() + fields.letters->blanks;
     const auto against = [&](QuestionReason reason) {
         return QuestionProblem{field, reason, 0, 0, given};
