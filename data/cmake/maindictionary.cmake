@@ -26,7 +26,8 @@ function(zadrovec_source_thesaurus base out)
   file(GLOB supplement_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/supplement/*.txt)
   list(SORT supplement_sources)
 
-  # The states with their continents and capitals (from iso-codes, CLDR and mesta.txt).
+  # The states with their continents and capitals (from iso-codes, CLDR and mesta.txt); the
+  # capitals' clues name the state in the genitive written by hand in staty-genitiv.tsv.
   set(states_inputs ${ZADROVEC_ISO_CODES}/iso_3166-1.json
       ${ZADROVEC_ISO_TRANSLATIONS}/iso_3166-1.mo ${ZADROVEC_CLDR}/main/cs.xml
       ${ZADROVEC_CLDR}/supplemental/supplementalData.xml)
@@ -40,8 +41,10 @@ function(zadrovec_source_thesaurus base out)
     add_custom_command(
       OUTPUT ${states_source}
       COMMAND states2source ${ZADROVEC_ISO_CODES} ${ZADROVEC_ISO_TRANSLATIONS} ${ZADROVEC_CLDR}
-              ${CMAKE_CURRENT_SOURCE_DIR}/mesta.txt ${states_source}
+              ${CMAKE_CURRENT_SOURCE_DIR}/mesta.txt ${CMAKE_CURRENT_SOURCE_DIR}/staty-genitiv.tsv
+              ${states_source}
       DEPENDS states2source ${states_inputs} ${CMAKE_CURRENT_SOURCE_DIR}/mesta.txt
+              ${CMAKE_CURRENT_SOURCE_DIR}/staty-genitiv.tsv
       COMMENT "Linking the states to their continents and capitals"
       VERBATIM)
     list(APPEND supplement_sources ${states_source})

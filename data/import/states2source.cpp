@@ -1,15 +1,19 @@
 // Makes the states' links for the crossword supplement: every sovereign state linked to "stát"
-// and to its continent, and its capital linked to "hlavní město" with the state's name:
+// and to its continent, and its capital linked to "hlavní město" with the state's name in the
+// genitive:
 //
 //   KEŇA@stát;africký stát;stát v Africe;
-//   NAIROBI@hlavní město;hlavní město Keňa;
+//   NAIROBI@hlavní město;hlavní město Keni;
 //
 // The sovereign states are the members of the UN (CLDR's grouping "UN") and its two observer
 // states, each under its short common Czech name (CLDR's or the iso-codes translation, the one the
 // capitals dictionary uses where it uses one). The continent comes from CLDR's territory
-// containment, the capitals from the capitals dictionary.
+// containment, the capitals from the capitals dictionary. The genitives come from a table written
+// by hand (GENITIVES: "name<TAB>genitive", UTF-8, "#" comments), since no package gives the case
+// of a name and an ending guessed from it goes wrong ("Keňa", "Bahamy", "Peru"); a state the
+// table lacks stops the run, so no capital is ever written with the nominative.
 //
-//   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt
+//   states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA GENITIVES OUTPUT.txt
 #include "data/import/packagefiles.h"
 #include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
@@ -22,6 +26,7 @@
 #include <regex>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -107,6 +112,7 @@ std::string folded(const std::string& utf8) {
 
 struct State {
     std::string name;
+    std::string genitive;                  // from the table of genitives
     std::vector<std::string> namesInMesta; // those of the capitals dictionary, best first
     std::string continent;
 };
@@ -189,7 +195,8 @@ capitalsOf(const std::vector<State>& states, const Meanings& mesta,
         for (const std::string& capital : found) {
             if (folded(capital).empty()) continue; // the build would refuse it
             auto& meanings = capitals[folded(capital)];
-            for (const std::string& m : {std::string("hlavní město"), "hlavní město " + state.name})
+            for (const std::string& m :
+                 {std::string("hlavní město"), "hlavní město " + state.genitive})
                 if (std::find(meanings.begin(), meanings.end(), m) == meanings.end())
                     meanings.push_back(m);
         }
@@ -204,7 +211,8 @@ bool writeSource(const std::string& path, const std::vector<State>& states,
                  std::size_t& tooLong) {
     zadrovec::WholeFileStream file(path);
     std::ostream& out = file.stream();
-    out << "# Made by states2source from iso-codes, CLDR and the capitals; do not edit.\n";
+    out << "# Made by states2source from iso-codes, CLDR, the capitals and the genitives; do not "
+           "edit.\n";
     auto write = [&](const std::string& headword, const std::vector<std::string>& meanings) {
         const std::size_t headwordBytes = zadrovec::Utf8ToCp1250(headword)->size();
         out << headword << '@';
@@ -228,6 +236,38 @@ bool writeSource(const std::string& path, const std::vector<State>& states,
     return file.isOpen() && file.commit();
 }
 
+// The table of genitives: name -> genitive. A line that is not two non-empty columns, or a name
+// given twice, is an error naming the line.
+std::map<std::string, std::string> readGenitives(const std::string& path) {
+    std::istringstream table(readWhole(path));
+    std::map<std::string, std::string> genitives;
+    int lineNumber = 0;
+    for (std::string line; std::getline(table, line);) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        const std::string name = line.substr(0, tab);
+        const std::string genitive = tab == line.npos ? "" : line.substr(tab + 1);
+        if (name.empty() || genitive.empty() || genitive.find('\t') != genitive.npos ||
+            !genitives.emplace(name, genitive).second)
+            throw std::runtime_error(path + ":" + std::to_string(lineNumber) +
+                                     ": not \"name<TAB>genitive\" of a state not named before");
+    }
+    return genitives;
+}
+
+// Gives each state its genitive; the states the table lacks are returned.
+std::vector<std::string> addGenitives(std::vector<State>& states,
+                                      const std::map<std::string, std::string>& genitives) {
+    std::vector<std::string> missing;
+    for (State& state : states)
+        if (const auto g = genitives.find(state.name); g != genitives.end())
+            state.genitive = g->second;
+        else
+            missing.push_back(state.name);
+    return missing;
+}
+
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
     for (const std::string& item : items)
@@ -238,20 +278,27 @@ std::string joined(const std::vector<std::string>& items) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::cerr << "usage: states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA OUTPUT.txt\n";
+    if (argc != 7) {
+        std::cerr
+            << "usage: states2source ISO_JSON_DIR ISO_MO_DIR CLDR_DIR MESTA GENITIVES OUTPUT.txt\n";
         return 2;
     }
     try {
         Meanings mesta;
         for (const SourceLine& line : readSource(argv[4]))
             mesta[line.headword].insert(line.meanings.begin(), line.meanings.end());
-        const StatesRead read = readStates(argv[1], argv[2], argv[3], mesta);
+        StatesRead read = readStates(argv[1], argv[2], argv[3], mesta);
+        if (const auto missing = addGenitives(read.states, readGenitives(argv[5]));
+            !missing.empty()) {
+            std::cerr << "states2source: no genitive in " << argv[5] << " for: " << joined(missing)
+                      << "; add a line \"name<TAB>genitive\" for each\n";
+            return 1;
+        }
         std::vector<std::string> withoutCapital;
         const auto capitals = capitalsOf(read.states, mesta, withoutCapital);
         std::size_t tooLong = 0;
-        if (!writeSource(argv[5], read.states, capitals, tooLong)) {
-            std::cerr << "states2source: cannot write " << argv[5] << '\n';
+        if (!writeSource(argv[6], read.states, capitals, tooLong)) {
+            std::cerr << "states2source: cannot write " << argv[6] << '\n';
             return 1;
         }
         std::cout << "states2source: " << read.states.size() << " states written (" << read.members

@@ -16,6 +16,15 @@ const std::vector<std::string> kIsoFiles = {ISO_CODES "/iso_3166-1.json",
                                             ISO_TRANSLATIONS "/iso_3166-1.mo", CLDR "/main/cs.xml",
                                             CLDR "/supplemental/supplementalData.xml"};
 const std::vector<std::string> kIsoArguments = {ISO_CODES, ISO_TRANSLATIONS, CLDR};
+const std::string kGenitives = DATA_DIR "/staty-genitiv.tsv";
+
+// The arguments of states2source before its output: the packages, the capitals and the genitives.
+std::vector<std::string> statesArguments(const std::string& mesta, const std::string& genitives) {
+    auto args = kIsoArguments;
+    args.push_back(mesta);
+    args.push_back(genitives);
+    return args;
+}
 
 // A dictd dictionary BASE.index and BASE.dict.dz of the articles, each "headword<TAB>article".
 std::string writeDictd(const TempFolder& folder, const std::vector<std::string>& articles) {
@@ -70,12 +79,11 @@ const Case kCases[] = {
                    "# hlavní města\nKeňa@Nairobi;\nNairobi@Keňa;\nVatikán@Vatikán;Svatý stolec;\n"
                    "Svatý stolec@Vatikán;\nKanada@Ottawa;\nOttawa@Kanada;\nFidži@Suva;\n"
                    "Suva@Fidži;\nIndie@Nové Dillí;Dillí;\nNové Dillí@Indie;\nDillí@Indie;\n");
-         auto args = kIsoArguments;
-         args.push_back(f.file("mesta.txt"));
-         return args;
+         return statesArguments(f.file("mesta.txt"), kGenitives);
      },
-     {"KEŇA@stát;africký stát;stát v Africe;", "NAIROBI@hlavní město;hlavní město Keňa;",
-      "VATIKÁN@stát;evropský stát;stát v Evropě;", "VATIKÁN@hlavní město;hlavní město Vatikán;",
+     {"KEŇA@stát;africký stát;stát v Africe;", "NAIROBI@hlavní město;hlavní město Keni;",
+      "VATIKÁN@stát;evropský stát;stát v Evropě;", "VATIKÁN@hlavní město;hlavní město Vatikánu;",
+      "OTTAWA@hlavní město;hlavní město Kanady;",
       "KANADA@stát;americký stát;severoamerický stát;stát v Americe;stát v Severní Americe;",
       "BRAZÍLIE@stát;americký stát;jihoamerický stát;stát v Americe;stát v Jižní Americe;",
       "KUBA@stát;americký stát;severoamerický stát;stát v Americe;stát v Severní Americe;",
@@ -90,20 +98,36 @@ const Case kCases[] = {
     {"StatesWithTheCapitalsDictionary",
      STATES2SOURCE,
      kIsoFiles,
-     [](const TempFolder&) {
-         auto args = kIsoArguments;
-         args.push_back(DATA_DIR "/mesta.txt");
-         return args;
-     },
-     {"PRAHA@hlavní město;hlavní město Česko;", "RUSKO@stát;evropský stát;stát v Evropě;",
+     [](const TempFolder&) { return statesArguments(DATA_DIR "/mesta.txt", kGenitives); },
+     {"PRAHA@hlavní město;hlavní město Česka;", "RUSKO@stát;evropský stát;stát v Evropě;",
       "PALESTINA@stát;asijský stát;stát v Asii;", "ČESKO@stát;evropský stát;stát v Evropě;",
-      "WASHINGTON@hlavní město;hlavní město Spojené státy;"},
+      "WASHINGTON@hlavní město;hlavní město Spojených států;",
+      "NASSAU@hlavní město;hlavní město Baham;", "LIMA@hlavní město;hlavní město Peru;",
+      "ABÚ ZABÍ@hlavní město;hlavní město Spojených arabských emirátů;"},
      {},
      {"TCHAJ-WAN@", "ČESKÁ REPUBLIKA@"},
      "@stát;",
      190,
      200,
      "(193 UN members, 2 observer states)"},
+    {"StatesWithoutAGenitiveFail",
+     STATES2SOURCE,
+     kIsoFiles,
+     [](const TempFolder& f) {
+         std::string table;
+         for (const std::string& line : lines(readFile(kGenitives)))
+             if (!line.starts_with("Keňa\t")) table += line + "\n";
+         writeFile(f.file("genitivy.tsv"), table);
+         return statesArguments(DATA_DIR "/mesta.txt", f.file("genitivy.tsv"));
+     },
+     {},
+     {},
+     {},
+     "",
+     0,
+     SIZE_MAX,
+     "genitivy.tsv for: Keňa; add a line",
+     1},
     {"ElementsOfASmallTable",
      ELEMENTS2SOURCE,
      {},
