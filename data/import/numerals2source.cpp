@@ -1,7 +1,10 @@
 // Makes the Roman numerals' links for the crossword supplement: every number from 1 to 3999 in its
 // standard subtractive form, linked to its value:
 //
-//   XIV@římsky 14;římská číslice 14;římskými číslicemi 14;
+//   XIV@římsky 14;římské číslo 14;římskými číslicemi 14;
+//   V@římsky 5;římská číslice 5;římskými číslicemi 5;
+//
+// A "číslice" is one letter; a number of several letters is a "číslo".
 //
 //   numerals2source OUTPUT.txt
 #include "engine/files/wholefilestream.h"
@@ -48,7 +51,9 @@ int main(int argc, char** argv) {
     out << "# Made by numerals2source; do not edit.\n";
     for (int n = 1; n <= kLargest; ++n) {
         const std::string value = std::to_string(n);
-        out << roman(n) << "@římsky " << value << ";římská číslice " << value
+        const std::string letters = roman(n);
+        out << letters << "@římsky " << value
+            << (letters.size() == 1 ? ";římská číslice " : ";římské číslo ") << value
             << ";římskými číslicemi " << value << ";\n";
     }
     if (!file.isOpen() || !file.commit()) {
