@@ -8,6 +8,12 @@
 // very lemma (the word forms of hunspell2forms). Names (capitals in the word list), words the
 // word list does not know, and plurals that already are headwords are left alone.
 //
+// The forms carry no case, so the animate endings are chosen only on evidence of a person: a
+// masculine noun is a person when its forms hold the animate dative "-ovi" (lékařovi; a talíř
+// has none), a word in "-a" is of the masculine pattern (předseda) when its forms lack the
+// feminine dative plural "-ám" (karikaturám). Where the word list's declension and the meanings
+// disagree, most meanings naming a person win (KAPSÁŘ "kapesní zloděj", DRUŽBA "svědek").
+//
 //   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt
 #include "engine/files/wholefilestream.h"
 
@@ -62,8 +68,15 @@ bool isLowerCaseWord(std::string_view word) {
     return upperCase(word.substr(0, first)) != word.substr(0, first);
 }
 
+// What the forms and the meanings tell of a noun, for the choice of its plural's ending.
+struct Evidence {
+    bool animateDative = false;  // a form in "-ovi": a masculine person or animal
+    bool feminineDative = false; // a form of the stem in "-ám": a feminine noun in "-a"
+    bool meaningsNamePerson = false;
+};
+
 // The candidates of the nominative plural of LEMMA, most likely first.
-std::vector<std::string> pluralCandidates(const std::string& lemma) {
+std::vector<std::string> pluralCandidates(const std::string& lemma, const Evidence& evidence) {
     const auto ends = [&lemma](std::string_view end) { return lemma.ends_with(end); };
     const auto stem = [&lemma](std::string_view end) {
         return lemma.substr(0, lemma.size() - end.size());
@@ -72,8 +85,15 @@ std::vector<std::string> pluralCandidates(const std::string& lemma) {
     for (const std::string_view end :
          {"ý", "á", "é", "í", "ou", "at", "it", "et", "ět", "ut", "out", "ti", "ci"})
         if (ends(end)) return {};
+    // Two letters ending in a vowel ("la", "fa"): a note, a symbol or a foreign word, not declined.
+    if (lemma.size() == 2 && std::string_view("aeiouy").find(lemma[1]) != std::string_view::npos)
+        return {};
     if (ends("um")) return {stem("um") + "a"};
-    if (ends("a")) return {stem("a") + "ové", stem("a") + "y"};
+    if (ends("a")) {
+        const bool masculine = !evidence.feminineDative || evidence.meaningsNamePerson;
+        if (masculine) return {stem("a") + "ové", stem("a") + "y"};
+        return {stem("a") + "y"};
+    }
     if (ends("o")) return {stem("o") + "a"};
     if (ends("e")) return {stem("e") + "ata", stem("e") + "ové"};
     if (ends("ě")) return {stem("ě") + "ata"};
@@ -85,9 +105,11 @@ std::vector<std::string> pluralCandidates(const std::string& lemma) {
     if (ends("h")) return {lemma + "ové", stem("h") + "zi", lemma + "y"};
     if (ends("r")) return {lemma + "ové", stem("r") + "ři", lemma + "y"};
     if (ends("l")) return {lemma + "ové", lemma + "é", lemma + "y"};
-    // Agent nouns ("lékař", "malíř"): animate, so "-i" and not the accusative "-e".
+    // Agent nouns ("lékař", "malíř") are persons, so "-i" and not the accusative "-e"; the things
+    // in the same endings ("talíř", "polštář") take the "-e" of the soft pattern below.
+    const bool person = evidence.animateDative || evidence.meaningsNamePerson;
     for (const std::string_view agent : {"ář", "ař", "íř", "ýř", "éř"})
-        if (ends(agent)) return {lemma + "ové", lemma + "i"};
+        if (ends(agent) && person) return {lemma + "ové", lemma + "i"};
     for (const std::string_view soft : {"ž", "š", "č", "ř", "c", "j", "ď", "ť", "ň"})
         if (ends(soft)) return {lemma + "ové", lemma + "e"};
     return {lemma + "ové", lemma + "i", lemma + "y"};
@@ -113,6 +135,68 @@ std::map<std::string, Entry> readHeadwords(std::istream& main) {
     return headwords;
 }
 
+// The forms of a line of the word forms, each once.
+std::unordered_set<std::string> formSet(const std::string& forms) {
+    std::unordered_set<std::string> known;
+    std::istringstream words(forms);
+    for (std::string form; words >> form;)
+        known.insert(form);
+    return known;
+}
+
+// An animate dative ("lékařovi", "svědkovi"): a masculine person or animal; a thing has none.
+bool hasAnimateDative(const std::unordered_set<std::string>& known) {
+    return std::any_of(known.begin(), known.end(),
+                       [](const std::string& form) { return form.ends_with("ovi"); });
+}
+
+// Only a noun has a plural: its forms hold a dative or locative plural.
+bool isNoun(const std::unordered_set<std::string>& known) {
+    return std::any_of(known.begin(), known.end(), [](const std::string& form) {
+        return form.ends_with("ům") || form.ends_with("ám") || form.ends_with("ech") ||
+               form.ends_with("ách");
+    });
+}
+
+// The nouns of the word forms, and which of them name a masculine person (or animal): an
+// animate dative "-ovi" and no feminine dative plural (hunspell-cs has "karikaturovi" too).
+struct Nouns {
+    std::unordered_set<std::string> all, persons;
+};
+
+Nouns readNouns(const std::vector<std::pair<std::string, std::string>>& lines) {
+    Nouns nouns;
+    for (const auto& [lemma, forms] : lines) {
+        const std::unordered_set<std::string> known = formSet(forms);
+        if (!isNoun(known)) continue;
+        nouns.all.insert(lemma);
+        const std::string stem = lemma.ends_with('a') ? lemma.substr(0, lemma.size() - 1) : lemma;
+        if (hasAnimateDative(known) && !known.contains(stem + "ám")) nouns.persons.insert(lemma);
+    }
+    return nouns;
+}
+
+// True when most of the MEANINGS whose noun is known name a person. A meaning's noun is its one
+// word, or the second of two after an adjective ("kapesní zloděj").
+bool meaningsNamePerson(const std::vector<std::string>& meanings, const Nouns& nouns) {
+    std::size_t persons = 0, others = 0;
+    for (const std::string& meaning : meanings) {
+        std::istringstream words(meaning);
+        std::vector<std::string> parts;
+        for (std::string word; words >> word;)
+            parts.push_back(word);
+        std::string noun;
+        if (parts.size() == 1) noun = parts[0];
+        const auto adjective = [](const std::string& w) {
+            return w.ends_with("ý") || w.ends_with("í") || w.ends_with("á") || w.ends_with("é");
+        };
+        if (parts.size() == 2 && adjective(parts[0])) noun = parts[1];
+        if (!nouns.all.contains(noun)) continue;
+        ++(nouns.persons.contains(noun) ? persons : others);
+    }
+    return persons > others;
+}
+
 struct Counts {
     std::size_t nouns = 0, written = 0, unknown = 0, already = 0;
 };
@@ -120,19 +204,16 @@ struct Counts {
 // The plural of a noun among the headwords, as one of its forms (the rest of the forms' line)
 // says; none for other words, and for a plural hunspell-cs does not know or that is a headword.
 std::optional<std::string> pluralOf(const std::string& lemma, const std::string& forms,
+                                    const std::vector<std::string>& meanings, const Nouns& nouns,
                                     const std::map<std::string, Entry>& headwords, Counts& counts) {
-    const std::vector<std::string> candidates = pluralCandidates(lemma);
-    if (candidates.empty()) return std::nullopt;
-    std::unordered_set<std::string> known;
-    std::istringstream words(forms);
-    for (std::string form; words >> form;)
-        known.insert(form);
-    // Only a noun has a plural: its forms hold a dative or locative plural.
-    const bool noun = std::any_of(known.begin(), known.end(), [](const std::string& form) {
-        return form.ends_with("ům") || form.ends_with("ám") || form.ends_with("ech") ||
-               form.ends_with("ách");
-    });
-    if (!noun) return std::nullopt;
+    const std::unordered_set<std::string> known = formSet(forms);
+    Evidence evidence;
+    evidence.animateDative = hasAnimateDative(known);
+    evidence.feminineDative =
+        lemma.ends_with('a') && known.contains(lemma.substr(0, lemma.size() - 1) + "ám");
+    evidence.meaningsNamePerson = meaningsNamePerson(meanings, nouns);
+    const std::vector<std::string> candidates = pluralCandidates(lemma, evidence);
+    if (candidates.empty() || !isNoun(known)) return std::nullopt;
     ++counts.nouns;
     const auto plural = std::find_if(candidates.begin(), candidates.end(),
                                      [&](const std::string& c) { return known.contains(c); });
@@ -164,15 +245,20 @@ int main(int argc, char** argv) {
     zadrovec::WholeFileStream file(argv[3]);
     std::ostream& out = file.stream();
     out << "# Made by plurals2source from the main dictionary and the word forms; do not edit.\n";
-    std::unordered_set<std::string> done;
+    // Every line first: the meanings' nouns are looked up among all the lemmas.
+    std::vector<std::pair<std::string, std::string>> lines;
     for (std::string line; std::getline(forms, line);) {
         const auto tab = line.find('\t');
-        if (tab == std::string::npos) continue;
-        const std::string lemma = line.substr(0, tab);
+        if (tab != std::string::npos) lines.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    }
+    const Nouns nouns = readNouns(lines);
+    std::unordered_set<std::string> done;
+    for (const auto& [lemma, lemmaForms] : lines) {
         if (!isLowerCaseWord(lemma)) continue;
         const auto entry = headwords.find(upperCase(lemma));
         if (entry == headwords.end() || entry->second.meanings.empty()) continue;
-        const auto plural = pluralOf(lemma, line.substr(tab + 1), headwords, counts);
+        const auto plural =
+            pluralOf(lemma, lemmaForms, entry->second.meanings, nouns, headwords, counts);
         if (!plural || !done.insert(*plural).second) continue;
         // The singular first, then at most six of its meanings, each once.
         out << *plural << '@' << lemma << " (množné číslo);";

@@ -169,7 +169,7 @@ TEST(PluralsImport, NounsGetTheNominativePluralTheWordListKnows) {
                                        "číst@luštit;\nstůl@nábytek;\n");
     writeFile(folder.file("forms.txt"),
               "ás\tása ásové ásům ásech\nvlk\tvlka vlky vlci vlkům vlcích\n"
-              "učitel\tučitele učiteli učitelé učitelům\nlékař\tlékaře lékaři lékařům\n"
+              "učitel\tučitele učiteli učitelé učitelům\nlékař\tlékaře lékaři lékařovi lékařům\n"
               "žena\tženy ženám\nčíst\tčtu čísti četl\nstůl\tstolu stoly stolům\n");
     const RunResult run = runProgram(
         PLURALS2SOURCE, {folder.file("main.txt"), folder.file("forms.txt"), folder.file("p.txt")});
@@ -183,6 +183,58 @@ TEST(PluralsImport, NounsGetTheNominativePluralTheWordListKnows) {
               std::string::npos)
         << run.out;
 }
+
+// One noun a row: its record, its forms (and those of the nouns its meanings name), its plural.
+struct PluralCase {
+    std::string name, main, forms, plural;
+};
+
+// A row by its name, in the test's name and in a failure.
+void PrintTo(const PluralCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PluralsByDeclension : public ::testing::TestWithParam<PluralCase> {};
+
+TEST_P(PluralsByDeclension, ThePluralTheFormsAndMeaningsAllow) {
+    TempFolder folder;
+    writeFile(folder.file("main.txt"), GetParam().main);
+    writeFile(folder.file("forms.txt"), GetParam().forms);
+    const RunResult run = runProgram(
+        PLURALS2SOURCE, {folder.file("main.txt"), folder.file("forms.txt"), folder.file("p.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string s = readFile(folder.file("p.txt"));
+    EXPECT_EQ(s.substr(s.find('\n') + 1), GetParam().plural);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PluralsImport, PluralsByDeclension,
+    ::testing::Values(
+        // A thing in -íř has no animate dative: the "-e" of the soft pattern, not the "-i".
+        PluralCase{"ThingInIrTakesE", "TALÍŘ@mísa;\n",
+                   "talíř\ttalíře talíři talířem talířů talířům talířích\n",
+                   "talíře@talíř (množné číslo);mísa;\n"},
+        // A person in -ař keeps the animate "-i".
+        PluralCase{"PersonInArTakesI", "LÉKAŘ@doktor;\n",
+                   "lékař\tlékaře lékaři lékařovi lékařem lékařů lékařům lékařích\n",
+                   "lékaři@lékař (množné číslo);doktor;\n"},
+        // Declined as a thing by the word list, but its meaning names a person.
+        PluralCase{"MeaningNamesPerson", "KAPSÁŘ@kapesní zloděj;\n",
+                   "kapsář\tkapsáře kapsáři kapsářem kapsářů kapsářům kapsářích\n"
+                   "zloděj\tzloděje zloději zlodějovi zlodějů zlodějům zlodějích\n",
+                   "kapsáři@kapsář (množné číslo);kapesní zloděj;\n"},
+        // A feminine noun in -a takes "-y", though hunspell-cs also declines it as masculine.
+        PluralCase{"FeminineInATakesY", "KARIKATURA@kreslený vtip;\n",
+                   "karikatura\tkarikatury karikaturovi karikaturové karikaturám karikaturách\n",
+                   "karikatury@karikatura (množné číslo);kreslený vtip;\n"},
+        // A masculine noun in -a (no feminine forms) keeps "-ové".
+        PluralCase{"MasculineInATakesOve", "PŘEDSEDA@šéf;\n",
+                   "předseda\tpředsedy předsedovi předsedové předsedům předsedech\n",
+                   "předsedové@předseda (množné číslo);šéf;\n"},
+        // A note of two letters is no noun of a declension, whatever forms it is given.
+        PluralCase{"NoteOfTwoLettersHasNone", "la@solmizační slabika;\n",
+                   "la\tly lovi lů lům lech lové\n", ""}),
+    [](const auto& test) { return test.param.name; });
 
 TEST(WordListImport, StemsInTheEncodingTheAffixFileNames) {
     TempFolder folder;
