@@ -13,6 +13,8 @@ zadrovec_packages=(
   hunspell-cs   # the Czech word list the dictionary slova is made from
   hunspell-tools # unmunch: the word forms by lemma that legends are matched with
   dict-freedict-eng-ces # the English-Czech dictionary the dictionary anglicky is made from
+  dict-freedict-ces-eng # the Czech-English dictionary: evidence for the thesaurus's meanings
+  wordnet-base # English WordNet: evidence for the thesaurus's meanings (shared senses)
   fortunes-cs   # the quotes with their authors among the solver's phrases (fraze.txt)
   iso-codes unicode-cldr-core # the currencies and states the bundled facts are checked against
   bsdextrautils # look(1), the yardstick of the search benchmark

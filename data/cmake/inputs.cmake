@@ -5,6 +5,16 @@
 # The main dictionary: Debian's Czech thesaurus (mythes-cs).
 set(ZADROVEC_THESAURUS_DIR /usr/share/mythes
     CACHE PATH "Folder of the MyThes thesaurus files (th_cs_CZ*.dat)")
+# The evidence the thesaurus's meanings are kept on (thesaurusevidence): FreeDict's Czech-English
+# dictionary (dict-freedict-ces-eng, with dict-freedict-eng-ces below) and English WordNet
+# (wordnet-base). Required where the thesaurus is and ZADROVEC_THESAURUS_EVIDENCE is on.
+option(ZADROVEC_THESAURUS_EVIDENCE
+       "Keep the thesaurus's meanings only on evidence of a shared sense (drops many right ones)"
+       OFF)
+set(ZADROVEC_CZECH_ENGLISH /usr/share/dictd/freedict-ces-eng
+    CACHE FILEPATH "Base of the dictd Czech-English dictionary (BASE.index and BASE.dict.dz)")
+set(ZADROVEC_WORDNET /usr/share/wordnet
+    CACHE PATH "Folder of English WordNet's index files (index.noun, .verb, .adj, .adv)")
 # The states' links and the check of the facts: iso-codes and CLDR (unicode-cldr-core).
 set(ZADROVEC_ISO_CODES /usr/share/iso-codes/json CACHE PATH "Folder of the iso-codes JSON files")
 set(ZADROVEC_ISO_TRANSLATIONS /usr/share/locale/cs/LC_MESSAGES

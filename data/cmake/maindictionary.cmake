@@ -8,13 +8,46 @@ function(zadrovec_source_thesaurus base out)
   if(thesaurus_files)
     list(GET thesaurus_files 0 thesaurus)
     message(STATUS "Main dictionary from the thesaurus ${thesaurus}")
-    set(main_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-source.txt)
+    set(thesaurus_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-source.txt)
     add_custom_command(
-      OUTPUT ${main_source}
-      COMMAND thesaurus2source ${thesaurus} ${main_source}
+      OUTPUT ${thesaurus_source}
+      COMMAND thesaurus2source ${thesaurus} ${thesaurus_source}
       DEPENDS thesaurus2source ${thesaurus}
       COMMENT "Converting the thesaurus into the main dictionary's source"
       VERBATIM)
+    set(main_source ${thesaurus_source})
+    # The thesaurus pivoted through English: with ZADROVEC_THESAURUS_EVIDENCE its meanings are
+    # kept only on evidence of a shared sense (thesaurusevidence). Off while it keeps too few of
+    # the right meanings (data/quality/ measures it; data/README.md has the figures).
+    if(ZADROVEC_THESAURUS_EVIDENCE)
+      set(evidence_inputs ${ZADROVEC_ENGLISH_WORDS}.index ${ZADROVEC_ENGLISH_WORDS}.dict.dz
+          ${ZADROVEC_CZECH_ENGLISH}.index ${ZADROVEC_CZECH_ENGLISH}.dict.dz
+          ${ZADROVEC_WORDNET}/index.noun ${ZADROVEC_WORDNET}/index.verb
+          ${ZADROVEC_WORDNET}/index.adj ${ZADROVEC_WORDNET}/index.adv)
+      zadrovec_missing(evidence_missing ${evidence_inputs})
+      if(evidence_missing)
+        list(JOIN evidence_missing ", " evidence_missing)
+        message(FATAL_ERROR "No ${evidence_missing}: the thesaurus's meanings are kept only "
+                            "on the "
+                            "evidence of packages dict-freedict-eng-ces, dict-freedict-ces-eng and "
+                            "wordnet-base; install them (scripts/setup.sh lists them)")
+      endif()
+      if(NOT word_forms)
+        message(FATAL_ERROR "No word forms (packages hunspell-cs, hunspell-tools): the thesaurus's "
+                            "meanings are kept only on evidence, one root among it")
+      endif()
+      file(GLOB evidence_supplement CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/supplement/*.txt)
+      set(main_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-evidence.txt)
+      add_custom_command(
+        OUTPUT ${main_source}
+        COMMAND thesaurusevidence ${thesaurus_source} ${ZADROVEC_ENGLISH_WORDS}
+                ${ZADROVEC_CZECH_ENGLISH} ${ZADROVEC_WORDNET} ${word_forms}
+                ${CMAKE_CURRENT_SOURCE_DIR}/supplement ${main_source}
+        DEPENDS thesaurusevidence ${thesaurus_source} ${evidence_inputs} ${word_forms}
+                ${evidence_supplement}
+        COMMENT "Keeping the thesaurus's meanings that have evidence"
+        VERBATIM)
+    endif()
   else()
     message(STATUS "No thesaurus in ${ZADROVEC_THESAURUS_DIR}: main dictionary from the sample")
     set(main_source ${CMAKE_CURRENT_SOURCE_DIR}/${base}-sample.txt)

@@ -10,6 +10,7 @@
 // cannot hold, or does not fit a record with " (anglicky)".
 //
 //   freedict2source BASE OUTPUT.txt
+#include "data/import/dictd.h"
 #include "data/import/packagefiles.h"
 #include "data/import/sourcelimits.h"
 #include "engine/dictionary/wordsearch.h"
@@ -19,8 +20,6 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,20 +29,6 @@ namespace {
 using zadrovec::import::fitsRecord;
 
 const std::string kMark = " (anglicky)";
-
-// A number of the .index: base 64 digits, the most significant first.
-std::optional<std::size_t> base64Number(std::string_view digits) {
-    static constexpr std::string_view kDigits =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    if (digits.empty() || digits.size() > 8) return std::nullopt;
-    std::size_t value = 0;
-    for (char c : digits) {
-        const auto digit = kDigits.find(c);
-        if (digit == std::string_view::npos) return std::nullopt;
-        value = value * 64 + digit;
-    }
-    return value;
-}
 
 struct Article {
     std::string headword;
@@ -64,40 +49,6 @@ bool writtenInLowerCase(std::string_view article) {
     return std::all_of(word.begin(), word.end(), [](char c) { return c < 'A' || c > 'Z'; });
 }
 
-// The translations of an article: its first line repeats the headword, "Note:" lines explain.
-std::vector<std::string> translationsOf(std::string_view article) {
-    std::vector<std::string> translations;
-    std::istringstream lines{std::string(article)};
-    std::string line;
-    std::getline(lines, line);
-    while (std::getline(lines, line)) {
-        std::string text;
-        int depth = 0; // of brackets: remarks and domain marks go
-        for (char c : line) {
-            if (c == '(' || c == '[') ++depth;
-            if (depth == 0) {
-                if (c == ';') c = ','; // a cut like ","
-                if (c == '\t' || c == '\r') c = ' ';
-                text += c;
-            }
-            if ((c == ')' || c == ']') && depth > 0) --depth;
-        }
-        std::erase(text, '\\');
-        if (text.find("Note:") != std::string::npos) continue;
-        std::istringstream pieces(text);
-        for (std::string piece; std::getline(pieces, piece, ',');) {
-            const auto first = piece.find_first_not_of(" \t");
-            if (first == std::string::npos) continue;
-            const auto last = piece.find_last_not_of(" \t");
-            std::string squeezed;
-            for (char c : piece.substr(first, last - first + 1))
-                if (c != ' ' || (!squeezed.empty() && squeezed.back() != ' ')) squeezed += c;
-            translations.push_back(std::move(squeezed));
-        }
-    }
-    return translations;
-}
-
 struct Counts {
     std::size_t articles = 0;
     std::size_t notAWord = 0;
@@ -113,25 +64,17 @@ struct Counts {
 std::vector<Article> readArticles(const std::string& index, const std::string& dict,
                                   Counts& counts) {
     std::vector<Article> articles;
-    std::istringstream lines(index);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        std::string headword, offset, length;
-        if (!std::getline(fields, headword, '\t') || !std::getline(fields, offset, '\t') ||
-            !std::getline(fields, length))
-            continue;
+    std::size_t damaged = 0;
+    for (const auto& article : zadrovec::import::dictdArticles(index, dict, damaged)) {
         ++counts.articles;
-        const auto at = base64Number(offset), size = base64Number(length);
-        if (!at || !size || *at > dict.size() || *size > dict.size() - *at) {
-            ++counts.damaged;
-            continue;
-        }
-        if (!isWord(headword)) {
+        if (!isWord(article.headword)) {
             ++counts.notAWord; // phrases, numbers, the dictd's own "00database..." entries
             continue;
         }
-        articles.push_back({headword, std::string_view(dict).substr(*at, *size)});
+        articles.push_back({article.headword, article.text});
     }
+    counts.articles += damaged;
+    counts.damaged += damaged;
     std::stable_sort(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
         return writtenInLowerCase(a.text) && !writtenInLowerCase(b.text);
     });
@@ -147,7 +90,7 @@ std::map<std::string, std::vector<std::string>> entriesOf(const std::vector<Arti
         std::string headword = article.headword;
         zadrovec::CzechUpperCase(headword);
         auto& meanings = entries[headword];
-        for (const std::string& translation : translationsOf(article.text)) {
+        for (const std::string& translation : zadrovec::import::dictdTranslations(article.text)) {
             auto meaning = zadrovec::Utf8ToCp1250(translation);
             if (!meaning || meaning->find('@') != std::string::npos) {
                 ++counts.notCp1250;
