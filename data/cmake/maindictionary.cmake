@@ -58,6 +58,13 @@ function(zadrovec_source_thesaurus base out)
   # configuration.
   file(GLOB supplement_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/supplement/*.txt)
   list(SORT supplement_sources)
+  # The crossword definitions of the most frequent words (supplement/definice-*.txt) come before
+  # everything else, so that a word's own definitions are the first meanings of its record.
+  set(definition_sources ${supplement_sources})
+  list(FILTER definition_sources INCLUDE REGEX "/definice-[^/]*\\.txt$")
+  if(definition_sources)
+    list(REMOVE_ITEM supplement_sources ${definition_sources})
+  endif()
 
   # The states with their continents and capitals (from iso-codes, CLDR and mesta.txt); the
   # capitals' clues name the state in the genitive written by hand in staty-genitiv.tsv.
@@ -102,11 +109,11 @@ function(zadrovec_source_thesaurus base out)
 
   set(merge ${CMAKE_CURRENT_SOURCE_DIR}/supplement/merge.cmake)
   set(merged_source ${CMAKE_CURRENT_BINARY_DIR}/${base}-merged.txt)
+  set(merged_parts ${definition_sources} ${main_source} ${supplement_sources})
   add_custom_command(
     OUTPUT ${merged_source}
-    COMMAND ${CMAKE_COMMAND} -DOUT=${merged_source} "-DSOURCES=${main_source};${supplement_sources}"
-            -P ${merge}
-    DEPENDS ${main_source} ${supplement_sources} ${merge}
+    COMMAND ${CMAKE_COMMAND} -DOUT=${merged_source} "-DSOURCES=${merged_parts}" -P ${merge}
+    DEPENDS ${merged_parts} ${merge}
     COMMENT "Merging the crossword supplement into the main dictionary's source"
     VERBATIM)
 
