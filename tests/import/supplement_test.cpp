@@ -157,6 +157,25 @@ TEST(Supplement, EveryTopicAnswersBothWaysInTheMainDictionary) {
     EXPECT_NE(std::find(nacht.begin(), nacht.end(), "noc (německy)"), nacht.end());
 }
 
+// The crossword definitions of the most frequent words stand one way, from the word.
+TEST(Supplement, EveryDefinitionsFileDefinesItsWords) {
+    const std::pair<const char*, const char*> samples[] = {
+        {"CESTA", "pouť"},                  // definice-a-c
+        {"KOLO", "fáze soutěže"},           // definice-ch-l
+        {"DEN", "opak noci"},               // definice-d-h
+        {"NOC", "opak dne"},                // definice-m-o
+        {"POLEDNE", "střed dne"},           // definice-p
+        {"ŠTÍT", "trojúhelníkové průčelí"}, // definice-r-s
+        {"UCHO", "orgán sluchu"},           // definice-t-u
+        {"ZÁMEK", "šlechtické sídlo"},      // definice-v-z
+    };
+    for (const auto& [word, meaning] : samples) {
+        const std::vector<std::string> meanings = meaningsOf(word);
+        EXPECT_NE(std::find(meanings.begin(), meanings.end(), meaning), meanings.end())
+            << word << " lacks " << meaning;
+    }
+}
+
 TEST(Supplement, MainDictionaryKeepsItsOwnWords) {
     // The merge adds to the main source; it does not replace it.
     EXPECT_FALSE(meaningsOf("AUTO").empty());
