@@ -168,6 +168,10 @@ TEST(Supplement, EveryDefinitionsFileDefinesItsWords) {
         {"ŠTÍT", "trojúhelníkové průčelí"}, // definice-r-s
         {"UCHO", "orgán sluchu"},           // definice-t-u
         {"ZÁMEK", "šlechtické sídlo"},      // definice-v-z
+        {"HÁČEK", "diakritické znaménko"},  // definice-dalsi-a-j
+        {"KOHOUTEK", "vodovodní ventil"},   // definice-dalsi-k-o
+        {"PRAVOBOK", "pravá strana lodi"},  // definice-dalsi-p-s
+        {"ZVONEK", "luční květina"},        // definice-dalsi-t-z
     };
     for (const auto& [word, meaning] : samples) {
         const std::vector<std::string> meanings = meaningsOf(word);
