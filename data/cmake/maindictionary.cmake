@@ -118,13 +118,14 @@ function(zadrovec_source_thesaurus base out)
     VERBATIM)
 
   # The nominative plurals of its nouns, linked to the singulars' meanings, made from the merged
-  # source and the word forms (wordforms.cmake), and merged after it.
+  # source, the word forms (wordforms.cmake) and the word list's declensions, and merged after it.
   if(word_forms)
     set(plurals_source ${CMAKE_CURRENT_BINARY_DIR}/mnozne-source.txt)
     add_custom_command(
       OUTPUT ${plurals_source}
       COMMAND plurals2source ${merged_source} ${word_forms} ${plurals_source}
-      DEPENDS plurals2source ${merged_source} ${word_forms}
+              ${ZADROVEC_WORD_LIST}.dic
+      DEPENDS plurals2source ${merged_source} ${word_forms} ${ZADROVEC_WORD_LIST}.dic
       COMMENT "Writing the plurals of the main dictionary's nouns"
       VERBATIM)
     set(with_plurals ${CMAKE_CURRENT_BINARY_DIR}/${base}-mnozne.txt)

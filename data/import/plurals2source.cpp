@@ -14,7 +14,10 @@
 // feminine dative plural "-ám" (karikaturám). Where the word list's declension and the meanings
 // disagree, most meanings naming a person win (KAPSÁŘ "kapesní zloděj", DRUŽBA "svědek").
 //
-//   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt
+// The word list's affix flags, where given, decide a masculine noun's gender: declined like "pán"
+// or "muž" it is animate (HERCI), like "hrad" or "stroj" inanimate (HRNCE, PRAMENY).
+//
+//   plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt [WORD_LIST.dic]
 #include "engine/files/wholefilestream.h"
 
 #include <algorithm>
@@ -68,12 +71,34 @@ bool isLowerCaseWord(std::string_view word) {
     return upperCase(word.substr(0, first)) != word.substr(0, first);
 }
 
-// What the forms and the meanings tell of a noun, for the choice of its plural's ending.
+// How the word list declines a masculine noun, by its affix flags: like "pán" or "muž" (P, U:
+// animate), like "hrad" or "stroj" (H, S: inanimate), or both or neither (unknown).
+enum class Declension { Unknown, Animate, Inanimate };
+
+Declension declensionOf(std::string_view flags) {
+    const bool animate = flags.find_first_of("PU") != std::string_view::npos;
+    const bool inanimate = flags.find_first_of("HS") != std::string_view::npos;
+    if (animate == inanimate) return Declension::Unknown;
+    return animate ? Declension::Animate : Declension::Inanimate;
+}
+
+// What the word list, the forms and the meanings tell of a noun, for its plural's ending.
 struct Evidence {
+    Declension declension = Declension::Unknown;
     bool animateDative = false;  // a form in "-ovi": a masculine person or animal
     bool feminineDative = false; // a form of the stem in "-ám": a feminine noun in "-a"
     bool meaningsNamePerson = false;
+
+    // A masculine person or animal: the word list's declension says so, or, where it does not
+    // decide, an animate dative; most meanings naming a person win over both.
+    bool person() const {
+        if (meaningsNamePerson) return true;
+        if (declension != Declension::Unknown) return declension == Declension::Animate;
+        return animateDative;
+    }
 };
+
+std::vector<std::string> masculineCandidates(const std::string& lemma, bool person);
 
 // The candidates of the nominative plural of LEMMA, most likely first.
 std::vector<std::string> pluralCandidates(const std::string& lemma, const Evidence& evidence) {
@@ -97,9 +122,25 @@ std::vector<std::string> pluralCandidates(const std::string& lemma, const Eviden
     if (ends("o")) return {stem("o") + "a"};
     if (ends("e")) return {stem("e") + "ata", stem("e") + "ové"};
     if (ends("ě")) return {stem("ě") + "ata"};
+    if (ends("eň")) return {stem("eň") + "ně"};
+    const std::vector<std::string> masculine = masculineCandidates(lemma, evidence.person());
+    // A thing the word list declines as one has no animate plural: its "-i" is the dative or
+    // locative singular ("hrnci", "prameni"), its "-ové" none at all.
+    if (evidence.declension != Declension::Inanimate || evidence.person()) return masculine;
+    std::vector<std::string> inanimate;
+    for (const std::string& candidate : masculine)
+        if (candidate.ends_with('y') || candidate.ends_with('e')) inanimate.push_back(candidate);
+    return inanimate;
+}
+
+// The candidates of a masculine noun ending in a consonant, the animate ones first.
+std::vector<std::string> masculineCandidates(const std::string& lemma, bool person) {
+    const auto ends = [&lemma](std::string_view end) { return lemma.ends_with(end); };
+    const auto stem = [&lemma](std::string_view end) {
+        return lemma.substr(0, lemma.size() - end.size());
+    };
     if (ends("ek")) return {stem("ek") + "kové", stem("ek") + "ci", stem("ek") + "ky"};
     if (ends("ec")) return {stem("ec") + "cové", stem("ec") + "ci", stem("ec") + "ce"};
-    if (ends("eň")) return {stem("eň") + "ně"};
     if (ends("k")) return {lemma + "ové", stem("k") + "ci", lemma + "y"};
     if (ends("ch")) return {lemma + "ové", stem("ch") + "ši", lemma + "y"};
     if (ends("h")) return {lemma + "ové", stem("h") + "zi", lemma + "y"};
@@ -107,7 +148,6 @@ std::vector<std::string> pluralCandidates(const std::string& lemma, const Eviden
     if (ends("l")) return {lemma + "ové", lemma + "é", lemma + "y"};
     // Agent nouns ("lékař", "malíř") are persons, so "-i" and not the accusative "-e"; the things
     // in the same endings ("talíř", "polštář") take the "-e" of the soft pattern below.
-    const bool person = evidence.animateDative || evidence.meaningsNamePerson;
     for (const std::string_view agent : {"ář", "ař", "íř", "ýř", "éř"})
         if (ends(agent) && person) return {lemma + "ové", lemma + "i"};
     for (const std::string_view soft : {"ž", "š", "č", "ř", "c", "j", "ď", "ť", "ň"})
@@ -201,13 +241,32 @@ struct Counts {
     std::size_t nouns = 0, written = 0, unknown = 0, already = 0;
 };
 
+// The affix flags of the word list's stems ("hrnec/S"), by stem.
+using WordFlags = std::unordered_map<std::string, std::string>;
+
+WordFlags readWordFlags(std::istream& dic) {
+    WordFlags flags;
+    std::string line;
+    std::getline(dic, line); // the count of stems
+    while (std::getline(dic, line)) {
+        const auto slash = line.find('/');
+        if (slash == std::string::npos || slash == 0) continue;
+        const auto end = line.find_first_of(" \t\r", slash);
+        flags[line.substr(0, slash)] += line.substr(slash + 1, end - slash - 1);
+    }
+    return flags;
+}
+
 // The plural of a noun among the headwords, as one of its forms (the rest of the forms' line)
 // says; none for other words, and for a plural hunspell-cs does not know or that is a headword.
 std::optional<std::string> pluralOf(const std::string& lemma, const std::string& forms,
                                     const std::vector<std::string>& meanings, const Nouns& nouns,
+                                    const WordFlags& flags,
                                     const std::map<std::string, Entry>& headwords, Counts& counts) {
     const std::unordered_set<std::string> known = formSet(forms);
     Evidence evidence;
+    if (const auto found = flags.find(lemma); found != flags.end())
+        evidence.declension = declensionOf(found->second);
     evidence.animateDative = hasAnimateDative(known);
     evidence.feminineDative =
         lemma.ends_with('a') && known.contains(lemma.substr(0, lemma.size() - 1) + "ám");
@@ -231,14 +290,24 @@ std::optional<std::string> pluralOf(const std::string& lemma, const std::string&
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt\n";
+    if (argc != 4 && argc != 5) {
+        std::cerr << "usage: plurals2source MERGED_MAIN_SOURCE.txt FORMS.txt OUTPUT.txt "
+                     "[WORD_LIST.dic]\n";
         return 2;
     }
     std::ifstream main(argv[1]), forms(argv[2]);
     if (!main || !forms) {
         std::cerr << "plurals2source: cannot read " << (main ? argv[2] : argv[1]) << '\n';
         return 1;
+    }
+    WordFlags flags;
+    if (argc == 5) {
+        std::ifstream dic(argv[4]);
+        if (!dic) {
+            std::cerr << "plurals2source: cannot read " << argv[4] << '\n';
+            return 1;
+        }
+        flags = readWordFlags(dic);
     }
     const std::map<std::string, Entry> headwords = readHeadwords(main);
     Counts counts;
@@ -258,7 +327,7 @@ int main(int argc, char** argv) {
         const auto entry = headwords.find(upperCase(lemma));
         if (entry == headwords.end() || entry->second.meanings.empty()) continue;
         const auto plural =
-            pluralOf(lemma, lemmaForms, entry->second.meanings, nouns, headwords, counts);
+            pluralOf(lemma, lemmaForms, entry->second.meanings, nouns, flags, headwords, counts);
         if (!plural || !done.insert(*plural).second) continue;
         // The singular first, then at most six of its meanings, each once.
         out << *plural << '@' << lemma << " (množné číslo);";

@@ -184,9 +184,10 @@ TEST(PluralsImport, NounsGetTheNominativePluralTheWordListKnows) {
         << run.out;
 }
 
-// One noun a row: its record, its forms (and those of the nouns its meanings name), its plural.
+// One noun a row: its record, its forms (and those of the nouns its meanings name), its plural,
+// and the word list's stems with their flags where the row gives them.
 struct PluralCase {
-    std::string name, main, forms, plural;
+    std::string name, main, forms, plural, dic = {};
 };
 
 // A row by its name, in the test's name and in a failure.
@@ -200,8 +201,13 @@ TEST_P(PluralsByDeclension, ThePluralTheFormsAndMeaningsAllow) {
     TempFolder folder;
     writeFile(folder.file("main.txt"), GetParam().main);
     writeFile(folder.file("forms.txt"), GetParam().forms);
-    const RunResult run = runProgram(
-        PLURALS2SOURCE, {folder.file("main.txt"), folder.file("forms.txt"), folder.file("p.txt")});
+    std::vector<std::string> arguments{folder.file("main.txt"), folder.file("forms.txt"),
+                                       folder.file("p.txt")};
+    if (!GetParam().dic.empty()) {
+        writeFile(folder.file("cs.dic"), GetParam().dic);
+        arguments.push_back(folder.file("cs.dic"));
+    }
+    const RunResult run = runProgram(PLURALS2SOURCE, arguments);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string s = readFile(folder.file("p.txt"));
     EXPECT_EQ(s.substr(s.find('\n') + 1), GetParam().plural);
@@ -231,6 +237,14 @@ INSTANTIATE_TEST_SUITE_P(
         PluralCase{"MasculineInATakesOve", "PŘEDSEDA@šéf;\n",
                    "předseda\tpředsedy předsedovi předsedové předsedům předsedech\n",
                    "předsedové@předseda (množné číslo);šéf;\n"},
+        // The word list declines it as a thing ("stroj"): its "-ci" is the dative singular.
+        PluralCase{"ThingInEcByTheWordList", "HRNEC@nádoba;\n",
+                   "hrnec\thrnce hrnci hrncem hrnců hrncům hrncích\n",
+                   "hrnce@hrnec (množné číslo);nádoba;\n", "1\nhrnec/S\n"},
+        // Declined as a person ("muž"), though its dative is "-ci" and not "-ovi".
+        PluralCase{"PersonInEcByTheWordList", "HEREC@umělec;\n",
+                   "herec\therce herci hercem herců hercům hercích\n",
+                   "herci@herec (množné číslo);umělec;\n", "1\nherec/UN\n"},
         // A note of two letters is no noun of a declension, whatever forms it is given.
         PluralCase{"NoteOfTwoLettersHasNone", "la@solmizační slabika;\n",
                    "la\tly lovi lů lům lech lové\n", ""}),
