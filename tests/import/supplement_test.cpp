@@ -160,18 +160,24 @@ TEST(Supplement, EveryTopicAnswersBothWaysInTheMainDictionary) {
 // The crossword definitions of the most frequent words stand one way, from the word.
 TEST(Supplement, EveryDefinitionsFileDefinesItsWords) {
     const std::pair<const char*, const char*> samples[] = {
-        {"CESTA", "pouť"},                  // definice-a-c
-        {"KOLO", "fáze soutěže"},           // definice-ch-l
-        {"DEN", "opak noci"},               // definice-d-h
-        {"NOC", "opak dne"},                // definice-m-o
-        {"POLEDNE", "střed dne"},           // definice-p
-        {"ŠTÍT", "trojúhelníkové průčelí"}, // definice-r-s
-        {"UCHO", "orgán sluchu"},           // definice-t-u
-        {"ZÁMEK", "šlechtické sídlo"},      // definice-v-z
-        {"HÁČEK", "diakritické znaménko"},  // definice-dalsi-a-j
-        {"KOHOUTEK", "vodovodní ventil"},   // definice-dalsi-k-o
-        {"PRAVOBOK", "pravá strana lodi"},  // definice-dalsi-p-s
-        {"ZVONEK", "luční květina"},        // definice-dalsi-t-z
+        {"CESTA", "pouť"},                     // definice-a-c
+        {"KOLO", "fáze soutěže"},              // definice-ch-l
+        {"DEN", "opak noci"},                  // definice-d-h
+        {"NOC", "opak dne"},                   // definice-m-o
+        {"POLEDNE", "střed dne"},              // definice-p
+        {"ŠTÍT", "trojúhelníkové průčelí"},    // definice-r-s
+        {"UCHO", "orgán sluchu"},              // definice-t-u
+        {"ZÁMEK", "šlechtické sídlo"},         // definice-v-z
+        {"HÁČEK", "diakritické znaménko"},     // definice-dalsi-a-j
+        {"KOHOUTEK", "vodovodní ventil"},      // definice-dalsi-k-o
+        {"PRAVOBOK", "pravá strana lodi"},     // definice-dalsi-p-s
+        {"ZVONEK", "luční květina"},           // definice-dalsi-t-z
+        {"CEP", "mlátící nástroj"},            // definice-kratka-a-d
+        {"FÉN", "teplý padavý vítr"},          // definice-kratka-e-k
+        {"MLAT", "prostor ve stodole"},        // definice-kratka-l-o
+        {"PAŘEZ", "zbytek pokáceného stromu"}, // definice-kratka-p
+        {"ŠIK", "bojová sestava"},             // definice-kratka-r-s
+        {"ŽALUD", "plod dubu"},                // definice-kratka-t-z
     };
     for (const auto& [word, meaning] : samples) {
         const std::vector<std::string> meanings = meaningsOf(word);
