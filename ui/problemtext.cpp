@@ -9,18 +9,7 @@ QString quoted(const QString& character) {
     return QStringLiteral("„%1“").arg(character);
 }
 
-bool takesBlanks(QuestionField field) {
-    return field == QuestionField::Anagram || field == QuestionField::From;
-}
-
-} // namespace
-
-QString squaresText(std::size_t squares) {
-    return QStringLiteral("%1 %2").arg(squares).arg(squares == 1  ? QStringLiteral("políčko")
-                                                    : squares < 5 ? QStringLiteral("políčka")
-                                                                  : QStringLiteral("políček"));
-}
-
+// The caption of a field of the window ("Vzor", "Písmena", "Legenda", ...).
 QString fieldCaption(QuestionField field) {
     switch (field) {
     case QuestionField::Pattern:
@@ -42,6 +31,14 @@ QString fieldCaption(QuestionField field) {
         break;
     }
     return {};
+}
+
+} // namespace
+
+QString squaresText(std::size_t squares) {
+    return QStringLiteral("%1 %2").arg(squares).arg(squares == 1  ? QStringLiteral("políčko")
+                                                    : squares < 5 ? QStringLiteral("políčka")
+                                                                  : QStringLiteral("políček"));
 }
 
 QString problemText(const QuestionProblem& problem, const Question& question) {
@@ -77,7 +74,7 @@ QString problemText(const QuestionProblem& problem, const Question& question) {
         return field + QStringLiteral("aspoň jedno písmeno");
     case QuestionReason::NotLetter:
         return field +
-               (takesBlanks(problem.field) ? QStringLiteral("jen písmena a ?")
+               (TakesBlanks(problem.field) ? QStringLiteral("jen písmena a ?")
                                            : QStringLiteral("jen písmena")) +
                (c == ' ' ? QStringLiteral(", bez mezer")
                          : QStringLiteral(", ne ") + quoted(character));

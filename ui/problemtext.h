@@ -12,9 +12,6 @@ namespace zadrovec::ui {
 // "1 políčko", "3 políčka", "5 políček".
 QString squaresText(std::size_t squares);
 
-// The caption of a field of the window ("Vzor", "Písmena", "Legenda", ...).
-QString fieldCaption(QuestionField field);
-
 // The line the status bar shows; question gives the texts the problem concerns.
 QString problemText(const QuestionProblem& problem, const Question& question);
 

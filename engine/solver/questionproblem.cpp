@@ -79,11 +79,9 @@ std::string DescribeProblem(const QuestionProblem& problem, std::string_view fie
         return the + " holds " + quoted(c) + ", which is no letter, ?, *, @, # or [set]";
     case QuestionReason::NoLetters:
         return name + " needs at least one letter";
-    case QuestionReason::NotLetter: {
-        const bool blanks =
-            problem.field == QuestionField::Anagram || problem.field == QuestionField::From;
-        return name + " takes letters" + (blanks ? " and ?" : "") + ", not " + quoted(c);
-    }
+    case QuestionReason::NotLetter:
+        return name + " takes letters" + (TakesBlanks(problem.field) ? " and ?" : "") + ", not " +
+               quoted(c);
     case QuestionReason::LengthNoNumber:
     case QuestionReason::LengthUnfinished:
         return "the length \"" + std::string(fieldText) + "\" is not N or N-M with whole numbers";

@@ -58,6 +58,11 @@ enum class QuestionReason {
     LetterAlsoExcluded,          // the character, asked for and excluded
 };
 
+// Whether the field's letters may hold "?" for a blank: an anagram's and "from" letters do.
+inline bool TakesBlanks(QuestionField field) {
+    return field == QuestionField::Anagram || field == QuestionField::From;
+}
+
 // The longest word the lengths of a tajenka's words may ask for.
 inline constexpr int kLongestWordLength = 100;
 

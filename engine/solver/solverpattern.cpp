@@ -119,7 +119,7 @@ bool SquarePattern::matches(const Square* squares, std::size_t count) const {
 
 OptionLetters ParseOptionLetters(std::string_view text, const SquareRules& rules,
                                  QuestionField field) {
-    const bool blanksAllowed = field == QuestionField::Anagram || field == QuestionField::From;
+    const bool blanksAllowed = TakesBlanks(field);
     OptionLetters parsed;
     std::string letters;
     for (std::size_t i = 0; i < text.size(); ++i) {
